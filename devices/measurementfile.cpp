@@ -1,0 +1,190 @@
+#include "devices/measurementfile.h"
+
+#include <algorithm>
+
+#include <QFileDevice>
+#include <QIODevice>
+
+#include "core/sharedconstants.h"
+#include "devices/ccoordinator.h"
+#include "devices/cstartblock.h"
+#include "devices/cstartblockmeasurement.h"
+#include "devices/recordreader.h"
+#include "devices/recordwriter.h"
+
+namespace
+{
+
+constexpr int kMagicCheckLength = 4;
+constexpr int kMagicLength = 6;
+constexpr int kVersionDigits = 2;
+constexpr int kCountDigits = 2;
+constexpr int kDecimal = 10;
+constexpr quint32 kRaceHeaderFixedSize = 18;
+constexpr char kCoordinatorPresent = '1';
+constexpr char kNoCoordinator = '0';
+
+QByteArray magic()
+{
+    return QByteArray(SharedConstants::kMeasurementFileMagic);
+}
+
+QByteArray raceHeaderBytes(const RaceHeader &header)
+{
+    RecordWriter record;
+    record.lengthPrefixedText(header.raceLabel);
+    record.u16le(header.heat);
+    record.u16le(header.start);
+    record.lengthPrefixedText(header.starterName);
+    record.u16le(header.falseStartLimit);
+    record.lengthPrefixedText(header.comment);
+    return record.data();
+}
+
+bool readRaceHeader(RecordReader part, RaceHeader &header)
+{
+    header.raceLabel = part.lengthPrefixedText();
+    header.heat = part.u16le();
+    header.start = part.u16le();
+    header.starterName = part.lengthPrefixedText();
+    header.falseStartLimit = part.u16le();
+    header.comment = part.lengthPrefixedText();
+    return part.ok();
+}
+
+// The two digits of the magic; anything but digits gives version 0.
+int versionFromMagic(const QByteArray &bytes)
+{
+    bool ok = false;
+    const int version = bytes.mid(kMagicCheckLength, kVersionDigits).toInt(&ok, kDecimal);
+    return ok ? version : 0;
+}
+
+bool isDigits(const QByteArray &text)
+{
+    return std::all_of(text.cbegin(), text.cend(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+bool flushed(QIODevice *device)
+{
+    auto *file = qobject_cast<QFileDevice *>(device);
+    return !file || file->flush();
+}
+
+} // namespace
+
+MeasurementFile::MeasurementFile() = default;
+
+MeasurementFile::~MeasurementFile() = default;
+
+bool MeasurementFile::hasMagic(const QByteArray &firstBytes)
+{
+    return firstBytes.left(kMagicCheckLength) == magic().left(kMagicCheckLength);
+}
+
+quint32 MeasurementFile::RaceHeaderSize(const RaceHeader &header)
+{
+    return kRaceHeaderFixedSize + quint32(RecordWriter::latin1(header.raceLabel).size()) +
+           quint32(RecordWriter::latin1(header.starterName).size()) +
+           quint32(RecordWriter::latin1(header.comment).size());
+}
+
+bool MeasurementFile::write(QIODevice *device, const RaceHeader &header, const CCoordinator *coordinator,
+                            const QList<CStartBlock *> &blocks)
+{
+    if (!device || !device->isWritable() || blocks.size() > kMaxBlocks || blocks.contains(nullptr))
+        return false;
+    RecordWriter front;
+    front.bytes(magic());
+    front.u32le(RaceHeaderSize(header));
+    front.bytes(raceHeaderBytes(header));
+    front.u8(quint8(coordinator ? kCoordinatorPresent : kNoCoordinator));
+    if (coordinator)
+        front.u32le(coordinator->GetSavedSize());
+    if (!front.writeTo(device) || (coordinator && !coordinator->SaveToDevice(device)))
+        return false;
+    RecordWriter count;
+    count.bytes(QByteArray::number(blocks.size()).rightJustified(kCountDigits, '0'));
+    if (!count.writeTo(device))
+        return false;
+    for (const CStartBlock *block : blocks) {
+        RecordWriter size;
+        size.u32le(block->GetSavedSize());
+        if (!size.writeTo(device) || !block->SaveToDevice(device))
+            return false;
+    }
+    return flushed(device);
+}
+
+void MeasurementFile::clear()
+{
+    m_version = 0;
+    m_header = RaceHeader();
+    m_coordinator.reset();
+    m_blocks.clear();
+}
+
+bool MeasurementFile::read(const QByteArray &bytes)
+{
+    clear();
+    RecordReader file(bytes.constData(), bytes.size());
+    const QByteArray fileMagic = file.bytes(kMagicLength);
+    m_version = versionFromMagic(fileMagic);
+    if (!file.ok() || !hasMagic(fileMagic) || !isKnownRecordVersion(m_version)) {
+        clear();
+        return false;
+    }
+    const quint32 headerSize = file.u32le();
+    bool ok = headerSize == 0 || readRaceHeader(file.take(headerSize), m_header);
+    ok = ok && readCoordinator(file);
+    const QByteArray countText = file.bytes(kCountDigits);
+    ok = ok && file.ok() && isDigits(countText);
+    const int expectedBlocks = countText.toInt();
+    for (int i = 0; ok && i < expectedBlocks; ++i)
+        ok = readBlock(file);
+    // fewer records than the count says is a cut file; more is damage
+    ok = ok && file.ok() && file.atEnd();
+    if (!ok)
+        clear();
+    return ok;
+}
+
+bool MeasurementFile::readCoordinator(RecordReader &file)
+{
+    const quint8 marker = file.u8();
+    if (marker == kNoCoordinator)
+        return true;
+    if (marker != kCoordinatorPresent)
+        return false;
+    const RecordReader record = file.take(file.u32le());
+    if (!record.ok())
+        return false;
+    if (record.size() == 0) // marked present but without a record
+        return true;
+    m_coordinator = std::make_unique<CCoordinator>();
+    return m_coordinator->LoadFromBuffer(m_version, record.begin(), record.size());
+}
+
+bool MeasurementFile::readBlock(RecordReader &file)
+{
+    const RecordReader record = file.take(file.u32le());
+    if (!record.ok())
+        return false;
+    if (record.size() == 0) // an entry without a record holds no block
+        return true;
+    auto block = std::make_unique<CStartBlock>();
+    block->setMeasurement(new CStartBlockMeasurement(block.get()));
+    const bool ok = block->LoadFromBuffer(m_version, record.begin(), record.size());
+    m_blocks.push_back(std::move(block));
+    return ok;
+}
+
+std::unique_ptr<CCoordinator> MeasurementFile::takeCoordinator()
+{
+    return std::move(m_coordinator);
+}
+
+std::vector<std::unique_ptr<CStartBlock>> MeasurementFile::takeBlocks()
+{
+    return std::move(m_blocks);
+}
