@@ -1,8 +1,14 @@
 #pragma once
 
+#include <memory>
+#include <vector>
+
 #include <QList>
 #include <QString>
 #include <QtGlobal>
+
+class CCoordinator;
+class CStartBlock;
 
 // Groups and keys of the settings file. Keys are matched without regard to case when read or rewritten.
 namespace SettingsKeys
@@ -129,4 +135,16 @@ struct StartBlockCommonSettings {
     quint8 audioVolume = 0;
     quint8 audioChannel = 0; // 1-based index into the radio channel list
     quint16 minAcceleroSensitivity = 0;
+};
+
+// The devices of one stored start-block set. The group owns them (they have no Qt parent) and deletes them
+// with itself; a caller that hands a device to a Qt parent releases it from the group first.
+struct StartBlockSetGroup {
+    StartBlockSetGroup();
+    ~StartBlockSetGroup();
+    StartBlockSetGroup(StartBlockSetGroup &&other) noexcept;
+    StartBlockSetGroup &operator=(StartBlockSetGroup &&other) noexcept;
+
+    std::unique_ptr<CCoordinator> coordinator; // null when the set has none
+    std::vector<std::unique_ptr<CStartBlock>> blocks;
 };

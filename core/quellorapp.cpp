@@ -1,5 +1,6 @@
 #include "core/quellorapp.h"
 
+#include <algorithm>
 #include <atomic>
 #include <limits>
 
@@ -12,6 +13,8 @@
 #include "core/settingsgroup.h"
 #include "core/sharedconstants.h"
 #include "core/sharedtypes.h"
+#include "devices/ccoordinator.h"
+#include "devices/cstartblock.h"
 
 using namespace SettingsKeys;
 
@@ -49,12 +52,19 @@ constexpr int kDefaultStartSensitivity = 170;
 constexpr int kMaxUnsigned16 = std::numeric_limits<quint16>::max();
 constexpr int kMinTxPower = std::numeric_limits<qint8>::min();
 constexpr int kMaxTxPower = std::numeric_limits<qint8>::max();
+constexpr int kMaxLane = std::numeric_limits<quint8>::max();
+constexpr int kCoordinatorLane = 0;
 
 std::atomic<QuellorApp *> s_instance{nullptr};
 
 QString keyFor(const char *pattern, int index)
 {
     return QString::fromLatin1(pattern).arg(index);
+}
+
+QString entryKey(const char *pattern, int set, int entry)
+{
+    return QString::fromLatin1(pattern).arg(set).arg(entry);
 }
 
 // The stored number, or 0 when it is missing, no number or outside [min, max]: all of these mean "not set".
@@ -79,6 +89,68 @@ int numberOrWriteBack(SettingsGroup &group, const QString &key, int min, int max
         return value;
     group.setValue(key, fallback);
     return fallback;
+}
+
+// A stored count can be no larger than the group's number of keys, whatever the file says.
+int boundedCount(const SettingsGroup &group, const QString &key)
+{
+    bool ok = false;
+    const qlonglong count = group.value(key).toLongLong(&ok);
+    return ok ? int(std::clamp<qlonglong>(count, 0, group.keyCount())) : 0;
+}
+
+// A lane that is no 8-bit number reads as 0, the lane of no block.
+quint8 storedLane(const SettingsGroup &group, int set, int entry)
+{
+    return quint8(storedNumber(group, entryKey(kSetBlockLane, set, entry), 0, kMaxLane));
+}
+
+QString storedMac(const SettingsGroup &group, int set, int entry)
+{
+    return group.value(entryKey(kSetBlockMac, set, entry)).toString();
+}
+
+bool isCoordinatorEntry(const QString &mac)
+{
+    return mac.endsWith(QLatin1String(kCoordinatorMarker));
+}
+
+void addStoredDevice(StartBlockSetGroup &set, const QString &setName, quint8 lane, const QString &mac)
+{
+    if (isCoordinatorEntry(mac)) {
+        auto coordinator = std::make_unique<CCoordinator>();
+        coordinator->SetMacAddress(QString(mac).remove(QLatin1String(kCoordinatorMarker)));
+        coordinator->setStartBlockSetName(setName);
+        set.coordinator = std::move(coordinator); // a later coordinator entry replaces an earlier one
+        return;
+    }
+    auto block = std::make_unique<CStartBlock>();
+    block->setLane(lane);
+    block->SetMacAddress(mac);
+    block->setStartBlockSetName(setName);
+    set.blocks.push_back(std::move(block));
+}
+
+void writeEntry(SettingsGroup &group, int set, int entry, int lane, const QString &mac)
+{
+    group.setValue(entryKey(kSetBlockLane, set, entry), lane);
+    group.setValue(entryKey(kSetBlockMac, set, entry), mac);
+}
+
+void writeSet(SettingsGroup &group, int index, const QString &name, const StartBlockSetGroup *set)
+{
+    group.setValue(keyFor(kSetName, index), name);
+    int entry = 0;
+    if (set && set->coordinator)
+        writeEntry(group, index, entry++, kCoordinatorLane,
+                   set->coordinator->GetMacAddress() + QLatin1String(kCoordinatorMarker));
+    if (set) {
+        for (const auto &block : set->blocks) {
+            if (block)
+                writeEntry(group, index, entry++, block->lane(), block->GetMacAddress());
+        }
+    }
+    group.setValue(keyFor(kSetBlocks, index), entry);
 }
 
 int defaultAudioChannel()
@@ -302,6 +374,75 @@ void QuellorApp::RestoreCurrentModes()
 int QuellorApp::DefaultChannelIndex()
 {
     return int(SharedConstants::radioChannels().indexOf(QLatin1String(SharedConstants::kDefaultChannel)));
+}
+
+QStringList QuellorApp::GetStartBlockSetNames() const
+{
+    const SettingsGroup group(*m_settings, QLatin1String(kGroupSets));
+    const int count = boundedCount(group, kSetsCount);
+    QStringList names;
+    for (int index = 0; index < count; ++index) {
+        const QVariant name = group.value(keyFor(kSetName, index));
+        if (name.isValid()) // a count that overstates the sets lists no phantoms
+            names.append(name.toString());
+    }
+    return names;
+}
+
+std::unique_ptr<StartBlockSetGroup> QuellorApp::LoadStartBlockSet(const QString &name) const
+{
+    auto set = std::make_unique<StartBlockSetGroup>();
+    const SettingsGroup group(*m_settings, QLatin1String(kGroupSets));
+    const int count = boundedCount(group, kSetsCount);
+    for (int index = 0; index < count; ++index) {
+        if (group.value(keyFor(kSetName, index)).toString() != name)
+            continue;
+        const int entries = boundedCount(group, keyFor(kSetBlocks, index));
+        for (int entry = 0; entry < entries; ++entry) {
+            const QVariant mac = group.value(entryKey(kSetBlockMac, index, entry));
+            if (mac.isValid()) // a count that overstates the entries adds no phantom blocks
+                addStoredDevice(*set, name, storedLane(group, index, entry), mac.toString());
+        }
+    }
+    std::stable_sort(set->blocks.begin(), set->blocks.end(),
+                     [](const auto &left, const auto &right) { return left->lane() < right->lane(); });
+    return set;
+}
+
+void QuellorApp::SaveStartBlockSets(const QStringList &names, const QList<const StartBlockSetGroup *> &groups)
+{
+    SettingsGroup group(*m_settings, QLatin1String(kGroupSets));
+    group.clear();
+    group.setValue(kSetsCount, int(names.size()));
+    for (int index = 0; index < names.size(); ++index)
+        writeSet(group, index, names.at(index), index < groups.size() ? groups.at(index) : nullptr);
+}
+
+// Only the lane keys of matching entries change: reloading the sets by name would merge same-named sets
+// and write their blocks twice.
+void QuellorApp::ChangeStartBlockLane(const QString &mac, quint8 oldLane, quint8 newLane)
+{
+    {
+        SettingsGroup group(*m_settings, QLatin1String(kGroupSets));
+        const int count = boundedCount(group, kSetsCount);
+        for (int index = 0; index < count; ++index) {
+            if (group.value(keyFor(kSetName, index)).toString() == m_projectSettings.lastSet)
+                changeLaneInSet(group, index, mac, oldLane, newLane);
+        }
+    }
+    SyncSettings();
+}
+
+void QuellorApp::changeLaneInSet(SettingsGroup &group, int set, const QString &mac, quint8 oldLane,
+                                 quint8 newLane)
+{
+    const int entries = boundedCount(group, keyFor(kSetBlocks, set));
+    for (int entry = 0; entry < entries; ++entry) {
+        // stored MAC texts may carry upper-case digits; the devices report lower case
+        const bool sameBlock = storedMac(group, set, entry).compare(mac, Qt::CaseInsensitive) == 0;
+        if (sameBlock && storedLane(group, set, entry) == oldLane)
+            group.setValue(entryKey(kSetBlockLane, set, entry), newLane);
+    }
 }
 
 QList<PrinterEntry> QuellorApp::LoadPrinters() const

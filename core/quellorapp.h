@@ -42,6 +42,16 @@ public:
     // 0-based index of the default radio channel, -1 when the channel list lacks it.
     static int DefaultChannelIndex();
 
+    // Names of the stored start-block sets, in stored order.
+    QStringList GetStartBlockSetNames() const;
+    // New devices for every stored set of that exact name (same-named sets merge), blocks sorted by lane.
+    // The caller owns the group; an unknown name gives an empty group.
+    std::unique_ptr<StartBlockSetGroup> LoadStartBlockSet(const QString &name) const;
+    // Replaces every stored set: set i gets names[i] and the devices of groups[i]. Takes no ownership.
+    void SaveStartBlockSets(const QStringList &names, const QList<const StartBlockSetGroup *> &groups);
+    // Moves the block with this MAC text from the old to the new lane in the sets named by "last_set".
+    void ChangeStartBlockLane(const QString &mac, quint8 oldLane, quint8 newLane);
+
     QList<PrinterEntry> LoadPrinters() const;
     void SavePrinters(const QList<PrinterEntry> &printers);
 
@@ -66,6 +76,7 @@ private:
     void loadSoundSettings(const SettingsGroup &general);
     void loadDebugFlag(SettingsGroup &general);
     void loadResultsDirectories(const QString &storedResultsDir);
+    void changeLaneInSet(SettingsGroup &group, int set, const QString &mac, quint8 oldLane, quint8 newLane);
 
     std::unique_ptr<QSettings> m_settings;
     ProjectSettings m_projectSettings;
