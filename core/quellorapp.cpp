@@ -199,6 +199,7 @@ QuellorApp::QuellorApp(int &argc, char **argv)
       m_settings(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
                                              QLatin1String(kOrganisation), QLatin1String(kApplication)))
 {
+    registerSharedMetaTypes(); // before any queued connection carries them
     LoadSettings();
     LoadCoordinatorSettings();
     LoadStartBlockSettings();
