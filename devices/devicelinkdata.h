@@ -35,8 +35,6 @@ public:
     void clearRequestLog() { m_requestLog.clear(); }
     int answeredRequests() const;
 
-    // Number of newest status requests among which one answer means a good link; the original
-    // arithmetic is on signed 8-bit values, so sixteen blocks or more give 0 (link lost).
     // The file form of the log: byte count, then 10 bytes per entry (all little-endian).
     quint32 savedLogSize() const;
     void writeRequestLog(RecordWriter &record) const;
@@ -45,6 +43,8 @@ public:
     void writeMac(RecordWriter &record) const;
     void readMac(RecordReader &record);
 
+    // Number of newest status requests among which one answer means a good link; the arithmetic is on
+    // signed 8-bit values, so sixteen blocks or more give 0 (link lost).
     static qint8 linkWindow(int blockCount);
     LinkState linkState(int blockCount) const;
 
