@@ -194,6 +194,53 @@ public:
         return frames;
     }
 
+    // Short text of a written frame, such as "B1:04" or "all:06=010102".
+    QString describe(const SerialTest::Sent &sent) const
+    {
+        QString target = QStringLiteral("?");
+        if (sent.mac == SerialTest::broadcastMac())
+            target = QStringLiteral("all");
+        else if (sent.mac == coordinator->macBytes())
+            target = QStringLiteral("C");
+        for (int i = 0; i < blocks.size(); ++i) {
+            if (sent.mac == blocks[i]->macBytes())
+                target = QStringLiteral("B%1").arg(i + 1);
+        }
+        QString text = QStringLiteral("%1:%2").arg(target).arg(sent.command, 2, 16, QLatin1Char('0'));
+        if (!sent.items.isEmpty())
+            text += QLatin1Char('=') + QString::fromLatin1(sent.items.toHex());
+        return text;
+    }
+
+    QStringList described() const
+    {
+        QStringList frames;
+        for (const SerialTest::Sent &frame : sent())
+            frames << describe(frame);
+        return frames;
+    }
+
+    // Runs polling ticks and returns what they wrote. The coordinator answers its questions (with no
+    // items, 1 ms later) unless told not to, so its link stays good and no speed change interferes.
+    QStringList tick(int ticks = 1)
+    {
+        port->writes.clear();
+        QStringList frames;
+        for (int i = 0; i < ticks; ++i) {
+            const qsizetype before = port->writes.size();
+            serial->OnQuestionsTimer();
+            for (qsizetype w = before; w < port->writes.size(); ++w) {
+                const SerialTest::Sent frame = SerialTest::decode(port->writes[w]);
+                const bool question = frame.command == 0x01 || frame.command == 0x04 || frame.command == 0x0D;
+                if (coordinatorAnswers && frame.mac == coordinator->macBytes() && question) {
+                    manualClock->advance(1); // a reply time of 0 would read as no reply
+                    replyCoordinator(quint8(frame.command + 1), {}, frame.sequence);
+                }
+            }
+        }
+        return described();
+    }
+
     // Replies as the devices would send them, read at once.
     void reply(CStartBlock *block, quint8 command, const QByteArray &items, quint16 sequence = 0)
     {
@@ -226,4 +273,5 @@ public:
     QStringList openedNames;
     QList<qint32> openedBauds;
     bool refuseOpen = false;
+    bool coordinatorAnswers = true;
 };
