@@ -148,6 +148,7 @@ public:
                 if (refuseOpen)
                     return nullptr;
                 port = new MemoryPort;
+                port->onWrite = [this](const QByteArray &bytes) { written << bytes; };
                 return port;
             },
             clock ? clock : std::static_pointer_cast<SerialClock>(manualClock));
@@ -225,12 +226,12 @@ public:
     QStringList tick(int ticks = 1)
     {
         port->writes.clear();
-        QStringList frames;
+        const qsizetype first = written.size();
         for (int i = 0; i < ticks; ++i) {
-            const qsizetype before = port->writes.size();
+            const qsizetype before = written.size();
             serial->OnQuestionsTimer();
-            for (qsizetype w = before; w < port->writes.size(); ++w) {
-                const SerialTest::Sent frame = SerialTest::decode(port->writes[w]);
+            for (qsizetype w = before; w < written.size(); ++w) {
+                const SerialTest::Sent frame = SerialTest::decode(written[w]);
                 const bool question = frame.command == 0x01 || frame.command == 0x04 || frame.command == 0x0D;
                 if (coordinatorAnswers && frame.mac == coordinator->macBytes() && question) {
                     manualClock->advance(1); // a reply time of 0 would read as no reply
@@ -238,7 +239,10 @@ public:
                 }
             }
         }
-        return described();
+        QStringList frames;
+        for (qsizetype w = first; w < written.size(); ++w)
+            frames << describe(SerialTest::decode(written[w]));
+        return frames;
     }
 
     // Replies as the devices would send them, read at once.
@@ -270,6 +274,7 @@ public:
     QList<CStartBlock *> blocks;
     std::unique_ptr<TestSerial> serial;
     QPointer<MemoryPort> port;
+    QList<QByteArray> written; // every write on every port opened, in order
     QStringList openedNames;
     QList<qint32> openedBauds;
     bool refuseOpen = false;
