@@ -148,7 +148,11 @@ public:
                 if (refuseOpen)
                     return nullptr;
                 port = new MemoryPort;
-                port->onWrite = [this](const QByteArray &bytes) { written << bytes; };
+                port->onWrite = [this](const QByteArray &bytes) {
+                    written << bytes;
+                    if (responder)
+                        responder(bytes);
+                };
                 return port;
             },
             clock ? clock : std::static_pointer_cast<SerialClock>(manualClock));
@@ -274,7 +278,8 @@ public:
     QList<CStartBlock *> blocks;
     std::unique_ptr<TestSerial> serial;
     QPointer<MemoryPort> port;
-    QList<QByteArray> written; // every write on every port opened, in order
+    QList<QByteArray> written;                                // every write on every port opened, in order
+    std::function<void(const QByteArray &written)> responder; // answers through port->feedLater
     QStringList openedNames;
     QList<qint32> openedBauds;
     bool refuseOpen = false;
