@@ -7,7 +7,8 @@
 
 #include "core/utilities.h"
 
-namespace {
+namespace
+{
 
 constexpr int kOverhead = 14;
 constexpr int kMaxItems = 2033;
@@ -74,6 +75,28 @@ quint64 testValue(const QByteArray &bigEndian)
     return value;
 }
 
+// Every 0x55 may end a frame: its length field and an 0xAA at the computed start must agree.
+QList<TestFrame> testFramesIn(const QByteArray &received)
+{
+    QList<TestFrame> frames;
+    for (qsizetype end = kOverhead - 1; end < received.size(); ++end) {
+        if (quint8(received.at(end)) != 0x55)
+            continue;
+        const int length = quint8(received.at(end - 2)) * 256 + quint8(received.at(end - 1));
+        const qsizetype start = end + 1 - kOverhead - length;
+        if (length > kMaxItems || start < 0 || quint8(received.at(start)) != 0xAA)
+            continue;
+        TestFrame frame;
+        frame.mac = received.mid(start + 1, 6);
+        frame.sequence = quint16(quint8(received.at(start + 7)) | quint8(received.at(start + 8)) << 8);
+        frame.command = quint8(received.at(start + 9));
+        frame.items = received.mid(start + 10, length);
+        frame.crcOk = quint8(received.at(end - 3)) == (length == 0 ? 0 : crc8(frame.items));
+        frames.append(frame);
+    }
+    return frames;
+}
+
 TestPort::TestPort(QObject *parent) : QObject(parent) {}
 
 TestPort::~TestPort()
@@ -125,7 +148,6 @@ void TestPort::write(const QByteArray &bytes)
 void TestPort::clear()
 {
     m_received.clear();
-    m_scanned = 0;
     m_frames.clear();
 }
 
@@ -149,27 +171,6 @@ void TestPort::readAvailable()
     }
     if (any) {
         ++m_reads;
-        scanForFrames();
-    }
-}
-
-// Every 0x55 may end a frame: its length field and an 0xAA at the computed start must agree.
-void TestPort::scanForFrames()
-{
-    for (; m_scanned < m_received.size(); ++m_scanned) {
-        const qsizetype end = m_scanned;
-        if (quint8(m_received.at(end)) != 0x55 || end + 1 < kOverhead)
-            continue;
-        const int length = quint8(m_received.at(end - 2)) * 256 + quint8(m_received.at(end - 1));
-        const qsizetype start = end + 1 - kOverhead - length;
-        if (length > kMaxItems || start < 0 || quint8(m_received.at(start)) != 0xAA)
-            continue;
-        TestFrame frame;
-        frame.mac = m_received.mid(start + 1, 6);
-        frame.sequence = quint16(quint8(m_received.at(start + 7)) | quint8(m_received.at(start + 8)) << 8);
-        frame.command = quint8(m_received.at(start + 9));
-        frame.items = m_received.mid(start + 10, length);
-        frame.crcOk = quint8(m_received.at(end - 3)) == (length == 0 ? 0 : crc8(frame.items));
-        m_frames.append(frame);
+        m_frames = testFramesIn(m_received);
     }
 }

@@ -28,6 +28,8 @@ QByteArray testRequest(const QByteArray &mac, quint16 sequence, quint8 command,
                        const QByteArray &items = QByteArray());
 QByteArray testItem(quint8 id, const QByteArray &value);
 QByteArray testMac(const char *hex);
+// Every frame in a stream of received bytes, good CRC or not.
+QList<TestFrame> testFramesIn(const QByteArray &received);
 quint64 testValue(const QByteArray &bigEndian);
 
 // The program's end of the pseudo-terminal opened as a plain descriptor, read through the event loop.
@@ -53,12 +55,10 @@ public:
 
 private:
     void readAvailable();
-    void scanForFrames();
 
     int m_fd = -1;
     std::unique_ptr<QSocketNotifier> m_notifier;
     QByteArray m_received;
-    qsizetype m_scanned = 0;
     QList<TestFrame> m_frames;
     int m_reads = 0;
 };

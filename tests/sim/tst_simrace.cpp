@@ -7,7 +7,8 @@
 #include "sim/devicesimulator.h"
 #include "tests/sim/simtestport.h"
 
-namespace {
+namespace
+{
 
 constexpr int kWaitMs = 10000;
 const QByteArray kCoordinator = testMac("158d00010000");
@@ -196,7 +197,8 @@ void TstSimRace::everybodyReadyStartsRaceAfterDelay()
     m_port->write(testRequest(kCoordinator, ++m_sequence, 0x06, bytes("090101")));
     QTRY_COMPARE_WITH_TIMEOUT(started.count(), 1, kWaitMs);
 
-    QTRY_VERIFY_WITH_TIMEOUT(!m_port->frames().isEmpty() && m_port->frames().constLast().command == 0x0B, kWaitMs);
+    QTRY_VERIFY_WITH_TIMEOUT(!m_port->frames().isEmpty() && m_port->frames().constLast().command == 0x0B,
+                             kWaitMs);
     const TestFrame indication = m_port->frames().constLast();
     QCOMPARE(indication.mac, kCoordinator);
     QVERIFY(indication.crcOk);
@@ -284,7 +286,8 @@ void TstSimRace::startTimesAreCountedAndReturned()
     QCOMPARE(status.value(12), bytes("02"));
     QCOMPARE(status.value(20), bytes("01"));
 
-    std::optional<TestFrame> reply = exchange(testRequest(kCoordinator, ++m_sequence, 0x11, bytes("010101")), 0x12);
+    std::optional<TestFrame> reply =
+        exchange(testRequest(kCoordinator, ++m_sequence, 0x11, bytes("010101")), 0x12);
     QVERIFY(reply);
     QCOMPARE(reply->itemIds(), (QList<int>{1, 2, 3}));
     const QMap<int, QByteArray> items = reply->itemMap();

@@ -6,7 +6,8 @@
 #include "sim/devicesimulator.h"
 #include "tests/sim/simtestport.h"
 
-namespace {
+namespace
+{
 
 constexpr int kWaitMs = 5000;
 const QByteArray kCoordinator = testMac("158d00010000");
@@ -93,7 +94,8 @@ void TstSimRequests::startWith(const SimScenario &scenario)
     QVERIFY(m_port->open(m_sim->devicePath()));
 }
 
-std::optional<TestFrame> TstSimRequests::exchange(const QByteArray &request, quint8 replyCommand, quint16 sequence)
+std::optional<TestFrame> TstSimRequests::exchange(const QByteArray &request, quint8 replyCommand,
+                                                  quint16 sequence)
 {
     m_port->write(request);
     if (!QTest::qWaitFor([&] { return m_port->replyTo(replyCommand, sequence).has_value(); }, kWaitMs))
@@ -136,30 +138,32 @@ void TstSimRequests::replyIsCommandPlusOneWithSequenceAndSource_data()
 
     QTest::newRow("coordinator info") << kCoordinator << quint8(0x01) << QByteArray() << quint8(0x02)
                                       << QList<int>{1, 5, 6, 7, 22, 23, 26, 27};
-    QTest::newRow("coordinator spectrum") << kCoordinator << quint8(0x0D) << QByteArray() << quint8(0x0E)
-                                          << QList<int>{1, 16, 17};
-    QTest::newRow("coordinator status") << kCoordinator << quint8(0x04) << QByteArray() << quint8(0x05)
-                                        << QList<int>{1, 2, 9, 10, 12, 13, 14, 16, 17, 18, 20, 21, 22, 23, 24, 25,
-                                                      26, 27};
-    QTest::newRow("coordinator power down") << kCoordinator << quint8(0x0F) << QByteArray() << quint8(0x10)
-                                            << QList<int>{};
-    QTest::newRow("coordinator start time") << kCoordinator << quint8(0x11) << bytes("010101") << quint8(0x12)
-                                            << QList<int>{};
-    QTest::newRow("coordinator calibration") << kCoordinator << quint8(0xE7) << QByteArray() << quint8(0xE8)
-                                             << QList<int>{};
-    QTest::newRow("coordinator identifier") << kCoordinator << quint8(0xEB) << QByteArray() << quint8(0xEC)
-                                            << QList<int>{1, 27};
+    QTest::newRow("coordinator spectrum")
+        << kCoordinator << quint8(0x0D) << QByteArray() << quint8(0x0E) << QList<int>{1, 16, 17};
+    QTest::newRow("coordinator status")
+        << kCoordinator << quint8(0x04) << QByteArray() << quint8(0x05)
+        << QList<int>{1, 2, 9, 10, 12, 13, 14, 16, 17, 18, 20, 21, 22, 23, 24, 25, 26, 27};
+    QTest::newRow("coordinator power down")
+        << kCoordinator << quint8(0x0F) << QByteArray() << quint8(0x10) << QList<int>{};
+    QTest::newRow("coordinator start time")
+        << kCoordinator << quint8(0x11) << bytes("010101") << quint8(0x12) << QList<int>{};
+    QTest::newRow("coordinator calibration")
+        << kCoordinator << quint8(0xE7) << QByteArray() << quint8(0xE8) << QList<int>{};
+    QTest::newRow("coordinator identifier")
+        << kCoordinator << quint8(0xEB) << QByteArray() << quint8(0xEC) << QList<int>{1, 27};
     QTest::newRow("block info") << kLane2 << quint8(0x01) << QByteArray() << quint8(0x02)
                                 << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 14, 15, 16, 17, 18, 19, 21, 23, 24, 27};
     QTest::newRow("block status") << kLane2 << quint8(0x04) << QByteArray() << quint8(0x05)
                                   << QList<int>{1, 2, 4, 16, 19};
     QTest::newRow("block graph") << kLane2 << quint8(0x07) << QByteArray() << quint8(0x08) << QList<int>{};
-    QTest::newRow("block sound graph") << kLane2 << quint8(0x09) << QByteArray() << quint8(0x0A) << QList<int>{};
-    QTest::newRow("block operation mode") << kLane2 << quint8(0xE9) << QByteArray() << quint8(0xEA)
-                                          << QList<int>{1};
-    QTest::newRow("block identifier") << kLane2 << quint8(0xEB) << QByteArray() << quint8(0xEC)
-                                      << QList<int>{1, 2, 27};
-    QTest::newRow("block power down") << kLane2 << quint8(0x0F) << QByteArray() << quint8(0x10) << QList<int>{};
+    QTest::newRow("block sound graph")
+        << kLane2 << quint8(0x09) << QByteArray() << quint8(0x0A) << QList<int>{};
+    QTest::newRow("block operation mode")
+        << kLane2 << quint8(0xE9) << QByteArray() << quint8(0xEA) << QList<int>{1};
+    QTest::newRow("block identifier")
+        << kLane2 << quint8(0xEB) << QByteArray() << quint8(0xEC) << QList<int>{1, 2, 27};
+    QTest::newRow("block power down")
+        << kLane2 << quint8(0x0F) << QByteArray() << quint8(0x10) << QList<int>{};
 }
 
 void TstSimRequests::replyIsCommandPlusOneWithSequenceAndSource()
@@ -171,7 +175,8 @@ void TstSimRequests::replyIsCommandPlusOneWithSequenceAndSource()
     QFETCH(QList<int>, someItems);
 
     const quint16 sequence = 0xBE01; // both bytes differ, so a swapped sequence would not match
-    const std::optional<TestFrame> frame = exchange(testRequest(mac, sequence, command, items), reply, sequence);
+    const std::optional<TestFrame> frame =
+        exchange(testRequest(mac, sequence, command, items), reply, sequence);
     QVERIFY(frame);
     QCOMPARE(frame->mac, mac);
     QVERIFY(frame->crcOk);
@@ -275,7 +280,8 @@ void TstSimRequests::coordinatorTakesOnlyIds9_10_28()
 void TstSimRequests::spectrumHasSixteenChannelsAndCurrentOne()
 {
     const quint16 sequence = ++m_sequence;
-    const std::optional<TestFrame> reply = exchange(testRequest(kCoordinator, sequence, 0x0D), 0x0E, sequence);
+    const std::optional<TestFrame> reply =
+        exchange(testRequest(kCoordinator, sequence, 0x0D), 0x0E, sequence);
     QVERIFY(reply);
     QList<int> expected;
     for (int id = 1; id <= 17; ++id)
