@@ -14,8 +14,6 @@ using namespace SimProtocol;
 
 constexpr char kAlarmHeaderByte = char(0x68);
 constexpr char kStartHeaderByte = char(0x8B);
-constexpr quint8 kIndicationAlarmRunItem = 4;
-constexpr quint8 kIndicationStartRunItem = 5;
 
 quint8 firstValueByte(const SimItem &item)
 {
@@ -373,9 +371,9 @@ SimFrame DeviceSimulator::startIndication(const HX_GPS_TIME &start) const
     appendSimItem32(items, StartId, start.word(0));
     appendSimItem32(items, StartSeconds, start.word(1));
     appendSimItem32(items, StartMicroseconds, start.word(2));
-    appendSimItem(items, kIndicationAlarmRunItem,
+    appendSimItem(items, SimDefaults::kIndicationAlarmRunItem,
                   QByteArray(SimDefaults::kIndicationRunLength, kAlarmHeaderByte));
-    appendSimItem(items, kIndicationStartRunItem,
+    appendSimItem(items, SimDefaults::kIndicationStartRunItem,
                   QByteArray(SimDefaults::kIndicationRunLength, kStartHeaderByte));
     return {m_coordinator.mac(), 0, StartIndication, items};
 }

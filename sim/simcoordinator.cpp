@@ -132,8 +132,9 @@ QByteArray SimCoordinator::spectrumItems() const
         const quint8 channel = quint8(kFirstChannel + item - 1);
         // a little energy everywhere, more on neighbours of the channel in use, most on it
         const int distance = qAbs(int(channel) - int(kRadioChannel));
+        const int spill = qMax(0, kSpectrumSpillWidth - distance) * kSpectrumSpill;
         const int energy =
-            distance == 0 ? kSpectrumBusy : kSpectrumFloor + qMax(0, 3 - distance) * 10 + item % 3;
+            distance == 0 ? kSpectrumBusy : kSpectrumFloor + spill + item % kSpectrumSpillWidth;
         appendSimItem8(items, item, quint8(energy));
     }
     appendSimItem8(items, kSpectrumCurrentChannel, kRadioChannel);

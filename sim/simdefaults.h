@@ -27,13 +27,15 @@ inline constexpr int kBroadcastAlarmLength = 8; // raw 0x68 bytes the program wr
 inline constexpr int kMaxLoggedFrames = 20000;  // what the simulator keeps for inspection
 
 // --- race ---------------------------------------------------------------------------------------------
-inline constexpr int kAutoStartDelayMs = 3000;     // from "everybody ready" (status 9 := 1) to the gun
-inline constexpr int kReactionReportDelayMs = 400; // the block keeps recording after the reaction
-inline constexpr int kCoordinatorStartedMs = 2000; // coordinator shows STARTED this long after the gun
-inline constexpr int kReadyWindowSeconds = 300;    // Ready may be repeated this long after Ready
-inline constexpr int kWiredHeaderDelayMs = 10;     // wired start header follows the start indication
-inline constexpr int kWiredHeaderLength = 8;       // bytes in a wired start or alarm header run
-inline constexpr int kIndicationRunLength = 4;     // runs in the start indication: thresholds become 5
+inline constexpr int kAutoStartDelayMs = 3000;       // from "everybody ready" (status 9 := 1) to the gun
+inline constexpr int kReactionReportDelayMs = 400;   // the block keeps recording after the reaction
+inline constexpr int kCoordinatorStartedMs = 2000;   // coordinator shows STARTED this long after the gun
+inline constexpr int kReadyWindowSeconds = 300;      // Ready may be repeated this long after Ready
+inline constexpr int kWiredHeaderDelayMs = 10;       // wired start header follows the start indication
+inline constexpr int kWiredHeaderLength = 8;         // bytes in a wired start or alarm header run
+inline constexpr int kIndicationRunLength = 4;       // runs in the start indication: thresholds become 5
+inline constexpr quint8 kIndicationAlarmRunItem = 4; // start indication items that carry the runs
+inline constexpr quint8 kIndicationStartRunItem = 5;
 inline constexpr int kDefaultFalseStartLimitMs = 100;
 inline constexpr int kMaxStartsHeld = 255; // the start counter is one byte
 inline constexpr int kMaxStartsPerReply = 32;
@@ -89,6 +91,8 @@ inline constexpr quint16 kStartSignalLevel = 2048; // coordinator status 14, ins
 inline constexpr quint8 kRadioChannel = 15;        // spectrum item 17
 inline constexpr quint8 kSpectrumFloor = 20;       // quiet channel energy
 inline constexpr quint8 kSpectrumBusy = 90;        // energy on the channel in use
+inline constexpr int kSpectrumSpill = 10;          // per channel of closeness to the one in use
+inline constexpr int kSpectrumSpillWidth = 3;      // channels this close still hear it
 inline constexpr char kGpsFix = 'A';
 inline constexpr char kGpsNoFix = 'V';
 inline constexpr quint16 kLatitude = 5213;         // 52 degrees 13 minutes

@@ -1,5 +1,6 @@
 #include "sim/simscenario.h"
 
+#include <cmath>
 #include <limits>
 
 #include <QFile>
@@ -71,8 +72,9 @@ public:
         const QJsonValue value = m_object.value(QLatin1String(key));
         if (value.isUndefined())
             return;
-        const double number = value.toDouble(-1e300);
-        if (!value.isDouble() || number != double(qint64(number)) || number < minimum || number > maximum)
+        const double number = value.toDouble();
+        // range first: converting a huge number to an integer is undefined
+        if (!value.isDouble() || number < minimum || number > maximum || number != std::floor(number))
             return fail(QStringLiteral("\"%1\" must be a whole number from %2 to %3")
                             .arg(key)
                             .arg(minimum)

@@ -92,6 +92,7 @@ void TstSimScenario::rejectsBadScenarios_data()
     QTest::newRow("broadcast MAC") << QByteArray(R"({"coordinator": "ff:ff:ff:ff:ff:ff"})");
     QTest::newRow("rate above 1") << QByteArray(R"({"replyLoss": 1.5})");
     QTest::newRow("fractional seed") << QByteArray(R"({"seed": 1.5})");
+    QTest::newRow("huge number") << QByteArray(R"({"replyDelayMs": 5e34})");
     QTest::newRow("odd baud") << QByteArray(R"({"baud": 19200})");
     QTest::newRow("too many blocks") << QByteArray(R"({"blocks": 11})");
     QTest::newRow("reaction out of range") << QByteArray(R"({"lanes": [{"reaction": 40000}]})");
