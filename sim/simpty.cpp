@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace
 {
@@ -76,7 +77,9 @@ bool SimPty::open(const QString &linkPath)
     if (tcsetattr(m_slave, TCSANOW, &settings) != 0)
         return fail(QStringLiteral("tcsetattr"));
     if (!linkPath.isEmpty()) {
-        QFile::remove(linkPath);
+        // an old link of ours may be left after a crash; anything else at that path is not ours to remove
+        if (QFileInfo(linkPath).isSymLink())
+            QFile::remove(linkPath);
         if (!QFile::link(m_devicePath, linkPath)) {
             m_error = QStringLiteral("cannot create the link %1").arg(linkPath);
             close();

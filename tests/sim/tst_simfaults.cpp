@@ -1,6 +1,8 @@
 #include <memory>
 
+#include <QFileInfo>
 #include <QSerialPort>
+#include <QTemporaryDir>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -48,6 +50,8 @@ private slots:
     void speedSwitchSurvivesReopeningAtNewSpeed();
     void injectedBytesArriveUnchanged_data();
     void injectedBytesArriveUnchanged();
+    void linkReachesDeviceAndGoesWithSimulator();
+    void linkNeverReplacesOrdinaryFile();
 
 private:
     bool startWith(const SimScenario &scenario);
@@ -273,6 +277,38 @@ void TstSimFaults::injectedBytesArriveUnchanged()
     const QByteArray injected = pieces.join();
     QTRY_COMPARE_WITH_TIMEOUT(m_port->received().size(), injected.size(), kWaitMs);
     QCOMPARE(m_port->received(), injected);
+}
+
+void TstSimFaults::linkReachesDeviceAndGoesWithSimulator()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString link = dir.filePath(QStringLiteral("coordinator"));
+    m_sim = std::make_unique<DeviceSimulator>(quickScenario());
+    if (!m_sim->start(link))
+        QSKIP("no pseudo-terminal on this machine");
+    m_port = std::make_unique<TestPort>();
+    QVERIFY(m_port->open(link));
+    m_port->write(testRequest(kCoordinator, 1, 0x04));
+    QTRY_VERIFY_WITH_TIMEOUT(m_port->replyTo(0x05, 1).has_value(), kWaitMs);
+    m_port.reset();
+    m_sim.reset();
+    QVERIFY(!QFileInfo(link).isSymLink());
+}
+
+void TstSimFaults::linkNeverReplacesOrdinaryFile()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("notes.txt"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("keep me");
+    file.close();
+    DeviceSimulator simulator(quickScenario());
+    QVERIFY(!simulator.start(path));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("keep me"));
 }
 
 QTEST_GUILESS_MAIN(TstSimFaults)
