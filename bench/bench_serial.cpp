@@ -1,5 +1,6 @@
-// Speed of the serial link's frame reader: a long stream of valid and corrupt frames pushed through it
-// in port-sized reads, shown next to what the link itself can carry.
+// Speed figures of the serial link: the frame reader on a long stream of valid and corrupt frames, next to
+// what the link itself can carry; with the simulator, the CPU share of idle polling and the delay from a
+// reaction frame on the wire to its signal. Arguments: [seconds of idle polling, default 30].
 #include <cstdio>
 
 #include <QCoreApplication>
@@ -12,6 +13,9 @@
 #include "devices/cserialcomthread.h"
 #include "devices/cstartblock.h"
 #include "devices/cstartblockmeasurement.h"
+#ifdef QUELLOR_BENCH_WITH_SIM
+#include "bench_serial_sim.h"
+#endif
 
 namespace
 {
@@ -20,6 +24,8 @@ constexpr int kFrames = 200000;
 constexpr int kCorruptEvery = 10; // one frame in ten has a bad CRC
 constexpr int kReadSize = 64;     // bytes per readyRead, as a USB serial adapter delivers them
 constexpr double kLinkBytesPerSecond = 38400.0 / 10.0;
+constexpr int kIdleSeconds = 30;
+constexpr int kDelayFrames = 1000;
 
 QByteArray blockMac(int lane)
 {
@@ -59,11 +65,8 @@ QByteArray stream(int *frameCount)
 }
 } // namespace
 
-int main(int argc, char *argv[])
+void benchReader()
 {
-    QCoreApplication app(argc, argv);
-    QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
-
     QObject devices;
     CSerialComThread serial;
     for (int lane = 1; lane <= kBlocks; ++lane) {
@@ -87,5 +90,17 @@ int main(int argc, char *argv[])
     std::printf("  %.0f bytes/s, %.2f us per frame\n", bytesPerSecond, seconds * 1e6 / frames);
     std::printf("  link at 38400 baud: %.0f bytes/s, so the reader is %.0f times faster than the line\n",
                 kLinkBytesPerSecond, bytesPerSecond / kLinkBytesPerSecond);
+}
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
+    benchReader();
+#ifdef QUELLOR_BENCH_WITH_SIM
+    const int seconds = argc > 1 ? std::max(1, QString::fromLocal8Bit(argv[1]).toInt()) : kIdleSeconds;
+    benchIdlePolling(seconds);
+    benchReactionDelay(kDelayFrames);
+#endif
     return 0;
 }
