@@ -1,5 +1,7 @@
 // Whole races against the simulator on a pseudo-terminal with the real timers: wireless and wired, a block
 // that ignores Ready, one that never reacts, the wired alarm, and a sample upload.
+#include <QElapsedTimer>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -68,6 +70,13 @@ void TstSerialRace::wirelessRaceRunsFromReadyToSavedResults()
     if (!startLink(scenario(3, false), OperationModeWireless))
         QSKIP("no pseudo-terminal");
     QSignalSpy saved(&link->serial, &CSerialComThread::save_results_file);
+    QElapsedTimer clock;
+    clock.start();
+    QList<qint64> graphRequestTimes;
+    connect(&link->sim, &DeviceSimulator::requestReceived, this, [&](const SimRequest &request) {
+        if (request.frame.command == 0x07 || request.frame.command == 0x09)
+            graphRequestTimes << clock.elapsed();
+    });
     QTRY_VERIFY_WITH_TIMEOUT(link->serial.isBaudSwitchDone(), kShortMs);
     ready();
     QTRY_COMPARE_WITH_TIMEOUT(saved.count(), 2, kRaceMs);
@@ -82,8 +91,14 @@ void TstSerialRace::wirelessRaceRunsFromReadyToSavedResults()
     QCOMPARE(setStatus.first(), QStringLiteral("all:1=2"));
     QCOMPARE(setStatus.mid(setStatus.indexOf(QStringLiteral("C:28=1")), announce.size()), announce);
     QCOMPARE(setStatus.count(QStringLiteral("C:9=1")), 3);
-    QCOMPARE(link->requests(0x07).size(), 3); // one graph request per block, one per graph tick
-    QCOMPARE(link->requests(0x09).size(), 3);
+    // every block asked for both graphs, one request per 750 ms graph tick
+    QSet<QByteArray> asked;
+    for (const SimRequest &request : link->requests(0x07) + link->requests(0x09))
+        asked << request.frame.mac + QByteArray(1, char(request.frame.command));
+    QCOMPARE(asked.size(), 6);
+    for (qsizetype i = 1; i < graphRequestTimes.size(); ++i)
+        QVERIFY2(graphRequestTimes[i] - graphRequestTimes[i - 1] > 600,
+                 qPrintable(QString::number(graphRequestTimes[i] - graphRequestTimes[i - 1])));
     for (int i = 0; i < 3; ++i) {
         const CStartBlockMeasurement *measurement = link->blocks[i]->measurement();
         QCOMPARE(int(measurement->reactionTimeMs()), *link->sim.scenario().lanes[i].reactionMs);
