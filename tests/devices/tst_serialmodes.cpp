@@ -105,21 +105,25 @@ void TstSerialModes::voteOverTheAnswers_data()
     QTest::addColumn<QList<int>>("answers");   // 0 wireless, 1 wired, 2 none
     QTest::addColumn<QList<int>>("signalled"); // mode signalled after each answer, 0 for none
     QTest::addColumn<int>("finalMode");
+    QTest::addColumn<int>("wirelessVotes");
     const int wireless = OperationModeWireless;
     const int wired = OperationModeWired;
-    QTest::newRow("wired switches at once") << wireless << QList<int>{1} << QList<int>{wired} << wired;
-    QTest::newRow("wireless then wired") << wireless << QList<int>{0, 1} << QList<int>{0, wired} << wired;
-    QTest::newRow("wired while wired") << wired << QList<int>{1, 1} << QList<int>{0, 0} << wired;
-    QTest::newRow("two wireless") << wired << QList<int>{0, 0} << QList<int>{0, wireless} << wireless;
+    QTest::newRow("wired switches at once") << wireless << QList<int>{1} << QList<int>{wired} << wired << 0;
+    QTest::newRow("wireless then wired")
+        << wireless << QList<int>{0, 1} << QList<int>{0, wired} << wired << 0;
+    QTest::newRow("wired while wired") << wired << QList<int>{1, 1} << QList<int>{0, 0} << wired << 0;
+    QTest::newRow("two wireless") << wired << QList<int>{0, 0} << QList<int>{0, wireless} << wireless << 2;
+    QTest::newRow("wireless, none") << wired << QList<int>{0, 2} << QList<int>{0, 0} << wired << 1;
     QTest::newRow("wireless, none, wireless")
-        << wired << QList<int>{0, 2, 0} << QList<int>{0, 0, wireless} << wireless;
+        << wired << QList<int>{0, 2, 0} << QList<int>{0, 0, wireless} << wireless << 2;
     QTest::newRow("wired, wireless, wireless")
-        << wired << QList<int>{1, 0, 0} << QList<int>{0, 0, wireless} << wireless;
-    QTest::newRow("none, wireless") << wired << QList<int>{2, 0} << QList<int>{0, 0} << wired;
+        << wired << QList<int>{1, 0, 0} << QList<int>{0, 0, wireless} << wireless << 2;
+    QTest::newRow("none, wireless") << wired << QList<int>{2, 0} << QList<int>{0, 0} << wired << 1;
     QTest::newRow("wireless, wired, wireless")
-        << wired << QList<int>{0, 1, 0} << QList<int>{0, 0, 0} << wired;
+        << wired << QList<int>{0, 1, 0} << QList<int>{0, 0, 0} << wired << 1;
+    QTest::newRow("wired, none") << wireless << QList<int>{1, 2} << QList<int>{wired, 0} << wired << 0;
     QTest::newRow("unknown answer counts as none")
-        << wired << QList<int>{0, 7, 0} << QList<int>{0, 0, wireless} << wireless;
+        << wired << QList<int>{0, 7, 0} << QList<int>{0, 0, wireless} << wireless << 2;
 }
 
 void TstSerialModes::voteOverTheAnswers()
@@ -128,6 +132,7 @@ void TstSerialModes::voteOverTheAnswers()
     QFETCH(QList<int>, answers);
     QFETCH(QList<int>, signalled);
     QFETCH(int, finalMode);
+    QFETCH(int, wirelessVotes);
     SerialFixture f(1);
     f.open(startMode == OperationModeWired ? CSerialComThread::kBaudWired : CSerialComThread::kBaudWireless);
     f.serial->SetOperationMode(startMode);
@@ -143,6 +148,7 @@ void TstSerialModes::voteOverTheAnswers()
         QCOMPARE(int(spy.takeFirst().first().value<OperationMode>()), signalled[i]);
     }
     QCOMPARE(f.serial->operationMode(), finalMode);
+    QCOMPARE(f.serial->wirelessVotes(), wirelessVotes);
     QCOMPARE(f.serial->baudRate(), finalMode == OperationModeWired ? CSerialComThread::kBaudWired
                                                                    : CSerialComThread::kBaudWireless);
     QVERIFY(f.serial->isPolling());
