@@ -1,0 +1,142 @@
+// Graph polling after a race: one request per tick, the two save signals, and how it hands back to polling.
+#include <QSignalSpy>
+#include <QTest>
+
+#include "serialtestkit.h"
+
+using namespace SerialTest;
+
+class TstSerialGraphs : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void oneBlockGivesGraphThenSaveThenSoundThenSave();
+    void graphTimerIntervalFollowsTheOperationMode_data();
+    void graphTimerIntervalFollowsTheOperationMode();
+    void withoutPolledBlocksPollingResumes();
+    void withoutAReadyPhasePollingResumes();
+    void requestFromOutsideCanPausePolling();
+
+private:
+    void runReadyPhase();
+    std::unique_ptr<SerialFixture> f;
+};
+
+void TstSerialGraphs::init()
+{
+    f = std::make_unique<SerialFixture>(1);
+    f->serial->setUserSelectedOperationMode(OperationModeWireless);
+    f->open();
+}
+
+void TstSerialGraphs::cleanup()
+{
+    f.reset();
+}
+
+void TstSerialGraphs::runReadyPhase()
+{
+    f->serial->OnSetStatusRequest(1, 2, f->serial->broadcastDevice());
+    f->reportStates(2, 2);
+    f->tick();
+}
+
+void TstSerialGraphs::oneBlockGivesGraphThenSaveThenSoundThenSave()
+{
+    runReadyPhase();
+    QSignalSpy saved(f->serial.get(), &CSerialComThread::save_results_file);
+    QSignalSpy sent(f->serial.get(), &CSerialComThread::data_request_sent);
+    f->serial->startGraphsTimerTimeout();
+    QVERIFY(!f->serial->isPolling());
+
+    QCOMPARE(f->tick(0), QStringList());
+    f->port->writes.clear();
+    f->serial->OnGraphTimerTimeout();
+    QCOMPARE(f->described(), QStringList({"B1:07"}));
+    QCOMPARE(saved.count(), 0);
+    f->serial->OnGraphTimerTimeout(); // no reply yet: asked again
+    QCOMPARE(f->described(), QStringList({"B1:07", "B1:07"}));
+    f->reply(f->blocks[0], 0x08, graphItems());
+
+    f->port->writes.clear();
+    f->serial->OnGraphTimerTimeout();
+    QCOMPARE(f->described(), QStringList({"B1:09"}));
+    QCOMPARE(saved.count(), 1);
+    QCOMPARE(saved[0][0].value<ResultsDataType>(), ResultsReactionGraphs);
+    QCOMPARE(saved[0][1].toBool(), true);
+    f->reply(f->blocks[0], 0x0A, graphItems());
+
+    f->port->writes.clear();
+    f->serial->OnGraphTimerTimeout();
+    QCOMPARE(f->described(), QStringList());
+    QCOMPARE(saved.count(), 2);
+    QCOMPARE(saved[1][0].value<ResultsDataType>(), ResultsSoundGraphs);
+    QCOMPARE(saved[1][1].toBool(), false);
+    QVERIFY(!f->serial->isGraphPolling());
+    QVERIFY(f->serial->isPolling());
+    QCOMPARE(f->blocks[0]->requestLog().size(), 1 + 3); // the ready-phase status and three graph requests
+    QCOMPARE(sent.count(), 3);
+}
+
+void TstSerialGraphs::graphTimerIntervalFollowsTheOperationMode_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<int>("interval");
+    QTest::newRow("wireless") << int(OperationModeWireless) << 750;
+    QTest::newRow("wired") << int(OperationModeWired) << 1100;
+}
+
+void TstSerialGraphs::graphTimerIntervalFollowsTheOperationMode()
+{
+    QFETCH(int, mode);
+    QFETCH(int, interval);
+    f->serial->SetOperationMode(mode);
+    f->serial->startGraphsTimerTimeout();
+    QCOMPARE(f->serial->graphInterval(), interval);
+    f->serial->startQuestionsTimerTimeout();
+    QVERIFY(!f->serial->isGraphPolling());
+    QCOMPARE(f->serial->pollingInterval(), mode == OperationModeWired ? 200 : 100);
+}
+
+void TstSerialGraphs::withoutPolledBlocksPollingResumes()
+{
+    runReadyPhase();
+    f->serial->clearStartBlocks();
+    f->serial->startGraphsTimerTimeout();
+    f->port->writes.clear();
+    f->serial->OnGraphTimerTimeout();
+    QVERIFY(f->port->writes.isEmpty());
+    QVERIFY(!f->serial->isGraphPolling());
+    QVERIFY(f->serial->isPolling());
+}
+
+void TstSerialGraphs::withoutAReadyPhasePollingResumes()
+{
+    QSignalSpy saved(f->serial.get(), &CSerialComThread::save_results_file);
+    f->serial->startGraphsTimerTimeout();
+    f->serial->OnGraphTimerTimeout();
+    QCOMPARE(f->described(), QStringList({"B1:07"}));
+    QVERIFY(!f->serial->isGraphPolling());
+    QVERIFY(f->serial->isPolling());
+    QCOMPARE(saved.count(), 0);
+}
+
+void TstSerialGraphs::requestFromOutsideCanPausePolling()
+{
+    f->serial->startQuestionsTimerTimeout();
+    f->serial->OnGetSoundGraphRequest(f->blocks[0], false);
+    QVERIFY(f->serial->isPolling());
+    f->serial->startGraphsTimerTimeout();
+    f->serial->OnGetGraphRequest(f->blocks[0], true);
+    QCOMPARE(f->described(), QStringList({"B1:09", "B1:07"}));
+    QVERIFY(!f->serial->isPolling());
+    QVERIFY(!f->serial->isGraphPolling());
+    QTRY_VERIFY_WITH_TIMEOUT(f->serial->isPolling(), 5000);
+}
+
+QTEST_MAIN(TstSerialGraphs)
+#include "tst_serialgraphs.moc"
