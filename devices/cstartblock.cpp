@@ -264,8 +264,9 @@ bool CStartBlock::LoadFromBuffer(int version, const char *data, qint64 length)
     if (version == 0) {
         RecordReader record(data, length);
         const RecordReader measurement = record.take(record.u32le());
-        return measurement.ok() &&
-               m_measurement->LoadFromBuffer(version, measurement.begin(), measurement.size());
+        if (!measurement.ok() || measurement.size() == 0) // an empty measurement reads nothing
+            return measurement.ok();
+        return m_measurement->LoadFromBuffer(version, measurement.begin(), measurement.size());
     }
     return readRecord(version, data, length);
 }

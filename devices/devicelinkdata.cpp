@@ -27,8 +27,9 @@ QString DeviceLinkData::macText() const
 
 bool DeviceLinkData::setMacText(const QString &text)
 {
-    static const QRegularExpression pattern(
-        QStringLiteral("^([0-9a-fA-F][0-9a-fA-F]:){5}([0-9a-fA-F][0-9a-fA-F])$"));
+    // anchored at the very end: "$" alone would also take a text ending in a line feed
+    static const QRegularExpression pattern(QRegularExpression::anchoredPattern(
+        QStringLiteral("([0-9a-fA-F][0-9a-fA-F]:){5}([0-9a-fA-F][0-9a-fA-F])")));
     if (!pattern.match(text).hasMatch())
         return false;
     const QStringList parts = text.split(QLatin1Char(':'));

@@ -23,6 +23,8 @@ constexpr int kDecimal = 10;
 constexpr quint32 kRaceHeaderFixedSize = 18;
 constexpr char kCoordinatorPresent = '1';
 constexpr char kNoCoordinator = '0';
+constexpr int kFirstVersionWithRaceFields = 3;
+constexpr qint64 kRecordSizeField = 4;
 
 QByteArray magic()
 {
@@ -41,14 +43,25 @@ QByteArray raceHeaderBytes(const RaceHeader &header)
     return record.data();
 }
 
-bool readRaceHeader(RecordReader part, RaceHeader &header)
+// Texts of the header end at their first zero byte.
+QString beforeZero(const QString &text)
 {
-    header.raceLabel = part.lengthPrefixedText();
+    const qsizetype zero = text.indexOf(QChar(0));
+    return zero < 0 ? text : text.left(zero);
+}
+
+bool readRaceHeader(RecordReader part, int version, RaceHeader &header)
+{
+    if (version < kFirstVersionWithRaceFields) { // the header held only the comment
+        header.comment = beforeZero(QString::fromLatin1(part.begin(), part.size()));
+        return part.ok();
+    }
+    header.raceLabel = beforeZero(part.lengthPrefixedText());
     header.heat = part.u16le();
     header.start = part.u16le();
-    header.starterName = part.lengthPrefixedText();
+    header.starterName = beforeZero(part.lengthPrefixedText());
     header.falseStartLimit = part.u16le();
-    header.comment = part.lengthPrefixedText();
+    header.comment = beforeZero(part.lengthPrefixedText());
     return part.ok();
 }
 
@@ -135,15 +148,16 @@ bool MeasurementFile::read(const QByteArray &bytes)
         return false;
     }
     const quint32 headerSize = file.u32le();
-    bool ok = headerSize == 0 || readRaceHeader(file.take(headerSize), m_header);
+    bool ok = headerSize == 0 || readRaceHeader(file.take(headerSize), m_version, m_header);
     ok = ok && readCoordinator(file);
     const QByteArray countText = file.bytes(kCountDigits);
     ok = ok && file.ok() && isDigits(countText);
-    const int expectedBlocks = countText.toInt();
-    for (int i = 0; ok && i < expectedBlocks; ++i)
+    // entries follow while a whole size field can be read
+    int entries = 0;
+    for (; ok && file.remaining() >= kRecordSizeField; ++entries)
         ok = readBlock(file);
-    // fewer records than the count says is a cut file; more is damage
-    ok = ok && file.ok() && file.atEnd();
+    // fewer entries than the count says is a file cut at a record boundary
+    ok = ok && entries >= countText.toInt();
     if (!ok)
         clear();
     return ok;
@@ -151,11 +165,9 @@ bool MeasurementFile::read(const QByteArray &bytes)
 
 bool MeasurementFile::readCoordinator(RecordReader &file)
 {
-    const quint8 marker = file.u8();
-    if (marker == kNoCoordinator)
-        return true;
-    if (marker != kCoordinatorPresent)
-        return false;
+    // any marker but "1" means the set had no coordinator
+    if (file.u8() != kCoordinatorPresent)
+        return file.ok();
     const RecordReader record = file.take(file.u32le());
     if (!record.ok())
         return false;

@@ -84,8 +84,11 @@ QByteArray handBuiltFile(int version)
     block.u32le(10).u16le(9).u32le(200).u32le(0);
 
     TestBytes file;
-    file.raw("VQDO0" + QByteArray::number(version)).u32le(20);
-    file.u32le(2).raw("12").u16le(1).u16le(2).u32le(0).u16le(100).u32le(0);
+    file.raw("VQDO0" + QByteArray::number(version));
+    if (version >= 3) // race label "12", heat 1, start 2, no starter, limit 100, no comment
+        file.u32le(20).u32le(2).raw("12").u16le(1).u16le(2).u32le(0).u16le(100).u32le(0);
+    else // older files held only the comment, ending at a zero byte
+        file.u32le(13).raw(QByteArray("wind +0.4\0\x01\x02\x03", 13));
     file.raw("1").u32le(quint32(coordinator.bytes().size())).raw(coordinator.bytes());
     file.raw("01").u32le(quint32(block.bytes().size())).raw(block.bytes());
     return file.bytes();
@@ -108,6 +111,8 @@ private slots:
     void everyTruncationFails();
     void damagedFilesFail_data();
     void damagedFilesFail();
+    void readsWhatOlderReadersTolerated();
+    void versionZeroBlockMayHoldNoMeasurement();
     void setWithoutCoordinatorWritesZeroThenDigits_data();
     void setWithoutCoordinatorWritesZeroThenDigits();
     void blockWithoutGraphsHasShortRecord();
@@ -228,6 +233,7 @@ void TstMeasurementFile::handBuiltVersionsAreRead_data()
 {
     QTest::addColumn<int>("version");
     QTest::newRow("version 1") << 1;
+    QTest::newRow("version 2") << 2;
     QTest::newRow("version 3") << 3;
     QTest::newRow("version 5") << 5;
 }
@@ -238,8 +244,9 @@ void TstMeasurementFile::handBuiltVersionsAreRead()
     MeasurementFile file;
     QVERIFY(file.read(handBuiltFile(version)));
     QCOMPARE(file.version(), version);
-    QCOMPARE(file.raceHeader().raceLabel, QString("12"));
-    QCOMPARE(file.raceHeader().falseStartLimit, quint16(100));
+    QCOMPARE(file.raceHeader().raceLabel, QString(version >= 3 ? "12" : ""));
+    QCOMPARE(file.raceHeader().falseStartLimit, quint16(version >= 3 ? 100 : 0));
+    QCOMPARE(file.raceHeader().comment, QString(version >= 3 ? "" : "wind +0.4"));
     QVERIFY(file.raceHeader().starterName.isEmpty());
     const std::unique_ptr<CCoordinator> coordinator = file.takeCoordinator();
     QCOMPARE(coordinator->GetMacAddress(), QString("0a:0b:0c:0d:0e:0f"));
@@ -296,13 +303,12 @@ void TstMeasurementFile::damagedFilesFail_data()
     QTest::addColumn<QByteArray>("bytes");
     const QByteArray good = handBuiltFile(5);
     const int countAt = good.indexOf("01\x88");
-    QByteArray marker = good;
-    marker[30] = 'x'; // after magic, header size and the 20-byte header
-    QTest::newRow("coordinator marker") << marker;
     QByteArray digits = good;
     digits[countAt + 1] = 'a';
     QTest::newRow("count not digits") << digits;
-    QTest::newRow("record beyond count") << good + TestBytes().u32le(0).bytes();
+    QByteArray fewer = good;
+    fewer[countAt + 1] = '2';
+    QTest::newRow("fewer records than counted") << fewer;
     QTest::newRow("unknown version") << QByteArray("VQDO06") + good.mid(6);
     QByteArray header = good;
     header[10] = char(0x7F); // race label longer than the header
@@ -320,6 +326,47 @@ void TstMeasurementFile::damagedFilesFail()
     QVERIFY(!file.read(bytes));
     QVERIFY(!file.hasCoordinator());
     QCOMPARE(file.blockCount(), 0);
+}
+
+void TstMeasurementFile::readsWhatOlderReadersTolerated()
+{
+    const QByteArray good = handBuiltFile(5);
+    MeasurementFile file;
+
+    // entries after the counted ones, and a few stray bytes too short for a size
+    QVERIFY(file.read(good + TestBytes().u32le(0).bytes() + "\x01\x02"));
+    QCOMPARE(file.blockCount(), 1);
+
+    // a marker other than "1" means no coordinator; the count digits follow at once
+    TestBytes noCoordinator;
+    noCoordinator.raw("VQDO05").u32le(0).raw("x").raw("00");
+    QVERIFY(file.read(noCoordinator.bytes()));
+    QVERIFY(!file.hasCoordinator());
+
+    // header texts end at their first zero byte
+    TestBytes header;
+    header.raw("VQDO05").u32le(24).u32le(4).raw(QByteArray("12\0z", 4)).u16le(1).u16le(1);
+    header.u32le(2).raw(QByteArray("A\0", 2)).u16le(90).u32le(0).raw("0").raw("00");
+    QVERIFY(file.read(header.bytes()));
+    QCOMPARE(file.raceHeader().raceLabel, QString("12"));
+    QCOMPARE(file.raceHeader().starterName, QString("A"));
+    QCOMPARE(file.raceHeader().falseStartLimit, quint16(90));
+}
+
+void TstMeasurementFile::versionZeroBlockMayHoldNoMeasurement()
+{
+    // version 0 blocks are a measurement length and the measurement: the error code only
+    TestBytes file;
+    file.raw("VQDOxx").u32le(0).raw("0").raw("02");
+    file.u32le(4).u32le(0);
+    file.u32le(6).u32le(2).hex("0102");
+    MeasurementFile reader;
+    QVERIFY(reader.read(file.bytes()));
+    QCOMPARE(reader.version(), 0);
+    const std::vector<std::unique_ptr<CStartBlock>> blocks = reader.takeBlocks();
+    QCOMPARE(blocks.size(), size_t(2));
+    QCOMPARE(blocks[0]->measurement()->errorCode(), quint16(0));
+    QCOMPARE(blocks[1]->measurement()->errorCode(), quint16(0x0102));
 }
 
 void TstMeasurementFile::setWithoutCoordinatorWritesZeroThenDigits_data()

@@ -164,6 +164,8 @@ void TstStartBlock::macTextIsCheckedAndLowerCase_data()
                                            << "11:22:33:44:55:66";
     QTest::newRow("not hexadecimal refused") << "0g:1b:2c:3d:4e:5f"
                                              << "11:22:33:44:55:66";
+    QTest::newRow("line feed after it refused") << "0a:1b:2c:3d:4e:5f\n"
+                                                << "11:22:33:44:55:66";
 }
 
 void TstStartBlock::macTextIsCheckedAndLowerCase()
