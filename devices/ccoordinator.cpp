@@ -15,21 +15,9 @@ namespace
 
 enum InfoField : quint8 {
     kMac = 1,
-    kSoftwareVersion = 5,
-    kHardwareVersion = 6,
-    kOperationMode = 7,
-    kModule = 14,
-    kTransmitPower = 15,
-    kAudioChannel = 16,
-    kStartSoundMode = 17,
-    kRecallSoundMode = 18,
-    kAudioVolume = 19,
     kHeadsetVolume = 20,
-    kRecallBeepsMode = 21,
-    kPanId = 23,
     kPhotoFinishDevice = 25,
     kInfo26 = 26,
-    kProductVersion = 27,
 };
 constexpr int kInfo26MaxWidth = 4;
 
@@ -114,55 +102,21 @@ void CCoordinator::SetInfoFields(unsigned short length, unsigned char *data)
 void CCoordinator::storeInfoItem(quint8 id, quint8 length, unsigned char *value)
 {
     const DeviceItem item{id, length, value};
+    if (m_info.store(item))
+        return;
     switch (id) {
     case kMac:
         if (length == DeviceLinkData::kMacSize)
             m_link.setMacBytes(value);
         break;
-    case kSoftwareVersion:
-        DeviceItems::store(item, m_softwareVersion);
-        break;
-    case kHardwareVersion:
-        DeviceItems::store(item, m_hardwareVersion);
-        break;
-    case kOperationMode:
-        DeviceItems::storeWidened(item, m_operationMode);
-        break;
-    case kModule:
-        DeviceItems::store(item, m_module);
-        break;
-    case kTransmitPower:
-        DeviceItems::store(item, m_transmitPower);
-        break;
-    case kAudioChannel:
-        DeviceItems::store(item, m_audioChannel);
-        break;
-    case kStartSoundMode:
-        DeviceItems::storeWidened(item, m_startSoundMode);
-        break;
-    case kRecallSoundMode:
-        DeviceItems::storeWidened(item, m_recallSoundMode);
-        break;
-    case kAudioVolume:
-        DeviceItems::store(item, m_audioVolume);
-        break;
     case kHeadsetVolume:
         DeviceItems::store(item, m_headsetVolume);
-        break;
-    case kRecallBeepsMode:
-        DeviceItems::storeWidened(item, m_recallBeepsMode);
-        break;
-    case kPanId:
-        DeviceItems::store(item, m_panId);
         break;
     case kPhotoFinishDevice:
         DeviceItems::storeWidened(item, m_photoFinishDevice);
         break;
     case kInfo26:
         DeviceItems::storeUpTo(item, m_infoField26, kInfo26MaxWidth);
-        break;
-    case kProductVersion:
-        DeviceItems::store(item, m_productVersion);
         break;
     default:
         break;
@@ -369,17 +323,17 @@ bool CCoordinator::SaveToDevice(QIODevice *device) const
 {
     RecordWriter record;
     m_link.writeMac(record);
-    record.u16le(m_panId);
-    record.u8(m_module);
-    record.u16le(m_softwareVersion);
-    record.u32le(m_hardwareVersion);
-    record.u8(m_transmitPower);
-    record.u8(m_audioChannel);
-    record.u32le(m_operationMode);
-    record.u32le(m_startSoundMode);
-    record.u32le(m_recallSoundMode);
-    record.u32le(m_recallBeepsMode);
-    record.u8(m_audioVolume);
+    record.u16le(m_info.panId);
+    record.u8(m_info.module);
+    record.u16le(m_info.softwareVersion);
+    record.u32le(m_info.hardwareVersion);
+    record.u8(m_info.transmitPower);
+    record.u8(m_info.audioChannel);
+    record.u32le(m_info.operationMode);
+    record.u32le(m_info.startSoundMode);
+    record.u32le(m_info.recallSoundMode);
+    record.u32le(m_info.recallBeepsMode);
+    record.u8(m_info.audioVolume);
     record.u8(m_headsetVolume);
     record.u32le(m_photoFinishDevice);
     record.u8(m_battery);
@@ -389,7 +343,7 @@ bool CCoordinator::SaveToDevice(QIODevice *device) const
         record.bytes(QByteArray(reinterpret_cast<const char *>(start.bytes.data()), HX_GPS_TIME::kSize));
     record.u16be(m_errorCode);
     m_link.writeRequestLog(record);
-    record.u16le(m_productVersion);
+    record.u16le(m_info.productVersion);
     return record.writeTo(device);
 }
 
@@ -404,17 +358,17 @@ bool CCoordinator::readRecord(int version, const char *data, qint64 length)
 {
     RecordReader record(data, length);
     m_link.readMac(record);
-    m_panId = record.u16le();
-    m_module = record.u8();
-    m_softwareVersion = record.u16le();
-    m_hardwareVersion = record.u32le();
-    m_transmitPower = record.u8();
-    m_audioChannel = record.u8();
-    m_operationMode = record.u32le();
-    m_startSoundMode = record.u32le();
-    m_recallSoundMode = record.u32le();
-    m_recallBeepsMode = record.u32le();
-    m_audioVolume = record.u8();
+    m_info.panId = record.u16le();
+    m_info.module = record.u8();
+    m_info.softwareVersion = record.u16le();
+    m_info.hardwareVersion = record.u32le();
+    m_info.transmitPower = record.u8();
+    m_info.audioChannel = record.u8();
+    m_info.operationMode = record.u32le();
+    m_info.startSoundMode = record.u32le();
+    m_info.recallSoundMode = record.u32le();
+    m_info.recallBeepsMode = record.u32le();
+    m_info.audioVolume = record.u8();
     m_headsetVolume = record.u8();
     m_photoFinishDevice = record.u32le();
     m_battery = record.u8();
@@ -428,6 +382,6 @@ bool CCoordinator::readRecord(int version, const char *data, qint64 length)
     m_errorCode = record.u16be();
     m_link.readRequestLog(record);
     if (version >= kFirstVersionWithProductVersion)
-        m_productVersion = record.u16le();
+        m_info.productVersion = record.u16le();
     return record.ok();
 }

@@ -8,6 +8,7 @@
 #include <QString>
 
 #include "core/sharedtypes.h"
+#include "devices/deviceinfofields.h"
 #include "devices/devicelinkdata.h"
 
 class QIODevice;
@@ -44,22 +45,22 @@ public:
     void setStartBlockSetName(const QString &name) { m_link.setSetName(name); }
 
     // Info fields, in host order.
-    quint16 softwareVersion() const { return m_softwareVersion; }
-    quint32 hardwareVersion() const { return m_hardwareVersion; }
-    quint32 operationMode() const { return m_operationMode; }
-    quint8 module() const { return m_module; }
-    qint8 transmitPower() const { return qint8(m_transmitPower); } // dBm
-    quint8 audioChannel() const { return m_audioChannel; }
-    quint32 startSoundMode() const { return m_startSoundMode; }
-    quint32 recallSoundMode() const { return m_recallSoundMode; }
-    quint8 audioVolume() const { return m_audioVolume; }
+    quint16 softwareVersion() const { return m_info.softwareVersion; }
+    quint32 hardwareVersion() const { return m_info.hardwareVersion; }
+    quint32 operationMode() const { return m_info.operationMode; }
+    quint8 module() const { return m_info.module; }
+    qint8 transmitPower() const { return qint8(m_info.transmitPower); } // dBm
+    quint8 audioChannel() const { return m_info.audioChannel; }
+    quint32 startSoundMode() const { return m_info.startSoundMode; }
+    quint32 recallSoundMode() const { return m_info.recallSoundMode; }
+    quint8 audioVolume() const { return m_info.audioVolume; }
     quint8 headsetVolume() const { return m_headsetVolume; }
-    quint32 recallBeepsMode() const { return m_recallBeepsMode; }
-    quint16 panId() const { return m_panId; }
+    quint32 recallBeepsMode() const { return m_info.recallBeepsMode; }
+    quint16 panId() const { return m_info.panId; }
     quint32 photoFinishDevice() const { return m_photoFinishDevice; }
     quint32 infoField26() const { return m_infoField26; }
     float calibration() const; // info field 26 read as an IEEE-754 single
-    quint16 productVersion() const { return m_productVersion; }
+    quint16 productVersion() const { return m_info.productVersion; }
 
     // Status fields, in host order.
     quint8 state() const { return m_state; }
@@ -131,21 +132,10 @@ private:
     bool readRecord(int version, const char *data, qint64 length);
 
     DeviceLinkData m_link;
-    quint16 m_softwareVersion = 0;
-    quint32 m_hardwareVersion = 0;
-    quint32 m_operationMode = 0;
-    quint8 m_module = 0;
-    quint8 m_transmitPower = 0;
-    quint8 m_audioChannel = 0;
-    quint32 m_startSoundMode = 0;
-    quint32 m_recallSoundMode = 0;
-    quint8 m_audioVolume = 0;
+    DeviceInfoFields m_info;
     quint8 m_headsetVolume = 0;
-    quint32 m_recallBeepsMode = 0;
-    quint16 m_panId = 0;
     quint32 m_photoFinishDevice = 0;
     quint32 m_infoField26 = 0;
-    quint16 m_productVersion = 0;
 
     quint8 m_state = 0;
     quint8 m_battery = kInitialBattery;

@@ -15,24 +15,12 @@ enum InfoField : quint8 {
     kLane = 2,
     kFalseStartLimit = 3,
     kSensitivity = 4,
-    kSoftwareVersion = 5,
-    kHardwareVersion = 6,
-    kOperationMode = 7,
     kStartSensitivity = 8,
     kInfo10 = 10,
     kInfo11 = 11,
     kInfo12 = 12,
     kInfo13 = 13,
-    kModule = 14,
-    kTransmitPower = 15,
-    kAudioChannel = 16,
-    kStartSoundMode = 17,
-    kRecallSoundMode = 18,
-    kAudioVolume = 19,
-    kRecallBeepsMode = 21,
-    kPanId = 23,
     kStabilitySensitivity = 24,
-    kProductVersion = 27,
 };
 
 constexpr quint32 kFixedRecordSize = 69; // without texts, log entries and measurement
@@ -92,6 +80,8 @@ void CStartBlock::SetInfoFields(unsigned short length, unsigned char *data)
 void CStartBlock::storeInfoItem(quint8 id, quint8 length, unsigned char *value)
 {
     const DeviceItem item{id, length, value};
+    if (m_info.store(item))
+        return;
     switch (id) {
     case kMac:
         if (length == DeviceLinkData::kMacSize)
@@ -105,15 +95,6 @@ void CStartBlock::storeInfoItem(quint8 id, quint8 length, unsigned char *value)
         break;
     case kSensitivity:
         DeviceItems::store(item, m_sensitivity);
-        break;
-    case kSoftwareVersion:
-        DeviceItems::store(item, m_softwareVersion);
-        break;
-    case kHardwareVersion:
-        DeviceItems::store(item, m_hardwareVersion);
-        break;
-    case kOperationMode:
-        DeviceItems::storeWidened(item, m_operationMode);
         break;
     case kStartSensitivity:
         DeviceItems::store(item, m_startSensitivity);
@@ -130,35 +111,8 @@ void CStartBlock::storeInfoItem(quint8 id, quint8 length, unsigned char *value)
     case kInfo13:
         DeviceItems::store(item, m_infoField13);
         break;
-    case kModule:
-        DeviceItems::store(item, m_module);
-        break;
-    case kTransmitPower:
-        DeviceItems::store(item, m_transmitPower);
-        break;
-    case kAudioChannel:
-        DeviceItems::store(item, m_audioChannel);
-        break;
-    case kStartSoundMode:
-        DeviceItems::storeWidened(item, m_startSoundMode);
-        break;
-    case kRecallSoundMode:
-        DeviceItems::storeWidened(item, m_recallSoundMode);
-        break;
-    case kAudioVolume:
-        DeviceItems::store(item, m_audioVolume);
-        break;
-    case kRecallBeepsMode:
-        DeviceItems::storeWidened(item, m_recallBeepsMode);
-        break;
-    case kPanId:
-        DeviceItems::store(item, m_panId);
-        break;
     case kStabilitySensitivity:
         DeviceItems::store(item, m_stabilitySensitivity);
-        break;
-    case kProductVersion:
-        DeviceItems::store(item, m_productVersion);
         break;
     default: // signalled only
         break;
@@ -223,24 +177,24 @@ bool CStartBlock::SaveToDevice(QIODevice *device) const
     record.u8(m_reserved[1]);
     record.u16le(m_falseStartLimit);
     record.u16le(m_sensitivity);
-    record.u16le(m_softwareVersion);
-    record.u32le(m_hardwareVersion);
-    record.u32le(m_operationMode);
+    record.u16le(m_info.softwareVersion);
+    record.u32le(m_info.hardwareVersion);
+    record.u32le(m_info.operationMode);
     record.u16le(m_startSensitivity);
     record.u16le(m_infoField10);
     record.u8(m_infoField11);
     record.u16le(m_infoField12);
     record.u16le(m_infoField13);
-    record.u8(m_module);
-    record.u8(m_transmitPower);
-    record.u8(m_audioChannel);
-    record.u32le(m_startSoundMode);
-    record.u32le(m_recallSoundMode);
-    record.u32le(m_recallBeepsMode);
-    record.u8(m_audioVolume);
+    record.u8(m_info.module);
+    record.u8(m_info.transmitPower);
+    record.u8(m_info.audioChannel);
+    record.u32le(m_info.startSoundMode);
+    record.u32le(m_info.recallSoundMode);
+    record.u32le(m_info.recallBeepsMode);
+    record.u8(m_info.audioVolume);
     record.u16le(m_stabilitySensitivity);
-    record.u16le(m_panId);
-    record.u16le(m_productVersion);
+    record.u16le(m_info.panId);
+    record.u16le(m_info.productVersion);
     record.u32le(measurementSize());
     // the measurement goes out between the block's fields and its log
     if (!record.writeTo(device) || (m_measurement && !m_measurement->SaveToDevice(device)))
@@ -284,25 +238,25 @@ bool CStartBlock::readRecord(int version, const char *data, qint64 length)
     m_reserved[1] = record.u8();
     m_falseStartLimit = record.u16le();
     m_sensitivity = record.u16le();
-    m_softwareVersion = record.u16le();
-    m_hardwareVersion = record.u32le();
-    m_operationMode = record.u32le();
+    m_info.softwareVersion = record.u16le();
+    m_info.hardwareVersion = record.u32le();
+    m_info.operationMode = record.u32le();
     m_startSensitivity = record.u16le();
     m_infoField10 = record.u16le();
     m_infoField11 = record.u8();
     m_infoField12 = record.u16le();
     m_infoField13 = record.u16le();
-    m_module = record.u8();
-    m_transmitPower = record.u8();
-    m_audioChannel = record.u8();
-    m_startSoundMode = record.u32le();
-    m_recallSoundMode = record.u32le();
-    m_recallBeepsMode = record.u32le();
-    m_audioVolume = record.u8();
+    m_info.module = record.u8();
+    m_info.transmitPower = record.u8();
+    m_info.audioChannel = record.u8();
+    m_info.startSoundMode = record.u32le();
+    m_info.recallSoundMode = record.u32le();
+    m_info.recallBeepsMode = record.u32le();
+    m_info.audioVolume = record.u8();
     m_stabilitySensitivity = record.u16le();
-    m_panId = record.u16le();
+    m_info.panId = record.u16le();
     if (version >= kFirstVersionWithProductVersion)
-        m_productVersion = record.u16le();
+        m_info.productVersion = record.u16le();
     const RecordReader measurement = record.take(record.u32le());
     if (!measurement.ok())
         return false;

@@ -9,6 +9,7 @@
 
 #include "core/sharedtypes.h"
 #include "devices/cstartblockmeasurement.h"
+#include "devices/deviceinfofields.h"
 #include "devices/devicelinkdata.h"
 
 class QIODevice;
@@ -57,24 +58,24 @@ public:
     std::array<quint8, 2> reservedBytes() const { return m_reserved; }
     quint16 falseStartLimit() const { return m_falseStartLimit; }
     quint16 sensitivity() const { return m_sensitivity; }
-    quint16 softwareVersion() const { return m_softwareVersion; }
-    quint32 hardwareVersion() const { return m_hardwareVersion; }
-    quint32 operationMode() const { return m_operationMode; }
+    quint16 softwareVersion() const { return m_info.softwareVersion; }
+    quint32 hardwareVersion() const { return m_info.hardwareVersion; }
+    quint32 operationMode() const { return m_info.operationMode; }
     quint16 startSensitivity() const { return m_startSensitivity; }
     quint16 infoField10() const { return m_infoField10; }
     quint8 infoField11() const { return m_infoField11; }
     quint16 infoField12() const { return m_infoField12; }
     quint16 infoField13() const { return m_infoField13; }
-    quint8 module() const { return m_module; }
-    qint8 transmitPower() const { return qint8(m_transmitPower); } // dBm
-    quint8 audioChannel() const { return m_audioChannel; }
-    quint32 startSoundMode() const { return m_startSoundMode; }
-    quint32 recallSoundMode() const { return m_recallSoundMode; }
-    quint8 audioVolume() const { return m_audioVolume; }
-    quint32 recallBeepsMode() const { return m_recallBeepsMode; }
-    quint16 panId() const { return m_panId; }
+    quint8 module() const { return m_info.module; }
+    qint8 transmitPower() const { return qint8(m_info.transmitPower); } // dBm
+    quint8 audioChannel() const { return m_info.audioChannel; }
+    quint32 startSoundMode() const { return m_info.startSoundMode; }
+    quint32 recallSoundMode() const { return m_info.recallSoundMode; }
+    quint8 audioVolume() const { return m_info.audioVolume; }
+    quint32 recallBeepsMode() const { return m_info.recallBeepsMode; }
+    quint16 panId() const { return m_info.panId; }
     quint16 stabilitySensitivity() const { return m_stabilitySensitivity; }
-    quint16 productVersion() const { return m_productVersion; }
+    quint16 productVersion() const { return m_info.productVersion; }
 
     const QList<PACKET_LOG> &requestLog() const { return m_link.requestLog(); }
     void appendRequestLog(const PACKET_LOG &entry) { m_link.appendRequestLog(entry); }
@@ -105,33 +106,22 @@ private:
     bool readRecord(int version, const char *data, qint64 length);
 
     DeviceLinkData m_link;
-    quint16 m_panId = 0;
+    DeviceInfoFields m_info;
     int m_participationStatus = ParticipationActive;
     quint8 m_lane = 0;
     std::array<quint8, 2> m_reserved{}; // kept for the file, set by nothing
     quint16 m_falseStartLimit = 0;
     quint16 m_sensitivity = 0;
-    quint16 m_softwareVersion = 0;
-    quint32 m_hardwareVersion = 0;
     quint16 m_startSensitivity = 0;
     quint16 m_infoField10 = 0;
     quint8 m_infoField11 = 0;
     quint16 m_infoField12 = 0;
     quint16 m_infoField13 = 0;
-    quint8 m_module = 0;
-    quint8 m_transmitPower = 0;
-    quint8 m_audioChannel = 0;
-    quint32 m_operationMode = 0;
-    quint32 m_startSoundMode = 0;
-    quint32 m_recallSoundMode = 0;
-    quint32 m_recallBeepsMode = 0;
-    quint8 m_audioVolume = 0;
     quint16 m_stabilitySensitivity = 0;
     QPointer<CStartBlockMeasurement> m_measurement;
     QString m_participantId;
     QString m_participantName;
     QString m_participantInfo;
-    quint16 m_productVersion = 0;
     int m_requestsSent = 0;
     int m_requestsAnswered = 0;
     bool m_probed = false;
