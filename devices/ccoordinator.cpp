@@ -22,20 +22,13 @@ enum InfoField : quint8 {
 constexpr int kInfo26MaxWidth = 4;
 
 enum StatusField : quint8 {
-    kState = 1,
-    kBattery = 2,
-    kStatus3 = 3,
     kStatus7 = 7,
     kStatus8 = 8,
     kStatus9 = 9,
     kPhotoFinishReady = 10,
     kStatus12 = 12,
     kClock = 13,
-    kStatus14 = 14,
-    kStatus15 = 15,
     kErrorCode = 16,
-    kStatus17 = 17,
-    kStatus18 = 18,
     kStatus20 = 20,
     kStatus21 = 21,
     kStatus22 = 22,
@@ -142,16 +135,9 @@ void CCoordinator::SetStatusFields(unsigned short length, unsigned char *data)
 void CCoordinator::storeStatusItem(quint8 id, quint8 length, unsigned char *value)
 {
     const DeviceItem item{id, length, value};
+    if (m_status.store(item))
+        return;
     switch (id) {
-    case kState:
-        DeviceItems::store(item, m_state);
-        break;
-    case kBattery:
-        DeviceItems::store(item, m_battery);
-        break;
-    case kStatus3:
-        DeviceItems::store(item, m_statusField3);
-        break;
     case kStatus7:
         DeviceItems::store(item, m_statusField7);
         break;
@@ -170,20 +156,8 @@ void CCoordinator::storeStatusItem(quint8 id, quint8 length, unsigned char *valu
     case kClock:
         storeClock(length, value);
         break;
-    case kStatus14:
-        DeviceItems::store(item, m_statusField14);
-        break;
-    case kStatus15:
-        DeviceItems::store(item, m_statusField15);
-        break;
     case kErrorCode:
         storeErrorCode(length, value);
-        break;
-    case kStatus17:
-        DeviceItems::store(item, m_statusField17);
-        break;
-    case kStatus18:
-        DeviceItems::store(item, m_statusField18);
         break;
     case kStatus20:
         DeviceItems::store(item, m_statusField20);
@@ -229,7 +203,7 @@ void CCoordinator::storeClock(quint8 length, unsigned char *value)
 
 bool CCoordinator::isTimeWindowOpen() const
 {
-    return m_statusField18 / kMsPerSecond < m_statusField17;
+    return m_status.statusField18 / kMsPerSecond < m_status.statusField17;
 }
 
 void CCoordinator::SetSetStatusFields(unsigned short length, unsigned char *data)
@@ -336,8 +310,8 @@ bool CCoordinator::SaveToDevice(QIODevice *device) const
     record.u8(m_info.audioVolume);
     record.u8(m_headsetVolume);
     record.u32le(m_photoFinishDevice);
-    record.u8(m_battery);
-    record.u8(m_statusField3);
+    record.u8(m_status.battery);
+    record.u8(m_status.statusField3);
     record.u32le(quint32(HX_GPS_TIME::kSize * m_startTimes.size()));
     for (const HX_GPS_TIME &start : m_startTimes)
         record.bytes(QByteArray(reinterpret_cast<const char *>(start.bytes.data()), HX_GPS_TIME::kSize));
@@ -371,8 +345,8 @@ bool CCoordinator::readRecord(int version, const char *data, qint64 length)
     m_info.audioVolume = record.u8();
     m_headsetVolume = record.u8();
     m_photoFinishDevice = record.u32le();
-    m_battery = record.u8();
-    m_statusField3 = record.u8();
+    m_status.battery = record.u8();
+    m_status.statusField3 = record.u8();
     RecordReader starts = record.take(record.u32le());
     while (starts.remaining() >= HX_GPS_TIME::kSize) {
         const QByteArray bytes = starts.bytes(HX_GPS_TIME::kSize);

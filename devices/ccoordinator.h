@@ -9,6 +9,7 @@
 
 #include "core/sharedtypes.h"
 #include "devices/deviceinfofields.h"
+#include "devices/devicestatusfields.h"
 #include "devices/devicelinkdata.h"
 
 class QIODevice;
@@ -23,7 +24,7 @@ class CCoordinator : public QObject
     Q_OBJECT
 
 public:
-    static constexpr quint8 kInitialBattery = 203;
+    static constexpr quint8 kInitialBattery = DeviceStatusFields::kInitialBattery;
     static constexpr int kSpectrumChannels = 16; // radio channels 11 to 26
     static constexpr qint32 kSecondsPerDay = 86400;
 
@@ -63,9 +64,9 @@ public:
     quint16 productVersion() const { return m_info.productVersion; }
 
     // Status fields, in host order.
-    quint8 state() const { return m_state; }
-    quint8 battery() const { return m_battery; }
-    quint8 statusField3() const { return m_statusField3; }
+    quint8 state() const { return m_status.state; }
+    quint8 battery() const { return m_status.battery; }
+    quint8 statusField3() const { return m_status.statusField3; }
     quint16 statusField7() const { return m_statusField7; }
     quint8 statusField8() const { return m_statusField8; }
     quint8 statusField9() const { return m_statusField9; }
@@ -73,11 +74,11 @@ public:
     quint8 statusField12() const { return m_statusField12; }
     quint32 statusField13() const { return m_statusField13; }
     quint32 previousStatusField13() const { return m_previousStatusField13; }
-    quint16 statusField14() const { return m_statusField14; }
-    quint16 statusField15() const { return m_statusField15; }
+    quint16 statusField14() const { return m_status.statusField14; }
+    quint16 statusField15() const { return m_status.statusField15; }
     quint16 errorCode() const { return m_errorCode; }
-    quint32 statusField17() const { return m_statusField17; }
-    quint64 statusField18() const { return m_statusField18; }
+    quint32 statusField17() const { return m_status.statusField17; }
+    quint64 statusField18() const { return m_status.statusField18; }
     quint8 statusField20() const { return m_statusField20; }
     quint8 statusField21() const { return m_statusField21; }
     quint16 statusField22() const { return m_statusFields22To27[0]; }
@@ -133,13 +134,10 @@ private:
 
     DeviceLinkData m_link;
     DeviceInfoFields m_info;
+    DeviceStatusFields m_status;
     quint8 m_headsetVolume = 0;
     quint32 m_photoFinishDevice = 0;
     quint32 m_infoField26 = 0;
-
-    quint8 m_state = 0;
-    quint8 m_battery = kInitialBattery;
-    quint8 m_statusField3 = 0;
     quint16 m_statusField7 = 0;
     quint8 m_statusField8 = 0;
     quint8 m_statusField9 = 0;
@@ -147,11 +145,7 @@ private:
     quint8 m_statusField12 = 0;
     quint32 m_statusField13 = 0;
     quint32 m_previousStatusField13 = 0;
-    quint16 m_statusField14 = 0;
-    quint16 m_statusField15 = 0;
     quint16 m_errorCode = 0;
-    quint32 m_statusField17 = 0;
-    quint64 m_statusField18 = 0;
     quint8 m_statusField20 = 0;
     quint8 m_statusField21 = 0;
     std::array<quint16, 6> m_statusFields22To27{};

@@ -13,18 +13,11 @@ namespace
 {
 
 enum StatusField : quint8 {
-    kState = 1,
-    kBattery = 2,
-    kStatus3 = 3,
     kReactionTime = 4,
     kStatus5 = 5,
     kStatus6 = 6,
     kMeasurementActive = 11,
-    kStatus14 = 14,
-    kStatus15 = 15,
     kErrorCode = 16,
-    kStatus17 = 17,
-    kStatus18 = 18,
     kSyncValue = 19,
     kStatus29 = 29,
 };
@@ -141,7 +134,7 @@ CStartBlockMeasurement::~CStartBlockMeasurement() = default;
 
 void CStartBlockMeasurement::SetStatusFields(unsigned short length, unsigned char *data)
 {
-    m_previousState = m_state;
+    m_previousState = m_status.state;
     DeviceItems::forEach(data, length, [this](const DeviceItem &item) {
         storeStatusItem(item.id, item.length, item.value);
         applyReactionReset();
@@ -153,16 +146,9 @@ void CStartBlockMeasurement::SetStatusFields(unsigned short length, unsigned cha
 void CStartBlockMeasurement::storeStatusItem(quint8 id, quint8 length, unsigned char *value)
 {
     const DeviceItem item{id, length, value};
+    if (m_status.store(item))
+        return;
     switch (id) {
-    case kState:
-        DeviceItems::store(item, m_state);
-        break;
-    case kBattery:
-        DeviceItems::store(item, m_battery);
-        break;
-    case kStatus3:
-        DeviceItems::store(item, m_statusField3);
-        break;
     case kReactionTime:
         DeviceItems::store(item, m_reactionTime);
         break;
@@ -175,20 +161,8 @@ void CStartBlockMeasurement::storeStatusItem(quint8 id, quint8 length, unsigned 
     case kMeasurementActive:
         DeviceItems::store(item, m_measurementActive);
         break;
-    case kStatus14:
-        DeviceItems::store(item, m_statusField14);
-        break;
-    case kStatus15:
-        DeviceItems::store(item, m_statusField15);
-        break;
     case kErrorCode:
         storeErrorCode(length, value);
-        break;
-    case kStatus17:
-        DeviceItems::store(item, m_statusField17);
-        break;
-    case kStatus18:
-        DeviceItems::store(item, m_statusField18);
         break;
     case kSyncValue:
         if (DeviceItems::store(item, m_syncValue))
@@ -214,16 +188,16 @@ void CStartBlockMeasurement::storeErrorCode(quint8 length, unsigned char *value)
 
 void CStartBlockMeasurement::applyReactionReset()
 {
-    if ((m_racePhase == kRacePhaseReady && m_state == DeviceReady) || !m_reactionAccepted)
+    if ((m_racePhase == kRacePhaseReady && m_status.state == DeviceReady) || !m_reactionAccepted)
         m_reactionTime = kReactionNoValue;
 }
 
 void CStartBlockMeasurement::updateBackToIdle()
 {
-    if (m_state == DeviceReady) {
+    if (m_status.state == DeviceReady) {
         SetRacePhase(kRacePhaseReady);
         m_backToIdle = false;
-    } else if (m_racePhase == kRacePhaseReady && m_state == DeviceIdle &&
+    } else if (m_racePhase == kRacePhaseReady && m_status.state == DeviceIdle &&
                (m_previousState == DeviceReady || m_previousState == DeviceStarted)) {
         m_backToIdle = true;
     }
@@ -372,13 +346,13 @@ bool CStartBlockMeasurement::SaveToDevice(QIODevice *device) const
 {
     RecordWriter record;
     record.u16be(m_errorCode);
-    record.u8(m_battery);
+    record.u8(m_status.battery);
     record.u16be(m_reactionTime);
-    record.u32be(m_statusField17);
-    record.u64be(m_statusField18);
+    record.u32be(m_status.statusField17);
+    record.u64be(m_status.statusField18);
     record.u8(m_statusField6);
     record.u8(m_measurementActive);
-    record.u8(m_state);
+    record.u8(m_status.state);
     record.u32be(m_syncValue);
     record.u32be(m_statusField29);
     record.u32le(graphPartSize(m_graph));
@@ -416,13 +390,13 @@ bool CStartBlockMeasurement::LoadFromBuffer(int version, const char *data, qint6
     if (version == 0)
         return record.ok();
     if (version >= kFirstVersionWithStatus) {
-        m_battery = record.u8();
+        m_status.battery = record.u8();
         m_reactionTime = record.u16be();
-        m_statusField17 = record.u32be();
-        m_statusField18 = record.u64be();
+        m_status.statusField17 = record.u32be();
+        m_status.statusField18 = record.u64be();
         m_statusField6 = record.u8();
         m_measurementActive = record.u8();
-        m_state = record.u8();
+        m_status.state = record.u8();
         m_syncValue = record.u32be();
         if (version >= kFirstVersionWithField29)
             m_statusField29 = record.u32be();

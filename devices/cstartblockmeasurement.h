@@ -6,6 +6,7 @@
 #include <QObject>
 
 #include "core/sharedtypes.h"
+#include "devices/devicestatusfields.h"
 
 class QIODevice;
 
@@ -46,7 +47,7 @@ public:
     static constexpr quint16 kReactionNoValue = 0x6FFF;
     static constexpr quint16 kReactionNone = 0x7FFF;
     static constexpr quint32 kNotSynchronised = 0xFFFF0000;
-    static constexpr quint8 kInitialBattery = 203;
+    static constexpr quint8 kInitialBattery = DeviceStatusFields::kInitialBattery;
     static constexpr int kRacePhaseIdle = 1;
     static constexpr int kRacePhaseReady = 2;
     static constexpr int kOperationModeWireless = 0;
@@ -69,11 +70,11 @@ public:
     int ComputeGraphPeak() const;
 
     // Status fields; multi-byte values were received big-endian.
-    quint8 state() const { return m_state; }
-    void setState(quint8 state) { m_state = state; }
+    quint8 state() const { return m_status.state; }
+    void setState(quint8 state) { m_status.state = state; }
     quint8 previousState() const { return m_previousState; }
-    quint8 battery() const { return m_battery; }
-    quint8 statusField3() const { return m_statusField3; }
+    quint8 battery() const { return m_status.battery; }
+    quint8 statusField3() const { return m_status.statusField3; }
     quint16 reactionTimeRaw() const { return m_reactionTime; }
     qint16 reactionTimeMs() const { return qint16(m_reactionTime); }
     bool reactionIsNoValue() const { return m_reactionTime == kReactionNoValue; }
@@ -81,11 +82,11 @@ public:
     quint16 statusField5() const { return m_statusField5; }
     quint8 statusField6() const { return m_statusField6; }
     quint8 measurementActive() const { return m_measurementActive; }
-    quint16 statusField14() const { return m_statusField14; }
-    quint16 statusField15() const { return m_statusField15; }
+    quint16 statusField14() const { return m_status.statusField14; }
+    quint16 statusField15() const { return m_status.statusField15; }
     quint16 errorCode() const { return m_errorCode; }
-    quint32 statusField17() const { return m_statusField17; }
-    quint64 statusField18() const { return m_statusField18; }
+    quint32 statusField17() const { return m_status.statusField17; }
+    quint64 statusField18() const { return m_status.statusField18; }
     quint32 synchronisationValue() const { return m_syncValue; }
     quint32 statusField29() const { return m_statusField29; }
     bool hasNewSyncValue() const { return m_newSyncValue; }
@@ -123,19 +124,13 @@ private:
     void storeGraphItem(quint8 id, quint8 length, unsigned char *value, int &chunkOffset);
     void storeSoundItem(quint8 id, quint8 length, unsigned char *value, int &chunkOffset);
 
-    quint8 m_state = 0;
+    DeviceStatusFields m_status;
     quint8 m_previousState = 0;
-    quint8 m_battery = kInitialBattery;
-    quint8 m_statusField3 = 0;
     quint16 m_reactionTime = 0;
     quint16 m_statusField5 = 0;
     quint8 m_statusField6 = 0;
     quint8 m_measurementActive = 0;
-    quint16 m_statusField14 = 0;
-    quint16 m_statusField15 = 0;
     quint16 m_errorCode = 0;
-    quint32 m_statusField17 = 0;
-    quint64 m_statusField18 = 0;
     quint32 m_syncValue = 0;
     quint32 m_statusField29 = 0;
     int m_linkState = LinkUnknown;
