@@ -32,6 +32,17 @@ QByteArray testMac(const char *hex);
 QList<TestFrame> testFramesIn(const QByteArray &received);
 quint64 testValue(const QByteArray &bigEndian);
 
+inline QByteArray bytes(const char *hex)
+{
+    return QByteArray::fromHex(hex);
+}
+
+// Devices of the standard scenario.
+inline const QByteArray kCoordinator = QByteArray::fromHex("158d00010000");
+inline const QByteArray kLane1 = QByteArray::fromHex("158d00000001");
+inline const QByteArray kLane2 = QByteArray::fromHex("158d00000002");
+inline const QByteArray kBroadcast = QByteArray::fromHex("ffffffffffff");
+
 // The program's end of the pseudo-terminal opened as a plain descriptor, read through the event loop.
 class TestPort : public QObject
 {

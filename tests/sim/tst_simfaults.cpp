@@ -15,13 +15,6 @@ namespace
 
 constexpr int kWaitMs = 5000;
 constexpr int kRequests = 60;
-const QByteArray kCoordinator = testMac("158d00010000");
-const QByteArray kLane1 = testMac("158d00000001");
-
-QByteArray bytes(const char *hex)
-{
-    return QByteArray::fromHex(hex);
-}
 
 SimScenario quickScenario()
 {

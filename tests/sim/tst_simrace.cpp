@@ -11,15 +11,6 @@ namespace
 {
 
 constexpr int kWaitMs = 10000;
-const QByteArray kCoordinator = testMac("158d00010000");
-const QByteArray kLane1 = testMac("158d00000001");
-const QByteArray kLane2 = testMac("158d00000002");
-const QByteArray kBroadcast = testMac("ffffffffffff");
-
-QByteArray bytes(const char *hex)
-{
-    return QByteArray::fromHex(hex);
-}
 
 // Length of the longest run of one byte value.
 int longestRun(const QByteArray &data, char value)

@@ -10,15 +10,6 @@ namespace
 {
 
 constexpr int kWaitMs = 5000;
-const QByteArray kCoordinator = testMac("158d00010000");
-const QByteArray kLane1 = testMac("158d00000001");
-const QByteArray kLane2 = testMac("158d00000002");
-const QByteArray kBroadcast = testMac("ffffffffffff");
-
-QByteArray bytes(const char *hex)
-{
-    return QByteArray::fromHex(hex);
-}
 
 QByteArray withBadCrc(QByteArray frame)
 {

@@ -11,8 +11,6 @@ namespace
 
 constexpr int kWaitMs = 5000;
 constexpr quint16 kSampleSequence = 10; // every sample packet carries it
-const QByteArray kCoordinator = testMac("158d00010000");
-const QByteArray kLane1 = testMac("158d00000001");
 
 QByteArray bigEndian(quint64 value, int width)
 {
