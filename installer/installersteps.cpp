@@ -1,5 +1,6 @@
 #include "installer/installersteps.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QDesktopServices>
 #include <QProcess>
@@ -17,6 +18,32 @@ constexpr char kProductsDir[] = "/products";
 constexpr char kPackageInstaller[] = "msiexec";
 constexpr char kProductPackage[] = "Wireless Quellor %1.msi";
 
+// the texts belong to the dialog that shows them
+constexpr const char *kInstallingFtdi = QT_TRANSLATE_NOOP("QLRInstallerDialog", "Installing FTDI driver ...");
+constexpr const char *kFtdiCompleted =
+    QT_TRANSLATE_NOOP("QLRInstallerDialog", "FTDI driver installation completed.");
+constexpr const char *kFtdiFailed =
+    QT_TRANSLATE_NOOP("QLRInstallerDialog", "FTDI driver installation failed.");
+constexpr const char *kShowingPrinterInfo =
+    QT_TRANSLATE_NOOP("QLRInstallerDialog", "Display installing printer info ...");
+constexpr const char *kInstallingPrinter =
+    QT_TRANSLATE_NOOP("QLRInstallerDialog", "Installing printer driver ...");
+constexpr const char *kPrinterCompleted =
+    QT_TRANSLATE_NOOP("QLRInstallerDialog", "Printer driver installation completed.");
+constexpr const char *kPrinterFailed =
+    QT_TRANSLATE_NOOP("QLRInstallerDialog", "Printer driver installation failed.");
+constexpr const char *kInstallingProduct =
+    QT_TRANSLATE_NOOP("QLRInstallerDialog", "Installing Wireless Quellor ...");
+constexpr const char *kProductCompleted =
+    QT_TRANSLATE_NOOP("QLRInstallerDialog", "Wireless Quellor installation completed.");
+constexpr const char *kProductFailed =
+    QT_TRANSLATE_NOOP("QLRInstallerDialog", "Wireless Quellor installation failed.");
+
+QString line(const char *text)
+{
+    return QCoreApplication::translate("QLRInstallerDialog", text) + '\n';
+}
+
 } // namespace
 
 void InstallerSteps::toggleProduct()
@@ -29,24 +56,21 @@ void InstallerSteps::runInstallation(const InfoSink &appendInfo)
 {
     m_appendInfo = appendInfo;
     if (m_ftdi) {
-        appendResult(QT_TR_NOOP("FTDI driver installation completed."),
-                     QT_TR_NOOP("FTDI driver installation failed."), installFTDIDriver());
+        appendResult(kFtdiCompleted, kFtdiFailed, installFTDIDriver());
     }
     if (m_printer) {
         showPrinterInfo();
-        appendResult(QT_TR_NOOP("Printer driver installation completed."),
-                     QT_TR_NOOP("Printer driver installation failed."), installPrinterDriver());
+        appendResult(kPrinterCompleted, kPrinterFailed, installPrinterDriver());
     }
     if (m_product) {
-        appendResult(QT_TR_NOOP("Wireless Quellor installation completed."),
-                     QT_TR_NOOP("Wireless Quellor installation failed."), installProduct());
+        appendResult(kProductCompleted, kProductFailed, installProduct());
     }
     m_appendInfo = nullptr;
 }
 
 int InstallerSteps::installFTDIDriver()
 {
-    m_appendInfo(tr("Installing FTDI driver ...") + '\n');
+    m_appendInfo(line(kInstallingFtdi));
     const QString program = m_appDir + kFtdiPackage;
     qDebug().noquote().nospace() << "Program: " << program;
     QProcess process;
@@ -55,7 +79,7 @@ int InstallerSteps::installFTDIDriver()
 
 void InstallerSteps::showPrinterInfo()
 {
-    m_appendInfo(tr("Display installing printer info ...") + '\n');
+    m_appendInfo(line(kShowingPrinterInfo));
     const QString page = m_appDir + kPrinterHelpPage;
     qDebug().noquote().nospace() << "Installation printer info: " << page;
     QDesktopServices::openUrl(QUrl::fromLocalFile(page));
@@ -63,7 +87,7 @@ void InstallerSteps::showPrinterInfo()
 
 int InstallerSteps::installPrinterDriver()
 {
-    m_appendInfo(tr("Installing printer driver ...") + '\n');
+    m_appendInfo(line(kInstallingPrinter));
     const QString program = m_appDir + kPrinterPackage;
     qDebug().noquote().nospace() << "Program: " << program;
     QProcess process;
@@ -72,7 +96,7 @@ int InstallerSteps::installPrinterDriver()
 
 int InstallerSteps::installProduct()
 {
-    m_appendInfo(tr("Installing Wireless Quellor ...") + '\n');
+    m_appendInfo(line(kInstallingProduct));
     QProcess process;
     process.setWorkingDirectory(m_appDir + kProductsDir);
     qDebug().noquote().nospace() << "Working dir: " << process.workingDirectory();
@@ -83,7 +107,7 @@ int InstallerSteps::installProduct()
 
 void InstallerSteps::appendResult(const char *completed, const char *failed, int exitCode)
 {
-    m_appendInfo(tr(exitCode == 0 ? completed : failed) + '\n');
+    m_appendInfo(line(exitCode == 0 ? completed : failed));
 }
 
 int InstallerSteps::startAndWait(QProcess &process, const QString &program, const QStringList &arguments)

@@ -2,17 +2,14 @@
 
 #include <functional>
 
-#include <QCoreApplication>
 #include <QString>
+#include <QStringList>
 
 class QProcess;
 
 // The launcher's choices and the installation steps, kept apart from the dialog so they run without it.
-// Texts share the dialog's translation context.
 class InstallerSteps
 {
-    Q_DECLARE_TR_FUNCTIONS(QLRInstallerDialog)
-
 public:
     using InfoSink = std::function<void(const QString &text)>;
 
