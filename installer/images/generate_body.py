@@ -5,7 +5,7 @@ The output is committed; run this again only after changing the drawing:
 
     python3 installer/images/generate_body.py
 
-It borrows the canvas, shapes and the maker's letters of resources/generate_resources.py.
+It borrows the canvas, the shapes and the maker's logo of resources/generate_resources.py.
 """
 
 import os
@@ -14,14 +14,14 @@ import sys
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "..", "resources"))
 
-from generate_resources import (LETTERS, LOGO_BLUE, LOGO_RED, WHITE, Canvas, Polygon,  # noqa: E402
-                                Stroke, bezier)
+from generate_resources import LOGO_BLUE, LOGO_RED, WHITE, Canvas, Polygon, Stroke, bezier, logo  # noqa: E402
 
 WIDTH, HEIGHT = 503, 314  # the dialog's fixed size
 PANEL = 150  # the left column that the dialog leaves empty
 SLANT = 12  # how far the panel's edge leans to the left at the bottom
 LIGHT_TOP, LIGHT_BOTTOM = (248, 249, 252), (214, 221, 233)
 DARK_BOTTOM = (10, 20, 50)
+LOGO_LEFT, LOGO_TOP = 0, 24
 
 
 def mix(a, b, t):
@@ -58,17 +58,13 @@ def edge(canvas):
 
 
 def emblem(canvas):
-    """The maker's emblem and name, in the top of the panel."""
-    for i, (top, length) in enumerate(((24, 60), (38, 48), (52, 36))):
-        x = 16 + i * 8
-        canvas.fill(Polygon([(x + 10, top), (x + 10 + length, top), (x + length, top + 10), (x, top + 10)]),
-                    LOGO_RED)
-    left, top, height, width, step = 16, 80, 18, 12, 17
-    x = left
-    for letter in "HALVEXA":
-        for stroke in LETTERS[letter]:
-            canvas.fill(Stroke([(x + u * width, top + v * height) for u, v in stroke], 3), WHITE)
-        x += step - (2 if letter == "L" else 0)
+    """The maker's logo at the top of the panel, its letters in white."""
+    letters = tuple(c / 255 for c in LOGO_BLUE)
+    for y, row in enumerate(logo((0, 0, 0, 0)).pixels):
+        for x, (*rgb, alpha) in enumerate(row):
+            if alpha:
+                colour = (1.0, 1.0, 1.0) if tuple(rgb) == letters else rgb
+                canvas._blend(x + LOGO_LEFT, y + LOGO_TOP, colour, alpha)
 
 
 def main():
