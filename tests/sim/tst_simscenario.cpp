@@ -136,7 +136,6 @@ void TstSimScenario::refusesEmptyAndEndlessInput_data()
     QTest::addColumn<QByteArray>("content"); // written to a file; null: the endless /dev/zero
     QTest::addColumn<QString>("message");
     QTest::newRow("empty file") << QByteArray("") << QStringLiteral("is empty");
-    QTest::newRow("only blanks") << QByteArray(" \n\t\n") << QStringLiteral("is empty");
     QTest::newRow("one byte past 1 MiB") << QByteArray((1 << 20) + 1, ' ') << QStringLiteral("too large");
     QTest::newRow("device without a size") << QByteArray() << QStringLiteral("too large");
 }
@@ -152,8 +151,6 @@ void TstSimScenario::refusesEmptyAndEndlessInput()
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
         QCOMPARE(file.write(content), content.size());
-    } else if (!QFile::exists(path)) {
-        QSKIP("no /dev/zero");
     }
     QString error;
     QVERIFY(!loadSimScenario(path, &error));
