@@ -1,12 +1,14 @@
 // Speed figures of the serial link: the frame reader on a long stream of valid and corrupt frames, next to
 // what the link itself can carry; with the simulator, the CPU share of idle polling and the delay from a
-// reaction frame on the wire to its signal. Arguments: [seconds of idle polling, default 30].
+// reaction frame on the wire to its signal. Arguments: [seconds of idle polling, default 30]; anything
+// else prints the usage and exits 2.
 #include <cstdio>
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QLoggingCategory>
 #include <QRandomGenerator>
+#include <QStringList>
 
 #include "core/utilities.h"
 #include "devices/ccoordinator.h"
@@ -26,6 +28,27 @@ constexpr int kReadSize = 64;     // bytes per readyRead, as a USB serial adapte
 constexpr double kLinkBytesPerSecond = 38400.0 / 10.0;
 constexpr int kIdleSeconds = 30;
 constexpr int kDelayFrames = 1000;
+constexpr int kUsageExit = 2;
+
+void printUsage()
+{
+    std::fprintf(stderr,
+                 "Usage: bench_serial [seconds]\n"
+                 "Prints the frame reader's throughput and, against the simulator, the CPU share of idle\n"
+                 "polling of %d blocks for the given seconds (default %d) and the delay from a reaction\n"
+                 "frame to its signal.\n",
+                 kBlocks, kIdleSeconds);
+}
+
+// Seconds of idle polling from the arguments; 0 when they are anything but one positive whole number.
+int idleSecondsFrom(const QStringList &arguments)
+{
+    if (arguments.size() == 1)
+        return kIdleSeconds;
+    bool ok = false;
+    const int seconds = arguments.size() == 2 ? arguments.at(1).toInt(&ok) : 0;
+    return ok && seconds > 0 ? seconds : 0;
+}
 
 QByteArray blockMac(int lane)
 {
@@ -95,10 +118,14 @@ void benchReader()
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
+    const int seconds = idleSecondsFrom(QCoreApplication::arguments());
+    if (seconds == 0) {
+        printUsage();
+        return kUsageExit;
+    }
     QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
     benchReader();
 #ifdef QUELLOR_BENCH_WITH_SIM
-    const int seconds = argc > 1 ? std::max(1, QString::fromLocal8Bit(argv[1]).toInt()) : kIdleSeconds;
     benchIdlePolling(seconds);
     benchReactionDelay(kDelayFrames);
 #endif

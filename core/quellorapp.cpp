@@ -176,6 +176,17 @@ bool isDirectory(const QString &path)
     return !path.isEmpty() && QFileInfo(path).isDir();
 }
 
+// The current modes that the coordinator and the start-block records both copy from the general settings.
+template<typename DeviceSettings>
+void copyCurrentModes(const ProjectSettings &general, DeviceSettings &record)
+{
+    record.operationMode = general.operationMode;
+    record.startSoundMode = general.startSoundMode;
+    record.recallSoundMode = general.recallSoundMode;
+    record.recallBeepsMode = general.recallBeepsMode;
+    record.audioVolume = general.audioVolume;
+}
+
 } // namespace
 
 QuellorApp *QuellorApp::Create(int &argc, char **argv)
@@ -356,20 +367,10 @@ void QuellorApp::LoadStartBlockSettings()
 
 void QuellorApp::RestoreCurrentModes()
 {
-    const ProjectSettings &general = m_projectSettings;
-    m_coordinatorSettings.operationMode = general.operationMode;
-    m_coordinatorSettings.startSoundMode = general.startSoundMode;
-    m_coordinatorSettings.recallSoundMode = general.recallSoundMode;
-    m_coordinatorSettings.recallBeepsMode = general.recallBeepsMode;
-    m_coordinatorSettings.audioVolume = general.audioVolume;
-    m_coordinatorSettings.headsetVolume = general.headsetVolume;
-    m_coordinatorSettings.photoFinishDevice = general.photoFinishDevice;
-
-    m_startBlockSettings.operationMode = general.operationMode;
-    m_startBlockSettings.startSoundMode = general.startSoundMode;
-    m_startBlockSettings.recallSoundMode = general.recallSoundMode;
-    m_startBlockSettings.recallBeepsMode = general.recallBeepsMode;
-    m_startBlockSettings.audioVolume = general.audioVolume;
+    copyCurrentModes(m_projectSettings, m_coordinatorSettings);
+    m_coordinatorSettings.headsetVolume = m_projectSettings.headsetVolume;
+    m_coordinatorSettings.photoFinishDevice = m_projectSettings.photoFinishDevice;
+    copyCurrentModes(m_projectSettings, m_startBlockSettings);
 }
 
 int QuellorApp::DefaultChannelIndex()

@@ -14,7 +14,6 @@ namespace
 {
 
 enum InfoField : quint8 {
-    kMac = 1,
     kHeadsetVolume = 20,
     kPhotoFinishDevice = 25,
     kInfo26 = 26,
@@ -87,21 +86,15 @@ void CCoordinator::HandlePacket(unsigned char command, unsigned short length, un
 
 void CCoordinator::SetInfoFields(unsigned short length, unsigned char *data)
 {
-    DeviceItems::forEach(data, length,
-                         [this](const DeviceItem &item) { storeInfoItem(item.id, item.length, item.value); });
+    DeviceItems::forEach(data, length, [this](const DeviceItem &item) { storeInfoItem(item); });
     emit new_info_fields_set(this);
 }
 
-void CCoordinator::storeInfoItem(quint8 id, quint8 length, unsigned char *value)
+void CCoordinator::storeInfoItem(const DeviceItem &item)
 {
-    const DeviceItem item{id, length, value};
-    if (m_info.store(item))
+    if (storeCommonInfoItem(item))
         return;
-    switch (id) {
-    case kMac:
-        if (length == DeviceLinkData::kMacSize)
-            m_link.setMacBytes(value);
-        break;
+    switch (item.id) {
     case kHeadsetVolume:
         DeviceItems::store(item, m_headsetVolume);
         break;

@@ -8,18 +8,18 @@
 #include <QString>
 
 #include "core/sharedtypes.h"
-#include "devices/deviceinfofields.h"
+#include "devices/deviceimage.h"
 #include "devices/devicestatusfields.h"
-#include "devices/devicelinkdata.h"
 
 class QIODevice;
+struct DeviceItem;
 
 // The program's image of the coordinator (central unit): its radio address, info and status fields,
 // the radio spectrum it measured, the start times it reported and the requests sent to it.
 //
 // The unsigned char* of the item signals points into the reply's payload and is valid only while the
 // signal is emitted: receivers that keep the value copy it.
-class CCoordinator : public QObject
+class CCoordinator : public QObject, public DeviceImage
 {
     Q_OBJECT
 
@@ -39,29 +39,11 @@ public:
     void SetSpectrum(unsigned short length, unsigned char *data);
     void SetNewStart(unsigned short length, unsigned char *data);
 
-    QString GetMacAddress() const { return m_link.macText(); }
-    void SetMacAddress(const QString &text) { m_link.setMacText(text); }
-    QByteArray macBytes() const { return m_link.macBytes(); }
-    QString startBlockSetName() const { return m_link.setName(); }
-    void setStartBlockSetName(const QString &name) { m_link.setSetName(name); }
-
-    // Info fields, in host order.
-    quint16 softwareVersion() const { return m_info.softwareVersion; }
-    quint32 hardwareVersion() const { return m_info.hardwareVersion; }
-    quint32 operationMode() const { return m_info.operationMode; }
-    quint8 module() const { return m_info.module; }
-    qint8 transmitPower() const { return qint8(m_info.transmitPower); } // dBm
-    quint8 audioChannel() const { return m_info.audioChannel; }
-    quint32 startSoundMode() const { return m_info.startSoundMode; }
-    quint32 recallSoundMode() const { return m_info.recallSoundMode; }
-    quint8 audioVolume() const { return m_info.audioVolume; }
+    // Info fields of the coordinator alone, in host order; the common ones come with DeviceImage.
     quint8 headsetVolume() const { return m_headsetVolume; }
-    quint32 recallBeepsMode() const { return m_info.recallBeepsMode; }
-    quint16 panId() const { return m_info.panId; }
     quint32 photoFinishDevice() const { return m_photoFinishDevice; }
     quint32 infoField26() const { return m_infoField26; }
     float calibration() const; // info field 26 read as an IEEE-754 single
-    quint16 productVersion() const { return m_info.productVersion; }
 
     // Status fields, in host order.
     quint8 state() const { return m_status.state; }
@@ -98,14 +80,9 @@ public:
     bool HasTimeOfDayOverflow() const;
     bool isPowerDownAcknowledged() const { return m_powerDownAcknowledged; }
 
-    const QList<PACKET_LOG> &requestLog() const { return m_link.requestLog(); }
-    void appendRequestLog(const PACKET_LOG &entry) { m_link.appendRequestLog(entry); }
-    bool stampReplyTime(quint16 sequence, quint32 ms) { return m_link.stampReplyTime(sequence, ms); }
-    void ClearQuestionLog() { m_link.clearRequestLog(); }
     // blockCount: the number of blocks in the set, which sets how many requests the check looks at.
     void CheckMeasurementsStatus(int blockCount);
     void SetMeasurementsStatus(int status);
-    int linkState() const { return m_linkState; }
 
     quint32 GetSavedSize() const;
     bool SaveToDevice(QIODevice *device) const;
@@ -123,7 +100,7 @@ signals:
     void set_all_devices_power_down();
 
 private:
-    void storeInfoItem(quint8 id, quint8 length, unsigned char *value);
+    void storeInfoItem(const DeviceItem &item);
     void storeStatusItem(quint8 id, quint8 length, unsigned char *value);
     void storePhotoFinishReady(quint8 length, unsigned char *value);
     void storeErrorCode(quint8 length, unsigned char *value);
@@ -132,8 +109,6 @@ private:
     void addStartIfNew(const HX_GPS_TIME &start);
     bool readRecord(int version, const char *data, qint64 length);
 
-    DeviceLinkData m_link;
-    DeviceInfoFields m_info;
     DeviceStatusFields m_status;
     quint8 m_headsetVolume = 0;
     quint32 m_photoFinishDevice = 0;
@@ -150,7 +125,6 @@ private:
     quint8 m_statusField21 = 0;
     std::array<quint16, 6> m_statusFields22To27{};
 
-    int m_linkState = LinkUnknown;
     QList<HX_GPS_TIME> m_startTimes;
     QByteArray m_spectrum;
     quint8 m_spectrumCurrentChannel = 0;

@@ -225,7 +225,7 @@ void CSerialComThread::ApplyOperationModeBaudRate()
             reopenPort(baud);
     }
     m_baudSwitchDone = false;
-    m_switchCycle = m_cycle;
+    m_switchCycle = cycleCounter();
 }
 
 void CSerialComThread::SetOperationMode(int mode)
@@ -233,6 +233,21 @@ void CSerialComThread::SetOperationMode(int mode)
     m_operationMode = mode;
     m_baudRetries = kBaudRetries;
     ApplyOperationModeBaudRate();
+    // a running timer takes the new mode's period even when the port kept its speed
+    if (m_pollTimer.isActive())
+        m_pollTimer.start(pollingPeriodMs());
+    if (m_graphTimer.isActive())
+        m_graphTimer.start(graphPeriodMs());
+}
+
+int CSerialComThread::pollingPeriodMs() const
+{
+    return isWired() ? kPollIntervalWiredMs : kPollIntervalWirelessMs;
+}
+
+int CSerialComThread::graphPeriodMs() const
+{
+    return isWired() ? kGraphIntervalWiredMs : kGraphIntervalWirelessMs;
 }
 
 void CSerialComThread::StartFastModeProbing()
@@ -254,6 +269,24 @@ void CSerialComThread::StopQuestionsTimer()
 void CSerialComThread::Quit()
 {
     quit();
+}
+
+quint32 CSerialComThread::cycleCounter() const
+{
+    QMutexLocker lock(&m_cycleLock);
+    return m_cycle;
+}
+
+void CSerialComThread::setCycleCounter(quint32 value)
+{
+    QMutexLocker lock(&m_cycleLock);
+    m_cycle = value;
+}
+
+void CSerialComThread::advanceCycle()
+{
+    QMutexLocker lock(&m_cycleLock);
+    ++m_cycle;
 }
 
 void CSerialComThread::WaitMs(int ms)
@@ -547,7 +580,7 @@ void CSerialComThread::OnSetAllDevicesPowerDown()
     // the blocks must be down before the coordinator that relays to them goes
     WaitMs(kPowerDownAllWaitMs);
     setPowerDownRequestCoordinator(coordinator());
-    m_cycle = 0;
+    setCycleCounter(0);
     startQuestionsTimerTimeout();
 }
 
@@ -692,7 +725,7 @@ void CSerialComThread::onStartHeaderByte()
         writeAlarmIndication();
         m_alarmBroadcastSent = true;
     }
-    m_cycle = 0;
+    setCycleCounter(0);
     startQuestionsTimerTimeout();
 }
 
@@ -886,7 +919,7 @@ void CSerialComThread::OnStartBlockSetChanged()
     if (!m_pollTimer.isActive())
         return;
     m_pollTimer.stop();
-    m_cycle = 0;
+    setCycleCounter(0);
     m_pollTimer.start();
 }
 
@@ -898,7 +931,7 @@ void CSerialComThread::startQuestionsTimerTimeout()
     m_quiet = false;
     m_switchCycle = 0;
     m_graphTimer.stop();
-    m_pollTimer.start(isWired() ? kPollIntervalWiredMs : kPollIntervalWirelessMs);
+    m_pollTimer.start(pollingPeriodMs());
 }
 
 void CSerialComThread::OnQuestionsTimer()
@@ -932,9 +965,9 @@ void CSerialComThread::pollWithoutBlocks(CCoordinator *coordinator)
         allReady = false;
     }
 
-    if (m_cycle % kQuestionsPerCycle < kInfoQuestion) {
+    if (cycleCounter() % kQuestionsPerCycle < kInfoQuestion) {
         SendStatusRequestCoordinator(coordinator);
-        ++m_cycle;
+        advanceCycle();
         return;
     }
     askInactiveOrCoordinatorInfo(coordinator);
@@ -951,7 +984,7 @@ void CSerialComThread::askInactiveOrCoordinatorInfo(CCoordinator *coordinator)
     SendInfoRequestCoordinator(coordinator);
     m_polledIndex = 0;
     m_inactiveIndex = 0;
-    ++m_cycle;
+    advanceCycle();
 }
 
 void CSerialComThread::sendCoordinatorStatusRepeatedly(quint8 id, CCoordinator *coordinator)
@@ -1148,7 +1181,7 @@ bool CSerialComThread::sendSyncInsteadOfQuestion(bool reactionsIn)
 void CSerialComThread::askNextQuestion(const QList<CStartBlock *> &blocks, CCoordinator *coordinator)
 {
     const quint32 n = quint32(blocks.size());
-    if (m_cycle % kQuestionsPerCycle < kInfoQuestion) {
+    if (cycleCounter() % kQuestionsPerCycle < kInfoQuestion) {
         if (m_polledIndex < n)
             SendStatusRequest(blocks.at(int(m_polledIndex)));
         else
@@ -1156,7 +1189,7 @@ void CSerialComThread::askNextQuestion(const QList<CStartBlock *> &blocks, CCoor
         ++m_polledIndex;
         if (m_polledIndex > n) {
             m_polledIndex = 0;
-            ++m_cycle;
+            advanceCycle();
         }
         return;
     }
@@ -1187,7 +1220,7 @@ bool CSerialComThread::isProbeDue(const QList<CStartBlock *> &blocks)
     }
     const qint64 ticksPerRound = kProbeTicksPerBlock * blocks.size() + kProbeExtraTicks;
     const qint64 k = (base + ticksPerRound - 1) / ticksPerRound * kQuestionsPerCycle;
-    return m_cycle % quint32(k - 1) == 0;
+    return cycleCounter() % quint32(k - 1) == 0;
 }
 
 void CSerialComThread::probeOperationMode(const QList<CStartBlock *> &blocks, CCoordinator *coordinator)
@@ -1204,7 +1237,7 @@ void CSerialComThread::probeOperationMode(const QList<CStartBlock *> &blocks, CC
         // the answer had a whole cycle to arrive
         block->setProbed(false);
         m_polledIndex = 0;
-        ++m_cycle;
+        advanceCycle();
         m_pollTimer.stop();
         QTimer::singleShot(kEvaluateDelayMs, this, &CSerialComThread::OnEvaluateOperationModeSelection);
         return;
@@ -1227,7 +1260,7 @@ void CSerialComThread::superviseLinkSpeed()
     CCoordinator *c = coordinator();
     if (c && c->linkState() == LinkLost && m_baudSwitchDone)
         ApplyOperationModeBaudRate();
-    if (m_baudSwitchDone || !c || m_cycle < m_switchCycle + 2)
+    if (m_baudSwitchDone || !c || cycleCounter() < m_switchCycle + 2)
         return;
     const QList<PACKET_LOG> &log = c->requestLog();
     if (log.size() < 2)
@@ -1256,7 +1289,7 @@ void CSerialComThread::startGraphsTimerTimeout()
     m_graphsSaved = false;
     m_soundsSaved = false;
     m_pollTimer.stop();
-    m_graphTimer.start(isWired() ? kGraphIntervalWiredMs : kGraphIntervalWirelessMs);
+    m_graphTimer.start(graphPeriodMs());
 }
 
 void CSerialComThread::OnGraphTimerTimeout()
@@ -1318,7 +1351,7 @@ bool CSerialComThread::requestNextSoundGraph(const QList<CStartBlock *> &blocks)
 void CSerialComThread::endGraphPolling()
 {
     m_graphTimer.stop();
-    m_cycle = 0;
+    setCycleCounter(0);
     startQuestionsTimerTimeout();
 }
 
@@ -1337,7 +1370,7 @@ void CSerialComThread::OnEvaluateOperationModeSelection()
     ++m_probeIndex;
     if (m_probeIndex >= n)
         m_probeIndex = 0;
-    m_cycle = 0;
+    setCycleCounter(0);
     startQuestionsTimerTimeout();
 }
 
@@ -1414,7 +1447,7 @@ void CSerialComThread::OnSetDemoSampleRequest(unsigned short sampleFrequency, QB
     }
     if (blockNamed && !isWired())
         showUploadImpossibleWarning();
-    m_cycle = 0;
+    setCycleCounter(0);
     startQuestionsTimerTimeout();
 }
 

@@ -62,6 +62,9 @@ public:
     void StopResyncTimer();
     void StopQuestionsTimer();
     void Quit();
+    // The polling round counter; 4 makes the next round ask every device for its info fields.
+    quint32 cycleCounter() const;
+    void setCycleCounter(quint32 value);
 
     void setCoordinator(CCoordinator *coordinator);
     void clearCoordinator();
@@ -95,7 +98,6 @@ public:
 
     // State the polling works on, for the views and for tests.
     quint16 sequenceCounter() const { return m_sequence; }
-    quint32 cycleCounter() const { return m_cycle; }
     quint32 polledIndex() const { return m_polledIndex; }
     quint32 probeIndex() const { return m_probeIndex; }
     int forceMode() const { return m_forceMode; }
@@ -231,6 +233,9 @@ private:
     bool isProbeDue(const QList<CStartBlock *> &blocks);
     void probeOperationMode(const QList<CStartBlock *> &blocks, CCoordinator *coordinator);
     void superviseLinkSpeed();
+    void advanceCycle();
+    int pollingPeriodMs() const;
+    int graphPeriodMs() const;
     void restartPolling();
     void sendCoordinatorStatusRepeatedly(quint8 id, CCoordinator *coordinator);
 
@@ -279,6 +284,7 @@ private:
     bool m_alarmBroadcastSent = false;
     bool m_resyncStopped = true;
     quint32 m_cycle = 0;
+    mutable QMutex m_cycleLock;
     bool m_wasReady = false;
     int m_operationMode = OperationModeWireless;
     int m_userSelectedOperationMode = OperationModeAutomatic;

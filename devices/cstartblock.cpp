@@ -11,7 +11,6 @@ namespace
 {
 
 enum InfoField : quint8 {
-    kMac = 1,
     kLane = 2,
     kFalseStartLimit = 3,
     kSensitivity = 4,
@@ -71,22 +70,17 @@ void CStartBlock::HandlePacket(unsigned char command, unsigned short length, uns
 void CStartBlock::SetInfoFields(unsigned short length, unsigned char *data)
 {
     DeviceItems::forEach(data, length, [this](const DeviceItem &item) {
-        storeInfoItem(item.id, item.length, item.value);
+        storeInfoItem(item);
         emit new_info_field(item.id, item.length, item.value);
     });
     emit new_info_fields_set(this);
 }
 
-void CStartBlock::storeInfoItem(quint8 id, quint8 length, unsigned char *value)
+void CStartBlock::storeInfoItem(const DeviceItem &item)
 {
-    const DeviceItem item{id, length, value};
-    if (m_info.store(item))
+    if (storeCommonInfoItem(item))
         return;
-    switch (id) {
-    case kMac:
-        if (length == DeviceLinkData::kMacSize)
-            m_link.setMacBytes(value);
-        break;
+    switch (item.id) {
     case kLane:
         DeviceItems::store(item, m_lane);
         break;

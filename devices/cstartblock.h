@@ -9,17 +9,17 @@
 
 #include "core/sharedtypes.h"
 #include "devices/cstartblockmeasurement.h"
-#include "devices/deviceinfofields.h"
-#include "devices/devicelinkdata.h"
+#include "devices/deviceimage.h"
 
 class QIODevice;
+struct DeviceItem;
 
 // The program's image of one start block: its radio address, the settings it reports (info fields),
 // the participant placed in its lane, its participation in the race and the requests sent to it.
 //
 // The unsigned char* of new_info_field points into the reply's payload and is valid only while the
 // signal is emitted: receivers that keep the value copy it.
-class CStartBlock : public QObject
+class CStartBlock : public QObject, public DeviceImage
 {
     Q_OBJECT
 
@@ -29,12 +29,6 @@ public:
 
     void HandlePacket(unsigned char command, unsigned short length, unsigned char *data);
     void SetInfoFields(unsigned short length, unsigned char *data);
-
-    QString GetMacAddress() const { return m_link.macText(); }
-    void SetMacAddress(const QString &text) { m_link.setMacText(text); }
-    QByteArray macBytes() const { return m_link.macBytes(); }
-    QString startBlockSetName() const { return m_link.setName(); }
-    void setStartBlockSetName(const QString &name) { m_link.setSetName(name); }
 
     // Not owned: the main window (or a file reader) creates it, usually with this block as parent.
     CStartBlockMeasurement *measurement() const { return m_measurement; }
@@ -52,38 +46,21 @@ public:
     void SetParticipantName(const QString &name);
     void SetParticipantInfo(const QString &info);
 
-    // Info fields, in host order.
+    // Info fields of a block alone, in host order; the common ones come with DeviceImage.
     quint8 lane() const { return m_lane; }
     void setLane(quint8 lane) { m_lane = lane; }
     std::array<quint8, 2> reservedBytes() const { return m_reserved; }
     quint16 falseStartLimit() const { return m_falseStartLimit; }
     quint16 sensitivity() const { return m_sensitivity; }
-    quint16 softwareVersion() const { return m_info.softwareVersion; }
-    quint32 hardwareVersion() const { return m_info.hardwareVersion; }
-    quint32 operationMode() const { return m_info.operationMode; }
     quint16 startSensitivity() const { return m_startSensitivity; }
     quint16 infoField10() const { return m_infoField10; }
     quint8 infoField11() const { return m_infoField11; }
     quint16 infoField12() const { return m_infoField12; }
     quint16 infoField13() const { return m_infoField13; }
-    quint8 module() const { return m_info.module; }
-    qint8 transmitPower() const { return qint8(m_info.transmitPower); } // dBm
-    quint8 audioChannel() const { return m_info.audioChannel; }
-    quint32 startSoundMode() const { return m_info.startSoundMode; }
-    quint32 recallSoundMode() const { return m_info.recallSoundMode; }
-    quint8 audioVolume() const { return m_info.audioVolume; }
-    quint32 recallBeepsMode() const { return m_info.recallBeepsMode; }
-    quint16 panId() const { return m_info.panId; }
     quint16 stabilitySensitivity() const { return m_stabilitySensitivity; }
-    quint16 productVersion() const { return m_info.productVersion; }
 
-    const QList<PACKET_LOG> &requestLog() const { return m_link.requestLog(); }
-    void appendRequestLog(const PACKET_LOG &entry) { m_link.appendRequestLog(entry); }
-    bool stampReplyTime(quint16 sequence, quint32 ms) { return m_link.stampReplyTime(sequence, ms); }
-    void ClearQuestionLog() { m_link.clearRequestLog(); }
     // blockCount: the number of blocks in the set, which sets how many requests the check looks at.
     void CheckMeasurementsStatus(int blockCount);
-    int linkState() const { return m_linkState; }
     void CountAnsweredQuestions();
     int requestsSent() const { return m_requestsSent; }
     int requestsAnswered() const { return m_requestsAnswered; }
@@ -100,13 +77,11 @@ signals:
     void participant_info_set(QString info);
 
 private:
-    void storeInfoItem(quint8 id, quint8 length, unsigned char *value);
+    void storeInfoItem(const DeviceItem &item);
     quint32 measurementSize() const;
     void ensureMeasurement();
     bool readRecord(int version, const char *data, qint64 length);
 
-    DeviceLinkData m_link;
-    DeviceInfoFields m_info;
     int m_participationStatus = ParticipationActive;
     quint8 m_lane = 0;
     std::array<quint8, 2> m_reserved{}; // kept for the file, set by nothing
@@ -125,5 +100,4 @@ private:
     int m_requestsSent = 0;
     int m_requestsAnswered = 0;
     bool m_probed = false;
-    int m_linkState = LinkUnknown;
 };

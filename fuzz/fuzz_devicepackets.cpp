@@ -7,6 +7,7 @@
 #include "devices/ccoordinator.h"
 #include "devices/cstartblock.h"
 #include "devices/cstartblockmeasurement.h"
+#include "quietdebug.h"
 
 namespace
 {
@@ -25,6 +26,13 @@ void checkShape(const CStartBlockMeasurement &measurement, const CCoordinator &c
 }
 
 } // namespace
+
+// libFuzzer calls this once, before the first input.
+extern "C" int LLVMFuzzerInitialize(int *, char ***)
+{
+    silenceDebugOutput();
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

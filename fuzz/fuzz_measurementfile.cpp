@@ -10,6 +10,7 @@
 #include "devices/cstartblock.h"
 #include "devices/cstartblockmeasurement.h"
 #include "devices/measurementfile.h"
+#include "quietdebug.h"
 
 namespace
 {
@@ -47,6 +48,13 @@ void readRecord(int version, const QByteArray &bytes)
 }
 
 } // namespace
+
+// libFuzzer calls this once, before the first input.
+extern "C" int LLVMFuzzerInitialize(int *, char ***)
+{
+    silenceDebugOutput();
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

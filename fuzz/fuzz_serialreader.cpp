@@ -6,13 +6,13 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
-#include <QLoggingCategory>
 
 #include "core/utilities.h"
 #include "devices/ccoordinator.h"
 #include "devices/cserialcomthread.h"
 #include "devices/cstartblock.h"
 #include "devices/cstartblockmeasurement.h"
+#include "quietdebug.h"
 
 namespace
 {
@@ -26,7 +26,7 @@ QCoreApplication &application()
     static char name[] = "fuzz_serialreader";
     static char *argv[] = {name, nullptr};
     static QCoreApplication app(argc, argv);
-    QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false")); // the protocol's debug lines
+    silenceDebugOutput();
     return app;
 }
 

@@ -8,6 +8,14 @@
 
 #include "core/stringcipher.h"
 #include "core/utilities.h"
+#include "quietdebug.h"
+
+// libFuzzer calls this once, before the first input.
+extern "C" int LLVMFuzzerInitialize(int *, char ***)
+{
+    silenceDebugOutput();
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

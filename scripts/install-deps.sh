@@ -15,8 +15,6 @@ PACKAGES=(
     clang libclang-rt-14-dev
     # private network namespace for tests that broadcast
     iproute2 util-linux
-    # the demo's window
-    xvfb
 )
 
 missing=()

@@ -13,11 +13,6 @@ namespace
 
 using namespace SimProtocol;
 
-constexpr int kOneByte = 1;
-constexpr int kTwoBytes = 2;
-constexpr int kFourBytes = 4;
-constexpr quint8 kOperationWireless = 1;
-constexpr quint8 kOperationWired = 2;
 constexpr int kStartIdShift = 24; // the start number is the first byte of the start id word
 constexpr qint64 kMsPerSecond = 1000;
 constexpr qint64 kUsPerMs = 1000;
@@ -54,20 +49,10 @@ SimCoordinator::SimCoordinator(const SimScenario &scenario)
 void SimCoordinator::defineInfoFields(const SimScenario &scenario)
 {
     using namespace SimDefaults;
-    m_info.defineBytes(InfoMac, m_mac);
-    m_info.define(InfoSoftwareVersion, kTwoBytes, kSoftwareVersion);
+    m_info.defineCommon(m_mac, scenario.wired);
     m_info.define(InfoHardwareVersion, kFourBytes, kCoordinatorHardwareVersion);
-    m_info.define(InfoOperationMode, kOneByte, scenario.wired ? kOperationWired : kOperationWireless);
-    m_info.define(InfoModule, kOneByte, kModule);
-    m_info.define(InfoTxPower, kOneByte, kTxPower);
-    m_info.define(InfoAudioChannel, kOneByte, kAudioChannel);
-    m_info.define(InfoStartSoundMode, kOneByte, kStartSoundMode);
-    m_info.define(InfoRecallSoundMode, kOneByte, kRecallSoundMode);
-    m_info.define(InfoVolume, kOneByte, kVolume);
     m_info.define(InfoHeadsetVolume, kOneByte, kVolume);
-    m_info.define(InfoRecallBeepsMode, kOneByte, kRecallBeepsMode);
     m_info.define(InfoLinkSpeed, kOneByte, kLinkCodeWired);
-    m_info.define(InfoPanId, kTwoBytes, kPanId);
     m_info.define(InfoPhotoFinish, kOneByte, kPhotoFinishDevice);
     m_info.define(InfoCalibration, kFourBytes, floatBits(kCalibration));
     m_info.define(InfoProductVersion, kTwoBytes, kCoordinatorProductVersion);

@@ -1,6 +1,8 @@
 #include "sim/siminfofields.h"
 
+#include "sim/simdefaults.h"
 #include "sim/simframe.h"
+#include "sim/simprotocol.h"
 
 namespace
 {
@@ -25,6 +27,23 @@ void SimInfoFields::define(quint8 id, int width, quint64 value)
 void SimInfoFields::defineBytes(quint8 id, const QByteArray &value)
 {
     m_fields.insert(id, value);
+}
+
+void SimInfoFields::defineCommon(const QByteArray &mac, bool wired)
+{
+    using namespace SimProtocol;
+    using namespace SimDefaults;
+    defineBytes(InfoMac, mac);
+    define(InfoSoftwareVersion, kTwoBytes, kSoftwareVersion);
+    define(InfoOperationMode, kOneByte, wired ? kOperationWired : kOperationWireless);
+    define(InfoModule, kOneByte, kModule);
+    define(InfoTxPower, kOneByte, kTxPower);
+    define(InfoAudioChannel, kOneByte, kAudioChannel);
+    define(InfoStartSoundMode, kOneByte, kStartSoundMode);
+    define(InfoRecallSoundMode, kOneByte, kRecallSoundMode);
+    define(InfoVolume, kOneByte, kVolume);
+    define(InfoRecallBeepsMode, kOneByte, kRecallBeepsMode);
+    define(InfoPanId, kTwoBytes, kPanId);
 }
 
 void SimInfoFields::set(quint8 id, const QByteArray &value)

@@ -10,6 +10,8 @@ class SimInfoFields
 public:
     void define(quint8 id, int width, quint64 value);
     void defineBytes(quint8 id, const QByteArray &value);
+    // The fields a coordinator and a block report alike, at their power-on values.
+    void defineCommon(const QByteArray &mac, bool wired);
 
     // Takes a set-info value; a field the device knows keeps its width, a new one keeps the sent width.
     void set(quint8 id, const QByteArray &value);

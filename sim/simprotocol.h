@@ -130,4 +130,11 @@ inline constexpr quint8 kSpectrumCurrentChannel = 17;
 inline constexpr quint8 kOperationModeAnswerItem = 1;
 inline constexpr quint8 kStartNumberItem = 1;
 
+// Widths of item values, and the values of info field 7 (operation mode).
+inline constexpr int kOneByte = 1;
+inline constexpr int kTwoBytes = 2;
+inline constexpr int kFourBytes = 4;
+inline constexpr quint8 kOperationWireless = 1;
+inline constexpr quint8 kOperationWired = 2;
+
 } // namespace SimProtocol

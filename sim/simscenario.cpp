@@ -300,12 +300,27 @@ std::optional<SimScenario> loadSimScenario(const QString &path, QString *error)
             *error = QStringLiteral("cannot open %1: %2").arg(path, file.errorString());
         return std::nullopt;
     }
-    if (file.size() > kMaxScenarioFileBytes) {
+    // a pipe or a device reports no size: read one byte past the limit to see whether it ends in time
+    QByteArray json;
+    while (json.size() <= kMaxScenarioFileBytes) {
+        const QByteArray piece = file.read(kMaxScenarioFileBytes + 1 - json.size());
+        if (piece.isEmpty())
+            break;
+        json += piece;
+    }
+    QString problem;
+    if (json.size() > kMaxScenarioFileBytes)
+        problem = QStringLiteral("%1 is larger than %2 bytes, too large for a scenario")
+                      .arg(path)
+                      .arg(kMaxScenarioFileBytes);
+    else if (json.trimmed().isEmpty())
+        problem = QStringLiteral("%1 is empty; a scenario is a JSON object such as {}").arg(path);
+    if (!problem.isEmpty()) {
         if (error)
-            *error = QStringLiteral("%1 is too large for a scenario").arg(path);
+            *error = problem;
         return std::nullopt;
     }
-    return parseSimScenario(file.readAll(), error);
+    return parseSimScenario(json, error);
 }
 
 QString simScenarioFormatHelp()

@@ -10,11 +10,6 @@ namespace
 using namespace SimProtocol;
 
 constexpr quint16 kReactionNoValue = 0x6FFF;
-constexpr int kOneByte = 1;
-constexpr int kTwoBytes = 2;
-constexpr int kFourBytes = 4;
-constexpr quint8 kOperationWireless = 1;
-constexpr quint8 kOperationWired = 2;
 
 } // namespace
 
@@ -28,26 +23,16 @@ SimStartBlock::SimStartBlock(const SimLaneScenario &scenario, bool wired)
 void SimStartBlock::defineInfoFields(bool wired)
 {
     using namespace SimDefaults;
-    m_info.defineBytes(InfoMac, m_mac);
+    m_info.defineCommon(m_mac, wired);
     m_info.define(InfoLane, kOneByte, m_scenario.lane);
     m_info.define(InfoFalseStartLimit, kTwoBytes, kDefaultFalseStartLimitMs);
     m_info.define(InfoSensitivity, kTwoBytes, kSensitivity);
-    m_info.define(InfoSoftwareVersion, kTwoBytes, kSoftwareVersion);
     m_info.define(InfoHardwareVersion, kFourBytes, kBlockHardwareVersion);
-    m_info.define(InfoOperationMode, kOneByte, wired ? kOperationWired : kOperationWireless);
     m_info.define(InfoStartSensitivity, kTwoBytes, kStartSensitivity);
     m_info.define(InfoField10, kTwoBytes, 0);
     m_info.define(InfoField11, kOneByte, 0);
     m_info.define(InfoField12, kTwoBytes, 0);
     m_info.define(InfoField13, kTwoBytes, 0);
-    m_info.define(InfoModule, kOneByte, kModule);
-    m_info.define(InfoTxPower, kOneByte, kTxPower);
-    m_info.define(InfoAudioChannel, kOneByte, kAudioChannel);
-    m_info.define(InfoStartSoundMode, kOneByte, kStartSoundMode);
-    m_info.define(InfoRecallSoundMode, kOneByte, kRecallSoundMode);
-    m_info.define(InfoVolume, kOneByte, kVolume);
-    m_info.define(InfoRecallBeepsMode, kOneByte, kRecallBeepsMode);
-    m_info.define(InfoPanId, kTwoBytes, kPanId);
     m_info.define(InfoStabilitySensitivity, kTwoBytes, kStabilitySensitivity);
     m_info.define(InfoProductVersion, kTwoBytes, kBlockProductVersion);
 }

@@ -86,8 +86,10 @@ void TstSerialGraphs::graphTimerIntervalFollowsTheOperationMode_data()
 {
     QTest::addColumn<int>("mode");
     QTest::addColumn<int>("interval");
-    QTest::newRow("wireless") << int(OperationModeWireless) << 750;
-    QTest::newRow("wired") << int(OperationModeWired) << 1100;
+    QTest::addColumn<int>("otherMode");
+    QTest::addColumn<int>("otherInterval");
+    QTest::newRow("wireless") << int(OperationModeWireless) << 750 << int(OperationModeWired) << 1100;
+    QTest::newRow("wired") << int(OperationModeWired) << 1100 << int(OperationModeWireless) << 750;
 }
 
 void TstSerialGraphs::graphTimerIntervalFollowsTheOperationMode()
@@ -100,6 +102,15 @@ void TstSerialGraphs::graphTimerIntervalFollowsTheOperationMode()
     f->serial->startQuestionsTimerTimeout();
     QVERIFY(!f->serial->isGraphPolling());
     QCOMPARE(f->serial->pollingInterval(), mode == OperationModeWired ? 200 : 100);
+
+    // a running graph timer takes the new mode's period even when the port keeps its speed
+    QFETCH(int, otherMode);
+    QFETCH(int, otherInterval);
+    f->serial->startGraphsTimerTimeout();
+    f->serial->clearCoordinator();
+    f->serial->SetOperationMode(otherMode);
+    QVERIFY(f->serial->isGraphPolling());
+    QCOMPARE(f->serial->graphInterval(), otherInterval);
 }
 
 void TstSerialGraphs::withoutPolledBlocksPollingResumes()

@@ -1,5 +1,6 @@
 // The serial object against the simulator on a real pseudo-terminal: requests as the devices receive
-// them, replies in any cut, damaged and foreign frames, power down, forwarding and the wired alarm.
+// them, replies in any cut, damaged and foreign frames, power down, forwarding, the wired alarm and the
+// polling period of each operation mode.
 #include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTest>
@@ -38,6 +39,8 @@ private slots:
     void powerDownAllReachesBlocksThenCoordinator();
     void relayFrameIsForwardedToAllBlocks();
     void speedChangeReachesTheCoordinator();
+    void pollingPeriodFollowsTheOperationMode_data();
+    void pollingPeriodFollowsTheOperationMode();
 
 private:
     std::unique_ptr<SimLink> link;
@@ -234,6 +237,47 @@ void TstSerialLink::speedChangeReachesTheCoordinator()
     link->serial.SendStatusRequestCoordinator(link->coordinator);
     QVERIFY(status.wait(kWaitMs));
     QCOMPARE(link->sim.droppedIncomingBytes(), 0);
+}
+
+void TstSerialLink::pollingPeriodFollowsTheOperationMode_data()
+{
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    QTest::addColumn<int>("periodMs");
+    QTest::newRow("wireless to wired") << int(OperationModeWireless) << int(OperationModeWired) << 200;
+    QTest::newRow("wired to wireless") << int(OperationModeWired) << int(OperationModeWireless) << 100;
+}
+
+void TstSerialLink::pollingPeriodFollowsTheOperationMode()
+{
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QFETCH(int, periodMs);
+    constexpr int kQuestions = 11;
+    // one frame per polling tick: status, info, spectrum or the wired sync frame
+    const QList<quint8> tickCommands = {0x04, 0x01, 0x0D, 0xF3};
+    QElapsedTimer clock;
+    clock.start();
+    QList<qint64> arrivals;
+    connect(&link->sim, &DeviceSimulator::requestReceived, this, [&](const SimRequest &request) {
+        if (tickCommands.contains(request.frame.command))
+            arrivals << clock.elapsed();
+    });
+
+    link->serial.setUserSelectedOperationMode(to); // no automatic probe in between
+    if (from == OperationModeWired)
+        link->serial.SetOperationMode(OperationModeWired);
+    link->serial.startQuestionsTimerTimeout();
+    QTRY_VERIFY_WITH_TIMEOUT(arrivals.size() >= 3, kWaitMs);
+
+    link->serial.SetOperationMode(to);
+    arrivals.clear();
+    QTRY_VERIFY_WITH_TIMEOUT(arrivals.size() >= kQuestions, kWaitMs);
+    link->serial.StopQuestionsTimer();
+
+    // the mean over ten intervals: one late tick makes the next one early, not the round longer
+    const double mean = double(arrivals[kQuestions - 1] - arrivals[0]) / (kQuestions - 1);
+    QVERIFY2(qAbs(mean - periodMs) <= 0.2 * periodMs, qPrintable(QString::number(mean)));
 }
 
 QTEST_MAIN(TstSerialLink)

@@ -1,6 +1,8 @@
 // The polling ticks: the question rotation, Ready and Idle with their repeats, "everybody ready", the
-// reactions of a race, skipping silent blocks and the wired quiet, resynchronisation and sync frames.
+// reactions of a race, skipping silent blocks, the wired quiet, resynchronisation and sync frames, and the
+// round counter set from outside.
 #include <QSignalSpy>
+#include <QThread>
 #include <QTest>
 
 #include "serialtestkit.h"
@@ -26,6 +28,7 @@ private slots:
     void rotationTakesFiveSweepsAndTheInactiveBlocks();
     void rotationAsksBlocksCoordinatorAndInactiveInOrder();
     void withoutBlocksTheCoordinatorAlternatesWithInactiveBlocks();
+    void roundCounterOfFourAsksEveryDeviceForInfoNext();
     void readySetsTheRaceUpAndArmsTheBlocks();
     void everybodyReadyIsAnnouncedOncePerRace();
     void readyWhileEverybodyIsReadySendsIdle();
@@ -108,6 +111,21 @@ void TstSerialPolling::withoutBlocksTheCoordinatorAlternatesWithInactiveBlocks()
     const QStringList cycle = {"C:04", "C:04", "C:04", "C:04", "B1:04", "B2:04", "C:0d"};
     QCOMPARE(f.tick(14), cycle + cycle);
     QCOMPARE(f.serial->cycleCounter(), 10u);
+}
+
+void TstSerialPolling::roundCounterOfFourAsksEveryDeviceForInfoNext()
+{
+    SerialFixture f(2);
+    f.serial->appendInactiveStartBlock(f.addBlock(3));
+    f.serial->setUserSelectedOperationMode(OperationModeWireless);
+    f.open();
+    f.tick(6);
+    // as the main window does after applying the settings, here from another thread
+    std::unique_ptr<QThread> caller(QThread::create([&f] { f.serial->setCycleCounter(4); }));
+    caller->start();
+    QVERIFY(caller->wait(5000));
+    QCOMPARE(f.tick(5), QStringList({"B1:01", "B2:01", "B3:04", "C:0d", "B1:04"}));
+    QCOMPARE(f.serial->cycleCounter(), 5u);
 }
 
 void TstSerialPolling::readySetsTheRaceUpAndArmsTheBlocks()

@@ -15,6 +15,8 @@ private slots:
     void rejectsBadScenarios_data();
     void rejectsBadScenarios();
     void loadsFromFile();
+    void refusesEmptyAndEndlessInput_data();
+    void refusesEmptyAndEndlessInput();
 };
 
 void TstSimScenario::standardScenarioHasLanesAndMakerMacs()
@@ -127,6 +129,32 @@ void TstSimScenario::loadsFromFile()
     QVERIFY(scenario->wired);
     QVERIFY(!loadSimScenario(dir.filePath(QStringLiteral("missing.json")), &error));
     QVERIFY(error.contains(QStringLiteral("missing.json")));
+}
+
+void TstSimScenario::refusesEmptyAndEndlessInput_data()
+{
+    QTest::addColumn<QByteArray>("content"); // written to a file; null: the endless /dev/zero
+    QTest::addColumn<QString>("message");
+    QTest::newRow("empty file") << QByteArray("") << QStringLiteral("is empty");
+    QTest::newRow("one byte past 1 MiB") << QByteArray((1 << 20) + 1, ' ') << QStringLiteral("too large");
+    QTest::newRow("device without a size") << QByteArray() << QStringLiteral("too large");
+}
+
+void TstSimScenario::refusesEmptyAndEndlessInput()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, message);
+    QTemporaryDir dir;
+    QString path = QStringLiteral("/dev/zero");
+    if (!content.isNull()) {
+        path = dir.filePath(QStringLiteral("scenario.json"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(content), content.size());
+    }
+    QString error;
+    QVERIFY(!loadSimScenario(path, &error));
+    QVERIFY2(error.contains(message) && error.contains(path), qPrintable(error));
 }
 
 QTEST_GUILESS_MAIN(TstSimScenario)
