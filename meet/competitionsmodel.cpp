@@ -44,9 +44,10 @@ QVariant CompetitionsModel::headerData(int section, Qt::Orientation, int role) c
     return tr(qPrintable(m_headers.at(section)));
 }
 
-Qt::ItemFlags CompetitionsModel::flags(const QModelIndex &) const
+Qt::ItemFlags CompetitionsModel::flags(const QModelIndex &index) const
 {
-    return Qt::ItemIsSelectable | Qt::ItemIsEnabled;
+    // the root is no item
+    return index.isValid() ? Qt::ItemIsSelectable | Qt::ItemIsEnabled : Qt::NoItemFlags;
 }
 
 void CompetitionsModel::addCompetition(quint32 id, const QString &name, const QString &info)

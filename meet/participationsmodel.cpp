@@ -66,9 +66,10 @@ QVariant ParticipationsModel::headerData(int section, Qt::Orientation orientatio
     return tr(qPrintable(m_columnKeys.at(section)));
 }
 
-Qt::ItemFlags ParticipationsModel::flags(const QModelIndex &) const
+Qt::ItemFlags ParticipationsModel::flags(const QModelIndex &index) const
 {
-    return Qt::ItemIsSelectable | Qt::ItemIsEnabled;
+    // the root is no item
+    return index.isValid() ? Qt::ItemIsSelectable | Qt::ItemIsEnabled : Qt::NoItemFlags;
 }
 
 bool ParticipationsModel::addParticipation(const Participation &participation)

@@ -44,9 +44,10 @@ QVariant ZXServerModel::headerData(int section, Qt::Orientation orientation, int
     return m_headers.at(section);
 }
 
-Qt::ItemFlags ZXServerModel::flags(const QModelIndex &) const
+Qt::ItemFlags ZXServerModel::flags(const QModelIndex &index) const
 {
-    return Qt::ItemIsSelectable | Qt::ItemIsEnabled;
+    // the root is no item
+    return index.isValid() ? Qt::ItemIsSelectable | Qt::ItemIsEnabled : Qt::NoItemFlags;
 }
 
 void ZXServerModel::serverForAddress(const QHostAddress &address, const QString &name)
