@@ -131,16 +131,8 @@ bool EventsModel::addEvent(const Event &event)
             return false;
     }
 
-    auto copy = std::make_unique<Event>(this);
-    copy->id = event.id;
-    copy->name = event.name;
-    copy->abbreviation = event.abbreviation;
-    copy->info = event.info;
-    copy->seqno = event.seqno;
-    copy->status = event.status;
-    copy->eventtype = event.eventtype;
-    for (const Round *round : event.rounds)
-        copy->addRound(*round);
+    auto copy = std::make_unique<Event>(event); // deep, rounds and heats with it
+    copy->setParent(this);
 
     if (unfilteredRowsOf(*copy) == 0)
         return true; // not listed: the event may come again once its rounds have heats

@@ -309,11 +309,7 @@ private:
             }
             Participant local;
             readParticipant(local);
-            auto *participant = new Participant(&participation);
-            participant->participation = &participation;
-            participant->seqno = local.seqno;
-            participant->setCompetitor(local.competitor);
-            participation.participants.append(participant);
+            participation.appendParticipant(local);
         }
     }
 

@@ -41,6 +41,15 @@ void Participation::copyFieldsFrom(const Participation &other)
     transponder = other.transponder;
 }
 
+void Participation::appendParticipant(const Participant &source)
+{
+    auto *participant = new Participant(this);
+    participant->participation = this;
+    participant->seqno = source.seqno;
+    participant->setCompetitor(source.competitor);
+    participants.append(participant);
+}
+
 QString Participation::displayText() const
 {
     if (!teamname.isEmpty())

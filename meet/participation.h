@@ -21,6 +21,8 @@ public:
 
     // every member but the participants
     void copyFieldsFrom(const Participation &other);
+    // appends a copy of the participant as this participation's child
+    void appendParticipant(const Participant &source);
 
     // the team name, else the participants' texts joined by " ; "
     QString displayText() const;

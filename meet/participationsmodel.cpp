@@ -80,13 +80,8 @@ bool ParticipationsModel::addParticipation(const Participation &participation)
     }
     auto *copy = new Participation(this);
     copy->copyFieldsFrom(participation);
-    for (const Participant *source : participation.participants) {
-        auto *participant = new Participant(copy);
-        participant->participation = copy;
-        participant->seqno = source->seqno;
-        participant->setCompetitor(source->competitor);
-        copy->participants.append(participant);
-    }
+    for (const Participant *source : participation.participants)
+        copy->appendParticipant(*source);
     const int row = int(m_participations.size());
     beginInsertRows(QModelIndex(), row, row);
     m_participations.append(copy);
