@@ -17,20 +17,6 @@ public:
     DebugLines &operator=(const DebugLines &) = delete;
 
     QStringList lines() const { return s_lines; }
-    // the lines that start with one of the prefixes, in order
-    QStringList starting(const QStringList &prefixes) const
-    {
-        QStringList found;
-        for (const QString &line : s_lines) {
-            for (const QString &prefix : prefixes) {
-                if (line.startsWith(prefix)) {
-                    found << line;
-                    break;
-                }
-            }
-        }
-        return found;
-    }
 
 private:
     static void collect(QtMsgType type, const QMessageLogContext &, const QString &message)

