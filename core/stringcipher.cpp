@@ -15,8 +15,9 @@ constexpr int kChecksumSize = 2;
 constexpr int kHashSize = 20;
 constexpr int kHeaderSize = 2;       // version and flags
 constexpr int kMinimumCipherSize = 3; // header and the random byte
-// cipher texts arrive from the network: a compressed payload may not claim more than this
-constexpr quint32 kMaxUncompressedSize = 1024 * 1024;
+// cipher texts arrive from the network (discovery answers fit in one datagram): a compressed payload may
+// not claim more than this
+constexpr quint32 kMaxUncompressedSize = 64 * 1024;
 
 quint16 checksumOf(const QByteArray &bytes)
 {

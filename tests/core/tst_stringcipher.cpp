@@ -145,7 +145,7 @@ void TstStringCipher::rejectsShortOrOversizedInput()
     QVERIFY(cipher.Decrypt(QByteArray::fromHex("0304990102")).isEmpty());
     QCOMPARE(cipher.lastError(), 3);
 
-    // a compressed payload whose size claim is raised above 1 MiB: flipping a cipher byte changes that
+    // a compressed payload whose size claim is raised above 64 KiB: flipping a cipher byte changes that
     // plain byte and the next one, so the claim's first byte becomes 0x01 (16 MiB)
     cipher.setProtectionMode(StringCipher::ProtectionNone);
     cipher.setCompressionMode(StringCipher::CompressionAlways);

@@ -1,0 +1,3 @@
+#include "meet/competition.h"
+
+Competition::Competition(QObject *parent) : QObject(parent) {}

@@ -1,0 +1,3 @@
+#include "meet/zxserver.h"
+
+ZXServer::ZXServer(QObject *parent) : QObject(parent) {}
