@@ -200,6 +200,7 @@ QNetworkRequest ZXConnection::request(const QString &url) const
 {
     QNetworkRequest request{QUrl(url)};
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
+    request.setTransferTimeout(m_transferTimeoutMs);
     if (!m_sessionId.isEmpty())
         request.setRawHeader(kSessionHeader, m_sessionId.toLatin1());
     return request;

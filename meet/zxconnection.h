@@ -30,6 +30,8 @@ public:
     static constexpr quint16 kHttpPort = 8090;
     // a reply body above this is cut off as a failed reply
     static constexpr qint64 kMaxReplyBytes = 32 * 1024 * 1024;
+    // a server that accepts a request and then stays silent this long fails the request
+    static constexpr int kTransferTimeoutMs = 15000;
 
     // With discoverNow, the first discovery goes out 500 ms after construction.
     explicit ZXConnection(QObject *parent = nullptr, bool discoverNow = false);
@@ -57,6 +59,7 @@ public:
     // never changed here: the main window raises it around each what-is-happening post
     int postCounter() const { return m_postCounter; }
     void setPostCounter(int counter) { m_postCounter = counter; }
+    void setTransferTimeout(int ms) { m_transferTimeoutMs = ms; }
 
     // "ZXQUELLOR;<8^exponent mod 863>;"
     static QByteArray discoveryDatagram(int exponent);
@@ -89,5 +92,6 @@ private:
     QString m_sessionId;
     int m_exponent = 1;
     int m_postCounter = 0;
+    int m_transferTimeoutMs = kTransferTimeoutMs;
     MeetReplyReader m_reader;
 };

@@ -264,22 +264,25 @@ void TstZXConnection::requestsOnTheWire()
 
 void TstZXConnection::repliesThatFail_data()
 {
+    QTest::addColumn<int>("delayMs");
     QTest::addColumn<int>("status");
     QTest::addColumn<int>("cutXmlAt");
     QTest::addColumn<bool>("sessionKept");
     QTest::addColumn<QStringList>("competitions");
-    QTest::newRow("200") << 0 << -1 << true
+    QTest::newRow("200") << 0 << 0 << -1 << true
                          << QStringList{"1 Quellor Spring Meet Sample meet of quellor-meet-sim"};
-    QTest::newRow("500") << 500 << -1 << false << QStringList{};
-    QTest::newRow("404") << 404 << -1 << false << QStringList{};
-    QTest::newRow("302 is not followed") << 302 << -1 << true << QStringList{};
+    QTest::newRow("500") << 0 << 500 << -1 << false << QStringList{};
+    QTest::newRow("404") << 0 << 404 << -1 << false << QStringList{};
+    QTest::newRow("302 is not followed") << 0 << 302 << -1 << true << QStringList{};
     // the reply ends after the competition's name: it comes without its info
-    QTest::newRow("XML cut after the name") << 0 << 121 << true << QStringList{"1 Quellor Spring Meet "};
+    QTest::newRow("XML cut after the name") << 0 << 0 << 121 << true << QStringList{"1 Quellor Spring Meet "};
+    QTest::newRow("silent past the transfer timeout") << 3000 << 0 << -1 << false << QStringList{};
 }
 
 void TstZXConnection::repliesThatFail()
 {
     QUELLOR_REQUIRE_ISOLATED_NETWORK();
+    QFETCH(int, delayMs);
     QFETCH(int, status);
     QFETCH(int, cutXmlAt);
     QFETCH(bool, sessionKept);
@@ -287,8 +290,9 @@ void TstZXConnection::repliesThatFail()
 
     MeetSimServer server(QStringLiteral(QUELLOR_MEETSIM_DATA_DIR));
     QVERIFY2(server.listen(), qPrintable(server.errorString()));
-    server.setFaults(MeetSimFaults{0, status, cutXmlAt});
+    server.setFaults(MeetSimFaults{delayMs, status, cutXmlAt});
     ZXConnection connection;
+    connection.setTransferTimeout(1000);
     QStringList read;
     connect(&connection, &ZXConnection::new_competition, this,
             [&read](uint id, const QString &name, const QString &info) {
