@@ -4,6 +4,7 @@
 #include <limits>
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QLoggingCategory>
 #include <QMessageBox>
@@ -254,6 +255,19 @@ void CSerialComThread::StopQuestionsTimer()
 void CSerialComThread::Quit()
 {
     quit();
+}
+
+bool CSerialComThread::waitForBytesWritten(int msecs)
+{
+    QMutexLocker lock(&m_writeLock);
+    if (!m_port)
+        return true;
+    QDeadlineTimer deadline(msecs);
+    while (m_port->bytesToWrite() > 0) {
+        if (deadline.hasExpired() || !m_port->waitForBytesWritten(int(deadline.remainingTime())))
+            return false;
+    }
+    return true;
 }
 
 void CSerialComThread::WaitMs(int ms)

@@ -62,6 +62,8 @@ public:
     void StopResyncTimer();
     void StopQuestionsTimer();
     void Quit();
+    // Waits until every byte written so far has left the port; false when they did not within the time.
+    bool waitForBytesWritten(int msecs);
 
     void setCoordinator(CCoordinator *coordinator);
     void clearCoordinator();
