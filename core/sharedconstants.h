@@ -10,8 +10,7 @@
 
 // The program-wide constants. Texts of lists are the untranslated source texts; lists shown to the
 // operator are translated in the context "globals" (see translatedGlobals()).
-namespace SharedConstants
-{
+namespace SharedConstants {
 
 inline constexpr char kBroadcastMac[] = "FF:FF:FF:FF:FF:FF";
 inline constexpr char kMacInputMask[] = "HH:HH:HH:HH:HH:HH;";
@@ -65,16 +64,16 @@ QStringList participationStatusCombo(); // combo order of the lane row: index 0.
 int participationStatusFromComboIndex(int index);
 int comboIndexFromParticipationStatus(int status);
 
-QStringList moduleNames();      // module types 0..2 and an empty fourth entry
-QStringList radioChannels();    // audio channel = index + 1
-QStringList operationModes();   // values 1, 2
-QStringList startSoundModes();  // values 1..3
-QStringList recallSoundModes(); // values 1, 2
-QStringList recallBeepsModes(); // values 1..4
+QStringList moduleNames();       // module types 0..2 and an empty fourth entry
+QStringList radioChannels();     // audio channel = index + 1
+QStringList operationModes();    // values 1, 2
+QStringList startSoundModes();   // values 1..3
+QStringList recallSoundModes();  // values 1, 2
+QStringList recallBeepsModes();  // values 1..4
 QStringList onOff();
 QStringList photoFinishChoices(); // values 1, 2
-QStringList printOptions();       // values 1..3
-QStringList printOptionsShort();  // values 1, 2
+QStringList printOptions();      // values 1..3
+QStringList printOptionsShort(); // values 1, 2
 QStringList productVersions();
 QStringList measurementProblems();
 
