@@ -9,6 +9,7 @@
 #include <QLoggingCategory>
 #include <QMessageBox>
 #include <QMutexLocker>
+#include <QPointer>
 #include <QProgressBar>
 #include <QProgressDialog>
 #include <QSerialPort>
@@ -207,6 +208,22 @@ void CSerialComThread::closePort()
     old->deleteLater(); // we may be inside one of its signals
 }
 
+bool CSerialComThread::waitForBytesWritten(int msecs)
+{
+    QPointer<QIODevice> port;
+    {
+        QMutexLocker lock(&m_writeLock);
+        port = m_port;
+    }
+    // not under the lock: a reply read while waiting may be answered at once
+    QDeadlineTimer deadline(msecs);
+    while (port && port->bytesToWrite() > 0) {
+        if (deadline.hasExpired() || !port->waitForBytesWritten(int(deadline.remainingTime())))
+            return false;
+    }
+    return true;
+}
+
 void CSerialComThread::reopenPort(qint32 baudRate)
 {
     OpenPort(m_portName, baudRate);
@@ -255,19 +272,6 @@ void CSerialComThread::StopQuestionsTimer()
 void CSerialComThread::Quit()
 {
     quit();
-}
-
-bool CSerialComThread::waitForBytesWritten(int msecs)
-{
-    QMutexLocker lock(&m_writeLock);
-    if (!m_port)
-        return true;
-    QDeadlineTimer deadline(msecs);
-    while (m_port->bytesToWrite() > 0) {
-        if (deadline.hasExpired() || !m_port->waitForBytesWritten(int(deadline.remainingTime())))
-            return false;
-    }
-    return true;
 }
 
 void CSerialComThread::WaitMs(int ms)
