@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QString>
 #include <QStringList>
+#include <QtGlobal>
 
 // The program-wide constants. Texts of lists are the untranslated source texts; lists shown to the
 // operator are translated in the context "globals" (see translatedGlobals()).
@@ -23,19 +24,24 @@ inline constexpr char kMeasurementFileMagic[] = "VQDO05";
 inline constexpr char kVersion[] = "1.2.12";
 inline constexpr char kProductProfessional[] = "Professional";
 inline constexpr char kProductClub[] = "Club";
-inline constexpr char kReadingResults[] = "Reading Results:";
-inline constexpr char kResultsSaved[] = "Results Saved";
+inline constexpr char kReadingResults[] = QT_TRANSLATE_NOOP("globals", "Reading Results:");
+inline constexpr char kResultsSaved[] = QT_TRANSLATE_NOOP("globals", "Results Saved");
 inline constexpr char kExtensionGraphImage[] = "png";
 inline constexpr char kExtensionReactionFile[] = "vq1"; // written once the reaction graphs are in
 inline constexpr char kExtensionSoundFile[] = "vq2";    // written once the sound graphs are in
-inline constexpr char kBusySettings[] = "BUSY, wait until all settings are distributed.";
-inline constexpr char kBusySynchronisation[] = "BUSY, wait until all systems are synchronized.";
+inline constexpr char kBusySettings[] =
+    QT_TRANSLATE_NOOP("globals", "BUSY, wait until all settings are distributed.");
+inline constexpr char kBusySynchronisation[] =
+    QT_TRANSLATE_NOOP("globals", "BUSY, wait until all systems are synchronized.");
 inline constexpr char kTranslationContext[] = "globals";
 
 // Measurement status messages, in this order.
-inline constexpr char kSyncTimeTooLong[] = "Central unit sync time loo long before start module sync time";
-inline constexpr char kNotStartedAfterStarted[] = "Not started packet received after being started";
-inline constexpr char kNoSoundEdge[] = "No rising edge found of sound, synchronization mismatch?";
+inline constexpr char kSyncTimeTooLong[] =
+    QT_TRANSLATE_NOOP("globals", "Central unit sync time loo long before start module sync time");
+inline constexpr char kNotStartedAfterStarted[] =
+    QT_TRANSLATE_NOOP("globals", "Not started packet received after being started");
+inline constexpr char kNoSoundEdge[] =
+    QT_TRANSLATE_NOOP("globals", "No rising edge found of sound, synchronization mismatch?");
 
 inline constexpr std::array<int, 6> kVolumePercentages = {37, 50, 62, 75, 87, 100};
 inline constexpr std::array<int, 6> kVolumeCodes = {6, 8, 10, 12, 14, 16}; // same steps as the devices take

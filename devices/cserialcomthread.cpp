@@ -4,10 +4,12 @@
 #include <limits>
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QLoggingCategory>
 #include <QMessageBox>
 #include <QMutexLocker>
+#include <QPointer>
 #include <QProgressBar>
 #include <QProgressDialog>
 #include <QSerialPort>
@@ -204,6 +206,22 @@ void CSerialComThread::closePort()
         serial->flush();
     old->close();
     old->deleteLater(); // we may be inside one of its signals
+}
+
+bool CSerialComThread::waitForBytesWritten(int msecs)
+{
+    QPointer<QIODevice> port;
+    {
+        QMutexLocker lock(&m_writeLock);
+        port = m_port;
+    }
+    // not under the lock: a reply read while waiting may be answered at once
+    QDeadlineTimer deadline(msecs);
+    while (port && port->bytesToWrite() > 0) {
+        if (deadline.hasExpired() || !port->waitForBytesWritten(int(deadline.remainingTime())))
+            return false;
+    }
+    return true;
 }
 
 void CSerialComThread::reopenPort(qint32 baudRate)

@@ -55,6 +55,8 @@ public:
     void ApplyOperationModeBaudRate();
     void SetOperationMode(int mode);
     qint32 baudRate() const;
+    // Waits until every byte written so far has left the port; false when they did not within the time.
+    bool waitForBytesWritten(int msecs);
     int operationMode() const { return m_operationMode; }
     int userSelectedOperationMode() const { return m_userSelectedOperationMode; }
     void setUserSelectedOperationMode(int mode) { m_userSelectedOperationMode = mode; }

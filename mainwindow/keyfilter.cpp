@@ -1,0 +1,6 @@
+#include "mainwindow/keyfilter.h"
+
+KeyFilter::KeyFilter(QObject *parent) : QObject(parent)
+{
+    qRegisterMetaType<KeyPressed>();
+}

@@ -1,0 +1,460 @@
+#include "mainwindow/mainwindow.h"
+
+#include <atomic>
+
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDebug>
+#include <QDir>
+#include <QIcon>
+#include <QInputDialog>
+#include <QLocale>
+#include <QMessageBox>
+#include <QMutex>
+#include <QMutexLocker>
+#include <QSlider>
+#include <QStyle>
+
+#include "core/quellorapp.h"
+#include "core/sharedconstants.h"
+#include "devices/cserialcomthread.h"
+#include "mainwindow/applicationmodes.h"
+#include "mainwindow/colorsetdlg.h"
+#include "mainwindow/languagecatalog.h"
+#include "mainwindow/programpaths.h"
+#include "mainwindow/stylesheets.h"
+#include "ui_mainwindow.h"
+#include "views/startblockslayoutwidget.h"
+
+namespace
+{
+
+// the power-down frames must have left before the program ends
+constexpr int kPowerDownFlushMs = 1000;
+constexpr int kOrientationAuto = 2;
+
+std::atomic<MainWindow *> s_instance{nullptr};
+
+QString programTitle()
+{
+    return QString::fromLatin1(SharedConstants::kWindowTitle);
+}
+
+} // namespace
+
+MainWindow *MainWindow::instance()
+{
+    static QMutex lock;
+    if (MainWindow *window = s_instance.load())
+        return window;
+    QMutexLocker locker(&lock);
+    if (!s_instance.load())
+        s_instance.store(new MainWindow());
+    return s_instance.load();
+}
+
+MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(std::make_unique<Ui::MainWindow>())
+{
+    m_broadcast.SetMacAddress(QString::fromLatin1(SharedConstants::kBroadcastMac));
+    m_themes = StyleThemes::defaults();
+    loadSettingsCopies();
+
+    ui->setupUi(this);
+    ApplyStyleSheets();
+    setWindowTitle(programTitle());
+    ui->btnToggleSettings->setIcon(style()->standardIcon(QStyle::SP_ArrowUp));
+
+    createLaneLayout();
+    createKeyFilter();
+    connectForm();
+    createSerialLink();
+
+    UpdateModeActions(m_mode);
+    m_laneLayout->SetAccessLevel(m_mode);
+    // Ctrl+A is for those who switched "debug" on
+    ui->action_Admin->setVisible(m_settings.debug);
+
+    createEventsDirectory();
+    CreateLanguageMenu();
+}
+
+MainWindow::~MainWindow()
+{
+    {
+        static QMutex lock;
+        QMutexLocker locker(&lock);
+        MainWindow *self = this;
+        s_instance.compare_exchange_strong(self, nullptr);
+    }
+    stopWorkers();
+    // the serial object must not keep devices that go now
+    m_serial->clearStartBlocks();
+    m_serial->clearInactiveStartBlocks();
+    m_serial->clearCoordinator();
+    m_chosenSet.clear();
+}
+
+void MainWindow::loadSettingsCopies()
+{
+    const QuellorApp *app = QuellorApp::Instance();
+    if (!app)
+        return;
+    m_settings = app->projectSettings();
+    m_startBlockSettings = app->startBlockCommonSettings();
+    m_coordinatorSettings = app->coordinatorSettings();
+}
+
+void MainWindow::createLaneLayout()
+{
+    m_laneLayout = new StartBlocksLayoutWidget(this);
+    ui->layoutStartblockContainter->insertWidget(0, m_laneLayout, 0);
+    m_laneLayout->allGraphsButton()->setEnabled(false);
+    m_laneLayout->allSoundsButton()->setEnabled(false);
+    connect(m_laneLayout->allGraphsButton(), &QPushButton::clicked, this, &MainWindow::onBtnAllGraphsClicked);
+    connect(m_laneLayout->allSoundsButton(), &QPushButton::clicked, this, &MainWindow::onBtnAllSoundsClicked);
+}
+
+void MainWindow::createKeyFilter()
+{
+    m_keyFilter = new KeyFilter(this);
+    installEventFilter(m_keyFilter);
+    ui->cmbEvents->installEventFilter(m_keyFilter);
+    connect(m_keyFilter, &KeyFilter::send_key, this, &MainWindow::OnItemSelectedKeyPressed);
+}
+
+void MainWindow::connectForm()
+{
+    connect(ui->btnBroadcastIdle, &QPushButton::clicked, this, &MainWindow::OnBroadcastIdleClicked);
+    connect(ui->btnSettings, &QPushButton::clicked, this, &MainWindow::OnBtnSettingsClicked);
+    connect(ui->tabCentral, &QTabWidget::tabCloseRequested, this, &MainWindow::OnTabCloseRequested);
+    connect(ui->txtRaceInfo, &QLineEdit::textEdited, this, &MainWindow::OnRaceInfoTextEdited);
+    connect(ui->txtHeatInfo, &QLineEdit::textEdited, this, &MainWindow::OnHeatInfoTextEdited);
+    connect(ui->txtStartInfo, &QLineEdit::textEdited, this, &MainWindow::OnStartInfoTextEdited);
+    ui->btnCommentAdd->setIcon(QIcon(QStringLiteral(":/icons/silk/comment-add")));
+    connect(ui->btnCommentAdd, &QPushButton::clicked, this, &MainWindow::OnBtnCommentAddClicked);
+}
+
+void MainWindow::createSerialLink()
+{
+    m_serial = new CSerialComThread(this);
+    connect(m_serial, &CSerialComThread::save_results_file, this, &MainWindow::OnSaveResultsFile);
+    connect(m_serial, &CSerialComThread::change_operation_mode, this, &MainWindow::OnOperationModeChanged);
+    connect(m_serial, &CSerialComThread::data_request_sent, this, &MainWindow::OnDataRequestSent);
+    connect(this, &MainWindow::startblockset_changed, m_serial, &CSerialComThread::OnStartBlockSetChanged);
+    connect(this, &MainWindow::set_status_field_request, m_serial, &CSerialComThread::OnSetStatusRequest);
+    connect(this, &MainWindow::set_status_field_request_coordinator, m_serial,
+            &CSerialComThread::OnSetStatusRequestCoordinator);
+    connect(this, &MainWindow::set_info_field_request, m_serial, &CSerialComThread::OnSetInfoRequest);
+    connect(this, &MainWindow::set_info_field_request_coordinator, m_serial,
+            &CSerialComThread::OnSetInfoRequestCoordinator);
+    connect(this, &MainWindow::set_demo_sample_request, m_serial, &CSerialComThread::OnSetDemoSampleRequest);
+    connect(this, &MainWindow::set_all_devices_power_down, m_serial,
+            &CSerialComThread::OnSetAllDevicesPowerDown);
+    connect(this, &MainWindow::set_powerdown_request, m_serial, &CSerialComThread::setPowerDownRequest);
+    connect(this, &MainWindow::set_powerdown_request_coordinator, m_serial,
+            &CSerialComThread::setPowerDownRequestCoordinator);
+    connect(this, &MainWindow::identifier_request, m_serial, &CSerialComThread::OnIdentifierRequest);
+    m_serial->start(QThread::InheritPriority);
+}
+
+void MainWindow::createEventsDirectory()
+{
+    m_eventsDirectory = ProgramPaths::eventsFolder();
+    if (!QDir().mkpath(m_eventsDirectory))
+        qWarning() << "Unable to create" << m_eventsDirectory;
+}
+
+// ---------------------------------------------------------------------------------------------------
+// what the views read
+
+StyleSettings MainWindow::currentStyle() const
+{
+    return m_themeIndex < m_themes.size() ? m_themes[m_themeIndex] : StyleSettings();
+}
+
+StyleSettings &MainWindow::currentTheme()
+{
+    m_themeIndex = quint8(qBound(0, int(m_themeIndex), int(m_themes.size()) - 1));
+    return m_themes[m_themeIndex];
+}
+
+void MainWindow::noteParticipationChosen(int participationStatus)
+{
+    if (participationStatus == ParticipationDns)
+        m_dnsChosen = true;
+    else if (participationStatus == ParticipationDq)
+        m_dqChosen = true;
+}
+
+bool MainWindow::participationChosenThisRace(int participationStatus) const
+{
+    if (participationStatus == ParticipationDns)
+        return m_dnsChosen;
+    if (participationStatus == ParticipationDq)
+        return m_dqChosen;
+    return false;
+}
+
+void MainWindow::ApplyOrientation(int index)
+{
+    // desktop windows cannot lock the screen's orientation; the choice is kept for whoever can
+    m_orientation = index == 0 || index == 1 ? index : kOrientationAuto;
+}
+
+void MainWindow::on_btnToggleSettings_clicked(bool)
+{
+    const bool shown = !ui->groupSettings->isHidden();
+    ui->groupSettings->setVisible(!shown);
+    ui->btnToggleSettings->setIcon(style()->standardIcon(shown ? QStyle::SP_ArrowDown : QStyle::SP_ArrowUp));
+}
+
+void MainWindow::on_actionAbout_Qt_triggered()
+{
+    QMessageBox::aboutQt(this, QString());
+}
+
+// ---------------------------------------------------------------------------------------------------
+// application modes
+
+void MainWindow::UpdateModeActions(int mode)
+{
+    ui->btnBroadcastIdle->hide();
+    ui->btnBroadcastIdle->setMinimumSize(ui->btnReady->size());
+    const bool administrator = mode > ModeOperator;
+    const bool fullAdministrator = mode > ModeAdministrator;
+    ui->btnSettings->setVisible(administrator);
+    ui->action_Load_Demo->setVisible(administrator);
+    ui->actionDevice_Identification->setVisible(administrator);
+    ui->action_Test_Hardware->setVisible(administrator);
+    ui->action_Calibrate_Device->setVisible(fullAdministrator);
+    ui->action_Test_Synchronization->setVisible(fullAdministrator);
+}
+
+void MainWindow::on_action_Admin_triggered()
+{
+    QInputDialog dialog(this);
+    dialog.setModal(true);
+    dialog.setInputMode(QInputDialog::TextInput);
+    dialog.setTextEchoMode(QLineEdit::Password);
+    dialog.setLabelText(tr("Please enter administrator password:"));
+    dialog.setWindowTitle(programTitle() + tr(": Administrator"));
+    while (dialog.exec() == QDialog::Accepted) {
+        if (const std::optional<PossibleModes> mode =
+                ApplicationModes::modeAfterInput(m_mode, dialog.textValue())) {
+            OnToggleApplicationMode(*mode);
+            return;
+        }
+        QMessageBox::information(this, tr("Administrator password"),
+                                 tr("The administrator password is incorrect"));
+    }
+}
+
+void MainWindow::OnToggleApplicationMode(PossibleModes mode)
+{
+    m_mode = mode;
+    UpdateModeActions(mode);
+    m_laneLayout->SetAccessLevel(mode);
+    emit toggle_application_mode(mode);
+}
+
+// ---------------------------------------------------------------------------------------------------
+// colour themes and style sheets
+
+void MainWindow::ApplyStyleSheets()
+{
+    const ThemeStyleSheets sheets = composeStyleSheets(currentStyle());
+    setStyleSheet(sheets.window);
+    qApp->setStyleSheet(sheets.application);
+}
+
+void MainWindow::on_action_Layout_triggered()
+{
+    ColorSetDlg dialog(this, m_themes, &m_themeIndex);
+    connect(dialog.fontsComboBox(), &QComboBox::currentTextChanged, this,
+            &MainWindow::OnFontsComboBoxIndexChanged);
+    connect(dialog.fontSizeSlider(), &QSlider::valueChanged, this, &MainWindow::OnFontSizeSliderValueChanged);
+    connect(dialog.fontWeightSlider(), &QSlider::valueChanged, this,
+            &MainWindow::OnFontWeightSliderValueChanged);
+    connect(dialog.fontRedSlider(), &QSlider::valueChanged, this,
+            &MainWindow::OnFontColorRedSliderValueChanged);
+    connect(dialog.fontGreenSlider(), &QSlider::valueChanged, this,
+            &MainWindow::OnFontColorGreenSliderValueChanged);
+    connect(dialog.fontBlueSlider(), &QSlider::valueChanged, this,
+            &MainWindow::OnFontColorBlueSliderValueChanged);
+    connect(dialog.backgroundRedSlider(), &QSlider::valueChanged, this,
+            &MainWindow::OnBackgroundColorRedSliderValueChanged);
+    connect(dialog.backgroundGreenSlider(), &QSlider::valueChanged, this,
+            &MainWindow::OnBackgroundColorGreenSliderValueChanged);
+    connect(dialog.backgroundBlueSlider(), &QSlider::valueChanged, this,
+            &MainWindow::OnBackgroundColorBlueSliderValueChanged);
+    dialog.exec();
+    // a theme chosen without moving a slider shows too
+    ApplyStyleSheets();
+}
+
+void MainWindow::OnFontsComboBoxIndexChanged(QString font)
+{
+    currentTheme().fontFamily = font;
+    ApplyStyleSheets();
+}
+
+void MainWindow::OnFontSizeSliderValueChanged(int value)
+{
+    currentTheme().fontSize = quint16(value);
+    ApplyStyleSheets();
+}
+
+void MainWindow::OnFontWeightSliderValueChanged(int value)
+{
+    currentTheme().fontWeight = quint16(value);
+    ApplyStyleSheets();
+}
+
+void MainWindow::OnFontColorRedSliderValueChanged(int value)
+{
+    currentTheme().fontColour.red = quint16(value);
+    ApplyStyleSheets();
+}
+
+void MainWindow::OnFontColorGreenSliderValueChanged(int value)
+{
+    currentTheme().fontColour.green = quint16(value);
+    ApplyStyleSheets();
+}
+
+void MainWindow::OnFontColorBlueSliderValueChanged(int value)
+{
+    currentTheme().fontColour.blue = quint16(value);
+    ApplyStyleSheets();
+}
+
+void MainWindow::OnBackgroundColorRedSliderValueChanged(int value)
+{
+    currentTheme().backgroundColour.red = quint16(value);
+    ApplyStyleSheets();
+}
+
+void MainWindow::OnBackgroundColorGreenSliderValueChanged(int value)
+{
+    currentTheme().backgroundColour.green = quint16(value);
+    ApplyStyleSheets();
+}
+
+void MainWindow::OnBackgroundColorBlueSliderValueChanged(int value)
+{
+    currentTheme().backgroundColour.blue = quint16(value);
+    ApplyStyleSheets();
+}
+
+// ---------------------------------------------------------------------------------------------------
+// languages
+
+void MainWindow::CreateLanguageMenu()
+{
+    m_languageGroup = new QActionGroup(ui->menuLanguage);
+    m_languageGroup->setExclusive(true);
+    connect(m_languageGroup, &QActionGroup::triggered, this, &MainWindow::slotLanguageChanged);
+    const QString systemCode = LanguageCatalog::systemLanguageCode(QLocale::system());
+    m_languagesFolder = ProgramPaths::languagesFolder();
+    const QList<LanguageEntry> entries = LanguageCatalog::entriesIn(m_languagesFolder);
+    for (const LanguageEntry &entry : entries) {
+        auto *action =
+            new QAction(QIcon(QStringLiteral(":/flags/%1").arg(entry.code)), entry.name, m_languageGroup);
+        action->setCheckable(true);
+        action->setData(entry.data);
+        action->setChecked(entry.code == systemCode);
+        ui->menuLanguage->addAction(action);
+    }
+}
+
+void MainWindow::LoadLanguage(const QString &code)
+{
+    if (code == m_currentLanguage)
+        return;
+    m_currentLanguage = code;
+    QLocale::setDefault(QLocale(code));
+    QCoreApplication::removeTranslator(&m_translator);
+    // without its file the program keeps its built-in texts
+    if (m_translator.load(LanguageCatalog::translationFile(m_languagesFolder, code)))
+        QCoreApplication::installTranslator(&m_translator);
+    qDebug() << "Loaded language" << code;
+}
+
+void MainWindow::slotLanguageChanged(QAction *action)
+{
+    if (!action)
+        return;
+    const QString data = action->data().toString();
+    LoadLanguage(data);
+    if (QuellorApp *app = QuellorApp::Instance())
+        app->SetSetting(QString::fromLatin1(SettingsKeys::kGroupGeneral),
+                        QString::fromLatin1(SettingsKeys::kLanguage), data);
+}
+
+void MainWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LocaleChange)
+        LoadLanguage(LanguageCatalog::systemLanguageCode(QLocale::system()));
+    else if (event->type() == QEvent::LanguageChange)
+        ui->retranslateUi(this);
+    QMainWindow::changeEvent(event);
+}
+
+// ---------------------------------------------------------------------------------------------------
+// exit
+
+void MainWindow::on_action_Exit_triggered()
+{
+    // quitting sends the close event once more
+    if (m_exitDone)
+        return;
+    m_exitDone = true;
+    storeRaceNumber();
+    if (m_chosenSet.anyDeviceReachable() && askShutdownAllDevices())
+        powerDownAllDevices();
+    stopWorkers();
+    QCoreApplication::quit();
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    on_action_Exit_triggered();
+    event->accept();
+}
+
+void MainWindow::storeRaceNumber()
+{
+    if (m_resultsSaved)
+        ++m_settings.raceNumber;
+    QuellorApp *app = QuellorApp::Instance();
+    if (!app)
+        return;
+    app->SetSetting(QString::fromLatin1(SettingsKeys::kGroupGeneral),
+                    QString::fromLatin1(SettingsKeys::kRaceNumber), m_settings.raceNumber);
+    app->SyncSettings();
+}
+
+bool MainWindow::askShutdownAllDevices()
+{
+    return QMessageBox::question(this, programTitle() + tr(": Shutdown all devices"),
+                                 tr("Do you want to shutdown all devices?"),
+                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
+}
+
+void MainWindow::powerDownAllDevices()
+{
+    emit set_all_devices_power_down();
+    if (!m_serial->waitForBytesWritten(kPowerDownFlushMs))
+        qDebug() << "Power down frames not written";
+}
+
+void MainWindow::stopWorkers()
+{
+    const QList<QThread *> workers = {m_serial};
+    for (QThread *worker : workers) {
+        worker->quit();
+        worker->wait();
+    }
+}

@@ -1,0 +1,173 @@
+#pragma once
+
+#include <memory>
+
+#include <QByteArray>
+#include <QList>
+#include <QMainWindow>
+#include <QString>
+#include <QStringList>
+#include <QTranslator>
+#include <QVariant>
+
+#include "core/projectsettings.h"
+#include "core/sharedtypes.h"
+#include "devices/ccoordinator.h"
+#include "devices/cstartblock.h"
+#include "mainwindow/chosenset.h"
+#include "mainwindow/keyfilter.h"
+#include "views/stylesettings.h"
+#include "views/viewhost.h"
+
+class QAction;
+class QActionGroup;
+class QCloseEvent;
+class QEvent;
+class QThread;
+class CSerialComThread;
+class StartBlocksLayoutWidget;
+
+namespace Ui
+{
+class MainWindow;
+}
+
+// The program's one window. It owns the long-lived workers (the serial protocol object, the lane layout
+// widget, the keyboard filter), the devices of the chosen set and the colour themes, makes the
+// connections between itself and the workers, and sets the look and the language of the application.
+// Everything it does runs in the GUI thread; its concerns' logic lives in the plain classes beside it.
+class MainWindow : public QMainWindow, public ViewHost
+{
+    Q_OBJECT
+
+public:
+    // The one main window, created hidden on first use.
+    static MainWindow *instance();
+    ~MainWindow() override;
+
+    // What the views and dialogs read of the window.
+    StyleSettings currentStyle() const override;
+    int accessLevel() const override { return m_mode; }
+    CSerialComThread *serialComThread() const override { return m_serial; }
+    const ProjectSettings &generalSettings() const override { return m_settings; }
+    void noteParticipationChosen(int participationStatus) override;
+    // DNS or DQ was chosen in a lane since the last Ready.
+    bool participationChosenThisRace(int participationStatus) const;
+
+    PossibleModes applicationMode() const { return m_mode; }
+    ChosenSet &chosenSet() { return m_chosenSet; }
+    CCoordinator *coordinator() const { return m_chosenSet.coordinator(); }
+    QList<CStartBlock *> startBlocks() const { return m_chosenSet.startBlocks(); }
+    CStartBlock *broadcastDevice() { return &m_broadcast; }
+    StartBlockCommonSettings &startBlockCommonSettings() { return m_startBlockSettings; }
+    CoordinatorCommonSettings &coordinatorSettings() { return m_coordinatorSettings; }
+    StartBlocksLayoutWidget *laneLayoutWidget() const { return m_laneLayout; }
+    KeyFilter *keyFilter() const { return m_keyFilter; }
+    QString eventsDirectory() const { return m_eventsDirectory; }
+    const QList<StyleSettings> &styleThemes() const { return m_themes; }
+    quint8 styleThemeIndex() const { return m_themeIndex; }
+    QString currentLanguage() const { return m_currentLanguage; }
+    // 0 portrait, 1 landscape, any other value follows the screen.
+    int orientation() const { return m_orientation; }
+
+    void ApplyOrientation(int index);
+    void ApplyStyleSheets();
+    void LoadLanguage(const QString &code);
+    void UpdateModeActions(int mode);
+
+signals:
+    void set_status_field_request(unsigned char type, QVariant data, CStartBlock *startBlock);
+    void set_status_field_request_coordinator(unsigned char type, QVariant data, CCoordinator *coordinator);
+    void set_info_field_request(unsigned char type, QVariant data, CStartBlock *startBlock);
+    void set_info_field_request_coordinator(unsigned char type, QVariant data, CCoordinator *coordinator);
+    void set_demo_sample_request(unsigned short sampleFrequency, QByteArray *data, QStringList macAddresses);
+    void set_powerdown_request(CStartBlock *startBlock);
+    void set_powerdown_request_coordinator(CCoordinator *coordinator);
+    void set_all_devices_power_down();
+    void startblockset_changed();
+    void toggle_application_mode(PossibleModes mode);
+    void identifier_request(CStartBlock *startBlock);
+
+public slots:
+    void OnBtnSettingsClicked();
+    void OnOperationModeChanged(OperationMode mode);
+
+    void on_action_Admin_triggered();
+    void OnToggleApplicationMode(PossibleModes mode);
+
+    void on_action_Layout_triggered();
+    void on_actionAbout_Qt_triggered();
+
+    void on_action_Exit_triggered();
+    void on_btnToggleSettings_clicked(bool checked);
+
+    void OnBroadcastIdleClicked();
+    void OnRaceInfoTextEdited(QString text);
+    void OnHeatInfoTextEdited(QString text);
+    void OnStartInfoTextEdited(QString text);
+    void OnDataRequestSent(CommandType type);
+
+    void onBtnAllGraphsClicked();
+    void onBtnAllSoundsClicked();
+
+    void OnSaveResultsFile(ResultsDataType type, bool printing_allowed);
+    void OnBtnCommentAddClicked();
+
+    void OnTabCloseRequested(int ix);
+    void OnItemSelectedKeyPressed(KeyPressed key);
+    void slotLanguageChanged(QAction *action);
+    void OnFontsComboBoxIndexChanged(QString font);
+    void OnFontSizeSliderValueChanged(int value);
+    void OnFontWeightSliderValueChanged(int value);
+    void OnFontColorRedSliderValueChanged(int value);
+    void OnFontColorGreenSliderValueChanged(int value);
+    void OnFontColorBlueSliderValueChanged(int value);
+    void OnBackgroundColorRedSliderValueChanged(int value);
+    void OnBackgroundColorGreenSliderValueChanged(int value);
+    void OnBackgroundColorBlueSliderValueChanged(int value);
+
+protected slots:
+    void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    explicit MainWindow(QWidget *parent = nullptr);
+
+    void loadSettingsCopies();
+    void createLaneLayout();
+    void createKeyFilter();
+    void connectForm();
+    void createSerialLink();
+    void createEventsDirectory();
+    void CreateLanguageMenu();
+
+    StyleSettings &currentTheme();
+    bool askAdministratorMode();
+    void storeRaceNumber();
+    bool askShutdownAllDevices();
+    void powerDownAllDevices();
+    void stopWorkers();
+
+    std::unique_ptr<Ui::MainWindow> ui;
+    ChosenSet m_chosenSet;
+    CSerialComThread *m_serial = nullptr;            // child
+    CStartBlock m_broadcast;                         // addresses every block at once
+    StartBlocksLayoutWidget *m_laneLayout = nullptr; // child
+    KeyFilter *m_keyFilter = nullptr;                // child
+    PossibleModes m_mode = ModeOperator;
+    QString m_eventsDirectory;
+    ProjectSettings m_settings;
+    StartBlockCommonSettings m_startBlockSettings;
+    CoordinatorCommonSettings m_coordinatorSettings;
+    bool m_dnsChosen = false;
+    bool m_dqChosen = false;
+    bool m_resultsSaved = false;
+    QList<StyleSettings> m_themes;
+    quint8 m_themeIndex = StyleThemes::kDefaultThemeIndex;
+    int m_orientation = 2;
+    bool m_exitDone = false;
+    QActionGroup *m_languageGroup = nullptr; // child
+    QTranslator m_translator;
+    QString m_currentLanguage;
+    QString m_languagesFolder;
+};

@@ -1,0 +1,68 @@
+// Handlers the window already connects, whose work is built with the concerns named beside them. Each
+// does nothing until then; none of them is finished.
+#include "mainwindow/mainwindow.h"
+
+void MainWindow::OnBtnSettingsClicked()
+{
+    // common start-block settings dialog: with the project settings
+}
+
+void MainWindow::OnOperationModeChanged(OperationMode)
+{
+    // operation mode icon and settings: with the project settings
+}
+
+void MainWindow::OnBroadcastIdleClicked()
+{
+    // broadcast Idle: with race control
+}
+
+void MainWindow::OnRaceInfoTextEdited(QString)
+{
+    // custom race name: with race control
+}
+
+void MainWindow::OnHeatInfoTextEdited(QString)
+{
+    // heat number: with race control
+}
+
+void MainWindow::OnStartInfoTextEdited(QString)
+{
+    // start number: with race control
+}
+
+void MainWindow::OnDataRequestSent(CommandType)
+{
+    // serial activity indicator: with race control
+}
+
+void MainWindow::onBtnAllGraphsClicked()
+{
+    // graphs of all lanes: with the graphs
+}
+
+void MainWindow::onBtnAllSoundsClicked()
+{
+    // sound graphs of all lanes: with the graphs
+}
+
+void MainWindow::OnSaveResultsFile(ResultsDataType, bool)
+{
+    // measurement files, race log, printing and posts: with saving
+}
+
+void MainWindow::OnBtnCommentAddClicked()
+{
+    // race comment: with saving
+}
+
+void MainWindow::OnTabCloseRequested(int)
+{
+    // closing a measurement tab: with the keyboard commands
+}
+
+void MainWindow::OnItemSelectedKeyPressed(KeyPressed)
+{
+    // keyboard commands: with the keyboard filter
+}

@@ -1,0 +1,66 @@
+# Fails when a translation is not complete for the current sources: lupdate runs over copies of the .ts
+# files; every text it leaves unfinished (new or changed) is listed, and so is every text in use that the
+# committed file keeps only as obsolete.
+#
+# -DLUPDATE=<lupdate> -DSOURCES_LIST=<file with one source per line> -DTS_FILES=<a;b> -DWORK_DIR=<dir>
+
+file(REMOVE_RECURSE ${WORK_DIR})
+file(MAKE_DIRECTORY ${WORK_DIR})
+set(failed FALSE)
+foreach(ts IN LISTS TS_FILES)
+    get_filename_component(name ${ts} NAME)
+    set(copy ${WORK_DIR}/${name})
+    file(COPY_FILE ${ts} ${copy})
+    file(READ ${ts} committed)
+    string(REPLACE ";" "," committed "${committed}")
+    execute_process(COMMAND ${LUPDATE} -silent -locations none -no-obsolete @${SOURCES_LIST} -ts ${copy}
+        RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
+    if(NOT result EQUAL 0)
+        message(SEND_ERROR "lupdate failed on ${name}:\n${output}")
+        set(failed TRUE)
+        continue()
+    endif()
+    file(READ ${copy} text)
+    # a ";" would split the lists below; the texts are only counted and shown
+    string(REPLACE ";" "," text "${text}")
+    # texts are XML-escaped, so a source never holds "<"
+    string(REGEX MATCHALL "<source>[^<]*</source>[ \n]*(<[a-z]*comment>[^<]*</[a-z]*comment>[ \n]*)*<translation( type=\"[a-z]+\")?>(</translation>)?"
+           entries "${text}")
+    set(open)
+    foreach(entry IN LISTS entries)
+        if(entry MATCHES "type=\"" OR entry MATCHES "></translation>$")
+            string(REGEX MATCH "<source>([^<]*)</source>" source "${entry}")
+            list(APPEND open "${CMAKE_MATCH_1}")
+        endif()
+    endforeach()
+    # an entry kept as obsolete is left out of the .qm, even when lupdate finds its text in use again
+    string(REGEX MATCHALL "<source>[^<]*</source>[ \n]*(<[a-z]*comment>[^<]*</[a-z]*comment>[ \n]*)*<translation type=\"(vanished|obsolete)\""
+           kept_obsolete "${committed}")
+    foreach(entry IN LISTS kept_obsolete)
+        string(REGEX MATCH "<source>[^<]*</source>" source "${entry}")
+        string(FIND "${text}" "${source}" at)
+        if(at GREATER -1)
+            string(REGEX MATCH "<source>([^<]*)</source>" source "${entry}")
+            list(APPEND open "${CMAKE_MATCH_1} (marked obsolete)")
+        endif()
+    endforeach()
+    string(REGEX MATCHALL "<message" messages "${text}")
+    list(LENGTH messages message_count)
+    list(LENGTH entries entry_count)
+    list(LENGTH open open_count)
+    if(NOT entry_count EQUAL message_count)
+        set(failed TRUE)
+        message(STATUS "${name}: ${message_count} messages, but only ${entry_count} could be read")
+    elseif(open_count GREATER 0)
+        set(failed TRUE)
+        message(STATUS "${name}: ${open_count} text(s) without a finished translation:")
+        foreach(source IN LISTS open)
+            message(STATUS "    ${source}")
+        endforeach()
+    else()
+        message(STATUS "${name}: ${message_count} texts, all translated")
+    endif()
+endforeach()
+if(failed)
+    message(FATAL_ERROR "Translations are incomplete: build the update_translations target, then translate the texts above.")
+endif()
