@@ -25,9 +25,10 @@ QString peerText(const QTcpSocket *socket)
 
 } // namespace
 
-GpsStartServer::GpsStartServer(StartGatewayService *gateway) : QTcpServer(gateway), m_gateway(gateway)
+GpsStartServer::GpsStartServer(StartGatewayService *gateway, bool listenForClients)
+    : QTcpServer(gateway), m_gateway(gateway)
 {
-    if (!listen(QHostAddress::AnyIPv4, kPort))
+    if (listenForClients && !listen(QHostAddress::AnyIPv4, kPort))
         qDebug() << "Could not listen on port" << kPort;
     connect(this, &QTcpServer::newConnection, this, &GpsStartServer::OnNewConnection);
 }
@@ -81,30 +82,39 @@ void GpsStartServer::readyRead()
     const QByteArray received = socket->readAll();
     if (received.isEmpty())
         return;
-    // what stands before a start byte is no frame; after a whole frame the splitter leaves that frame's
-    // end byte in front of the next one, which must not cost the next one its start
     QByteArray pending = m_clients.value(socket);
-    const qsizetype start = pending.indexOf(char(LanFrame::kStartByte));
-    pending = start < 0 ? QByteArray() : pending.mid(start);
-    const QList<QByteArray> frames = splitFrames(received, pending);
+    const QList<QByteArray> replies = answer(pending, received);
     m_clients[socket] = pending;
-    for (const QByteArray &frame : frames) {
-        if (!m_clients.contains(socket))
-            return; // an answer cost the client its connection
-        HandlePacket(frame, socket);
+    for (const QByteArray &reply : replies) {
+        if (!sendFrame(reply, socket))
+            return;
     }
 }
 
-void GpsStartServer::HandlePacket(const QByteArray &bytes, QTcpSocket *socket)
+QList<QByteArray> GpsStartServer::answer(QByteArray &pending, const QByteArray &received)
+{
+    // what stands before a start byte is no frame; after a whole frame the splitter leaves that frame's
+    // end byte in front of the next one, which must not cost the next one its start
+    const qsizetype start = pending.indexOf(char(LanFrame::kStartByte));
+    pending = start < 0 ? QByteArray() : pending.mid(start);
+    QList<QByteArray> replies;
+    for (const QByteArray &frame : splitFrames(received, pending)) {
+        const QByteArray reply = HandlePacket(frame);
+        if (!reply.isEmpty())
+            replies << reply;
+    }
+    return replies;
+}
+
+QByteArray GpsStartServer::HandlePacket(const QByteArray &bytes)
 {
     const std::optional<LanFrame> frame = LanFrame::parse(bytes);
     if (!frame)
-        return;
+        return {};
     switch (frame->type()) {
     case LanFrame::InfoRequest:
         qDebug() << "handle info request";
-        handleInfoRequest(*frame, socket);
-        break;
+        return handleInfoRequest(*frame);
     case LanFrame::InfoReply:
         break;
     case LanFrame::StatusRequest:
@@ -121,15 +131,13 @@ void GpsStartServer::HandlePacket(const QByteArray &bytes, QTcpSocket *socket)
         break;
     case LanFrame::StartRequest:
         qDebug() << "handle start request";
-        handleStartRequest(*frame, socket);
-        break;
+        return handleStartRequest(*frame);
     case LanFrame::StartReply:
         qDebug() << "a start reply should not arrive at the TCP server";
         break;
     case LanFrame::NumberOfStartsRequest:
         qDebug() << "handle number of starts request";
-        handleNumberOfStartsRequest(*frame, socket);
-        break;
+        return handleNumberOfStartsRequest(*frame);
     case LanFrame::NumberOfStartsReply:
         qDebug() << "a number of starts reply should not arrive at the TCP server";
         break;
@@ -141,46 +149,50 @@ void GpsStartServer::HandlePacket(const QByteArray &bytes, QTcpSocket *socket)
         qDebug() << "Unknown packet" << frame->type();
         break;
     }
+    return {};
 }
 
-void GpsStartServer::sendFrame(quint16 counter, const QByteArray &payload, quint8 type, QTcpSocket *socket)
+bool GpsStartServer::sendFrame(const QByteArray &frame, QTcpSocket *socket)
 {
-    socket->write(LanFrame::build(counter, type, payload)); // a failed write is not retried
-    if (socket->bytesToWrite() > kMaxUnsentBytes)
-        socket->abort();
+    socket->write(frame); // a failed write is not retried
+    if (socket->bytesToWrite() <= kMaxUnsentBytes)
+        return true;
+    socket->abort();
+    return false;
 }
 
-void GpsStartServer::handleInfoRequest(const LanFrame &frame, QTcpSocket *socket)
+QByteArray GpsStartServer::handleInfoRequest(const LanFrame &frame)
 {
-    sendFrame(frame.counter(), m_gateway->buildInfoPayload(), LanFrame::InfoReply, socket);
+    return LanFrame::build(frame.counter(), LanFrame::InfoReply, m_gateway->buildInfoPayload());
 }
 
-void GpsStartServer::handleStartRequest(const LanFrame &frame, QTcpSocket *socket)
+QByteArray GpsStartServer::handleStartRequest(const LanFrame &frame)
 {
     quint16 startId = 0;
     for (const LanFrame::Item &item :
          frame.takeItems({{kStartIdTag, kStartIdLength}}, "Unknown part in start request data"))
         startId = LanFrame::readU16(item.value);
     if (startId == 0)
-        return;
+        return {};
     qDebug() << "Start request for startid" << startId;
     StartEntry entry = m_gateway->startForId(startId);
     if (entry.startId() != startId) {
         entry = StartEntry(); // a start we do not hold: its id with the time values of second 0
         entry.time.bytes[0] = quint8(startId);
     }
-    sendFrame(frame.counter(), m_gateway->buildNewStartReply(entry), LanFrame::StartReply, socket);
+    return LanFrame::build(frame.counter(), LanFrame::StartReply, m_gateway->buildNewStartReply(entry));
 }
 
-void GpsStartServer::handleNumberOfStartsRequest(const LanFrame &frame, QTcpSocket *socket)
+QByteArray GpsStartServer::handleNumberOfStartsRequest(const LanFrame &frame)
 {
     frame.takeItems({{1, kNumberOfStartsItemLength},
                      {2, kNumberOfStartsItemLength},
                      {3, kNumberOfStartsItemLength},
                      {4, kNumberOfStartsItemLength}},
                     "Unknown part in number of starts request data");
-    if (frame.counter() != 0)
-        sendFrame(frame.counter(), QByteArray(), LanFrame::NumberOfStartsReply, socket);
+    if (frame.counter() == 0)
+        return {};
+    return LanFrame::build(frame.counter(), LanFrame::NumberOfStartsReply, QByteArray());
 }
 
 void GpsStartServer::handleOrvaneAlert(const LanFrame &frame)

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QHash>
+#include <QList>
 #include <QTcpServer>
 
 class QTcpSocket;
@@ -20,10 +21,12 @@ public:
     // A client that stops reading loses its connection rather than growing our send buffer.
     static constexpr qint64 kMaxUnsentBytes = 64 * 1024;
 
-    // Listens at once; the gateway is the parent and the source of every answer.
-    explicit GpsStartServer(StartGatewayService *gateway);
+    // Listens at once unless told not to; the gateway is the parent and the source of every answer.
+    explicit GpsStartServer(StartGatewayService *gateway, bool listenForClients = true);
     ~GpsStartServer() override;
 
+    // The answers to bytes one client sent, in order; pending is that client's unfinished frame.
+    QList<QByteArray> answer(QByteArray &pending, const QByteArray &received);
     int clientCount() const { return int(m_clients.size()); }
     // Closes every client connection; the sockets go with the next event loop turn or with the server.
     void clearClients();
@@ -39,12 +42,14 @@ public slots:
 
 private:
     QTcpSocket *sendingClient() const;
-    void HandlePacket(const QByteArray &frame, QTcpSocket *socket);
-    void sendFrame(quint16 counter, const QByteArray &payload, quint8 type, QTcpSocket *socket);
-    void handleInfoRequest(const LanFrame &frame, QTcpSocket *socket);
-    void handleStartRequest(const LanFrame &frame, QTcpSocket *socket);
-    void handleNumberOfStartsRequest(const LanFrame &frame, QTcpSocket *socket);
+    // Each returns the whole reply frame, or nothing when the frame is not answered.
+    QByteArray HandlePacket(const QByteArray &frame);
+    QByteArray handleInfoRequest(const LanFrame &frame);
+    QByteArray handleStartRequest(const LanFrame &frame);
+    QByteArray handleNumberOfStartsRequest(const LanFrame &frame);
     void handleOrvaneAlert(const LanFrame &frame);
+    // False when the client lost its connection because it does not read its answers.
+    bool sendFrame(const QByteArray &frame, QTcpSocket *socket);
 
     StartGatewayService *m_gateway;            // the parent
     QHash<QTcpSocket *, QByteArray> m_clients; // each client with its unfinished frame

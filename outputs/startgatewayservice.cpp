@@ -105,9 +105,10 @@ double decimalDegrees(const std::array<char, 2> &degreesMinutes, const std::arra
 
 } // namespace
 
-StartGatewayService::StartGatewayService(QObject *parent, std::shared_ptr<SerialClock> clock)
+StartGatewayService::StartGatewayService(QObject *parent, std::shared_ptr<SerialClock> clock,
+                                         bool listenForClients)
     : QThread(parent), m_clock(clock ? std::move(clock) : std::make_shared<SerialClock>()), m_udp(this),
-      m_server(this)
+      m_server(this, listenForClients)
 {
     m_lastGpsAdvanceMs = m_clock->steadyMs();
     m_lastStatusMs = m_lastGpsAdvanceMs;

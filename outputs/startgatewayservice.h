@@ -49,7 +49,9 @@ public:
     static constexpr char kGpsValid = 'A';
     static constexpr char kLinkLost = 'L';
 
-    explicit StartGatewayService(QObject *parent = nullptr, std::shared_ptr<SerialClock> clock = {});
+    // Without listenForClients the TCP service answers only bytes handed to it (for fuzzing).
+    explicit StartGatewayService(QObject *parent = nullptr, std::shared_ptr<SerialClock> clock = {},
+                                 bool listenForClients = true);
     ~StartGatewayService() override;
 
     // Written by the caller when project settings are applied (an empty MAC and PAN id 0 when the set has
@@ -80,7 +82,7 @@ public:
     quint16 numberOfStarts() const { return m_numberOfStarts; }
     quint16 frameCounter() const { return m_frameCounter; }
     bool isStatusSeen() const { return m_statusSeen; }
-    const GpsStartServer &startServer() const { return m_server; }
+    GpsStartServer &startServer() { return m_server; }
 
 signals:
     // Connect directly: the coordinator object lives only while the signal is emitted.
