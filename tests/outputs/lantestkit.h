@@ -1,13 +1,9 @@
 #pragma once
 
 #include <ctime>
-#include <memory>
 
-#include <QByteArray>
 #include <QHash>
-#include <QList>
 #include <QNetworkInterface>
-#include <QSignalSpy>
 #include <QTcpSocket>
 #include <QTest>
 #include <QUdpSocket>
@@ -17,22 +13,18 @@
 #include "outputs/startgatewayservice.h"
 #include "testnetwork.h"
 
-// LAN frames written by hand from the layout: AA, counter little-endian, type, items, CRC-8 of the items,
-// item length little-endian, 55; an item is tag, value length little-endian, value.
+// LAN frames written by hand from the layout: AA, counter, type, items, CRC-8 of the items, item length,
+// 55; an item is tag, value length, value; every number little-endian.
 namespace LanTest
 {
 
 constexpr int kWaitMs = 10000;
-constexpr quint16 kBroadcastPort = 1109;
-constexpr quint16 kServicePort = 1110;
-// Local time of the test: Central European, from a rule that needs no time zone files.
-constexpr char kTimeZone[] = "CET-1CEST,M3.5.0,M10.5.0/3";
-constexpr char kOneHourEast[] = "00007042"; // 60.0 minutes as a little-endian float
+constexpr char kOneHourEast[] = "00007042"; // 60.0 minutes, a little-endian float
 
-// Local times of the test follow that rule; set before the first local time is read.
+// Central European local time, from a rule that needs no time zone files.
 inline void useTestTimeZone()
 {
-    qputenv("TZ", kTimeZone);
+    qputenv("TZ", "CET-1CEST,M3.5.0,M10.5.0/3");
     tzset();
 }
 
@@ -55,84 +47,86 @@ inline QByteArray item(quint8 tag, const QByteArray &value)
     return QByteArray(1, char(tag)) + le(quint64(value.size()), 2) + value;
 }
 
-// A coordinator start time record: start id in the first byte, then seconds and microseconds, big-endian.
-inline HX_GPS_TIME record(quint8 startId, quint32 seconds, quint32 microseconds)
+inline quint16 counterOf(const QByteArray &frame)
 {
-    QByteArray bytes(4, '\0');
-    bytes[0] = char(startId);
-    for (const quint32 word : {seconds, microseconds}) {
-        for (int shift = 24; shift >= 0; shift -= 8)
-            bytes.append(char((word >> shift) & 0xFF));
-    }
-    return HX_GPS_TIME::fromBytes(reinterpret_cast<const unsigned char *>(bytes.constData()));
+    return quint16(quint8(frame.at(1)) | (quint8(frame.at(2)) << 8));
 }
 
-// Feeds one coordinator status item as the coordinator object signals it.
-inline void status(StartGatewayService &gateway, quint8 type, QByteArray value)
+// The six items of a start record: date yyyymmdd and time hhmmss in UTC, offset a little-endian float.
+inline QByteArray startPayload(quint16 id, quint32 date, quint32 time, quint32 word, const QByteArray &offset,
+                               quint32 seconds)
 {
-    gateway.OnCoordinatorNewStatusField(type, quint8(value.size()),
-                                        reinterpret_cast<unsigned char *>(value.data()));
+    return item(1, le(id, 2)) + item(2, le(date, 4)) + item(3, le(time, 4)) + item(4, le(word, 4)) +
+           item(5, offset) + item(6, le(seconds, 4));
+}
+
+// A coordinator start record: the start id in the first byte, then seconds and microseconds, big-endian.
+inline HX_GPS_TIME record(quint8 startId, quint32 seconds, quint32 microseconds)
+{
+    HX_GPS_TIME start;
+    start.bytes[0] = startId;
+    qToBigEndian(seconds, start.bytes.data() + 4);
+    qToBigEndian(microseconds, start.bytes.data() + 8);
+    return start;
+}
+
+// Coordinator status items as the coordinator object signals them, from their serial form: type, value
+// length, value.
+inline void status(StartGatewayService &gateway, const char *hexItems)
+{
+    QByteArray items = QByteArray::fromHex(hexItems);
+    for (qsizetype p = 0; p + 1 < items.size(); p += 2 + quint8(items.at(p + 1)))
+        gateway.OnCoordinatorNewStatusField(quint8(items.at(p)), quint8(items.at(p + 1)),
+                                            reinterpret_cast<unsigned char *>(items.data() + p + 2));
 }
 
 } // namespace LanTest
 
-// Every frame that reaches UDP port 1109, in order. The gateway sends each frame once per broadcast
-// address, and here each copy reaches the listener: copies are counted, not returned twice.
+// Frames reaching UDP port 1109, in order. The gateway sends each frame once per broadcast address and
+// here every copy arrives: copies are counted, a frame is returned once.
 class BroadcastListener
 {
 public:
-    bool bind()
-    {
-        return socket.bind(QHostAddress::AnyIPv4, LanTest::kBroadcastPort,
-                           QUdpSocket::ShareAddress | QUdpSocket::ReuseAddressHint);
-    }
+    bool bind() { return socket.bind(QHostAddress::AnyIPv4, 1109, QUdpSocket::ShareAddress); }
     // The next frame not yet returned; empty when none comes in time.
-    QByteArray next(int timeoutMs = LanTest::kWaitMs)
+    QByteArray next()
     {
-        if (!QTest::qWaitFor([this] { return take() > m_read; }, timeoutMs))
-            return {};
-        return m_frames.value(m_read++);
+        const auto arrived = [this] {
+            while (socket.hasPendingDatagrams()) {
+                QByteArray datagram(int(socket.pendingDatagramSize()), Qt::Uninitialized);
+                socket.readDatagram(datagram.data(), datagram.size());
+                if (copies[datagram]++ == 0)
+                    frames << datagram;
+            }
+            return frames.size() > read;
+        };
+        return QTest::qWaitFor(arrived, LanTest::kWaitMs) ? frames.at(read++) : QByteArray();
     }
-    // How often the frame came.
-    int copies(const QByteArray &frame) const { return m_copies.value(frame); }
+    // The frames up to the first status frame whose counter is at least the given one: one sent later.
+    QList<QByteArray> upToStatusFrom(quint16 counter)
+    {
+        QList<QByteArray> got;
+        for (QByteArray f = next(); !f.isEmpty(); f = next()) {
+            got << f;
+            if (f.at(3) == 3 && LanTest::counterOf(f) >= counter)
+                break;
+        }
+        return got;
+    }
 
     QUdpSocket socket;
-
-private:
-    qsizetype take()
-    {
-        while (socket.hasPendingDatagrams()) {
-            QByteArray datagram(int(socket.pendingDatagramSize()), Qt::Uninitialized);
-            socket.readDatagram(datagram.data(), datagram.size());
-            if (m_copies[datagram]++ == 0)
-                m_frames << datagram;
-        }
-        return m_frames.size();
-    }
-
-    QList<QByteArray> m_frames;
-    QHash<QByteArray, int> m_copies;
-    qsizetype m_read = 0;
+    QList<QByteArray> frames;
+    QHash<QByteArray, int> copies;
+    qsizetype read = 0;
 };
 
-// The broadcast addresses the gateway sends to: those of every address entry that has one.
-inline int broadcastAddressCount()
-{
-    int count = 0;
-    for (const QNetworkInterface &interface : QNetworkInterface::allInterfaces()) {
-        for (const QNetworkAddressEntry &entry : interface.addressEntries())
-            count += entry.broadcast().isNull() ? 0 : 1;
-    }
-    return count;
-}
-
-// A client of the start-time service on loopback; replies are cut into frames by the test's own reading.
+// A client of the start-time service on loopback.
 class ServiceClient
 {
 public:
     bool connectToService()
     {
-        socket.connectToHost(QHostAddress::LocalHost, LanTest::kServicePort);
+        socket.connectToHost(QHostAddress::LocalHost, 1110);
         return socket.waitForConnected(LanTest::kWaitMs);
     }
     void send(const QByteArray &bytes)
@@ -140,31 +134,16 @@ public:
         socket.write(bytes);
         socket.flush();
     }
-    // The next whole frame; empty when none comes in time.
-    QByteArray nextFrame(int timeoutMs = LanTest::kWaitMs)
+    // What arrived before the given bytes, once they have; "missing" when they do not come in time.
+    QByteArray receivedBefore(const QByteArray &end)
     {
-        if (!QTest::qWaitFor([this] { return frameSize() > 0; }, timeoutMs))
-            return {};
-        const qsizetype size = frameSize();
-        const QByteArray frame = m_buffer.left(size);
-        m_buffer.remove(0, size);
-        return frame;
+        if (!QTest::qWaitFor([&] { return (buffer += socket.readAll()).contains(end); }, LanTest::kWaitMs))
+            return "missing";
+        const QByteArray before = buffer.left(buffer.indexOf(end));
+        buffer.remove(0, before.size() + end.size());
+        return before;
     }
 
     QTcpSocket socket;
-
-private:
-    // Size of the frame at the buffer's start: its length field stands just before its end byte.
-    qsizetype frameSize()
-    {
-        m_buffer += socket.readAll();
-        for (qsizetype end = 7; end < m_buffer.size(); ++end) {
-            const qsizetype length = quint8(m_buffer.at(end - 2)) | (quint8(m_buffer.at(end - 1)) << 8);
-            if (quint8(m_buffer.at(end)) == 0x55 && length + 7 == end)
-                return end + 1;
-        }
-        return 0;
-    }
-
-    QByteArray m_buffer;
+    QByteArray buffer;
 };
