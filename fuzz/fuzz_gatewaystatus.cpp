@@ -4,12 +4,10 @@
 #include <cstdint>
 #include <vector>
 
-#include <QCoreApplication>
-#include <QLoggingCategory>
-
 #include "devices/ccoordinator.h"
 #include "outputs/lanframe.h"
 #include "outputs/startgatewayservice.h"
+#include "quietapplication.h"
 
 namespace
 {
@@ -18,21 +16,11 @@ constexpr uint8_t kStartRecordType = 0xF0; // an input item of this type is a st
 constexpr uint8_t kLinkCheckType = 0xF1;
 constexpr int kMaxStartId = 255;
 
-QCoreApplication &application()
-{
-    static int argc = 1;
-    static char name[] = "fuzz_gatewaystatus";
-    static char *argv[] = {name, nullptr};
-    static QCoreApplication app(argc, argv);
-    QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false")); // the gateway's debug lines
-    return app;
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    application();
+    quietApplication();
     StartGatewayService gateway(nullptr, {}, false);
     int requests = 0;
     QObject::connect(&gateway, &StartGatewayService::send_starttime_request, &gateway,

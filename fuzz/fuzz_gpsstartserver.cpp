@@ -4,27 +4,15 @@
 #include <cstddef>
 #include <cstdint>
 
-#include <QCoreApplication>
-#include <QLoggingCategory>
-
 #include "core/utilities.h"
 #include "outputs/lanframe.h"
 #include "outputs/startgatewayservice.h"
+#include "quietapplication.h"
 
 namespace
 {
 
 constexpr int kClients = 4;
-
-QCoreApplication &application()
-{
-    static int argc = 1;
-    static char name[] = "fuzz_gpsstartserver";
-    static char *argv[] = {name, nullptr};
-    static QCoreApplication app(argc, argv);
-    QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false")); // the service's debug lines
-    return app;
-}
 
 HX_GPS_TIME start(quint8 id, quint8 fill)
 {
@@ -50,7 +38,7 @@ void check(const QByteArray &reply)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    application();
+    quietApplication();
     StartGatewayService gateway(nullptr, {}, false); // nothing listens and nothing is broadcast
     gateway.setCoordinatorMac(QStringLiteral("0c:00:00:00:00:01"));
     gateway.setStarterName(QStringLiteral("Starter"));
