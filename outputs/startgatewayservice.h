@@ -43,7 +43,7 @@ public:
     static constexpr int kBroadcastIntervalMs = 500;
     static constexpr int kLinkCheckIntervalMs = 5000;
     static constexpr qint64 kLinkLostSeconds = 20;     // silent longer than this: letter "L"
-    static constexpr qint64 kGpsStalledSeconds = 3600; // GPS time unchanged this long: starts stay home
+    static constexpr qint64 kGpsStalledSeconds = 3600; // GPS time unchanged this long: starts not broadcast
     static constexpr quint8 kStartTimeRequestType = 1;
     static constexpr char kGpsUnknown = 'V';
     static constexpr char kGpsValid = 'A';
@@ -85,7 +85,8 @@ public:
     GpsStartServer &startServer() { return m_server; }
 
 signals:
-    // Connect directly: the coordinator object lives only while the signal is emitted.
+    // data holds the wanted start id (int). Connect directly: the coordinator object naming the coordinator
+    // by its MAC lives only while the signal is emitted.
     void send_starttime_request(unsigned char type, QVariant data, CCoordinator *coordinator);
     // data points at the alert value and is valid only while the signal is emitted.
     void new_orvane_alert(unsigned char type, unsigned short length, unsigned char *data);
