@@ -14,6 +14,7 @@ using namespace SimProtocol;
 
 constexpr char kAlarmHeaderByte = char(0x68);
 constexpr char kStartHeaderByte = char(0x8B);
+constexpr qint64 kEarlierStartSpacingMs = 60000;
 
 quint8 firstValueByte(const SimItem &item)
 {
@@ -148,12 +149,12 @@ void DeviceSimulator::handleCoordinatorRequest(const SimRequest &request)
         m_coordinator.powerDown();
         break;
     case StartTimeRequest: {
-        quint8 count = 0;
+        quint8 startId = 0;
         for (const SimItem &item : request.items) {
             if (item.id == kStartNumberItem)
-                count = firstValueByte(item);
+                startId = firstValueByte(item);
         }
-        reply(mac, request, StartTimeReply, m_coordinator.startTimeItems(count));
+        reply(mac, request, StartTimeReply, m_coordinator.startTimeItems(startId));
         break;
     }
     case CalibrationRequest:
@@ -362,6 +363,12 @@ void DeviceSimulator::startRace()
             m_coordinator.finishRace();
     });
     emit raceStarted(start);
+}
+
+void DeviceSimulator::recordEarlierStarts(int count, qint64 firstMsSinceEpoch)
+{
+    for (int i = 0; i < count; ++i)
+        m_coordinator.appendStart(firstMsSinceEpoch + i * kEarlierStartSpacingMs);
 }
 
 SimFrame DeviceSimulator::startIndication(const HX_GPS_TIME &start) const

@@ -59,6 +59,8 @@ public:
 
     // What a test or the console may make the installation do.
     void startRace();
+    // Starts the coordinator recorded before the program connected, a minute apart; no race runs.
+    void recordEarlierStarts(int count, qint64 firstMsSinceEpoch);
     void requestReady();
     void requestPowerDownAll();
     void sendRelayFrame(const QByteArray &items = QByteArray());

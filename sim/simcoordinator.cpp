@@ -126,12 +126,12 @@ QByteArray SimCoordinator::spectrumItems() const
     return items;
 }
 
-QByteArray SimCoordinator::startTimeItems(quint8 count) const
+QByteArray SimCoordinator::startTimeItems(quint8 startId) const
 {
-    const int wanted = qMin(qMax(int(count), 1), SimDefaults::kMaxStartsPerReply);
     QByteArray items;
-    for (qsizetype i = qMax<qsizetype>(0, m_starts.size() - wanted); i < m_starts.size(); ++i) {
-        const HX_GPS_TIME &start = m_starts.at(i);
+    for (const HX_GPS_TIME &start : m_starts) {
+        if (start.startId() != startId)
+            continue;
         appendSimItem32(items, StartId, start.word(0));
         appendSimItem32(items, StartSeconds, start.word(1));
         appendSimItem32(items, StartMicroseconds, start.word(2));
@@ -180,6 +180,13 @@ void SimCoordinator::commandIdle()
 
 HX_GPS_TIME SimCoordinator::recordStart(qint64 msSinceEpoch)
 {
+    const HX_GPS_TIME start = appendStart(msSinceEpoch);
+    m_state = Started;
+    return start;
+}
+
+HX_GPS_TIME SimCoordinator::appendStart(qint64 msSinceEpoch)
+{
     // start numbers run 1..255 and wrap to 1, as the one-byte counter of the program expects
     const quint8 number = quint8(m_startCounter % SimDefaults::kMaxStartsHeld + 1);
     ++m_startCounter;
@@ -190,7 +197,6 @@ HX_GPS_TIME SimCoordinator::recordStart(qint64 msSinceEpoch)
     m_starts.append(start);
     if (m_starts.size() > SimDefaults::kMaxStartsHeld)
         m_starts.removeFirst();
-    m_state = Started;
     return start;
 }
 

@@ -27,8 +27,8 @@ public:
     QByteArray infoItems() const { return m_info.items(); }
     QByteArray statusItems(quint64 clockMs, quint32 gpsSeconds) const;
     QByteArray spectrumItems() const;
-    // The latest starts, oldest first; count 0 asks for the last one.
-    QByteArray startTimeItems(quint8 count) const;
+    // The record of the held start with this id; no items when none has it.
+    QByteArray startTimeItems(quint8 startId) const;
 
     // Returns true when the value changed the link speed.
     bool setInfo(quint8 id, const QByteArray &value);
@@ -39,6 +39,8 @@ public:
     void commandReady(quint64 clockMs);
     void commandIdle();
     HX_GPS_TIME recordStart(qint64 msSinceEpoch);
+    // A start recorded without a race, as one from before the program connected.
+    HX_GPS_TIME appendStart(qint64 msSinceEpoch);
     void finishRace();
     void calibrate();
     void powerDown() { m_poweredDown = true; }
