@@ -1,7 +1,7 @@
 #include "views/graphpainter.h"
 
 #include <QPainter>
-#include <QPolygon>
+#include <QLine>
 
 #include "views/graphgeometry.h"
 
@@ -97,10 +97,17 @@ void GraphPainter::ruler()
 
 void GraphPainter::curve(const QList<QPoint> &points, const QPen &pen)
 {
-    QPolygon polyline;
-    polyline.reserve(points.size());
-    for (const QPoint &point : points)
-        polyline << GraphGeometry::plotted(point, m_xs, m_ys);
+    // The polyline goes out as its segments: the raster engine strokes one wide polyline as a single
+    // self-overlapping outline, about 25 times slower than the same segments, whose caps cover the joints.
+    QList<QLine> segments;
+    segments.reserve(points.size());
+    QPoint previous;
+    for (qsizetype i = 0; i < points.size(); ++i) {
+        const QPoint next = GraphGeometry::plotted(points.at(i), m_xs, m_ys);
+        if (i > 0 && next != previous)
+            segments << QLine(previous, next);
+        previous = next;
+    }
     m_painter.setPen(pen);
-    m_painter.drawPolyline(polyline);
+    m_painter.drawLines(segments);
 }
