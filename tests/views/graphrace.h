@@ -12,16 +12,16 @@
 #include "devices/cstartblockmeasurement.h"
 #include "devices/devicecommands.h"
 #include "devices/measurementfile.h"
+#include "tests/devices/serialtestkit.h"
 
-// Device items built by hand: id, length, big-endian value; samples in chunks of at most 255 bytes
-// under ids 16 and up.
+// Graph replies built by hand: header items, then the samples in chunks of at most 255 bytes under ids
+// 16 and up.
 namespace GraphItems
 {
 
-inline QByteArray item(quint8 id, const QByteArray &value)
-{
-    return QByteArray(1, char(id)) + QByteArray(1, char(value.size())) + value;
-}
+using SerialTest::item;
+using SerialTest::item16;
+using SerialTest::item8;
 
 inline QByteArray be(quint32 value, int width)
 {
@@ -55,10 +55,9 @@ struct Reaction {
 
 inline QByteArray reaction(const Reaction &graph)
 {
-    return item(1, be(graph.width, 1)) + item(2, be(graph.start, 2)) +
-           item(3, be(quint32(graph.values.size()), 2)) + item(4, be(graph.offset, 2)) +
-           item(5, be(graph.sensitivity, 2)) + item(6, be(graph.reaction, 2)) + item(7, be(graph.source, 1)) +
-           item(8, be(graph.raw, 2)) + samples(graph.values, graph.width);
+    return item8(1, quint8(graph.width)) + item16(2, graph.start) + item16(3, quint16(graph.values.size())) +
+           item16(4, graph.offset) + item16(5, graph.sensitivity) + item16(6, graph.reaction) +
+           item8(7, graph.source) + item16(8, graph.raw) + samples(graph.values, graph.width);
 }
 
 struct Sound {
@@ -71,8 +70,8 @@ struct Sound {
 
 inline QByteArray sound(const Sound &graph)
 {
-    QByteArray items = item(1, be(graph.width, 1)) + item(2, be(graph.start, 2)) +
-                       item(3, be(quint32(graph.values.size()), 2)) + item(5, be(graph.level, 2));
+    QByteArray items = item8(1, quint8(graph.width)) + item16(2, graph.start) +
+                       item16(3, quint16(graph.values.size())) + item16(5, graph.level);
     for (int i = 0; i < 4; ++i)
         items += item(quint8(7 + i), be(graph.times[i], 4));
     return items + samples(graph.values, graph.width);
@@ -113,10 +112,8 @@ public:
             auto block = std::make_unique<CStartBlock>();
             block->setMeasurement(new CStartBlockMeasurement(block.get()));
             feed(*block, DeviceCommand::kInfoReply,
-                 GraphItems::item(2, GraphItems::be(report.lane, 1)) +
-                     GraphItems::item(3, GraphItems::be(report.falseStartLimit, 2)));
-            feed(*block, DeviceCommand::kStatusReply,
-                 GraphItems::item(16, GraphItems::be(report.errorCode, 2)));
+                 GraphItems::item8(2, report.lane) + GraphItems::item16(3, report.falseStartLimit));
+            feed(*block, DeviceCommand::kStatusReply, GraphItems::item16(16, report.errorCode));
             if (!report.graphItems.isEmpty())
                 feed(*block, DeviceCommand::kGraphReply, report.graphItems);
             if (!report.soundItems.isEmpty())
