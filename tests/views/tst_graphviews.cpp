@@ -17,6 +17,7 @@
 #include "views/logginggraphdisplay.h"
 #include "views/measurementgraphdlg.h"
 #include "views/measurementgraphwidget.h"
+#include "views/measurementsoundgraphdlg.h"
 #include "views/measurementsoundgraphwidget.h"
 
 using GraphItems::flat;
@@ -98,6 +99,7 @@ private slots:
     void allLanesNumberTheRacingCurves_data();
     void allLanesNumberTheRacingCurves();
     void allGraphsDialogSavesScreenshot();
+    void laneDialogsShowOneCurve();
     void listsOfDifferentLengthGiveNoPanel();
     void zoomResizesAndRefusesPastTheLimit();
     void packetLogDialog_data();
@@ -107,24 +109,33 @@ private slots:
 void TstGraphViews::reactionGraphPixels_data()
 {
     QTest::addColumn<int>("printMode");
+    QTest::addColumn<bool>("withGraph");
     QTest::addColumn<QList<Probe>>("probes");
-    QTest::newRow("screen") << 0 << QList<Probe>{{{199, 450}, kStart},    {{299, 450}, kLimit},
-                                                 {{349, 450}, kReaction}, {{600, 200}, kTrigger},
-                                                 {{0, 300}, kFont},       {{500, 3}, kFont},
-                                                 {{100, 250}, Qt::red},   {{150, 450}, QColor()}};
-    QTest::newRow("print") << 1 << QList<Probe>{{{199, 450}, kStart},   {{194, 450}, kStart},
-                                                {{299, 450}, QColor()}, {{349, 450}, QColor()},
-                                                {{600, 200}, QColor()}, {{0, 300}, kFont},
-                                                {{500, 3}, QColor()},   {{100, 250}, Qt::black},
-                                                {{100, 262}, QColor()}};
+    QTest::newRow("no samples: an empty axis")
+        << 0 << false
+        << QList<Probe>{
+               {{500, 3}, kFont}, {{199, 450}, QColor()}, {{100, 250}, QColor()}, {{0, 300}, QColor()}};
+    QTest::newRow("screen") << 0 << true << QList<Probe>{{{199, 450}, kStart},    {{299, 450}, kLimit},
+                                                         {{349, 450}, kReaction}, {{600, 200}, kTrigger},
+                                                         {{0, 300}, kFont},       {{500, 3}, kFont},
+                                                         {{100, 250}, Qt::red},   {{150, 450}, QColor()}};
+    QTest::newRow("print") << 1 << true << QList<Probe>{{{199, 450}, kStart},   {{194, 450}, kStart},
+                                                        {{299, 450}, QColor()}, {{349, 450}, QColor()},
+                                                        {{600, 200}, QColor()}, {{0, 300}, kFont},
+                                                        {{500, 3}, QColor()},   {{100, 250}, Qt::black},
+                                                        {{100, 262}, QColor()}};
 }
 
 void TstGraphViews::reactionGraphPixels()
 {
     QFETCH(int, printMode);
+    QFETCH(bool, withGraph);
     QFETCH(QList<Probe>, probes);
+    BlockReport report = reactionReport(1);
+    if (!withGraph)
+        report.graphItems.clear();
     GraphRace race;
-    QVERIFY(race.load({reactionReport(1)}));
+    QVERIFY(race.load({report}));
     MeasurementGraphWidget panel(nullptr, ModeOperator);
     panel.setTheme(kTheme);
     panel.setStartBlock(race.blocks.first());
@@ -283,6 +294,34 @@ void TstGraphViews::allGraphsDialogSavesScreenshot()
     QCOMPARE(curves, 7);
     QVERIFY(fitted);
     QVERIFY(!QImage(name + ".png").isNull());
+}
+
+void TstGraphViews::laneDialogsShowOneCurve()
+{
+    GraphItems::Sound sound;
+    sound.values = flat(800, 128);
+    BlockReport report = reactionReport(4);
+    report.soundItems = GraphItems::sound(sound);
+    GraphRace race;
+    QVERIFY(race.load({report}));
+    MeasurementGraphDlg graphs(nullptr, ModeAdministratorFull);
+    GraphViews::fillLaneGraphDialog(graphs, race.blocks.first(), race.measurements.first(),
+                                    QStringLiteral("r_lane4"));
+    QCOMPARE((QStringList{graphs.imageFormat(), graphs.fileName()}), (QStringList{"png", "r_lane4"}));
+    const GraphDisplay *curve = graphs.graphWidget()->displays().value(0);
+    QVERIFY(curve && graphs.graphWidget()->displays().size() == 1);
+    QCOMPARE((QList<int>{curve->lane(), curve->currentGraph(), curve->totalGraphs()}), (QList<int>{4, 1, 1}));
+    QVERIFY(graphs.findChild<QLabel *>("lblReactionTimeRAW")->isVisibleTo(&graphs));
+
+    MeasurementSoundGraphDlg sounds(nullptr);
+    GraphViews::fillLaneSoundGraphDialog(sounds, race.blocks.first(), race.measurements.first());
+    QCOMPARE(sounds.graphWidget()->displays().size(), 1);
+    QStringList texts;
+    for (const char *name : {"lblSensitivityAmplitudeData", "lblStartTimeData", "lblStartSoundTimeData",
+                             "lblWirelessPacketData"})
+        texts << sounds.findChild<QLabel *>(name)->text();
+    QCOMPARE(texts, (QStringList{"100", "1000 ms", "1010 ms", "1020 ms"}));
+    QVERIFY(!sounds.findChild<QLabel *>("lblStartPulseData")->isVisibleTo(&sounds));
 }
 
 void TstGraphViews::listsOfDifferentLengthGiveNoPanel()
