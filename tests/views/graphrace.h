@@ -1,0 +1,148 @@
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QList>
+#include <QMetaType>
+
+#include "devices/cstartblock.h"
+#include "devices/cstartblockmeasurement.h"
+#include "devices/devicecommands.h"
+#include "devices/measurementfile.h"
+#include "tests/devices/serialtestkit.h"
+
+// Graph replies built by hand: header items, then the samples in chunks of at most 255 bytes under ids
+// 16 and up.
+namespace GraphItems
+{
+
+using SerialTest::item;
+using SerialTest::item16;
+using SerialTest::item8;
+
+inline QByteArray be(quint32 value, int width)
+{
+    QByteArray bytes;
+    for (int shift = 8 * (width - 1); shift >= 0; shift -= 8)
+        bytes.append(char(value >> shift));
+    return bytes;
+}
+
+inline QByteArray samples(const QList<quint32> &values, int width)
+{
+    QByteArray bytes;
+    for (const quint32 value : values)
+        bytes += be(value, width);
+    QByteArray chunks;
+    for (int pos = 0, id = 16; pos < bytes.size(); pos += 255, ++id)
+        chunks += item(quint8(id), bytes.mid(pos, 255));
+    return chunks;
+}
+
+struct Reaction {
+    int width = 2;
+    quint16 start = 200;
+    quint16 offset = 400;
+    quint16 sensitivity = 200;
+    quint16 reaction = 150;
+    quint16 raw = 150;
+    quint8 source = 2;
+    QList<quint32> values;
+};
+
+inline QByteArray reaction(const Reaction &graph)
+{
+    return item8(1, quint8(graph.width)) + item16(2, graph.start) + item16(3, quint16(graph.values.size())) +
+           item16(4, graph.offset) + item16(5, graph.sensitivity) + item16(6, graph.reaction) +
+           item8(7, graph.source) + item16(8, graph.raw) + samples(graph.values, graph.width);
+}
+
+struct Sound {
+    int width = 1;
+    quint16 start = 200;
+    quint16 level = 200;
+    quint32 times[4] = {1000, 1010, 1020, 1030}; // items 7 to 10
+    QList<quint32> values;
+};
+
+inline QByteArray sound(const Sound &graph)
+{
+    QByteArray items = item8(1, quint8(graph.width)) + item16(2, graph.start) +
+                       item16(3, quint16(graph.values.size())) + item16(5, graph.level);
+    for (int i = 0; i < 4; ++i)
+        items += item(quint8(7 + i), be(graph.times[i], 4));
+    return items + samples(graph.values, graph.width);
+}
+
+// A flat curve of count samples with one value changed.
+inline QList<quint32> flat(int count, quint32 level, int at = -1, quint32 value = 0)
+{
+    QList<quint32> values(count, level);
+    if (at >= 0 && at < count)
+        values[at] = value;
+    return values;
+}
+
+} // namespace GraphItems
+
+Q_DECLARE_METATYPE(GraphItems::Reaction)
+
+// One block as the devices report it; written with the measurement-file writer and read back, so the
+// graphs see exactly what a file holds.
+struct BlockReport {
+    quint8 lane = 1;
+    quint16 falseStartLimit = 100;
+    int participation = ParticipationActive;
+    QByteArray graphItems;
+    QByteArray soundItems;
+    quint16 errorCode = 0;
+};
+
+class GraphRace
+{
+public:
+    bool load(const QList<BlockReport> &reports)
+    {
+        std::vector<std::unique_ptr<CStartBlock>> live;
+        QList<CStartBlock *> written;
+        for (const BlockReport &report : reports) {
+            auto block = std::make_unique<CStartBlock>();
+            block->setMeasurement(new CStartBlockMeasurement(block.get()));
+            feed(*block, DeviceCommand::kInfoReply,
+                 GraphItems::item8(2, report.lane) + GraphItems::item16(3, report.falseStartLimit));
+            feed(*block, DeviceCommand::kStatusReply, GraphItems::item16(16, report.errorCode));
+            if (!report.graphItems.isEmpty())
+                feed(*block, DeviceCommand::kGraphReply, report.graphItems);
+            if (!report.soundItems.isEmpty())
+                feed(*block, DeviceCommand::kSoundGraphReply, report.soundItems);
+            block->setParticipationStatus(report.participation);
+            written << block.get();
+            live.push_back(std::move(block));
+        }
+        QBuffer file;
+        file.open(QIODevice::WriteOnly);
+        MeasurementFile reader;
+        if (!MeasurementFile::write(&file, RaceHeader(), nullptr, written) || !reader.read(file.data()))
+            return false;
+        m_blocks = reader.takeBlocks();
+        for (const auto &block : m_blocks) {
+            blocks << block.get();
+            measurements << block->measurement();
+        }
+        return true;
+    }
+
+    QList<CStartBlock *> blocks;
+    QList<CStartBlockMeasurement *> measurements;
+
+private:
+    static void feed(CStartBlock &block, quint8 command, QByteArray items)
+    {
+        block.HandlePacket(command, quint16(items.size()), reinterpret_cast<unsigned char *>(items.data()));
+    }
+
+    std::vector<std::unique_ptr<CStartBlock>> m_blocks;
+};

@@ -1,0 +1,201 @@
+#include <QTest>
+
+#include "graphrace.h"
+#include "views/graphcurves.h"
+#include "views/graphgeometry.h"
+#include "views/packetlog.h"
+
+using GraphItems::flat;
+
+class TstGraphCurves : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void reactionCurveFromFile_data();
+    void reactionCurveFromFile();
+    void soundLevelFromFile_data();
+    void soundLevelFromFile();
+    void zoomStopsPastFourTimes_data();
+    void zoomStopsPastFourTimes();
+    void positionsOnScreen();
+    void packetLogPicture();
+    void packetLogCountsAndCap();
+};
+
+void TstGraphCurves::reactionCurveFromFile_data()
+{
+    QTest::addColumn<GraphItems::Reaction>("graph");
+    QTest::addColumn<float>("factor");
+    QTest::addColumn<int>("yRange");
+    QTest::addColumn<QList<int>>("levels");  // offset, trigger
+    QTest::addColumn<QList<int>>("markers"); // start, limit, reaction (limit 100 ms)
+    QTest::addColumn<QPoint>("point");
+
+    GraphItems::Reaction g;
+    g.offset = 200, g.sensitivity = 100, g.start = 1, g.reaction = 50, g.values = {100, 489};
+    QTest::newRow("peak 499") << g << 1.0f << 499 << QList<int>{200, 300} << QList<int>{1, 101, 51}
+                              << QPoint(1, 10);
+    g.values = {490};
+    QTest::newRow("peak 500") << g << 1.0f << 500 << QList<int>{200, 300} << QList<int>{1, 101, 51}
+                              << QPoint(0, 10);
+    g.offset = 400, g.sensitivity = 200, g.start = 200, g.reaction = 150, g.values = {990};
+    QTest::newRow("peak 1000 halves the levels, not the time axis")
+        << g << 2.0f << 500 << QList<int>{200, 300} << QList<int>{200, 300, 350} << QPoint(0, 5);
+    g.offset = 2000, g.values = {50, 50};
+    QTest::newRow("flat curve below the baseline")
+        << g << 4.46f << 500 << QList<int>{448, 493} << QList<int>{200, 300, 350} << QPoint(1, 489);
+    g.offset = 0, g.sensitivity = 0, g.values = {100, 105, 112};
+    QTest::newRow("a sample must pass the peak's margin")
+        << g << 1.0f << 122 << QList<int>{0, 0} << QList<int>{200, 300, 350} << QPoint(2, 10);
+    g.width = 1, g.offset = 0x800, g.sensitivity = 0x100, g.values = {10, 200};
+    QTest::newRow("one-byte samples shift the levels")
+        << g << 1.0f << 210 << QList<int>{128, 144} << QList<int>{200, 300, 350} << QPoint(1, 10);
+    g.width = 4, g.offset = 400, g.sensitivity = 200, g.values = {100000};
+    QTest::newRow("four-byte samples")
+        << g << 200.02f << 500 << QList<int>{1, 2} << QList<int>{200, 300, 350} << QPoint(0, 1);
+    g.width = 2, g.offset = 0, g.sensitivity = 0, g.start = 10, g.reaction = quint16(-20), g.values = {490};
+    QTest::newRow("reaction before the start wraps at 16 bits")
+        << g << 1.0f << 500 << QList<int>{0, 0} << QList<int>{10, 110, 65526} << QPoint(0, 10);
+    g.start = 200, g.reaction = 0x7FFF;
+    QTest::newRow("no reaction") << g << 1.0f << 500 << QList<int>{0, 0} << QList<int>{200, 300, 32967}
+                                 << QPoint(0, 10);
+}
+
+void TstGraphCurves::reactionCurveFromFile()
+{
+    QFETCH(GraphItems::Reaction, graph);
+    QFETCH(float, factor);
+    QFETCH(int, yRange);
+    QFETCH(QList<int>, levels);
+    QFETCH(QList<int>, markers);
+    QFETCH(QPoint, point);
+    GraphRace race;
+    QVERIFY(race.load({{3, 100, ParticipationActive, GraphItems::reaction(graph), {}, 0}}));
+    const CStartBlock *block = race.blocks.first();
+
+    const ReactionCurve curve =
+        GraphCurves::reactionCurve(block->measurement()->graph(), block->lane(), block->falseStartLimit());
+    QVERIFY(curve.loaded);
+    QCOMPARE(curve.lane, quint8(3));
+    QCOMPARE(curve.scale.factor, factor);
+    QCOMPARE(curve.scale.yRange, yRange);
+    QCOMPARE((QList<int>{curve.offsetLevel, curve.triggerLevel}), levels);
+    QCOMPARE((QList<int>{curve.startX, curve.limitX, curve.reactionX}), markers);
+    QCOMPARE(curve.points.size(), graph.values.size());
+    QCOMPARE(curve.points.at(point.x()), point);
+}
+
+void TstGraphCurves::soundLevelFromFile_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::addColumn<quint16>("level");
+    QTest::addColumn<int>("curveLevel");
+    QTest::addColumn<int>("label");
+    QTest::addColumn<int>("yRange");
+    QTest::newRow("loud, one byte") << 1 << quint16(600) << 255 << 255 << 285;
+    QTest::newRow("loud, two bytes") << 2 << quint16(600) << 300 << 255 << 330;
+    QTest::newRow("quiet, one byte") << 1 << quint16(100) << 50 << 50 << 138;
+}
+
+void TstGraphCurves::soundLevelFromFile()
+{
+    QFETCH(int, width);
+    QFETCH(quint16, level);
+    QFETCH(int, curveLevel);
+    QFETCH(int, label);
+    QFETCH(int, yRange);
+    GraphItems::Sound sound;
+    sound.width = width, sound.level = level, sound.values = flat(800, 128);
+    GraphRace race;
+    QVERIFY(race.load({{2, 100, ParticipationActive, {}, GraphItems::sound(sound), 0}}));
+
+    const SoundCurve curve = GraphCurves::soundCurve(race.measurements.first()->soundGraph(), 2);
+    QCOMPARE(curve.level, curveLevel);
+    QCOMPARE(curve.scale.yRange, yRange);
+    QCOMPARE(curve.startX, quint16(200));
+    QCOMPARE(curve.points.at(10), QPoint(10, yRange - 128));
+    QCOMPARE(GraphCurves::soundLevelLabel(level), label);
+}
+
+void TstGraphCurves::zoomStopsPastFourTimes_data()
+{
+    QTest::addColumn<double>("factor");
+    QTest::addColumn<double>("lastAllowed");
+    QTest::newRow("zoom in") << 1.25 << 0.262144;
+    QTest::newRow("zoom out") << 0.8 << 3.814697265625;
+}
+
+void TstGraphCurves::zoomStopsPastFourTimes()
+{
+    QFETCH(double, factor);
+    QFETCH(double, lastAllowed);
+    double zoom = 1.0;
+    for (int step = 1; step <= 6; ++step) {
+        const GraphGeometry::ZoomStep next = GraphGeometry::zoomStep(zoom, factor);
+        QVERIFY2(next.allowed, qPrintable(QString::number(step)));
+        zoom = next.zoom;
+    }
+    QVERIFY(qFuzzyCompare(zoom, lastAllowed));
+    const GraphGeometry::ZoomStep refused = GraphGeometry::zoomStep(zoom, factor);
+    QVERIFY(!refused.allowed);
+    QCOMPARE(refused.zoom, zoom);
+    QVERIFY(qFuzzyCompare(GraphGeometry::zoomStep(zoom, zoom).zoom, 1.0)); // Restore
+}
+
+void TstGraphCurves::positionsOnScreen()
+{
+    using namespace GraphGeometry;
+    QCOMPARE(markerX(200, 1.0), 199);
+    QCOMPARE(markerX(300, 0.5), 149);
+    QCOMPARE(levelY(200, 500, 1.0), 300);
+    QCOMPARE(plotted(QPoint(3, 250), 2.5, 0.5), QPoint(7, 125));
+    QCOMPARE((QList<int>{rulerTickLength(0), rulerTickLength(5), rulerTickLength(7), rulerTickLength(40)}),
+             (QList<int>{12, 8, 5, 12}));
+    QCOMPARE(rulerTickX(79, 0.5), 395);
+    QCOMPARE(pixelsPerUnit(800, 0), 0.0); // an empty graph scales to nothing instead of dividing by zero
+    QCOMPARE(cursorReadout(QPoint(199, 0), QSize(800, 500), 500, 800, 200), QPoint(0, 500));
+    QCOMPARE(cursorReadout(QPoint(400, 250), QSize(800, 500), 500, 800, 200), QPoint(201, 250));
+    QCOMPARE(cursorReadout(QPoint(5, 5), QSize(0, 0), 500, 800, 200), QPoint());
+    QCOMPARE(scrollAfterZoom(100, 400, 1.25), 175);
+}
+
+void TstGraphCurves::packetLogPicture()
+{
+    // delays 3 and 12, no reply, and a reply stamped after the clock restarted
+    const QList<PACKET_LOG> log = {{1, 1000, 1003}, {2, 1100, 1112}, {3, 1200, 0}, {4, 5000, 20}};
+    const PacketLog::Summary summary = PacketLog::summarise(log);
+    QCOMPARE(summary.averageDelay(), 5u);
+    QImage image(4, int(PacketLog::pictureHeight(summary)), QImage::Format_ARGB32);
+    PacketLog::drawPicture(image, log, summary.averageDelay());
+
+    // top row first: W white, R red, . transparent
+    const QStringList expected = {".R..", "WWWW", ".R..", ".R..", ".R..", ".R..",
+                                  "WRWW", ".R..", "RR..", "RR..", "RR..", "WWWW"};
+    QCOMPARE(image.height(), int(expected.size()));
+    for (int y = 0; y < image.height(); ++y) {
+        QString line;
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            line += pixel == qRgba(255, 255, 255, 255) ? 'W'
+                    : pixel == qRgba(255, 0, 0, 255)   ? 'R'
+                    : qAlpha(pixel) == 0               ? '.'
+                                                       : '?';
+        }
+        QCOMPARE(line, expected.at(y));
+    }
+}
+
+void TstGraphCurves::packetLogCountsAndCap()
+{
+    const QList<PACKET_LOG> log = {{1, 0, 5}, {2, 10, 0}, {3, 20, 4000020}, {4, 30, 25}};
+    const PacketLog::Summary summary = PacketLog::summarise(log);
+    QCOMPARE((QList<int>{summary.sent(), summary.received, summary.noReply}), (QList<int>{4, 3, 1}));
+    QCOMPARE(summary.maxDelay, 4000000u);
+    QCOMPARE(PacketLog::pictureHeight(summary), PacketLog::kMaxPictureHeight);
+    QCOMPARE(PacketLog::delay(log.at(1)), 0u);
+    QCOMPARE(PacketLog::readout(QPoint(100, 50), QSize(200, 100), 4, 40.0), QPoint(2, 20));
+}
+
+QTEST_GUILESS_MAIN(TstGraphCurves)
+#include "tst_graphcurves.moc"

@@ -1,0 +1,409 @@
+#include <memory>
+
+#include <QApplication>
+#include <QImage>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "graphrace.h"
+#include "views/graphviews.h"
+#include "views/loggingdlg.h"
+#include "views/logginggraphdisplay.h"
+#include "views/measurementgraphdlg.h"
+#include "views/measurementgraphwidget.h"
+#include "views/measurementsoundgraphdlg.h"
+#include "views/measurementsoundgraphwidget.h"
+
+using GraphItems::flat;
+
+namespace
+{
+
+const QColor kFont(10, 200, 210);
+const GraphTheme kTheme{kFont, QStringLiteral("Sans")};
+const QColor kStart(192, 15, 15);
+const QColor kLimit(255, 128, 0);
+const QColor kReaction(150, 170, 0);
+const QColor kTrigger(255, 102, 0);
+
+struct Probe {
+    QPoint at;
+    QColor colour; // invalid: the background
+};
+
+// Lane 1, limit 100: start 200, reaction 150, offset 400, sensitivity 200, flat at 500 with a peak of
+// 990 at sample 700; so 800 samples in 800 x 500 pixels are 1:1 with factor 2.
+BlockReport reactionReport(quint8 lane, int participation = ParticipationActive)
+{
+    GraphItems::Reaction graph;
+    graph.values = flat(800, 500, 700, 990);
+    return {lane, 100, participation, GraphItems::reaction(graph), {}, 0};
+}
+
+// The display taken out of its panel's layout, so that it keeps the size the probes assume.
+QImage grabAlone(QWidget *display, const QSize &size)
+{
+    display->setParent(nullptr);
+    const std::unique_ptr<QWidget> owner(display);
+    display->resize(size);
+    return display->grab().toImage();
+}
+
+void checkPixels(QWidget *display, const QList<Probe> &probes)
+{
+    const QColor background = display->palette().color(QPalette::Window);
+    const QImage picture = grabAlone(display, QSize(800, 500));
+    for (const Probe &probe : probes) {
+        const QColor expected = probe.colour.isValid() ? probe.colour : background;
+        QVERIFY2(picture.pixelColor(probe.at) == expected,
+                 qPrintable(QStringLiteral("(%1,%2) is %3, not %4")
+                                .arg(probe.at.x())
+                                .arg(probe.at.y())
+                                .arg(picture.pixelColor(probe.at).name(), expected.name())));
+    }
+}
+
+// Answers the next modal box with OK; the text it showed lands in the returned string.
+QString &acceptNextBox()
+{
+    static QString text;
+    text.clear();
+    QTimer::singleShot(0, qApp, [] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            text = box->text();
+            box->accept();
+        }
+    });
+    return text;
+}
+
+} // namespace
+
+class TstGraphViews : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void reactionGraphPixels_data();
+    void reactionGraphPixels();
+    void soundGraphPixels_data();
+    void soundGraphPixels();
+    void panelLabels_data();
+    void panelLabels();
+    void allLanesNumberTheRacingCurves_data();
+    void allLanesNumberTheRacingCurves();
+    void allGraphsDialogSavesScreenshot();
+    void laneDialogsShowOneCurve();
+    void listsOfDifferentLengthGiveNoPanel();
+    void zoomResizesAndRefusesPastTheLimit();
+    void packetLogDialog_data();
+    void packetLogDialog();
+};
+
+void TstGraphViews::reactionGraphPixels_data()
+{
+    QTest::addColumn<int>("printMode");
+    QTest::addColumn<bool>("withGraph");
+    QTest::addColumn<QList<Probe>>("probes");
+    QTest::newRow("no samples: an empty axis")
+        << 0 << false
+        << QList<Probe>{
+               {{500, 3}, kFont}, {{199, 450}, QColor()}, {{100, 250}, QColor()}, {{0, 300}, QColor()}};
+    QTest::newRow("screen") << 0 << true << QList<Probe>{{{199, 450}, kStart},    {{299, 450}, kLimit},
+                                                         {{349, 450}, kReaction}, {{600, 200}, kTrigger},
+                                                         {{0, 300}, kFont},       {{500, 3}, kFont},
+                                                         {{100, 250}, Qt::red},   {{150, 450}, QColor()}};
+    QTest::newRow("print") << 1 << true << QList<Probe>{{{199, 450}, kStart},   {{194, 450}, kStart},
+                                                        {{299, 450}, QColor()}, {{349, 450}, QColor()},
+                                                        {{600, 200}, QColor()}, {{0, 300}, kFont},
+                                                        {{500, 3}, QColor()},   {{100, 250}, Qt::black},
+                                                        {{100, 262}, QColor()}};
+}
+
+void TstGraphViews::reactionGraphPixels()
+{
+    QFETCH(int, printMode);
+    QFETCH(bool, withGraph);
+    QFETCH(QList<Probe>, probes);
+    BlockReport report = reactionReport(1);
+    if (!withGraph)
+        report.graphItems.clear();
+    GraphRace race;
+    QVERIFY(race.load({report}));
+    MeasurementGraphWidget panel(nullptr, ModeOperator);
+    panel.setTheme(kTheme);
+    panel.setStartBlock(race.blocks.first());
+    panel.setMeasurement(race.measurements.first());
+    panel.setPrintMode(printMode);
+    panel.DrawGraph(1, 1);
+    QCOMPARE(panel.displays().size(), 1);
+    checkPixels(panel.displays().first(), probes);
+}
+
+void TstGraphViews::soundGraphPixels_data()
+{
+    QTest::addColumn<int>("printMode");
+    QTest::newRow("screen") << 0;
+    QTest::newRow("print keeps ruler, level and colour") << 1;
+}
+
+void TstGraphViews::soundGraphPixels()
+{
+    QFETCH(int, printMode);
+    GraphItems::Sound sound; // level 200 -> 100; samples at 128 give a range of 138
+    sound.values = flat(800, 128);
+    GraphRace race;
+    QVERIFY(race.load({{1, 100, ParticipationActive, {}, GraphItems::sound(sound), 0}}));
+    MeasurementSoundGraphWidget panel;
+    panel.setTheme(kTheme);
+    panel.setStartBlock(race.blocks.first());
+    panel.setMeasurement(race.measurements.first());
+    panel.setPrintMode(printMode);
+    panel.SetStartBlock(1, 1);
+    const QImage picture = grabAlone(panel.displays().first(), QSize(800, 138));
+    QCOMPARE(picture.pixelColor(199, 100), kStart);
+    QCOMPARE(picture.pixelColor(600, 38), kTrigger);
+    QCOMPARE(picture.pixelColor(50, 5), kFont);
+    QCOMPARE(picture.pixelColor(105, 10), QColor(Qt::red));
+}
+
+void TstGraphViews::panelLabels_data()
+{
+    QTest::addColumn<quint16>("reaction");
+    QTest::addColumn<quint8>("source");
+    QTest::addColumn<quint16>("errorCode");
+    QTest::addColumn<int>("level");
+    QTest::addColumn<QStringList>("texts"); // reaction, raw, start source, offset, sensitivity, error code
+    QTest::addColumn<bool>("rawShown");
+    QTest::newRow("reaction") << quint16(150) << quint8(2) << quint16(0) << 0
+                              << QStringList{"150 ms", "150 ms", "Wireless data", "25", "12", "..."} << false;
+    QTest::newRow("none, administrator")
+        << quint16(0x7FFF) << quint8(0) << quint16(1) << 2
+        << QStringList{"None", "None", "Sound",
+                       "25",   "12",   "Central unit sync time loo long before start module sync time, "}
+        << true;
+    QTest::newRow("false start, all errors")
+        << quint16(0xFFF6) << quint8(9) << quint16(7) << 1
+        << QStringList{"-10 ms",
+                       "-10 ms",
+                       "Unknown",
+                       "25",
+                       "12",
+                       "Central unit sync time loo long before start module sync time, Not started packet "
+                       "received "
+                       "after being started, No rising edge found of sound, synchronization mismatch?"}
+        << false;
+}
+
+void TstGraphViews::panelLabels()
+{
+    QFETCH(quint16, reaction);
+    QFETCH(quint8, source);
+    QFETCH(quint16, errorCode);
+    QFETCH(int, level);
+    QFETCH(QStringList, texts);
+    QFETCH(bool, rawShown);
+    GraphItems::Reaction graph;
+    graph.reaction = graph.raw = reaction, graph.source = source, graph.values = flat(10, 500);
+    GraphRace race;
+    QVERIFY(race.load({{1, 100, ParticipationActive, GraphItems::reaction(graph), {}, errorCode}}));
+    MeasurementGraphWidget panel(nullptr, level);
+    panel.setStartBlock(race.blocks.first());
+    panel.setMeasurement(race.measurements.first());
+    panel.DrawGraph(1, 1);
+    QStringList shown;
+    for (const char *name : {"lblReactionTimeData", "lblReactionTimeRAWData", "lblStartSourceData",
+                             "lblOffsetData", "lblSensitivityData", "lblErrorCodeValue"})
+        shown << panel.findChild<QLabel *>(name)->text();
+    QCOMPARE(shown, texts);
+    QCOMPARE(panel.findChild<QLabel *>("lblReactionTimeRAW")->isVisibleTo(&panel), rawShown);
+    QVERIFY(!panel.findChild<QLabel *>("lblErrorCodeValue")->isVisibleTo(&panel));
+    QVERIFY(panel.findChild<QLabel *>("lblOffsetData")->isVisibleTo(&panel));
+    panel.HideControls();
+    QVERIFY(!panel.findChild<QLabel *>("lblOffsetData")->isVisibleTo(&panel));
+}
+
+void TstGraphViews::allLanesNumberTheRacingCurves_data()
+{
+    QTest::addColumn<QList<int>>("participation"); // per lane 1..n
+    QTest::addColumn<QList<int>>("lanes");         // lanes drawn, as curves 1..k
+    QTest::newRow("eight lanes, lane 3 DNS")
+        << QList<int>{1, 1, 2, 1, 1, 1, 1, 1} << QList<int>{1, 2, 4, 5, 6, 7, 8};
+    QTest::newRow("six lanes, 2 and 5 DNS, RUP races")
+        << QList<int>{1, 2, 5, 1, 2, 1} << QList<int>{1, 3, 4, 6};
+    QTest::newRow("nobody racing") << QList<int>{2, 3, 4} << QList<int>{};
+}
+
+void TstGraphViews::allLanesNumberTheRacingCurves()
+{
+    QFETCH(QList<int>, participation);
+    QFETCH(QList<int>, lanes);
+    QList<BlockReport> reports;
+    for (int i = 0; i < participation.size(); ++i)
+        reports << reactionReport(quint8(i + 1), participation.at(i));
+    GraphRace race;
+    QVERIFY(race.load(reports));
+    std::unique_ptr<MeasurementGraphWidget> panel(
+        GraphViews::CreateMeasurementGraphWidget(nullptr, race.blocks, race.measurements, 0, kTheme));
+    QVERIFY(panel);
+    QVERIFY(!panel->findChild<QLabel *>("lblReactionTimeData")->isVisibleTo(panel.get()));
+    const QList<GraphDisplay *> displays = panel->displays();
+    QCOMPARE(displays.size(), lanes.size());
+    const QList<QColor> colours = {{255, 0, 0}, {255, 128, 0}, {255, 255, 0}, {128, 255, 0},
+                                   {0, 128, 0}, {0, 128, 128}, {0, 128, 255}};
+    for (int k = 0; k < displays.size(); ++k) {
+        QCOMPARE(displays.at(k)->lane(), quint8(lanes.at(k)));
+        QCOMPARE(displays.at(k)->currentGraph(), quint8(k + 1));
+        QCOMPARE(displays.at(k)->totalGraphs(), quint16(lanes.size()));
+        // curve k in colour k, and no trigger line among several curves
+        checkPixels(displays.at(k), {{{100, 250}, colours.at(k)}, {{600, 200}, QColor()}});
+    }
+}
+
+void TstGraphViews::allGraphsDialogSavesScreenshot()
+{
+    QTemporaryDir results;
+    QList<BlockReport> reports;
+    for (quint8 lane = 1; lane <= 8; ++lane)
+        reports << reactionReport(lane, lane == 3 ? ParticipationDns : ParticipationActive);
+    GraphRace race;
+    QVERIFY(race.load(reports));
+    const QString name = GraphViews::allLanesScreenshotName(results.path(), QStringLiteral("race_12_h1_s1"));
+    QCOMPARE(name, results.path() + "/race_12_h1_s1_all_lanes");
+    QCOMPARE(GraphViews::laneScreenshotName(results.path(), QStringLiteral("race_12_h1_s1"), 3),
+             results.path() + "/race_12_h1_s1_lane3");
+
+    int curves = -1;
+    bool fitted = false;
+    QTimer::singleShot(0, this, [&] {
+        auto *dialog = qobject_cast<MeasurementGraphDlg *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        curves = int(dialog->graphWidget()->displays().size());
+        fitted = dialog->graphWidget()->size() ==
+                 dialog->findChild<QScrollArea *>("scrollArea")->viewport()->size();
+        dialog->findChild<QPushButton *>("btnScreenshot")->click();
+        dialog->findChild<QPushButton *>("btnOK")->click();
+    });
+    QCOMPARE(GraphViews::runAllGraphsDialog(nullptr, race.blocks, race.measurements, name, kTheme), 1);
+    QCOMPARE(curves, 7);
+    QVERIFY(fitted);
+    QVERIFY(!QImage(name + ".png").isNull());
+}
+
+void TstGraphViews::laneDialogsShowOneCurve()
+{
+    GraphItems::Sound sound;
+    sound.values = flat(800, 128);
+    BlockReport report = reactionReport(4);
+    report.soundItems = GraphItems::sound(sound);
+    GraphRace race;
+    QVERIFY(race.load({report}));
+    MeasurementGraphDlg graphs(nullptr, ModeAdministratorFull);
+    GraphViews::fillLaneGraphDialog(graphs, race.blocks.first(), race.measurements.first(),
+                                    QStringLiteral("r_lane4"));
+    QCOMPARE((QStringList{graphs.imageFormat(), graphs.fileName()}), (QStringList{"png", "r_lane4"}));
+    const GraphDisplay *curve = graphs.graphWidget()->displays().value(0);
+    QVERIFY(curve && graphs.graphWidget()->displays().size() == 1);
+    QCOMPARE((QList<int>{curve->lane(), curve->currentGraph(), curve->totalGraphs()}), (QList<int>{4, 1, 1}));
+    QVERIFY(graphs.findChild<QLabel *>("lblReactionTimeRAW")->isVisibleTo(&graphs));
+
+    MeasurementSoundGraphDlg sounds(nullptr);
+    GraphViews::fillLaneSoundGraphDialog(sounds, race.blocks.first(), race.measurements.first());
+    QCOMPARE(sounds.graphWidget()->displays().size(), 1);
+    QStringList texts;
+    for (const char *name : {"lblSensitivityAmplitudeData", "lblStartTimeData", "lblStartSoundTimeData",
+                             "lblWirelessPacketData"})
+        texts << sounds.findChild<QLabel *>(name)->text();
+    QCOMPARE(texts, (QStringList{"100", "1000 ms", "1010 ms", "1020 ms"}));
+    QVERIFY(!sounds.findChild<QLabel *>("lblStartPulseData")->isVisibleTo(&sounds));
+}
+
+void TstGraphViews::listsOfDifferentLengthGiveNoPanel()
+{
+    GraphRace race;
+    QVERIFY(race.load({reactionReport(1), reactionReport(2)}));
+    const QList<CStartBlockMeasurement *> one = race.measurements.mid(0, 1);
+    QVERIFY(!GraphViews::CreateMeasurementGraphWidget(nullptr, race.blocks, one, 1));
+    QVERIFY(!GraphViews::CreateSoundGraphWidget(nullptr, race.blocks, one, 0));
+    MeasurementGraphDlg dialog(nullptr, ModeOperator);
+    MeasurementGraphWidget *own = dialog.graphWidget();
+    GraphViews::fillAllGraphsDialog(dialog, race.blocks, one, QStringLiteral("x"));
+    QCOMPARE(dialog.graphWidget(), own);
+    QVERIFY(own->displays().isEmpty());
+    QVERIFY(!dialog.graphsLayout()); // the panel took the form's contents' place
+}
+
+void TstGraphViews::zoomResizesAndRefusesPastTheLimit()
+{
+    MeasurementGraphWidget panel(nullptr, ModeOperator);
+    panel.resize(400, 200);
+    QVERIFY(panel.zoomBy(1.25));
+    QCOMPARE(panel.size(), QSize(500, 250));
+    QVERIFY(panel.zoomBy(panel.zoomValue())); // Restore
+    QCOMPARE(panel.size(), QSize(400, 200));
+    for (int step = 0; step < 6; ++step)
+        QVERIFY(panel.zoomBy(0.8));
+    const QSize smallest = panel.size();
+    const QString &text = acceptNextBox();
+    QVERIFY(!panel.zoomBy(0.8));
+    QCOMPARE(text, QStringLiteral("Maximum graph zooming reached!"));
+    QCOMPARE(panel.size(), smallest);
+}
+
+void TstGraphViews::packetLogDialog_data()
+{
+    QTest::addColumn<QList<PACKET_LOG>>("log");
+    QTest::addColumn<QStringList>("texts"); // counters, delay, last row's delay cell
+    QTest::addColumn<QSize>("image");
+    QTest::newRow("empty") << QList<PACKET_LOG>{}
+                           << QStringList{"Packets sent: 0 ; received: 0 ; no reply: 0", "Delay", ""}
+                           << QSize(400, 800);
+    QTest::newRow("no reply") << QList<PACKET_LOG>{{1, 100, 0}, {2, 200, 0}}
+                              << QStringList{"Packets sent: 2 ; received: 0 ; no reply: 2", "Delay", "0"}
+                              << QSize(400, 800);
+    QTest::newRow("delays 5, 15, 40")
+        << QList<PACKET_LOG>{{1, 100, 105}, {2, 200, 215}, {3, 300, 340}}
+        << QStringList{"Packets sent: 3 ; received: 3 ; no reply: 0", "Average delay: 20ms", "40"}
+        << QSize(3, 40);
+}
+
+void TstGraphViews::packetLogDialog()
+{
+    QFETCH(QList<PACKET_LOG>, log);
+    QFETCH(QStringList, texts);
+    QFETCH(QSize, image);
+    CStartBlock block;
+    for (const PACKET_LOG &entry : log)
+        block.appendRequestLog(entry);
+    LoggingDlg dialog;
+    dialog.setStartBlock(&block);
+    dialog.fill();
+    const auto *table = dialog.findChild<QTableWidget *>("tblLogging");
+    QCOMPARE(table->rowCount(), int(log.size()));
+    QCOMPARE(table->horizontalHeaderItem(3)->text(), QStringLiteral("Delay (ms)"));
+    const QString lastDelay = log.isEmpty() ? QString() : table->item(table->rowCount() - 1, 3)->text();
+    QCOMPARE((QStringList{dialog.findChild<QLabel *>("lblCounters")->text(),
+                          dialog.findChild<QLabel *>("lblDelay")->text(), lastDelay}),
+             texts);
+    auto *picture = dialog.findChild<LoggingGraphDisplay *>("wdgLoggingGraph");
+    QCOMPARE(picture->image().size(), image);
+    if (image != QSize(3, 40))
+        return;
+    QCOMPARE(picture->image().pixel(1, 39 - 15), qRgba(255, 0, 0, 255)); // the 15 ms bar ends at row 15
+    QCOMPARE(qAlpha(picture->image().pixel(1, 39 - 16)), 0);
+    QCOMPARE(picture->image().pixel(2, 0), qRgba(255, 0, 0, 255)); // the longest bar reaches the top
+    picture->zoomBy(LoggingGraphDisplay::kZoomIn);
+    picture->zoomBy(LoggingGraphDisplay::kZoomIn);
+    QCOMPARE(picture->maximumSize(), QSize(24, 320));
+    picture->zoomBy(picture->zoomValue()); // Restore: factor 0.25
+    QCOMPARE((QSize(int(picture->imageWidth()), int(picture->imageHeight()))), image);
+}
+
+QTEST_MAIN(TstGraphViews)
+#include "tst_graphviews.moc"

@@ -1,0 +1,68 @@
+#include "views/graphdisplay.h"
+
+#include <QPainter>
+
+#include "core/sharedconstants.h"
+#include "devices/cstartblock.h"
+#include "views/graphpainter.h"
+
+namespace
+{
+const QColor kStartColour(192, 15, 15);
+const QColor kLimitColour(255, 128, 0);
+const QColor kReactionColour(150, 170, 0);
+const QColor kTriggerColour(255, 102, 0);
+constexpr int kCurvePenWidth = 3;
+constexpr int kFirstLabelTop = 20;
+constexpr int kReactionLabelTop = 30;
+} // namespace
+
+GraphDisplay::GraphDisplay(QWidget *parent) : CurveDisplay(parent) {}
+
+void GraphDisplay::setStartBlock(CStartBlock *startBlock, unsigned short currentGraph,
+                                 unsigned short totalGraphs)
+{
+    const CStartBlockMeasurement *measurement = startBlock ? startBlock->measurement() : nullptr;
+    if (!measurement || !measurement->hasGraph()) {
+        m_curve.lane = 0;
+        return;
+    }
+    m_curve =
+        GraphCurves::reactionCurve(measurement->graph(), startBlock->lane(), startBlock->falseStartLimit());
+    setLoaded(currentGraph, totalGraphs, m_curve.sampleCount, m_curve.startX);
+    SetRange(m_curve.sampleCount, m_curve.scale.yRange);
+}
+
+void GraphDisplay::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    if (!drawsCurve(painter, m_curve.loaded, false))
+        return;
+    const bool print = isPrinted();
+    GraphPainter graph(painter, size(), xScale(), yScale(), theme());
+    const int lane = m_curve.lane;
+    graph.laneLabel(print ? QStringLiteral("L%1").arg(lane) : tr("Lane %1").arg(lane), print);
+    graph.marker(m_curve.startX, kStartColour, print ? GraphPainter::kPrintPenWidth : 1);
+    if (currentGraph() == 1) {
+        if (print) {
+            graph.printStartLabel(m_curve.startX, tr("Start"));
+        } else {
+            graph.centredLabel(m_curve.limitX, kFirstLabelTop, tr("IAAF time"));
+            graph.centredLabel(m_curve.startX, kFirstLabelTop, tr("Start"));
+        }
+    }
+    if (!print) {
+        graph.marker(m_curve.limitX, kLimitColour);
+        graph.marker(m_curve.reactionX, kReactionColour);
+        graph.centredLabel(m_curve.reactionX, kReactionLabelTop, tr("Reaction time"));
+    }
+    if (totalGraphs() == 1) {
+        graph.levelLine(m_curve.offsetLevel, QPen(theme().fontColour, 1, Qt::DotLine), tr("Offset"));
+        if (!print)
+            graph.levelLine(m_curve.triggerLevel, QPen(kTriggerColour), tr("Sensitivity"));
+    }
+    if (!print)
+        graph.ruler();
+    graph.curve(m_curve.points, print ? QPen(Qt::black, GraphPainter::kPrintPenWidth)
+                                      : QPen(SharedConstants::laneColour(currentGraph()), kCurvePenWidth));
+}
