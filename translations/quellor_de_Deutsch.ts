@@ -96,6 +96,136 @@
     </message>
 </context>
 <context>
+    <name>CompetitionsModel</name>
+    <message>
+        <source>id</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>Name</translation>
+    </message>
+</context>
+<context>
+    <name>EventsModel</name>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+</context>
+<context>
+    <name>GraphDisplay</name>
+    <message>
+        <source>Lane %1</source>
+        <translation>Bahn %1</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>IAAF time</source>
+        <translation>IAAF-Zeit</translation>
+    </message>
+    <message>
+        <source>Reaction time</source>
+        <translation>Reaktionszeit</translation>
+    </message>
+    <message>
+        <source>Offset</source>
+        <translation>Offset</translation>
+    </message>
+    <message>
+        <source>Sensitivity</source>
+        <translation>Empfindlichkeit</translation>
+    </message>
+</context>
+<context>
+    <name>GraphPanel</name>
+    <message>
+        <source>Zoom in</source>
+        <translation>Vergrößern</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Verkleinern</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Graph zooming</source>
+        <translation>Grafik zoomen</translation>
+    </message>
+    <message>
+        <source>Maximum graph zooming reached!</source>
+        <translation>Maximale Vergrößerung der Grafik erreicht!</translation>
+    </message>
+</context>
+<context>
+    <name>Heat</name>
+    <message>
+        <source>%1 (heat %2)</source>
+        <translation>%1 (Lauf %2)</translation>
+    </message>
+    <message>
+        <source>%1 (%2 - heat %3)</source>
+        <translation>%1 (%2 - Lauf %3)</translation>
+    </message>
+</context>
+<context>
+    <name>LoggingDlg</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Number of packets received and missed</source>
+        <translation>Anzahl empfangener und verpasster Pakete</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Verzögerung</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Packet nr</source>
+        <translation>Paket-Nr.</translation>
+    </message>
+    <message>
+        <source>Sent (ms)</source>
+        <translation>Gesendet (ms)</translation>
+    </message>
+    <message>
+        <source>Received (ms)</source>
+        <translation>Empfangen (ms)</translation>
+    </message>
+    <message>
+        <source>Delay (ms)</source>
+        <translation>Verzögerung (ms)</translation>
+    </message>
+    <message>
+        <source>Packets sent: %1 ; received: %2 ; no reply: %3</source>
+        <translation>Pakete gesendet: %1 ; empfangen: %2 ; keine Antwort: %3</translation>
+    </message>
+    <message>
+        <source>Average delay: %1ms</source>
+        <translation>Mittlere Verzögerung: %1ms</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Live...</source>
@@ -332,6 +462,164 @@
     <message>
         <source>Do you want to shutdown all devices?</source>
         <translation>Wollen Sie alle Geräte ausschalten?</translation>
+    </message>
+</context>
+<context>
+    <name>MeasurementGraphDlg</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Screenshot</source>
+        <translation>Bildschirmfoto</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>MeasurementGraphWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Reaction time:</source>
+        <translation>Reaktionszeit:</translation>
+    </message>
+    <message>
+        <source>...ms</source>
+        <translation>...ms</translation>
+    </message>
+    <message>
+        <source>Start source:</source>
+        <translation>Startquelle:</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Offset (AD):</source>
+        <translation>Offset (AD):</translation>
+    </message>
+    <message>
+        <source>Sensitivity (AD):</source>
+        <translation>Empfindlichkeit (AD):</translation>
+    </message>
+    <message>
+        <source>E code:</source>
+        <translation>Fehlercode:</translation>
+    </message>
+    <message>
+        <source>Reaction time (RAW):</source>
+        <translation>Reaktionszeit (roh):</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Ton</translation>
+    </message>
+    <message>
+        <source>Pulse</source>
+        <translation>Impuls</translation>
+    </message>
+    <message>
+        <source>Wireless data</source>
+        <translation>Funkdaten</translation>
+    </message>
+    <message>
+        <source>Training</source>
+        <translation>Training</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Unbekannt</translation>
+    </message>
+</context>
+<context>
+    <name>MeasurementSoundGraphDlg</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>MeasurementSoundGraphWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Sensitivity (AD):</source>
+        <translation>Empfindlichkeit (AD):</translation>
+    </message>
+    <message>
+        <source>Start time:</source>
+        <translation>Startzeit:</translation>
+    </message>
+    <message>
+        <source>Wireless data received at time:</source>
+        <translation>Funkdaten empfangen um:</translation>
+    </message>
+    <message>
+        <source>Start pulse detected at time:</source>
+        <translation>Startimpuls erkannt um:</translation>
+    </message>
+    <message>
+        <source>Start sound detected at time:</source>
+        <translation>Startton erkannt um:</translation>
+    </message>
+</context>
+<context>
+    <name>ParticipationsModel</name>
+    <message>
+        <source>id</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>team</source>
+        <translation>Mannschaft</translation>
+    </message>
+    <message>
+        <source>club</source>
+        <translation>Verein</translation>
+    </message>
+    <message>
+        <source>nationality</source>
+        <translation>Nationalität</translation>
+    </message>
+    <message>
+        <source>birthdate</source>
+        <translation>Geburtsdatum</translation>
+    </message>
+</context>
+<context>
+    <name>SoundGraphDisplay</name>
+    <message>
+        <source>Lane %1</source>
+        <translation>Bahn %1</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Sensitivity</source>
+        <translation>Empfindlichkeit</translation>
     </message>
 </context>
 <context>

@@ -96,6 +96,136 @@
     </message>
 </context>
 <context>
+    <name>CompetitionsModel</name>
+    <message>
+        <source>id</source>
+        <translation>id</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>naam</translation>
+    </message>
+</context>
+<context>
+    <name>EventsModel</name>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tijd</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Naam</translation>
+    </message>
+</context>
+<context>
+    <name>GraphDisplay</name>
+    <message>
+        <source>Lane %1</source>
+        <translation>Baan %1</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>IAAF time</source>
+        <translation>IAAF-tijd</translation>
+    </message>
+    <message>
+        <source>Reaction time</source>
+        <translation>Reactietijd</translation>
+    </message>
+    <message>
+        <source>Offset</source>
+        <translation>Offset</translation>
+    </message>
+    <message>
+        <source>Sensitivity</source>
+        <translation>Gevoeligheid</translation>
+    </message>
+</context>
+<context>
+    <name>GraphPanel</name>
+    <message>
+        <source>Zoom in</source>
+        <translation>Inzoomen</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Uitzoomen</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Herstellen</translation>
+    </message>
+    <message>
+        <source>Graph zooming</source>
+        <translation>Grafiek zoomen</translation>
+    </message>
+    <message>
+        <source>Maximum graph zooming reached!</source>
+        <translation>Maximale zoom van de grafiek bereikt!</translation>
+    </message>
+</context>
+<context>
+    <name>Heat</name>
+    <message>
+        <source>%1 (heat %2)</source>
+        <translation>%1 (serie %2)</translation>
+    </message>
+    <message>
+        <source>%1 (%2 - heat %3)</source>
+        <translation>%1 (%2 - serie %3)</translation>
+    </message>
+</context>
+<context>
+    <name>LoggingDlg</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialoog</translation>
+    </message>
+    <message>
+        <source>Number of packets received and missed</source>
+        <translation>Aantal ontvangen en gemiste pakketten</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Vertraging</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Packet nr</source>
+        <translation>Pakketnr.</translation>
+    </message>
+    <message>
+        <source>Sent (ms)</source>
+        <translation>Verzonden (ms)</translation>
+    </message>
+    <message>
+        <source>Received (ms)</source>
+        <translation>Ontvangen (ms)</translation>
+    </message>
+    <message>
+        <source>Delay (ms)</source>
+        <translation>Vertraging (ms)</translation>
+    </message>
+    <message>
+        <source>Packets sent: %1 ; received: %2 ; no reply: %3</source>
+        <translation>Pakketten verzonden: %1 ; ontvangen: %2 ; geen antwoord: %3</translation>
+    </message>
+    <message>
+        <source>Average delay: %1ms</source>
+        <translation>Gemiddelde vertraging: %1ms</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Live...</source>
@@ -332,6 +462,164 @@
     <message>
         <source>Do you want to shutdown all devices?</source>
         <translation>Wilt u alle apparaten uitschakelen?</translation>
+    </message>
+</context>
+<context>
+    <name>MeasurementGraphDlg</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialoog</translation>
+    </message>
+    <message>
+        <source>Screenshot</source>
+        <translation>Schermafbeelding</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>MeasurementGraphWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulier</translation>
+    </message>
+    <message>
+        <source>Reaction time:</source>
+        <translation>Reactietijd:</translation>
+    </message>
+    <message>
+        <source>...ms</source>
+        <translation>...ms</translation>
+    </message>
+    <message>
+        <source>Start source:</source>
+        <translation>Startbron:</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Offset (AD):</source>
+        <translation>Offset (AD):</translation>
+    </message>
+    <message>
+        <source>Sensitivity (AD):</source>
+        <translation>Gevoeligheid (AD):</translation>
+    </message>
+    <message>
+        <source>E code:</source>
+        <translation>Foutcode:</translation>
+    </message>
+    <message>
+        <source>Reaction time (RAW):</source>
+        <translation>Reactietijd (ruw):</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Geen</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Geluid</translation>
+    </message>
+    <message>
+        <source>Pulse</source>
+        <translation>Puls</translation>
+    </message>
+    <message>
+        <source>Wireless data</source>
+        <translation>Draadloze gegevens</translation>
+    </message>
+    <message>
+        <source>Training</source>
+        <translation>Training</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Onbekend</translation>
+    </message>
+</context>
+<context>
+    <name>MeasurementSoundGraphDlg</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialoog</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>MeasurementSoundGraphWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulier</translation>
+    </message>
+    <message>
+        <source>Sensitivity (AD):</source>
+        <translation>Gevoeligheid (AD):</translation>
+    </message>
+    <message>
+        <source>Start time:</source>
+        <translation>Starttijd:</translation>
+    </message>
+    <message>
+        <source>Wireless data received at time:</source>
+        <translation>Draadloze gegevens ontvangen om:</translation>
+    </message>
+    <message>
+        <source>Start pulse detected at time:</source>
+        <translation>Startpuls gedetecteerd om:</translation>
+    </message>
+    <message>
+        <source>Start sound detected at time:</source>
+        <translation>Startgeluid gedetecteerd om:</translation>
+    </message>
+</context>
+<context>
+    <name>ParticipationsModel</name>
+    <message>
+        <source>id</source>
+        <translation>id</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>naam</translation>
+    </message>
+    <message>
+        <source>team</source>
+        <translation>ploeg</translation>
+    </message>
+    <message>
+        <source>club</source>
+        <translation>club</translation>
+    </message>
+    <message>
+        <source>nationality</source>
+        <translation>nationaliteit</translation>
+    </message>
+    <message>
+        <source>birthdate</source>
+        <translation>geboortedatum</translation>
+    </message>
+</context>
+<context>
+    <name>SoundGraphDisplay</name>
+    <message>
+        <source>Lane %1</source>
+        <translation>Baan %1</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Sensitivity</source>
+        <translation>Gevoeligheid</translation>
     </message>
 </context>
 <context>
