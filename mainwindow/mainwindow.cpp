@@ -25,6 +25,8 @@
 #include "mainwindow/languagecatalog.h"
 #include "mainwindow/programpaths.h"
 #include "mainwindow/stylesheets.h"
+#include "outputs/serialprinterthread.h"
+#include "outputs/startgatewayservice.h"
 #include "ui_mainwindow.h"
 #include "views/startblockslayoutwidget.h"
 
@@ -70,6 +72,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(std::make_uniq
     createKeyFilter();
     connectForm();
     createSerialLink();
+    createRaceOutputs();
 
     UpdateModeActions(m_mode);
     m_laneLayout->SetAccessLevel(m_mode);
@@ -134,6 +137,14 @@ void MainWindow::connectForm()
     connect(ui->txtStartInfo, &QLineEdit::textEdited, this, &MainWindow::OnStartInfoTextEdited);
     ui->btnCommentAdd->setIcon(QIcon(QStringLiteral(":/icons/silk/comment-add")));
     connect(ui->btnCommentAdd, &QPushButton::clicked, this, &MainWindow::OnBtnCommentAddClicked);
+}
+
+void MainWindow::createRaceOutputs()
+{
+    m_printer = new SerialPrinterThread(this);
+    m_printer->start(QThread::InheritPriority);
+    m_gateway = new StartGatewayService(this);
+    m_gateway->start(QThread::InheritPriority);
 }
 
 void MainWindow::createSerialLink()
@@ -452,7 +463,7 @@ void MainWindow::powerDownAllDevices()
 
 void MainWindow::stopWorkers()
 {
-    const QList<QThread *> workers = {m_serial};
+    const QList<QThread *> workers = {m_serial, m_printer, m_gateway};
     for (QThread *worker : workers) {
         worker->quit();
         worker->wait();

@@ -25,6 +25,8 @@ class QCloseEvent;
 class QEvent;
 class QThread;
 class CSerialComThread;
+class SerialPrinterThread;
+class StartGatewayService;
 class StartBlocksLayoutWidget;
 
 namespace Ui
@@ -63,6 +65,8 @@ public:
     CoordinatorCommonSettings &coordinatorSettings() { return m_coordinatorSettings; }
     StartBlocksLayoutWidget *laneLayoutWidget() const { return m_laneLayout; }
     KeyFilter *keyFilter() const { return m_keyFilter; }
+    SerialPrinterThread *serialPrinterThread() const { return m_printer; }
+    StartGatewayService *startGateway() const { return m_gateway; }
     QString eventsDirectory() const { return m_eventsDirectory; }
     const QList<StyleSettings> &styleThemes() const { return m_themes; }
     quint8 styleThemeIndex() const { return m_themeIndex; }
@@ -138,6 +142,7 @@ private:
     void createKeyFilter();
     void connectForm();
     void createSerialLink();
+    void createRaceOutputs();
     void createEventsDirectory();
     void CreateLanguageMenu();
 
@@ -151,6 +156,8 @@ private:
     std::unique_ptr<Ui::MainWindow> ui;
     ChosenSet m_chosenSet;
     CSerialComThread *m_serial = nullptr;            // child
+    SerialPrinterThread *m_printer = nullptr;        // child
+    StartGatewayService *m_gateway = nullptr;        // child
     CStartBlock m_broadcast;                         // addresses every block at once
     StartBlocksLayoutWidget *m_laneLayout = nullptr; // child
     KeyFilter *m_keyFilter = nullptr;                // child
