@@ -89,6 +89,16 @@ void CoordinatorInfoDlg::SetAccessLevel(int level)
             &CoordinatorInfoDlg::OnProductVersionCurrentIndextChanged, Qt::UniqueConnection);
 }
 
+void CoordinatorInfoDlg::Fill(CCoordinator *coordinator, int accessLevel)
+{
+    SetCoordinator(coordinator);
+    if (coordinator) {
+        SetPanID(coordinator->panId());
+        SetTxPower(coordinator->transmitPower());
+    }
+    SetAccessLevel(accessLevel);
+}
+
 QList<InfoFieldRequest> CoordinatorInfoDlg::ChangedItems(const CCoordinator &coordinator) const
 {
     QList<InfoFieldRequest> changes;

@@ -33,6 +33,9 @@ public:
     void SetTxPower(signed char power);
     void SetPanID(unsigned short panId);
     void SetAccessLevel(int level);
+    // What the coordinator row does before exec(): the coordinator, its PAN id and transmit power, the
+    // level.
+    void Fill(CCoordinator *coordinator, int accessLevel);
 
     // The collected values.
     qint8 txPower() const { return m_inputs->txPower(); }

@@ -110,6 +110,17 @@ void StartBlockInfoDlg::SetMacAddress(const QString &mac)
     ui->txtMacAddress->setText(mac);
 }
 
+void StartBlockInfoDlg::Fill(CStartBlock *block, int accessLevel)
+{
+    SetStartBlock(block);
+    if (block) {
+        SetLane(block->lane());
+        SetPanID(block->panId());
+        SetRFTXPower(block->transmitPower());
+    }
+    SetAccessLevel(accessLevel);
+}
+
 QList<InfoFieldRequest> StartBlockInfoDlg::ChangedItems(const CStartBlock &block) const
 {
     QList<InfoFieldRequest> changes;

@@ -37,6 +37,8 @@ public:
     void SetPanID(unsigned short panId);
     void SetAccessLevel(int level);
     void SetMacAddress(const QString &mac);
+    // What the lane row does before exec(): the block, its lane, PAN id and transmit power, the level.
+    void Fill(CStartBlock *block, int accessLevel);
 
     // The collected values.
     quint8 lane() const { return m_lane; }

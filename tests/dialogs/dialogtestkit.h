@@ -7,6 +7,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "core/projectsettings.h"
 #include "core/quellorapp.h"
 #include "tests/core/apptestenvironment.h"
 
@@ -28,6 +29,20 @@ template<typename T>
 T *child(QObject *parent, const char *name)
 {
     return parent->findChild<T *>(QLatin1String(name));
+}
+
+// An info reply's items, given in hexadecimal, as the device object receives them.
+template<typename Device>
+void report(Device &device, const QByteArray &hexItems)
+{
+    QByteArray items = QByteArray::fromHex(hexItems);
+    device.SetInfoFields(quint16(items.size()), reinterpret_cast<unsigned char *>(items.data()));
+}
+
+// What the project expects of a block: the simulator's power-on values (IAAF 100 ms, channel 1, ...).
+inline StartBlockCommonSettings expectedBlock()
+{
+    return {0, 512, 400, 0, 100, 100, 100, 1, 3, 1, 1, 16, 1, 0};
 }
 
 template<typename Test>
