@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include <QCoreApplication>
-#include <QMessageBox>
 
 #include "core/quellorapp.h"
 #include "core/sharedconstants.h"
@@ -11,6 +10,7 @@
 #include "devices/ccoordinator.h"
 #include "devices/cstartblock.h"
 #include "dialogs/busynotice.h"
+#include "dialogs/deviceinfotexts.h"
 #include "dialogs/startblockscommonsettingsdlg.h"
 
 namespace
@@ -108,11 +108,8 @@ bool CommonSettingsDistribution::Distribute(QWidget *parent, const StartBlockCom
     const QList<const CommonValue *> differing = differingValues(edited, blocks);
     if (differing.isEmpty())
         return false;
-    const QMessageBox::StandardButton answer =
-        QMessageBox::question(parent, tr("Change setting of startblocks"),
-                              tr("Are you sure you want to change the settings for all starting blocks"),
-                              QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
-    if (answer != QMessageBox::Yes)
+    if (!confirmSettingsChange(parent, tr("Change setting of startblocks"),
+                               tr("Are you sure you want to change the settings for all starting blocks")))
         return false;
     for (const CommonValue *value : differing) {
         value->keep(m_blockSettings, edited);

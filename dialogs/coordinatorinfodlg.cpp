@@ -1,7 +1,5 @@
 #include "dialogs/coordinatorinfodlg.h"
 
-#include <QMessageBox>
-
 #include "core/quellorapp.h"
 #include "devices/ccoordinator.h"
 #include "dialogs/deviceinfotexts.h"
@@ -44,28 +42,12 @@ void CoordinatorInfoDlg::SetCoordinator(CCoordinator *coordinator)
     m_inputs->setModule(coordinator->module());
     showField(ui->txtSWVersion, DeviceInfoTexts::softwareVersion(coordinator->softwareVersion()), false);
     m_inputs->showVersions(coordinator->hardwareVersion(), coordinator->productVersion());
-    showField(ui->txtOperationMode, texts.operationMode(coordinator->operationMode()),
-              m_live && qint64(coordinator->operationMode()) != m_expected.operationMode);
-    showField(ui->txtAudioChannel, texts.audioChannel(coordinator->audioChannel()),
-              m_live && coordinator->audioChannel() != m_expected.audioChannel);
-    showSoundFields(*coordinator);
+    showModeFields({ui->txtOperationMode, ui->txtAudioChannel, ui->txtStartSoundMode, ui->txtRecallSoundMode,
+                    ui->txtrecallBeepsMode, ui->txtAudioVolume},
+                   texts, *coordinator, m_expected, m_live);
+    showField(ui->txtHeadsetVolume, texts.volumePercent(coordinator->headsetVolume()),
+              m_live && coordinator->headsetVolume() != m_expected.headsetVolume);
     showField(ui->txtCalibrationNumber, DeviceInfoTexts::calibration(coordinator->calibration()), false);
-}
-
-// Items 17, 18, 21, 19 and 20.
-void CoordinatorInfoDlg::showSoundFields(const CCoordinator &coordinator)
-{
-    const DeviceInfoTexts texts(tr("Unknown"));
-    showField(ui->txtStartSoundMode, texts.startSoundMode(coordinator.startSoundMode()),
-              m_live && qint64(coordinator.startSoundMode()) != m_expected.startSoundMode);
-    showField(ui->txtRecallSoundMode, texts.recallSoundMode(coordinator.recallSoundMode()),
-              m_live && qint64(coordinator.recallSoundMode()) != m_expected.recallSoundMode);
-    showField(ui->txtrecallBeepsMode, texts.recallBeepsMode(coordinator.recallBeepsMode()),
-              m_live && qint64(coordinator.recallBeepsMode()) != m_expected.recallBeepsMode);
-    showField(ui->txtAudioVolume, texts.volumePercent(coordinator.audioVolume()),
-              m_live && coordinator.audioVolume() != m_expected.audioVolume);
-    showField(ui->txtHeadsetVolume, texts.volumePercent(coordinator.headsetVolume()),
-              m_live && coordinator.headsetVolume() != m_expected.headsetVolume);
 }
 
 void CoordinatorInfoDlg::SetTxPower(signed char power)
@@ -112,11 +94,8 @@ QList<InfoFieldRequest> CoordinatorInfoDlg::ConfirmChanges(QWidget *parent, cons
     const QList<InfoFieldRequest> changes = ChangedItems(coordinator);
     if (changes.isEmpty())
         return changes;
-    const QMessageBox::StandardButton answer =
-        QMessageBox::question(parent, tr("Change setting of coordinator"),
-                              tr("Are you sure you want to change the settings of the coordinator"),
-                              QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
-    if (answer != QMessageBox::Yes)
+    if (!confirmSettingsChange(parent, tr("Change setting of coordinator"),
+                               tr("Are you sure you want to change the settings of the coordinator")))
         return {};
     if (record && changes.first().type == kTransmitPowerItem) {
         record->txPower = txPower();

@@ -63,8 +63,6 @@ public slots:
     void OnProductVersionCurrentIndextChanged(int index);
 
 private:
-    void showSoundFields(const CCoordinator &coordinator);
-
     std::unique_ptr<Ui::CoordinatorInfoDlg> ui;
     bool m_live;
     CoordinatorCommonSettings m_expected;

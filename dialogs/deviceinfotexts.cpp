@@ -1,6 +1,7 @@
 #include "dialogs/deviceinfotexts.h"
 
 #include <QLineEdit>
+#include <QMessageBox>
 
 #include "core/sharedconstants.h"
 
@@ -92,4 +93,10 @@ void showField(QLineEdit *field, const QString &text, bool red)
 {
     field->setText(text);
     field->setStyleSheet(QLatin1String(red ? kRedStyle : kBlackStyle));
+}
+
+bool confirmSettingsChange(QWidget *parent, const QString &title, const QString &text)
+{
+    return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) ==
+           QMessageBox::Yes;
 }

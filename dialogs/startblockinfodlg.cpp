@@ -1,6 +1,5 @@
 #include "dialogs/startblockinfodlg.h"
 
-#include <QMessageBox>
 #include <QSignalBlocker>
 
 #include "devices/cstartblock.h"
@@ -48,31 +47,15 @@ void StartBlockInfoDlg::SetStartBlock(CStartBlock *block)
               m_live && block->sensitivity() != m_expected.acceleroSensitivity);
     showField(ui->txtSWVersion, DeviceInfoTexts::softwareVersion(block->softwareVersion()), false);
     m_inputs->showVersions(block->hardwareVersion(), block->productVersion());
-    showField(ui->txtStartAckRequired, texts.operationMode(block->operationMode()),
-              m_live && qint64(block->operationMode()) != m_expected.operationMode);
     showField(ui->txtModule, texts.module(block->module()), false);
     m_inputs->setModule(block->module());
-    showSettingsFields(*block);
-}
-
-// Items 16, 17, 18, 21, 19, 24 and 3; the sound modes compare the reported byte with the whole setting.
-void StartBlockInfoDlg::showSettingsFields(const CStartBlock &block)
-{
-    const DeviceInfoTexts texts(tr("Unknown"));
-    showField(ui->txtAudioChannel, texts.audioChannel(block.audioChannel()),
-              m_live && block.audioChannel() != m_expected.audioChannel);
-    showField(ui->txtStartSoundMode, texts.startSoundMode(block.startSoundMode()),
-              m_live && quint8(block.startSoundMode()) != m_expected.startSoundMode);
-    showField(ui->txtRecallSoundMode, texts.recallSoundMode(block.recallSoundMode()),
-              m_live && quint8(block.recallSoundMode()) != m_expected.recallSoundMode);
-    showField(ui->txtRecallBeepsMode, texts.recallBeepsMode(block.recallBeepsMode()),
-              m_live && quint8(block.recallBeepsMode()) != m_expected.recallBeepsMode);
-    showField(ui->txtAudioVolume, texts.volumePercent(block.audioVolume()),
-              m_live && block.audioVolume() != m_expected.audioVolume);
-    showField(ui->txtStabilitySensitivity, QString::number(block.stabilitySensitivity() / kAdPerShownUnit),
-              m_live && block.stabilitySensitivity() != m_expected.stabilitySensitivity);
-    showField(ui->txtIAAFTime, QString::number(block.falseStartLimit()),
-              m_live && block.falseStartLimit() != m_expected.iaafTime);
+    showModeFields({ui->txtStartAckRequired, ui->txtAudioChannel, ui->txtStartSoundMode,
+                    ui->txtRecallSoundMode, ui->txtRecallBeepsMode, ui->txtAudioVolume},
+                   texts, *block, m_expected, m_live);
+    showField(ui->txtStabilitySensitivity, QString::number(block->stabilitySensitivity() / kAdPerShownUnit),
+              m_live && block->stabilitySensitivity() != m_expected.stabilitySensitivity);
+    showField(ui->txtIAAFTime, QString::number(block->falseStartLimit()),
+              m_live && block->falseStartLimit() != m_expected.iaafTime);
 }
 
 // The spin box clamps to lanes 1..10: a lane outside them is shown clamped but stays what it was until
@@ -137,11 +120,10 @@ QList<InfoFieldRequest> StartBlockInfoDlg::ConfirmChanges(QWidget *parent, const
     const QList<InfoFieldRequest> changes = ChangedItems(block);
     if (changes.isEmpty())
         return changes;
-    const QMessageBox::StandardButton answer = QMessageBox::question(
+    const bool yes = confirmSettingsChange(
         parent, tr("Change settings of %1").arg(m_mac),
-        tr("Are you sure you want to change the settings of starting block %1").arg(m_mac),
-        QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
-    return answer == QMessageBox::Yes ? changes : QList<InfoFieldRequest>();
+        tr("Are you sure you want to change the settings of starting block %1").arg(m_mac));
+    return yes ? changes : QList<InfoFieldRequest>();
 }
 
 void StartBlockInfoDlg::OnOK()

@@ -65,8 +65,6 @@ public slots:
     void OnProductVersionCurrentIndextChanged(int index);
 
 private:
-    void showSettingsFields(const CStartBlock &block);
-
     std::unique_ptr<Ui::StartBlockInfoDlg> ui;
     bool m_live;
     StartBlockCommonSettings m_expected;
