@@ -355,6 +355,8 @@ void TstInfoDialogs::coordinatorChangeIsStoredAndReachesTheSimulator()
     CoordinatorInfoDlg dialog(nullptr, true, record);
     dialog.Fill(coordinator, 1);
     child<QSpinBox>(&dialog, "spinTxPower")->setValue(4); // high power: -12 dBm
+    child<QPushButton>(&dialog, "btnOK")->click();
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
     ModalAnswerer answerer;
     answerer.answer(QDialogButtonBox::No);
     QVERIFY(dialog.ConfirmChanges(nullptr, *coordinator, &record).isEmpty());
