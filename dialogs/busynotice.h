@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include "dialogs/busyindicatordlg.h"
+
+class QWidget;
+
+// The main window's one busy indicator: shown with a text while devices are awaited, released when they
+// are all there. Ready may be pressed only while there is none.
+class BusyNotice : public QObject
+{
+    Q_OBJECT
+
+public:
+    // window: the parent of the indicator; its title is the window-title constant and ": Busy".
+    explicit BusyNotice(QWidget *window, QObject *parent = nullptr);
+    ~BusyNotice() override;
+
+    // hide true releases the indicator; otherwise replaces its text, or creates, shows and raises it.
+    void ShowBusy(bool hide, const QString &text);
+    BusyIndicatorDlg *indicator() const { return m_indicator; }
+
+signals:
+    // Emitted by every ShowBusy: true exactly when hide was true. Drives Ready and broadcast Idle.
+    void ready_enabled(bool enabled);
+
+private:
+    QPointer<QWidget> m_window;
+    QPointer<BusyIndicatorDlg> m_indicator;
+};
