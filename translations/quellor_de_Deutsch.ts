@@ -2,6 +2,20 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>BusyIndicatorDlg</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+</context>
+<context>
+    <name>BusyNotice</name>
+    <message>
+        <source>: Busy</source>
+        <translation>: Beschäftigt</translation>
+    </message>
+</context>
+<context>
     <name>CSerialComThread</name>
     <message>
         <source>Loading samples</source>
@@ -96,6 +110,17 @@
     </message>
 </context>
 <context>
+    <name>CommonSettingsDistribution</name>
+    <message>
+        <source>Change setting of startblocks</source>
+        <translation>Einstellung der Startblöcke ändern</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to change the settings for all starting blocks</source>
+        <translation>Möchten Sie die Einstellungen aller Startblöcke wirklich ändern</translation>
+    </message>
+</context>
+<context>
     <name>CompetitionsModel</name>
     <message>
         <source>id</source>
@@ -104,6 +129,109 @@
     <message>
         <source>name</source>
         <translation>Name</translation>
+    </message>
+</context>
+<context>
+    <name>CoordinatorInfoDlg</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Mac address:</source>
+        <translation>MAC-Adresse:</translation>
+    </message>
+    <message>
+        <source>Operation mode:</source>
+        <translation>Betriebsart:</translation>
+    </message>
+    <message>
+        <source>Headset Volume (%):</source>
+        <translation>Kopfhörer-Lautstärke (%):</translation>
+    </message>
+    <message>
+        <source>Audio channel (MHz):</source>
+        <translation>Audiokanal (MHz):</translation>
+    </message>
+    <message>
+        <source>Start sound mode:</source>
+        <translation>Startton-Modus:</translation>
+    </message>
+    <message>
+        <source>Module:</source>
+        <translation>Modul:</translation>
+    </message>
+    <message>
+        <source>Recall sound mode:</source>
+        <translation>Rückruf-Tonmodus:</translation>
+    </message>
+    <message>
+        <source>Recall beeps mode:</source>
+        <translation>Rückruf-Piepmodus:</translation>
+    </message>
+    <message>
+        <source>Audio Volume (%):</source>
+        <translation>Audio-Lautstärke (%):</translation>
+    </message>
+    <message>
+        <source>SW version:</source>
+        <translation>SW-Version:</translation>
+    </message>
+    <message>
+        <source>HW version:</source>
+        <translation>HW-Version:</translation>
+    </message>
+    <message>
+        <source>Product version:</source>
+        <translation>Produktversion:</translation>
+    </message>
+    <message>
+        <source>Calibration:</source>
+        <translation>Kalibrierung:</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>TX Power (dBm):</source>
+        <translation>Sendeleistung (dBm):</translation>
+    </message>
+    <message>
+        <source>Specify the transmission power of the RF transmitter (-20 min, 10 max)</source>
+        <translation>Sendeleistung des Funksenders angeben (min. -20, max. 10)</translation>
+    </message>
+    <message>
+        <source>PanID:</source>
+        <translation>PanID:</translation>
+    </message>
+    <message>
+        <source>Specify the Pan ID (Group ID). Devices with the same Pan ID can connect in a network.</source>
+        <translation>Pan-ID (Gruppen-ID) angeben. Geräte mit derselben Pan-ID können sich in einem Netz verbinden.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Unbekannt</translation>
+    </message>
+    <message>
+        <source>Change setting of coordinator</source>
+        <translation>Einstellung des Koordinators ändern</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to change the settings of the coordinator</source>
+        <translation>Möchten Sie die Einstellungen des Koordinators wirklich ändern</translation>
     </message>
 </context>
 <context>
@@ -180,6 +308,88 @@
     <message>
         <source>%1 (%2 - heat %3)</source>
         <translation>%1 (%2 - Lauf %3)</translation>
+    </message>
+</context>
+<context>
+    <name>LoadSampleActions</name>
+    <message>
+        <source>: Loading sound</source>
+        <translation>: Ton laden</translation>
+    </message>
+    <message>
+        <source>Sample size</source>
+        <translation>Samplegröße</translation>
+    </message>
+    <message>
+        <source>The sample you try to load is too large. Please select a smaller sample file</source>
+        <translation>Das Sample, das Sie laden möchten, ist zu groß. Bitte wählen Sie eine kleinere Sampledatei</translation>
+    </message>
+    <message>
+        <source>Sample information</source>
+        <translation>Sample-Information</translation>
+    </message>
+    <message>
+        <source>You did not select a sample or the duration was not filled in properly. Please fill in these properties to load a sample file</source>
+        <translation>Sie haben kein Sample gewählt oder die Dauer nicht richtig angegeben. Bitte füllen Sie diese Angaben aus, um eine Sampledatei zu laden</translation>
+    </message>
+</context>
+<context>
+    <name>LoadSampleDlg</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Datei:</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Durchsuchen</translation>
+    </message>
+    <message>
+        <source>File duration (ms):</source>
+        <translation>Dateidauer (ms):</translation>
+    </message>
+    <message>
+        <source>Select devices</source>
+        <translation>Geräte auswählen</translation>
+    </message>
+    <message>
+        <source>Lane</source>
+        <translation>Bahn</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Seriennummer</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Alle auswählen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>500</source>
+        <translation>500</translation>
+    </message>
+    <message>
+        <source>CU</source>
+        <translation>CU</translation>
+    </message>
+    <message>
+        <source>Load sample</source>
+        <translation>Sample laden</translation>
+    </message>
+    <message>
+        <source>RAW audio file (*.RAW)</source>
+        <translation>RAW-Audiodatei (*.RAW)</translation>
     </message>
 </context>
 <context>
@@ -623,6 +833,257 @@
     </message>
 </context>
 <context>
+    <name>Spectrumdlg</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Selected channel:</source>
+        <translation>Gewählter Kanal:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Channel %1: %2
+</source>
+        <translation>Kanal %1: %2
+</translation>
+    </message>
+</context>
+<context>
+    <name>StartBlockInfoDlg</name>
+    <message>
+        <source>Starting Block Info</source>
+        <translation>Startblock-Info</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Mac address:</source>
+        <translation>MAC-Adresse:</translation>
+    </message>
+    <message>
+        <source>Operation mode:</source>
+        <translation>Betriebsart:</translation>
+    </message>
+    <message>
+        <source>Sensitivity (AD):</source>
+        <translation>Empfindlichkeit (AD):</translation>
+    </message>
+    <message>
+        <source>Audio channel (MHz):</source>
+        <translation>Audiokanal (MHz):</translation>
+    </message>
+    <message>
+        <source>Stability sensitivity (AD):</source>
+        <translation>Stabilitätsempfindlichkeit (AD):</translation>
+    </message>
+    <message>
+        <source>Start sound mode:</source>
+        <translation>Startton-Modus:</translation>
+    </message>
+    <message>
+        <source>Module:</source>
+        <translation>Modul:</translation>
+    </message>
+    <message>
+        <source>Recall sound mode:</source>
+        <translation>Rückruf-Tonmodus:</translation>
+    </message>
+    <message>
+        <source>Recall beeps mode:</source>
+        <translation>Rückruf-Piepmodus:</translation>
+    </message>
+    <message>
+        <source>Audio volume (%):</source>
+        <translation>Audio-Lautstärke (%):</translation>
+    </message>
+    <message>
+        <source>SW version:</source>
+        <translation>SW-Version:</translation>
+    </message>
+    <message>
+        <source>HW version:</source>
+        <translation>HW-Version:</translation>
+    </message>
+    <message>
+        <source>Product version:</source>
+        <translation>Produktversion:</translation>
+    </message>
+    <message>
+        <source>IAAF time:</source>
+        <translation>IAAF-Zeit:</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Lane:</source>
+        <translation>Bahn:</translation>
+    </message>
+    <message>
+        <source>Specify the lane number of the startblock (1 to 10)</source>
+        <translation>Bahnnummer des Startblocks angeben (1 bis 10)</translation>
+    </message>
+    <message>
+        <source>TX Power (dBm):</source>
+        <translation>Sendeleistung (dBm):</translation>
+    </message>
+    <message>
+        <source>Specify the transmission power of the RF transmitter (-20 min, 10 max)</source>
+        <translation>Sendeleistung des Funksenders angeben (min. -20, max. 10)</translation>
+    </message>
+    <message>
+        <source>PanID:</source>
+        <translation>PanID:</translation>
+    </message>
+    <message>
+        <source>Specify the Pan ID (Group ID). Devices with the same Pan ID can connect in a network.</source>
+        <translation>Pan-ID (Gruppen-ID) angeben. Geräte mit derselben Pan-ID können sich in einem Netz verbinden.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Unbekannt</translation>
+    </message>
+    <message>
+        <source>Change settings of %1</source>
+        <translation>Einstellungen von %1 ändern</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to change the settings of starting block %1</source>
+        <translation>Möchten Sie die Einstellungen des Startblocks %1 wirklich ändern</translation>
+    </message>
+</context>
+<context>
+    <name>StartBlocksCommonSettingsDlg</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Tx Power (dBm):</source>
+        <translation>Sendeleistung (dBm):</translation>
+    </message>
+    <message>
+        <source>Specify the transmission power of the RF transmitter (-20 min, 10 max).
+This value will be distributed to all startblocks.</source>
+        <translation>Sendeleistung des Funksenders angeben (min. -20, max. 10).
+Dieser Wert wird an alle Startblöcke verteilt.</translation>
+    </message>
+    <message>
+        <source>Audio Channel (MHz):</source>
+        <translation>Audiokanal (MHz):</translation>
+    </message>
+    <message>
+        <source>Specify the audio channel that will be used for sending the start signal.</source>
+        <translation>Audiokanal angeben, über den das Startsignal gesendet wird.</translation>
+    </message>
+    <message>
+        <source>Accelerometer stability sensitivity (AD):</source>
+        <translation>Stabilitätsempfindlichkeit des Beschleunigungssensors (AD):</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Specify the accelero stability sensitivity of the Wireless Quellor system.&lt;/p&gt;&lt;p&gt;This setting is used to evaluate the stability of the accelerometer before going to ready state. (20 to 50)&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Stabilitätsempfindlichkeit des Beschleunigungssensors des Wireless-Quellor-Systems angeben.&lt;/p&gt;&lt;p&gt;Mit dieser Einstellung wird die Stabilität des Beschleunigungssensors vor dem Bereit-Zustand beurteilt. (20 bis 50)&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>IAAF time (ms):</source>
+        <translation>IAAF-Zeit (ms):</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>: Common startblock settings</source>
+        <translation>: Gemeinsame Startblock-Einstellungen</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Unbekannt</translation>
+    </message>
+    <message>
+        <source>Lane %1:
+	Tx Power (dBm)  : %2
+</source>
+        <translation>Bahn %1:
+	Sendeleistung (dBm)  : %2
+</translation>
+    </message>
+    <message>
+        <source>Sensitivity (AD): %1
+</source>
+        <translation>Empfindlichkeit (AD): %1
+</translation>
+    </message>
+    <message>
+        <source>Stability Sens (AD): %1
+</source>
+        <translation>Stabilitätsempf. (AD): %1
+</translation>
+    </message>
+    <message>
+        <source>Channel         : %1
+</source>
+        <translation>Kanal           : %1
+</translation>
+    </message>
+    <message>
+        <source>Operation Mode : %1
+</source>
+        <translation>Betriebsart : %1
+</translation>
+    </message>
+    <message>
+        <source>Start Sound Mode : %1
+</source>
+        <translation>Startton-Modus : %1
+</translation>
+    </message>
+    <message>
+        <source>Recall Sound Mode : %1
+</source>
+        <translation>Rückruf-Tonmodus : %1
+</translation>
+    </message>
+    <message>
+        <source>Recall Beeps Mode : %1
+</source>
+        <translation>Rückruf-Piepmodus : %1
+</translation>
+    </message>
+    <message>
+        <source>Audio Volume (%) : %1
+</source>
+        <translation>Audio-Lautstärke (%) : %1
+</translation>
+    </message>
+    <message>
+        <source>IAAF time(ms) : %1
+</source>
+        <translation>IAAF-Zeit(ms) : %1
+</translation>
+    </message>
+</context>
+<context>
     <name>StartBlocksLayoutWidget</name>
     <message>
         <source>Form</source>
@@ -639,6 +1100,36 @@
     <message>
         <source>All sounds</source>
         <translation>Alle Töne</translation>
+    </message>
+</context>
+<context>
+    <name>StartTimeDlg</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Start number:</source>
+        <translation>Startnummer:</translation>
+    </message>
+    <message>
+        <source>Get</source>
+        <translation>Abrufen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>StartTimeModel</name>
+    <message>
+        <source>Start number</source>
+        <translation>Startnummer</translation>
+    </message>
+    <message>
+        <source>Date/Time</source>
+        <translation>Datum/Uhrzeit</translation>
     </message>
 </context>
 <context>

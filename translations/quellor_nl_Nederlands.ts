@@ -2,6 +2,20 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl_NL">
 <context>
+    <name>BusyIndicatorDlg</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialoog</translation>
+    </message>
+</context>
+<context>
+    <name>BusyNotice</name>
+    <message>
+        <source>: Busy</source>
+        <translation>: Bezig</translation>
+    </message>
+</context>
+<context>
     <name>CSerialComThread</name>
     <message>
         <source>Loading samples</source>
@@ -96,6 +110,17 @@
     </message>
 </context>
 <context>
+    <name>CommonSettingsDistribution</name>
+    <message>
+        <source>Change setting of startblocks</source>
+        <translation>Instelling van de startblokken wijzigen</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to change the settings for all starting blocks</source>
+        <translation>Weet u zeker dat u de instellingen van alle startblokken wilt wijzigen</translation>
+    </message>
+</context>
+<context>
     <name>CompetitionsModel</name>
     <message>
         <source>id</source>
@@ -104,6 +129,109 @@
     <message>
         <source>name</source>
         <translation>naam</translation>
+    </message>
+</context>
+<context>
+    <name>CoordinatorInfoDlg</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialoog</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Mac address:</source>
+        <translation>MAC-adres:</translation>
+    </message>
+    <message>
+        <source>Operation mode:</source>
+        <translation>Werkingsmodus:</translation>
+    </message>
+    <message>
+        <source>Headset Volume (%):</source>
+        <translation>Volume hoofdtelefoon (%):</translation>
+    </message>
+    <message>
+        <source>Audio channel (MHz):</source>
+        <translation>Audiokanaal (MHz):</translation>
+    </message>
+    <message>
+        <source>Start sound mode:</source>
+        <translation>Startgeluidmodus:</translation>
+    </message>
+    <message>
+        <source>Module:</source>
+        <translation>Module:</translation>
+    </message>
+    <message>
+        <source>Recall sound mode:</source>
+        <translation>Terugroepgeluidmodus:</translation>
+    </message>
+    <message>
+        <source>Recall beeps mode:</source>
+        <translation>Terugroeppiepmodus:</translation>
+    </message>
+    <message>
+        <source>Audio Volume (%):</source>
+        <translation>Audiovolume (%):</translation>
+    </message>
+    <message>
+        <source>SW version:</source>
+        <translation>SW-versie:</translation>
+    </message>
+    <message>
+        <source>HW version:</source>
+        <translation>HW-versie:</translation>
+    </message>
+    <message>
+        <source>Product version:</source>
+        <translation>Productversie:</translation>
+    </message>
+    <message>
+        <source>Calibration:</source>
+        <translation>Kalibratie:</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Instellingen</translation>
+    </message>
+    <message>
+        <source>TX Power (dBm):</source>
+        <translation>Zendvermogen (dBm):</translation>
+    </message>
+    <message>
+        <source>Specify the transmission power of the RF transmitter (-20 min, 10 max)</source>
+        <translation>Geef het zendvermogen van de RF-zender op (min. -20, max. 10)</translation>
+    </message>
+    <message>
+        <source>PanID:</source>
+        <translation>PanID:</translation>
+    </message>
+    <message>
+        <source>Specify the Pan ID (Group ID). Devices with the same Pan ID can connect in a network.</source>
+        <translation>Geef de Pan-ID (groeps-ID) op. Apparaten met dezelfde Pan-ID kunnen in een netwerk verbinden.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Onbekend</translation>
+    </message>
+    <message>
+        <source>Change setting of coordinator</source>
+        <translation>Instelling van de coördinator wijzigen</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to change the settings of the coordinator</source>
+        <translation>Weet u zeker dat u de instellingen van de coördinator wilt wijzigen</translation>
     </message>
 </context>
 <context>
@@ -180,6 +308,88 @@
     <message>
         <source>%1 (%2 - heat %3)</source>
         <translation>%1 (%2 - serie %3)</translation>
+    </message>
+</context>
+<context>
+    <name>LoadSampleActions</name>
+    <message>
+        <source>: Loading sound</source>
+        <translation>: Geluid laden</translation>
+    </message>
+    <message>
+        <source>Sample size</source>
+        <translation>Samplegrootte</translation>
+    </message>
+    <message>
+        <source>The sample you try to load is too large. Please select a smaller sample file</source>
+        <translation>Het sample dat u probeert te laden is te groot. Kies een kleiner samplebestand</translation>
+    </message>
+    <message>
+        <source>Sample information</source>
+        <translation>Sample-informatie</translation>
+    </message>
+    <message>
+        <source>You did not select a sample or the duration was not filled in properly. Please fill in these properties to load a sample file</source>
+        <translation>U hebt geen sample gekozen of de duur niet juist ingevuld. Vul deze gegevens in om een samplebestand te laden</translation>
+    </message>
+</context>
+<context>
+    <name>LoadSampleDlg</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialoog</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Bestand:</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Bladeren</translation>
+    </message>
+    <message>
+        <source>File duration (ms):</source>
+        <translation>Duur van het bestand (ms):</translation>
+    </message>
+    <message>
+        <source>Select devices</source>
+        <translation>Apparaten kiezen</translation>
+    </message>
+    <message>
+        <source>Lane</source>
+        <translation>Baan</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Serienummer</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Alles kiezen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>500</source>
+        <translation>500</translation>
+    </message>
+    <message>
+        <source>CU</source>
+        <translation>CU</translation>
+    </message>
+    <message>
+        <source>Load sample</source>
+        <translation>Sample laden</translation>
+    </message>
+    <message>
+        <source>RAW audio file (*.RAW)</source>
+        <translation>RAW-audiobestand (*.RAW)</translation>
     </message>
 </context>
 <context>
@@ -623,6 +833,257 @@
     </message>
 </context>
 <context>
+    <name>Spectrumdlg</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialoog</translation>
+    </message>
+    <message>
+        <source>Selected channel:</source>
+        <translation>Gekozen kanaal:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Channel %1: %2
+</source>
+        <translation>Kanaal %1: %2
+</translation>
+    </message>
+</context>
+<context>
+    <name>StartBlockInfoDlg</name>
+    <message>
+        <source>Starting Block Info</source>
+        <translation>Startblokinfo</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Mac address:</source>
+        <translation>MAC-adres:</translation>
+    </message>
+    <message>
+        <source>Operation mode:</source>
+        <translation>Werkingsmodus:</translation>
+    </message>
+    <message>
+        <source>Sensitivity (AD):</source>
+        <translation>Gevoeligheid (AD):</translation>
+    </message>
+    <message>
+        <source>Audio channel (MHz):</source>
+        <translation>Audiokanaal (MHz):</translation>
+    </message>
+    <message>
+        <source>Stability sensitivity (AD):</source>
+        <translation>Stabiliteitsgevoeligheid (AD):</translation>
+    </message>
+    <message>
+        <source>Start sound mode:</source>
+        <translation>Startgeluidmodus:</translation>
+    </message>
+    <message>
+        <source>Module:</source>
+        <translation>Module:</translation>
+    </message>
+    <message>
+        <source>Recall sound mode:</source>
+        <translation>Terugroepgeluidmodus:</translation>
+    </message>
+    <message>
+        <source>Recall beeps mode:</source>
+        <translation>Terugroeppiepmodus:</translation>
+    </message>
+    <message>
+        <source>Audio volume (%):</source>
+        <translation>Audiovolume (%):</translation>
+    </message>
+    <message>
+        <source>SW version:</source>
+        <translation>SW-versie:</translation>
+    </message>
+    <message>
+        <source>HW version:</source>
+        <translation>HW-versie:</translation>
+    </message>
+    <message>
+        <source>Product version:</source>
+        <translation>Productversie:</translation>
+    </message>
+    <message>
+        <source>IAAF time:</source>
+        <translation>IAAF-tijd:</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Instellingen</translation>
+    </message>
+    <message>
+        <source>Lane:</source>
+        <translation>Baan:</translation>
+    </message>
+    <message>
+        <source>Specify the lane number of the startblock (1 to 10)</source>
+        <translation>Geef het baannummer van het startblok op (1 tot 10)</translation>
+    </message>
+    <message>
+        <source>TX Power (dBm):</source>
+        <translation>Zendvermogen (dBm):</translation>
+    </message>
+    <message>
+        <source>Specify the transmission power of the RF transmitter (-20 min, 10 max)</source>
+        <translation>Geef het zendvermogen van de RF-zender op (min. -20, max. 10)</translation>
+    </message>
+    <message>
+        <source>PanID:</source>
+        <translation>PanID:</translation>
+    </message>
+    <message>
+        <source>Specify the Pan ID (Group ID). Devices with the same Pan ID can connect in a network.</source>
+        <translation>Geef de Pan-ID (groeps-ID) op. Apparaten met dezelfde Pan-ID kunnen in een netwerk verbinden.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Onbekend</translation>
+    </message>
+    <message>
+        <source>Change settings of %1</source>
+        <translation>Instellingen van %1 wijzigen</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to change the settings of starting block %1</source>
+        <translation>Weet u zeker dat u de instellingen van startblok %1 wilt wijzigen</translation>
+    </message>
+</context>
+<context>
+    <name>StartBlocksCommonSettingsDlg</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialoog</translation>
+    </message>
+    <message>
+        <source>Tx Power (dBm):</source>
+        <translation>Zendvermogen (dBm):</translation>
+    </message>
+    <message>
+        <source>Specify the transmission power of the RF transmitter (-20 min, 10 max).
+This value will be distributed to all startblocks.</source>
+        <translation>Geef het zendvermogen van de RF-zender op (min. -20, max. 10).
+Deze waarde wordt naar alle startblokken verstuurd.</translation>
+    </message>
+    <message>
+        <source>Audio Channel (MHz):</source>
+        <translation>Audiokanaal (MHz):</translation>
+    </message>
+    <message>
+        <source>Specify the audio channel that will be used for sending the start signal.</source>
+        <translation>Geef het audiokanaal op waarover het startsignaal wordt verzonden.</translation>
+    </message>
+    <message>
+        <source>Accelerometer stability sensitivity (AD):</source>
+        <translation>Stabiliteitsgevoeligheid van de versnellingsmeter (AD):</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Specify the accelero stability sensitivity of the Wireless Quellor system.&lt;/p&gt;&lt;p&gt;This setting is used to evaluate the stability of the accelerometer before going to ready state. (20 to 50)&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Geef de stabiliteitsgevoeligheid van de versnellingsmeter van het Wireless Quellor-systeem op.&lt;/p&gt;&lt;p&gt;Met deze instelling wordt de stabiliteit van de versnellingsmeter beoordeeld voordat de toestand klaar wordt. (20 tot 50)&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>IAAF time (ms):</source>
+        <translation>IAAF-tijd (ms):</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>: Common startblock settings</source>
+        <translation>: Gemeenschappelijke startblokinstellingen</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Onbekend</translation>
+    </message>
+    <message>
+        <source>Lane %1:
+	Tx Power (dBm)  : %2
+</source>
+        <translation>Baan %1:
+	Zendvermogen (dBm)  : %2
+</translation>
+    </message>
+    <message>
+        <source>Sensitivity (AD): %1
+</source>
+        <translation>Gevoeligheid (AD): %1
+</translation>
+    </message>
+    <message>
+        <source>Stability Sens (AD): %1
+</source>
+        <translation>Stabiliteitsgev. (AD): %1
+</translation>
+    </message>
+    <message>
+        <source>Channel         : %1
+</source>
+        <translation>Kanaal          : %1
+</translation>
+    </message>
+    <message>
+        <source>Operation Mode : %1
+</source>
+        <translation>Werkingsmodus : %1
+</translation>
+    </message>
+    <message>
+        <source>Start Sound Mode : %1
+</source>
+        <translation>Startgeluidmodus : %1
+</translation>
+    </message>
+    <message>
+        <source>Recall Sound Mode : %1
+</source>
+        <translation>Terugroepgeluidmodus : %1
+</translation>
+    </message>
+    <message>
+        <source>Recall Beeps Mode : %1
+</source>
+        <translation>Terugroeppiepmodus : %1
+</translation>
+    </message>
+    <message>
+        <source>Audio Volume (%) : %1
+</source>
+        <translation>Audiovolume (%) : %1
+</translation>
+    </message>
+    <message>
+        <source>IAAF time(ms) : %1
+</source>
+        <translation>IAAF-tijd(ms) : %1
+</translation>
+    </message>
+</context>
+<context>
     <name>StartBlocksLayoutWidget</name>
     <message>
         <source>Form</source>
@@ -639,6 +1100,36 @@
     <message>
         <source>All sounds</source>
         <translation>Alle geluiden</translation>
+    </message>
+</context>
+<context>
+    <name>StartTimeDlg</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialoog</translation>
+    </message>
+    <message>
+        <source>Start number:</source>
+        <translation>Startnummer:</translation>
+    </message>
+    <message>
+        <source>Get</source>
+        <translation>Ophalen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>StartTimeModel</name>
+    <message>
+        <source>Start number</source>
+        <translation>Startnummer</translation>
+    </message>
+    <message>
+        <source>Date/Time</source>
+        <translation>Datum/tijd</translation>
     </message>
 </context>
 <context>
