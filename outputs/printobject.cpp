@@ -33,6 +33,7 @@ constexpr char kFooterRow[] = "<tr><td colspan='4'>Halvexa - Quellor III</td></t
 constexpr char kPageEnd[] = "</table></body>";
 constexpr char kLaneIndent[] = "&nbsp;&nbsp;&nbsp;&nbsp;%1";
 constexpr int kLaneIndentStep = 6; // one "&nbsp;", which the best mark replaces
+constexpr char kPageBestMark = '*';
 constexpr char kNoTime[] = "-----";
 // the image's height attribute is spelled so on every page printed so far
 constexpr char kGraphRow[] =
@@ -202,7 +203,7 @@ QString PrintObject::htmlRow(const CStartBlock *block) const
     if (!reaction)
         return QString::fromLatin1(kLaneRow).arg(lane, tr("OK"), signal, QLatin1String(kNoTime));
     if (reaction == RaceResults::bestReaction(m_record->blocks))
-        lane.replace(0, kLaneIndentStep, QLatin1Char('*'));
+        lane.replace(0, kLaneIndentStep, QLatin1Char(kPageBestMark));
     const QString state = *reaction < block->falseStartLimit() ? tr("FALSE") : tr("OK");
     return QString::fromLatin1(kLaneRow).arg(lane, state, signal, seconds(*reaction));
 }
