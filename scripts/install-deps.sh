@@ -13,6 +13,8 @@ PACKAGES=(
     famfamfam-silk famfamfam-flag-png
     # sanitizer and fuzzer builds
     clang libclang-rt-14-dev
+    # text of the printed PDF pages in the printing tests
+    poppler-utils
     # private network namespace for tests that broadcast
     iproute2 util-linux
 )

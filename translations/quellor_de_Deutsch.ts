@@ -818,6 +818,101 @@
     </message>
 </context>
 <context>
+    <name>PrintObject</name>
+    <message>
+        <source>Printer not found</source>
+        <translation>Drucker nicht gefunden</translation>
+    </message>
+    <message>
+        <source>The system could not find the %1 printer</source>
+        <translation>Das System konnte den Drucker %1 nicht finden</translation>
+    </message>
+    <message>
+        <source>Please install the printer and set it as the default printer</source>
+        <translation>Bitte installieren Sie den Drucker und legen Sie ihn als Standarddrucker fest</translation>
+    </message>
+    <message>
+        <source>Race name:</source>
+        <translation>Rennname:</translation>
+    </message>
+    <message>
+        <source>Heat number:</source>
+        <translation>Laufnummer:</translation>
+    </message>
+    <message>
+        <source>Start number:</source>
+        <translation>Startnummer:</translation>
+    </message>
+    <message>
+        <source>Starter name:</source>
+        <translation>Name des Starters:</translation>
+    </message>
+    <message>
+        <source>IAAF setting:</source>
+        <translation>IAAF-Einstellung:</translation>
+    </message>
+    <message>
+        <source>%1 sec</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>Lane</source>
+        <translation>Bahn</translation>
+    </message>
+    <message>
+        <source>Signal</source>
+        <translation>Signal</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>FALSE</source>
+        <translation>FEHL</translation>
+    </message>
+    <message>
+        <source>Graph:</source>
+        <translation>Grafik:</translation>
+    </message>
+    <message>
+        <source>Start number</source>
+        <translation>Startnummer</translation>
+    </message>
+    <message>
+        <source>Race name</source>
+        <translation>Rennname</translation>
+    </message>
+    <message>
+        <source>Heat number</source>
+        <translation>Laufnummer</translation>
+    </message>
+    <message>
+        <source>IAAF setting</source>
+        <translation>IAAF-Einst.</translation>
+    </message>
+    <message>
+        <source>%1sec%2</source>
+        <translation>%1 s%2</translation>
+    </message>
+    <message>
+        <source>Starter name</source>
+        <translation>Starter</translation>
+    </message>
+    <message>
+        <source>Ready-&gt;Start</source>
+        <translation>Fertig-Start</translation>
+    </message>
+    <message>
+        <source>Lane  OK? Signal Time   </source>
+        <translation>Bahn  OK? Signal Zeit   </translation>
+    </message>
+</context>
+<context>
     <name>SoundGraphDisplay</name>
     <message>
         <source>Lane %1</source>

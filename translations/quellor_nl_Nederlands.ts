@@ -818,6 +818,101 @@
     </message>
 </context>
 <context>
+    <name>PrintObject</name>
+    <message>
+        <source>Printer not found</source>
+        <translation>Printer niet gevonden</translation>
+    </message>
+    <message>
+        <source>The system could not find the %1 printer</source>
+        <translation>Het systeem kon de printer %1 niet vinden</translation>
+    </message>
+    <message>
+        <source>Please install the printer and set it as the default printer</source>
+        <translation>Installeer de printer en stel hem in als standaardprinter</translation>
+    </message>
+    <message>
+        <source>Race name:</source>
+        <translation>Racenaam:</translation>
+    </message>
+    <message>
+        <source>Heat number:</source>
+        <translation>Serienummer:</translation>
+    </message>
+    <message>
+        <source>Start number:</source>
+        <translation>Startnummer:</translation>
+    </message>
+    <message>
+        <source>Starter name:</source>
+        <translation>Naam starter:</translation>
+    </message>
+    <message>
+        <source>IAAF setting:</source>
+        <translation>IAAF-instelling:</translation>
+    </message>
+    <message>
+        <source>%1 sec</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>Lane</source>
+        <translation>Baan</translation>
+    </message>
+    <message>
+        <source>Signal</source>
+        <translation>Signaal</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tijd</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>FALSE</source>
+        <translation>VALS</translation>
+    </message>
+    <message>
+        <source>Graph:</source>
+        <translation>Grafiek:</translation>
+    </message>
+    <message>
+        <source>Start number</source>
+        <translation>Startnummer</translation>
+    </message>
+    <message>
+        <source>Race name</source>
+        <translation>Racenaam</translation>
+    </message>
+    <message>
+        <source>Heat number</source>
+        <translation>Serienummer</translation>
+    </message>
+    <message>
+        <source>IAAF setting</source>
+        <translation>IAAF-instel.</translation>
+    </message>
+    <message>
+        <source>%1sec%2</source>
+        <translation>%1 s%2</translation>
+    </message>
+    <message>
+        <source>Starter name</source>
+        <translation>Starter</translation>
+    </message>
+    <message>
+        <source>Ready-&gt;Start</source>
+        <translation>Klaar-&gt;Start</translation>
+    </message>
+    <message>
+        <source>Lane  OK? Signal Time   </source>
+        <translation>Baan  OK? Signaal Tijd  </translation>
+    </message>
+</context>
+<context>
     <name>SoundGraphDisplay</name>
     <message>
         <source>Lane %1</source>
