@@ -1,0 +1,347 @@
+#include <memory>
+#include <optional>
+
+#include <QBuffer>
+#include <QLineEdit>
+#include <QListView>
+#include <QPointer>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStringListModel>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "apptestenvironment.h"
+#include "core/quellorapp.h"
+#include "devices/ccoordinator.h"
+#include "devices/cstartblock.h"
+#include "dialogs/addstartblocksetdlg.h"
+#include "dialogs/setxmlreader.h"
+#include "modalanswerer.h"
+#include "tests/meet/debuglines.h"
+
+namespace
+{
+
+QuellorApp &app()
+{
+    return *QuellorApp::Instance();
+}
+
+// "CU mac" for the coordinator, then "lane mac" per block, as the settings store gives the set back.
+QStringList storedSet(const QString &name)
+{
+    const auto set = app().LoadStartBlockSet(name);
+    QStringList devices;
+    if (set->coordinator)
+        devices << "CU " + set->coordinator->GetMacAddress();
+    for (const auto &block : set->blocks)
+        devices << QStringLiteral("%1 %2").arg(block->lane()).arg(block->GetMacAddress());
+    return devices;
+}
+
+// Set "A": a coordinator and lanes 1 and 2; set "Other": lane 3.
+void storeFixtureSets()
+{
+    StartBlockSetGroup a;
+    a.coordinator = std::make_unique<CCoordinator>();
+    a.coordinator->SetMacAddress("aa:00:00:00:00:01");
+    for (const int lane : {1, 2}) {
+        a.blocks.push_back(std::make_unique<CStartBlock>());
+        a.blocks.back()->setLane(quint8(lane));
+        a.blocks.back()->SetMacAddress(QStringLiteral("aa:00:00:00:00:1%1").arg(lane));
+    }
+    StartBlockSetGroup other;
+    other.blocks.push_back(std::make_unique<CStartBlock>());
+    other.blocks.back()->setLane(3);
+    other.blocks.back()->SetMacAddress("bb:00:00:00:00:03");
+    app().SaveStartBlockSets({"A", "Other"}, {&a, &other});
+}
+
+const QString kNameTitle = "Error in the name of the new set of starting blocks";
+const QString kSerialTitle = "Error in the serial number of the new starting block";
+const QString kLaneTitle = "Error in the lane of the new starting block";
+const QString kEmptySerialText = "You have to fill in a serial number for the device";
+const QString kEmptyLaneText = "You have to fill in a lane for the starting block";
+
+QString nameText(const QString &name)
+{
+    return QStringLiteral("Set '%1'' already exists. You have to fill in a unique name for the new set of "
+                          "starting blocks")
+        .arg(name);
+}
+
+template<typename Editor>
+Editor *openEditor(QAbstractItemView *view, const QModelIndex &index)
+{
+    view->edit(index);
+    return view->viewport()->findChild<Editor *>();
+}
+
+// Return in an editor: the view commits and closes it from its event loop.
+void commit(QWidget *editor)
+{
+    const QPointer<QWidget> open(editor);
+    QTest::keyClick(editor, Qt::Key_Return);
+    QTRY_VERIFY(open.isNull());
+}
+
+} // namespace
+
+class TstSetManager : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void refusesLikeTypedInput_data();
+    void refusesLikeTypedInput();
+    void acceptsNewNamesAndDevicesAndSavesOnOk();
+    void renameIsCheckedAndCancelRestoresTheList();
+    void laneEditorRefusesATakenLaneAndKeepsOneItOnlyShowed();
+    void importSplitsSetsAndRefusesIncompleteDevices();
+    void brokenFileKeepsTheSetsBeforeTheError();
+
+private:
+    std::unique_ptr<QStringListModel> m_names;
+    std::unique_ptr<AddStartBlockSetDlg> m_dialog;
+};
+
+void TstSetManager::init()
+{
+    m_dialog.reset();
+    storeFixtureSets();
+    m_names = std::make_unique<QStringListModel>(app().GetStartBlockSetNames());
+    m_dialog = std::make_unique<AddStartBlockSetDlg>(nullptr, m_names.get());
+}
+
+void TstSetManager::refusesLikeTypedInput_data()
+{
+    QTest::addColumn<QString>("set"); // empty: the name is added as a new set
+    QTest::addColumn<QString>("serial");
+    QTest::addColumn<QString>("lane");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("same set name") << ""
+                                   << "A"
+                                   << "" << 0 << kNameTitle << nameText("A");
+    QTest::newRow("empty set name") << ""
+                                    << ""
+                                    << "" << 0 << kNameTitle << nameText("");
+    QTest::newRow("empty serial") << "A"
+                                  << ":::::"
+                                  << "3" << 1 << kSerialTitle << kEmptySerialText;
+    QTest::newRow("incomplete serial") << "A"
+                                       << "aa:00:00:00:00:"
+                                       << "3" << 1 << kSerialTitle << kEmptySerialText;
+    QTest::newRow("serial in the set, other case") << "A"
+                                                   << "AA:00:00:00:00:11"
+                                                   << "3" << 1 << kSerialTitle
+                                                   << "Serial number AA:00:00:00:00:11 already existss. You "
+                                                      "have to fill in a unique serial number for the "
+                                                      "device";
+    QTest::newRow("second coordinator") << "A"
+                                        << "aa:00:00:00:00:99"
+                                        << "CU" << 3 << "Error in coordinator selection"
+                                        << "There is already a starting block selected as coordinator";
+    QTest::newRow("lane in the set")
+        << "A"
+        << "aa:00:00:00:00:99"
+        << "02" << 2 << kLaneTitle
+        << "Lane 02 already exists. You have to fill in a unique lane for the starting "
+           "block";
+    QTest::newRow("empty lane") << "A"
+                                << "aa:00:00:00:00:99"
+                                << "" << 2 << kLaneTitle << kEmptyLaneText;
+}
+
+void TstSetManager::refusesLikeTypedInput()
+{
+    QFETCH(QString, set);
+    QFETCH(QString, serial);
+    QFETCH(QString, lane);
+    QFETCH(int, result);
+    QFETCH(QString, title);
+    QFETCH(QString, text);
+    ModalAnswerer answerer;
+    if (set.isEmpty())
+        QCOMPARE(m_dialog->AddSet(serial), false);
+    else
+        QCOMPARE(m_dialog->AddDevice(set, serial, lane), result);
+    QCOMPARE(answerer.titles(), QStringList{title});
+    QCOMPARE(answerer.texts(), QStringList{text});
+    QVERIFY(!m_dialog->setsModified());
+    QCOMPARE(m_names->stringList(), (QStringList{"A", "Other"}));
+}
+
+void TstSetManager::acceptsNewNamesAndDevicesAndSavesOnOk()
+{
+    ModalAnswerer answerer;
+    QVERIFY(m_dialog->AddSet("a"));
+    QCOMPARE(m_dialog->AddDevice("a", "AA:00:00:00:00:11", "1"), int(AddStartBlockSetDlg::DeviceAdded));
+    QCOMPARE(m_dialog->AddDevice("a", "aa:00:00:00:00:21", "150"), int(AddStartBlockSetDlg::DeviceAdded));
+    QCOMPARE(m_dialog->AddDevice("a", "aa:00:00:00:00:22", "CU"), int(AddStartBlockSetDlg::DeviceAdded));
+    QCOMPARE(m_dialog->AddDevice("none", "aa:00:00:00:00:23", "4"), int(AddStartBlockSetDlg::UnknownSet));
+    QCOMPARE(answerer.boxes().size(), 0);
+    QVERIFY(m_dialog->setsModified());
+    QCOMPARE(storedSet("a"), QStringList()); // nothing is stored before OK
+
+    m_dialog->findChild<QPushButton *>("btnOK")->click();
+    QCOMPARE(m_dialog->result(), 1);
+    QCOMPARE(app().GetStartBlockSetNames(), (QStringList{"A", "Other", "a"}));
+    QCOMPARE(storedSet("a"),
+             (QStringList{"CU aa:00:00:00:00:22", "1 aa:00:00:00:00:11", "150 aa:00:00:00:00:21"}));
+    QCOMPARE(storedSet("A"),
+             (QStringList{"CU aa:00:00:00:00:01", "1 aa:00:00:00:00:11", "2 aa:00:00:00:00:12"}));
+}
+
+void TstSetManager::renameIsCheckedAndCancelRestoresTheList()
+{
+    m_dialog->show();
+    auto *list = m_dialog->findChild<QListView *>("lstSets");
+    auto *table = m_dialog->findChild<QTableView *>("tblBlocks");
+    const QModelIndex setA = m_names->index(0);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(setA).center());
+    QCOMPARE(table->model()->rowCount(), 3);
+
+    ModalAnswerer answerer;
+    for (const QString name : {"Other", "", "B"}) {
+        auto *editor = openEditor<QLineEdit>(list, setA);
+        QVERIFY(editor);
+        editor->setText(name);
+        commit(editor);
+    }
+    QCOMPARE(answerer.texts(), (QStringList{nameText("Other"), nameText("")}));
+    QCOMPARE(m_names->stringList(), (QStringList{"B", "Other"}));
+    QCOMPARE(table->model()->rowCount(), 3); // the devices went with the name
+    QVERIFY(m_dialog->setsModified());
+
+    m_dialog->findChild<QPushButton *>("btnCancel")->click();
+    QCOMPARE(m_dialog->result(), 0);
+    QCOMPARE(m_names->stringList(), (QStringList{"A", "Other"}));
+    QCOMPARE(app().GetStartBlockSetNames(), (QStringList{"A", "Other"}));
+}
+
+void TstSetManager::laneEditorRefusesATakenLaneAndKeepsOneItOnlyShowed()
+{
+    ModalAnswerer answerer;
+    QCOMPARE(m_dialog->AddDevice("A", "aa:00:00:00:00:50", "50"), int(AddStartBlockSetDlg::DeviceAdded));
+    m_dialog->show();
+    auto *list = m_dialog->findChild<QListView *>("lstSets");
+    auto *table = m_dialog->findChild<QTableView *>("tblBlocks");
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(m_names->index(0)).center());
+    table->sortByColumn(0, Qt::AscendingOrder); // CU, 1, 2, 50
+    QCOMPARE(table->model()->index(3, 0).data().toInt(), 50);
+
+    const auto commitLane = [table](int row, std::optional<int> value) {
+        auto *spin = openEditor<QSpinBox>(table, table->model()->index(row, 0));
+        QVERIFY(spin);
+        QCOMPARE(spin->maximum(), 20);
+        if (value)
+            spin->setValue(*value);
+        commit(spin);
+    };
+    commitLane(2, 1);            // lane 2 to 1, which lane 1 has
+    commitLane(3, std::nullopt); // lane 50, shown as 20 and left so
+    QCOMPARE(answerer.titles(), QStringList{kLaneTitle});
+    QCOMPARE(answerer.texts(), QStringList{"You have to fill in a unique lane for the starting block"});
+    m_dialog->findChild<QPushButton *>("btnOK")->click();
+    QCOMPARE(storedSet("A"), (QStringList{"CU aa:00:00:00:00:01", "1 aa:00:00:00:00:11",
+                                          "2 aa:00:00:00:00:12", "50 aa:00:00:00:00:50"}));
+}
+
+namespace
+{
+
+QByteArray startModules(const QString &prefix, int count)
+{
+    QByteArray xml;
+    for (int lane = 1; lane <= count; ++lane)
+        xml += QStringLiteral("<startmodule lane=\"%1\" serialnumber=\"%2:%3\"/>")
+                   .arg(lane)
+                   .arg(prefix)
+                   .arg(lane, 2, 10, QLatin1Char('0'))
+                   .toLatin1();
+    return xml;
+}
+
+SetList readXml(const QByteArray &xml)
+{
+    QBuffer buffer;
+    buffer.setData(xml);
+    buffer.open(QIODevice::ReadOnly);
+    return readSetsFromXml(buffer);
+}
+
+QStringList lanesOf(const QString &name)
+{
+    QStringList lanes;
+    for (const QString &device : storedSet(name))
+        lanes << device.section(' ', 0, 0);
+    return lanes;
+}
+
+} // namespace
+
+void TstSetManager::importSplitsSetsAndRefusesIncompleteDevices()
+{
+    const QByteArray xml =
+        "<?xml version=\"1.0\"?><sets><set name=\"Track\">" + startModules("cc:00:00:00:00", 6) +
+        "</set><set name=\"Stadium\"><centralunit serialnumber=\"DD:00:00:00:00:FF\"/>" +
+        startModules("dd:00:00:00:00", 8) +
+        "</set><set name=\"Far\"><startmodule lane=\"150\" serialnumber=\"ee:00:00:00:00:01\"/>"
+        "<startmodule serialnumber=\"ee:00:00:00:00:02\"/><startmodule lane=\"3\" serialnumber=\"ee:00\"/>"
+        "</set><set name=\"Twelve\">" +
+        startModules("ff:00:00:00:00", 12) + "</set></sets>";
+    ModalAnswerer answerer;
+    m_dialog->AddImportedSets(readXml(xml));
+    QCOMPARE(answerer.titles(), (QStringList{kLaneTitle, kSerialTitle}));
+    QCOMPARE(answerer.texts(), (QStringList{kEmptyLaneText, kEmptySerialText}));
+    const QStringList names = {"A", "Other", "Track", "Stadium - 6 lanes", "Stadium - 8 lanes", "Far"};
+    QCOMPARE(m_names->stringList(), names);
+
+    answerer.clear();
+    m_dialog->AddImportedSets(readXml(xml)); // the same file again adds nothing
+    QCOMPARE(answerer.texts(), (QStringList{nameText("Track"), nameText("Stadium - 6 lanes"),
+                                            nameText("Stadium - 8 lanes"), nameText("Far")}));
+    QCOMPARE(m_names->stringList(), names);
+
+    m_dialog->findChild<QPushButton *>("btnOK")->click();
+    QCOMPARE(lanesOf("Track"), (QStringList{"1", "2", "3", "4", "5", "6"}));
+    QCOMPARE(lanesOf("Stadium - 6 lanes"), (QStringList{"CU", "1", "2", "3", "4", "5", "6"}));
+    QCOMPARE(lanesOf("Stadium - 8 lanes"), (QStringList{"CU", "1", "2", "3", "4", "5", "6", "7", "8"}));
+    QCOMPARE(storedSet("Stadium - 8 lanes").first(), QStringLiteral("CU dd:00:00:00:00:ff"));
+    QCOMPARE(storedSet("Far"), QStringList{"150 ee:00:00:00:00:01"});
+}
+
+void TstSetManager::brokenFileKeepsTheSetsBeforeTheError()
+{
+    const QByteArray xml = "<set name=\"One\">" + startModules("cc:00:00:00:00", 2) +
+                           "</set><set name=\"Two\">" + startModules("dd:00:00:00:00", 2) + "</sets>" +
+                           "<set name=\"Three\"></set>";
+    const DebugLines debug;
+    const SetList sets = readXml(xml);
+    QCOMPARE(sets.size(), size_t(1));
+    QCOMPARE(sets.front()->name, QStringLiteral("One"));
+    QCOMPARE(sets.front()->blocks.size(), 2);
+    QVERIFY(debug.lines().filter("XML error").size() == 1);
+
+    ModalAnswerer answerer;
+    QCOMPARE(ImportSetsFromXml(nullptr, "/nonexistent/sets.xml").size(), size_t(0));
+    QCOMPARE(answerer.titles(), QStringList{"Opening file"});
+    QCOMPARE(answerer.texts(), QStringList{"Unable to open file /nonexistent/sets.xml"});
+}
+
+int main(int argc, char **argv)
+{
+    AppTestEnvironment environment;
+    if (!environment.isValid())
+        return 1;
+    const std::unique_ptr<QuellorApp> application(QuellorApp::Create(argc, argv));
+    TstSetManager manager;
+    return QTest::qExec(&manager, argc, argv);
+}
+
+#include "tst_setmanager.moc"
