@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QIcon>
+#include <QItemSelectionModel>
 #include <QMessageBox>
 #include <QStringListModel>
 
@@ -115,7 +116,10 @@ void AddStartBlockSetDlg::buildTable(const QString &setName)
     if (m_proxy && m_proxy->sortColumn() >= 0) // the order the operator picked stays
         proxy->sort(m_proxy->sortColumn(), m_proxy->sortOrder());
     auto delegate = std::make_unique<StartBlocksSetDelegate>();
+    QItemSelectionModel *oldSelection = ui->tblBlocks->selectionModel(); // the view keeps it otherwise
     ui->tblBlocks->setModel(proxy.get());
+    if (oldSelection)
+        oldSelection->deleteLater();
     ui->tblBlocks->setItemDelegate(delegate.get());
     ui->tblBlocks->resizeColumnToContents(StartBlockSetTableModel::ColumnLane);
     connect(model.get(), &QAbstractItemModel::dataChanged, this,
@@ -340,6 +344,7 @@ void AddStartBlockSetDlg::OnBtnAddNewStartBlockClicked()
         ui->txtNewLane->clear();
         ui->txtNewBlockName->clear();
         ui->chkCoordinator->setChecked(false);
+        ui->txtNewLane->setFocus(); // ready for the next device
         break;
     case SerialNumberRefused:
         ui->txtNewBlockName->setFocus();

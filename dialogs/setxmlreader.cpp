@@ -21,10 +21,6 @@ constexpr char kAttributeName[] = "name";
 constexpr char kAttributeSerialNumber[] = "serialnumber";
 constexpr char kAttributeLane[] = "lane";
 
-// No real set comes near these; a file that does is cut there rather than filling memory.
-constexpr int kMaxSets = 1000;
-constexpr int kMaxBlocksPerSet = 256;
-
 void reportUnknownAttribute(const QXmlStreamAttribute &attribute, const char *tag)
 {
     qDebug().noquote() << QStringLiteral("Unknown attribute \"%1\" in tag %2")
@@ -38,7 +34,7 @@ public:
 
     SetList read()
     {
-        while (!m_xml.atEnd() && int(m_sets.size()) < kMaxSets) {
+        while (!m_xml.atEnd() && int(m_sets.size()) < kMaxImportedSets) {
             m_xml.readNext();
             if (m_xml.isStartElement())
                 startElement();

@@ -87,7 +87,20 @@ void commit(QWidget *editor)
     QTRY_VERIFY(open.isNull());
 }
 
+// A set name to add (set empty, the name in serial) or a device to add, and the box that refuses it
+// (none: accepted).
+struct Refusal {
+    QString set;
+    QString serial;
+    QString lane;
+    int result;
+    QString title;
+    QString text;
+};
+
 } // namespace
+
+Q_DECLARE_METATYPE(Refusal)
 
 class TstSetManager : public QObject
 {
@@ -95,9 +108,8 @@ class TstSetManager : public QObject
 
 private slots:
     void init();
-    void refusesLikeTypedInput_data();
-    void refusesLikeTypedInput();
-    void acceptsNewNamesAndDevicesAndSavesOnOk();
+    void checksLikeTypedInput_data();
+    void checksLikeTypedInput();
     void renameIsCheckedAndCancelRestoresTheList();
     void laneEditorRefusesATakenLaneAndKeepsOneItOnlyShowed();
     void importSplitsSetsAndRefusesIncompleteDevices();
@@ -116,85 +128,61 @@ void TstSetManager::init()
     m_dialog = std::make_unique<AddStartBlockSetDlg>(nullptr, m_names.get());
 }
 
-void TstSetManager::refusesLikeTypedInput_data()
+void TstSetManager::checksLikeTypedInput_data()
 {
-    QTest::addColumn<QString>("set"); // empty: the name is added as a new set
-    QTest::addColumn<QString>("serial");
-    QTest::addColumn<QString>("lane");
-    QTest::addColumn<int>("result");
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("same set name") << ""
-                                   << "A"
-                                   << "" << 0 << kNameTitle << nameText("A");
-    QTest::newRow("empty set name") << ""
-                                    << ""
-                                    << "" << 0 << kNameTitle << nameText("");
-    QTest::newRow("empty serial") << "A"
-                                  << ":::::"
-                                  << "3" << 1 << kSerialTitle << kEmptySerialText;
-    QTest::newRow("incomplete serial") << "A"
-                                       << "aa:00:00:00:00:"
-                                       << "3" << 1 << kSerialTitle << kEmptySerialText;
-    QTest::newRow("serial in the set, other case") << "A"
-                                                   << "AA:00:00:00:00:11"
-                                                   << "3" << 1 << kSerialTitle
-                                                   << "Serial number AA:00:00:00:00:11 already existss. You "
-                                                      "have to fill in a unique serial number for the "
-                                                      "device";
-    QTest::newRow("second coordinator") << "A"
-                                        << "aa:00:00:00:00:99"
-                                        << "CU" << 3 << "Error in coordinator selection"
-                                        << "There is already a starting block selected as coordinator";
-    QTest::newRow("lane in the set")
-        << "A"
-        << "aa:00:00:00:00:99"
-        << "02" << 2 << kLaneTitle
-        << "Lane 02 already exists. You have to fill in a unique lane for the starting "
-           "block";
-    QTest::newRow("empty lane") << "A"
-                                << "aa:00:00:00:00:99"
-                                << "" << 2 << kLaneTitle << kEmptyLaneText;
+    QTest::addColumn<Refusal>("refusal");
+    const QString serial = "aa:00:00:00:00:99";
+    QTest::newRow("same set name") << Refusal{"", "A", "", 0, kNameTitle, nameText("A")};
+    QTest::newRow("empty set name") << Refusal{"", "", "", 0, kNameTitle, nameText("")};
+    QTest::newRow("empty serial") << Refusal{"A", ":::::", "3", 1, kSerialTitle, kEmptySerialText};
+    QTest::newRow("incomplete serial")
+        << Refusal{"A", "aa:00:00:00:00:", "3", 1, kSerialTitle, kEmptySerialText};
+    QTest::newRow("serial in the set, other case") << Refusal{
+        "A",
+        "AA:00:00:00:00:11",
+        "3",
+        1,
+        kSerialTitle,
+        "Serial number AA:00:00:00:00:11 already existss. You have to fill in a unique serial number "
+        "for the device"};
+    QTest::newRow("second coordinator")
+        << Refusal{"A",
+                   serial,
+                   "CU",
+                   3,
+                   "Error in coordinator selection",
+                   "There is already a starting block selected as coordinator"};
+    QTest::newRow("lane in the set") << Refusal{
+        "A", serial,     "02",
+        2,   kLaneTitle, "Lane 02 already exists. You have to fill in a unique lane for the starting block"};
+    QTest::newRow("empty lane") << Refusal{"A", serial, "", 2, kLaneTitle, kEmptyLaneText};
+    QTest::newRow("name in another case") << Refusal{"", "a", "", 0, "", ""};
+    QTest::newRow("serial of another set") << Refusal{"Other", "AA:00:00:00:00:11", "5", 0, "", ""};
+    QTest::newRow("imported lane above 99") << Refusal{"Other", serial, "150", 0, "", ""};
+    QTest::newRow("unknown set") << Refusal{"none", serial, "4", 4, "", ""};
 }
 
-void TstSetManager::refusesLikeTypedInput()
+void TstSetManager::checksLikeTypedInput()
 {
-    QFETCH(QString, set);
-    QFETCH(QString, serial);
-    QFETCH(QString, lane);
-    QFETCH(int, result);
-    QFETCH(QString, title);
-    QFETCH(QString, text);
+    QFETCH(Refusal, refusal);
+    const bool refused = !refusal.title.isEmpty();
     ModalAnswerer answerer;
-    if (set.isEmpty())
-        QCOMPARE(m_dialog->AddSet(serial), false);
+    if (refusal.set.isEmpty())
+        QCOMPARE(m_dialog->AddSet(refusal.serial), !refused);
     else
-        QCOMPARE(m_dialog->AddDevice(set, serial, lane), result);
-    QCOMPARE(answerer.titles(), QStringList{title});
-    QCOMPARE(answerer.texts(), QStringList{text});
-    QVERIFY(!m_dialog->setsModified());
-    QCOMPARE(m_names->stringList(), (QStringList{"A", "Other"}));
-}
-
-void TstSetManager::acceptsNewNamesAndDevicesAndSavesOnOk()
-{
-    ModalAnswerer answerer;
-    QVERIFY(m_dialog->AddSet("a"));
-    QCOMPARE(m_dialog->AddDevice("a", "AA:00:00:00:00:11", "1"), int(AddStartBlockSetDlg::DeviceAdded));
-    QCOMPARE(m_dialog->AddDevice("a", "aa:00:00:00:00:21", "150"), int(AddStartBlockSetDlg::DeviceAdded));
-    QCOMPARE(m_dialog->AddDevice("a", "aa:00:00:00:00:22", "CU"), int(AddStartBlockSetDlg::DeviceAdded));
-    QCOMPARE(m_dialog->AddDevice("none", "aa:00:00:00:00:23", "4"), int(AddStartBlockSetDlg::UnknownSet));
-    QCOMPARE(answerer.boxes().size(), 0);
-    QVERIFY(m_dialog->setsModified());
-    QCOMPARE(storedSet("a"), QStringList()); // nothing is stored before OK
-
+        QCOMPARE(m_dialog->AddDevice(refusal.set, refusal.serial, refusal.lane), refusal.result);
+    QCOMPARE(answerer.titles(), refused ? QStringList{refusal.title} : QStringList());
+    QCOMPARE(answerer.texts(), refused ? QStringList{refusal.text} : QStringList());
+    QCOMPARE(m_dialog->setsModified(), !refused && refusal.result == 0);
+    QCOMPARE(m_names->stringList().size(), refusal.set.isEmpty() && !refused ? 3 : 2);
+    QCOMPARE(app().GetStartBlockSetNames(), (QStringList{"A", "Other"})); // stored only on OK
+    if (refused || refusal.result != 0)
+        return;
     m_dialog->findChild<QPushButton *>("btnOK")->click();
-    QCOMPARE(m_dialog->result(), 1);
-    QCOMPARE(app().GetStartBlockSetNames(), (QStringList{"A", "Other", "a"}));
-    QCOMPARE(storedSet("a"),
-             (QStringList{"CU aa:00:00:00:00:22", "1 aa:00:00:00:00:11", "150 aa:00:00:00:00:21"}));
-    QCOMPARE(storedSet("A"),
-             (QStringList{"CU aa:00:00:00:00:01", "1 aa:00:00:00:00:11", "2 aa:00:00:00:00:12"}));
+    const QString set = refusal.set.isEmpty() ? refusal.serial : refusal.set;
+    const QString device = QStringLiteral("%1 %2").arg(refusal.lane, refusal.serial.toLower());
+    QCOMPARE(storedSet(set).contains(device), !refusal.set.isEmpty());
+    QCOMPARE(app().GetStartBlockSetNames(), m_names->stringList());
 }
 
 void TstSetManager::renameIsCheckedAndCancelRestoresTheList()
