@@ -1,42 +1,68 @@
 #pragma once
 
-#include <functional>
-
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QInputDialog>
 #include <QList>
 #include <QMessageBox>
 #include <QObject>
-#include <QPointer>
+#include <QPushButton>
 #include <QString>
+#include <QTimer>
 
-class QDialog;
-
-// Answers modal boxes while it lives: a zero timer reads QApplication::activeModalWidget(), records the
-// title and text of each message box and clicks the chosen button. A dialog run by exec() (any other
-// modal widget) can be handed to an action instead, once per onNextDialog().
+// Answers the modal boxes that a test provokes, one after the other: waits for the next visible modal
+// widget, records its title and text, types the input into an input dialog and clicks the named button.
 class ModalAnswerer : public QObject
 {
-    Q_OBJECT
-
 public:
-    struct Box {
+    struct Seen {
         QString title;
         QString text;
     };
 
-    explicit ModalAnswerer(QMessageBox::StandardButton button = QMessageBox::Ok);
+    // The next box that appears gets this button (and this text, when it is an input dialog).
+    void answer(QDialogButtonBox::StandardButton button, const QString &input = QString())
+    {
+        m_answers.append({button, input});
+        if (m_answers.size() == 1)
+            QTimer::singleShot(0, this, [this] { answerNext(); });
+    }
 
-    void setButton(QMessageBox::StandardButton button) { m_button = button; }
-    void onNextDialog(std::function<void(QDialog *)> action) { m_dialogAction = std::move(action); }
-    const QList<Box> &boxes() const { return m_boxes; }
-    QStringList titles() const;
-    QStringList texts() const;
-    void clear() { m_boxes.clear(); }
+    int pending() const { return int(m_answers.size()); }
+    QList<Seen> seen;
 
 private:
-    void poll();
+    struct Answer {
+        QDialogButtonBox::StandardButton button;
+        QString input;
+    };
 
-    QMessageBox::StandardButton m_button;
-    QList<Box> m_boxes;
-    QPointer<QWidget> m_answered; // the box clicked last, until it has gone
-    std::function<void(QDialog *)> m_dialogAction;
+    void answerNext()
+    {
+        QWidget *box = QApplication::activeModalWidget();
+        if (!box || !box->isVisible()) {
+            QTimer::singleShot(kPollMs, this, [this] { answerNext(); });
+            return;
+        }
+        const Answer answer = m_answers.takeFirst();
+        if (auto *message = qobject_cast<QMessageBox *>(box)) {
+            seen.append({message->windowTitle(), message->text()});
+        } else if (auto *input = qobject_cast<QInputDialog *>(box)) {
+            seen.append({input->windowTitle(), input->labelText()});
+            input->setTextValue(answer.input);
+        } else {
+            seen.append({box->windowTitle(), QString()});
+        }
+        auto *buttons = box->findChild<QDialogButtonBox *>();
+        QPushButton *button = buttons ? buttons->button(answer.button) : nullptr;
+        if (button)
+            button->click();
+        else
+            box->close(); // the box lacks the button: close it rather than hang the test
+        if (!m_answers.isEmpty())
+            QTimer::singleShot(0, this, [this] { answerNext(); });
+    }
+
+    static constexpr int kPollMs = 10;
+    QList<Answer> m_answers;
 };

@@ -15,11 +15,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "apptestenvironment.h"
 #include "core/quellorapp.h"
 #include "devices/cserialcomthread.h"
 #include "dialogs/addstartblocksetdlg.h"
 #include "dialogs/projectsettingsdlg.h"
+#include "dialogtestkit.h"
 #include "modalanswerer.h"
 #include "tests/devices/memoryport.h"
 
@@ -93,7 +93,7 @@ private slots:
 private:
     std::unique_ptr<ProjectSettingsDlg> makeDialog(const QStringList &ports = kPorts);
     template<typename Widget>
-    Widget *child(const char *name) const
+    Widget *widget(const char *name) const
     {
         return m_dialog->findChild<Widget *>(name);
     }
@@ -155,13 +155,12 @@ void TstProjectSettingsDlg::cancelWritesNothingButKeepsThePortItOpened()
     const QByteArray before = file.readAll();
     m_dialog = makeDialog();
     QCOMPARE(m_dialog->windowTitle(), QStringLiteral("Wireless Quellor - Halvexa: Properties"));
-    QCOMPARE(child<QTabWidget>("tabWidget")->currentIndex(), 0);
+    QCOMPARE(widget<QTabWidget>("tabWidget")->currentIndex(), 0);
 
-    ModalAnswerer answerer;
-    answerer.onNextDialog([this](QDialog *) {
-        child<QComboBox>("cmbCOM")->setCurrentIndex(0);
-        child<QLineEdit>("txtStarterName")->setText("Bob");
-        child<QPushButton>("btnCancel")->click();
+    whenModal<ProjectSettingsDlg>(this, [this](ProjectSettingsDlg *) {
+        widget<QComboBox>("cmbCOM")->setCurrentIndex(0);
+        widget<QLineEdit>("txtStarterName")->setText("Bob");
+        widget<QPushButton>("btnCancel")->click();
     });
     QCOMPARE(m_dialog->exec(), 0);
     app().SyncSettings();
@@ -174,32 +173,30 @@ void TstProjectSettingsDlg::cancelWritesNothingButKeepsThePortItOpened()
 void TstProjectSettingsDlg::okGivesTheEditedRecordsAndTheSetsFlag()
 {
     m_dialog = makeDialog();
-    QCOMPARE(child<QSpinBox>("spinAcceleroSensitivity")->value(), 100);
+    QCOMPARE(widget<QSpinBox>("spinAcceleroSensitivity")->value(), 100);
     const QString otherResults = m_results.filePath("other");
     QVERIFY(QDir().mkpath(otherResults));
-    ModalAnswerer answerer;
-    answerer.onNextDialog([&](QDialog *) {
-        child<QComboBox>("cmbOperationMode")->setCurrentIndex(1);
-        child<QComboBox>("cmbStartSoundMode")->setCurrentIndex(1);
-        child<QComboBox>("cmbPhotofinish")->setCurrentIndex(0);
-        child<QSlider>("hslHeadsetVolume")->setValue(0);
-        child<QSpinBox>("spinAcceleroSensitivity")->setValue(32);
-        child<QLineEdit>("txtResultsDir")->setText(otherResults);
-        child<QLineEdit>("txtStarterName")->setText("Bob");
-        child<QCheckBox>("chkTicketPrinter")->click();
+    whenModal<ProjectSettingsDlg>(this, [&](ProjectSettingsDlg *) {
+        widget<QComboBox>("cmbOperationMode")->setCurrentIndex(1);
+        widget<QComboBox>("cmbStartSoundMode")->setCurrentIndex(1);
+        widget<QComboBox>("cmbPhotofinish")->setCurrentIndex(0);
+        widget<QSlider>("hslHeadsetVolume")->setValue(0);
+        widget<QSpinBox>("spinAcceleroSensitivity")->setValue(32);
+        widget<QLineEdit>("txtResultsDir")->setText(otherResults);
+        widget<QLineEdit>("txtStarterName")->setText("Bob");
+        widget<QCheckBox>("chkTicketPrinter")->click();
         // an accepted run that adds a set, then one that changes nothing: the flag stays
         for (const bool addSet : {true, false}) {
-            answerer.onNextDialog([addSet](QDialog *manager) {
+            whenModal<AddStartBlockSetDlg>(this, [addSet](AddStartBlockSetDlg *manager) {
                 if (addSet)
-                    qobject_cast<AddStartBlockSetDlg *>(manager)->AddSet("New");
+                    manager->AddSet("New");
                 manager->findChild<QPushButton *>("btnOK")->click();
             });
-            child<QPushButton>("btnManageSet")->click();
+            widget<QPushButton>("btnManageSet")->click();
         }
-        child<QPushButton>("btnOK")->click();
+        widget<QPushButton>("btnOK")->click();
     });
     QCOMPARE(m_dialog->exec(), 1);
-    QVERIFY(answerer.boxes().isEmpty());
     QVERIFY(m_dialog->setsModified());
     QCOMPARE(app().GetStartBlockSetNames(), (QStringList{"Track", "Other", "New"}));
     const ProjectSettings &result = m_dialog->projectSettings();
@@ -233,16 +230,18 @@ void TstProjectSettingsDlg::missingResultsDirectoryKeepsTheDialogOpen()
     m_dialog = makeDialog();
     m_dialog->show();
     ModalAnswerer answerer;
-    child<QPushButton>("btnOK")->click();
+    answerer.answer(QDialogButtonBox::Ok);
+    widget<QPushButton>("btnOK")->click();
     QCOMPARE(m_dialog->isVisible(), refused);
     QCOMPARE(m_dialog->result(), refused ? 0 : 1);
     if (!refused) {
-        QVERIFY(answerer.boxes().isEmpty());
+        QCOMPARE(answerer.pending(), 1);
         return;
     }
-    QCOMPARE(answerer.titles(), QStringList{"Results directory"});
-    QCOMPARE(answerer.texts(), QStringList{"Unexisting results directory '" + directory +
-                                           "'\n Please select a new results directory."});
+    QCOMPARE(answerer.seen.size(), 1);
+    QCOMPARE(answerer.seen.first().title, QStringLiteral("Results directory"));
+    QCOMPARE(answerer.seen.first().text,
+             "Unexisting results directory '" + directory + "'\n Please select a new results directory.");
 }
 
 void TstProjectSettingsDlg::coordinatorPortFallsBackAndShowsTheOutcome_data()
@@ -269,7 +268,7 @@ void TstProjectSettingsDlg::coordinatorPortFallsBackAndShowsTheOutcome()
     m_dialog = makeDialog(ports);
     QCOMPARE(m_dialog->projectSettings().lastCom, lastCom);
     QCOMPARE(m_coordinatorOpened, opened);
-    auto *combo = child<QComboBox>("cmbCOM");
+    auto *combo = widget<QComboBox>("cmbCOM");
     QCOMPARE(combo->property("error").toBool(), false);
     if (ports.isEmpty())
         return;
@@ -308,10 +307,10 @@ void TstProjectSettingsDlg::storedPrintersMapToTheBoxes()
     QFETCH(QList<PrinterEntry>, printers);
     m_settings.printers = stored;
     m_dialog = makeDialog();
-    QCOMPARE(child<QCheckBox>("chkTicketPrinter")->isChecked(), ticket);
-    QCOMPARE(child<QCheckBox>("chkSerialPrinter")->isChecked(), serial);
-    QCOMPARE(child<QComboBox>("cmbCOMSerialPrinter")->isHidden(), !serial);
-    QCOMPARE(child<QComboBox>("cmbPrinting")->isEnabled(), !stored.isEmpty());
+    QCOMPARE(widget<QCheckBox>("chkTicketPrinter")->isChecked(), ticket);
+    QCOMPARE(widget<QCheckBox>("chkSerialPrinter")->isChecked(), serial);
+    QCOMPARE(widget<QComboBox>("cmbCOMSerialPrinter")->isHidden(), !serial);
+    QCOMPARE(widget<QComboBox>("cmbPrinting")->isEnabled(), !stored.isEmpty());
     QCOMPARE(m_printer->opened, opened);
     QCOMPARE(m_dialog->projectSettings().printers, printers);
 }
@@ -319,10 +318,10 @@ void TstProjectSettingsDlg::storedPrintersMapToTheBoxes()
 void TstProjectSettingsDlg::tickedPrintersMakeTheList()
 {
     m_dialog = makeDialog();
-    auto *serial = child<QCheckBox>("chkSerialPrinter");
-    auto *ticket = child<QCheckBox>("chkTicketPrinter");
-    auto *ports = child<QComboBox>("cmbCOMSerialPrinter");
-    auto *printing = child<QComboBox>("cmbPrinting");
+    auto *serial = widget<QCheckBox>("chkSerialPrinter");
+    auto *ticket = widget<QCheckBox>("chkTicketPrinter");
+    auto *ports = widget<QComboBox>("cmbCOMSerialPrinter");
+    auto *printing = widget<QComboBox>("cmbPrinting");
     serial->click();
     QVERIFY(!ports->isHidden());
     QVERIFY(m_printer->opened.isEmpty()); // ticking opens nothing
@@ -366,7 +365,7 @@ void TstProjectSettingsDlg::storedModesMapToTheLists()
     m_settings.userSelectedOperationMode = userMode;
     m_settings.printerOption = quint8(printOption);
     m_dialog = makeDialog();
-    auto *beepsList = child<QComboBox>("cmbRecallBeepsMode");
+    auto *beepsList = widget<QComboBox>("cmbRecallBeepsMode");
     const auto entries = [beepsList] {
         QStringList texts;
         for (int index = 0; index < beepsList->count(); ++index)
@@ -376,14 +375,14 @@ void TstProjectSettingsDlg::storedModesMapToTheLists()
     const ProjectSettings &result = m_dialog->projectSettings();
     QCOMPARE(entries(), row.beepsEntries);
     const std::array<int, 5> shown = {
-        result.recallBeepsMode, child<QSlider>("hslVolume")->value(), result.audioVolume,
-        child<QComboBox>("cmbOperationMode")->currentIndex(), result.printerOption};
+        result.recallBeepsMode, widget<QSlider>("hslVolume")->value(), result.audioVolume,
+        widget<QComboBox>("cmbOperationMode")->currentIndex(), result.printerOption};
     QCOMPARE(shown, row.shown);
-    QCOMPARE(child<QLabel>("lblVolume")->text(), row.volumeLabel);
+    QCOMPARE(widget<QLabel>("lblVolume")->text(), row.volumeLabel);
     QCOMPARE(result.userSelectedOperationMode, userMode); // a mode without an entry stays
 
     // another recall mode while the dialog runs always ends on "On"
-    child<QComboBox>("cmbRecallSoundMode")->setCurrentIndex(recallMode == 1 ? 1 : 0);
+    widget<QComboBox>("cmbRecallSoundMode")->setCurrentIndex(recallMode == 1 ? 1 : 0);
     QCOMPARE(entries(), recallMode == 1 ? (QStringList{"On", "Off"}) : QStringList{"On"});
     QCOMPARE(beepsList->currentText(), QStringLiteral("On"));
     QCOMPARE(result.recallBeepsMode, 1);
@@ -391,12 +390,7 @@ void TstProjectSettingsDlg::storedModesMapToTheLists()
 
 int main(int argc, char **argv)
 {
-    AppTestEnvironment environment;
-    if (!environment.isValid())
-        return 1;
-    const std::unique_ptr<QuellorApp> application(QuellorApp::Create(argc, argv));
-    TstProjectSettingsDlg dialog;
-    return QTest::qExec(&dialog, argc, argv);
+    return runDialogTests<TstProjectSettingsDlg>(argc, argv);
 }
 
 #include "tst_projectsettingsdlg.moc"

@@ -12,12 +12,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "apptestenvironment.h"
 #include "core/quellorapp.h"
 #include "devices/ccoordinator.h"
 #include "devices/cstartblock.h"
 #include "dialogs/addstartblocksetdlg.h"
 #include "dialogs/setxmlreader.h"
+#include "dialogtestkit.h"
 #include "modalanswerer.h"
 #include "tests/meet/debuglines.h"
 
@@ -70,6 +70,26 @@ QString nameText(const QString &name)
     return QStringLiteral("Set '%1'' already exists. You have to fill in a unique name for the new set of "
                           "starting blocks")
         .arg(name);
+}
+
+QString box(const QString &title, const QString &text)
+{
+    return title + ": " + text;
+}
+
+QStringList boxesSeen(const ModalAnswerer &answerer)
+{
+    QStringList boxes;
+    for (const ModalAnswerer::Seen &seen : answerer.seen)
+        boxes << box(seen.title, seen.text);
+    return boxes;
+}
+
+// OK for each of the next boxes; an answer left over means a box that did not come.
+void answerOk(ModalAnswerer &answerer, int boxes)
+{
+    for (int count = 0; count < boxes; ++count)
+        answerer.answer(QDialogButtonBox::Ok);
 }
 
 template<typename Editor>
@@ -167,12 +187,12 @@ void TstSetManager::checksLikeTypedInput()
     QFETCH(Refusal, refusal);
     const bool refused = !refusal.title.isEmpty();
     ModalAnswerer answerer;
+    answerer.answer(QDialogButtonBox::Ok);
     if (refusal.set.isEmpty())
         QCOMPARE(m_dialog->AddSet(refusal.serial), !refused);
     else
         QCOMPARE(m_dialog->AddDevice(refusal.set, refusal.serial, refusal.lane), refusal.result);
-    QCOMPARE(answerer.titles(), refused ? QStringList{refusal.title} : QStringList());
-    QCOMPARE(answerer.texts(), refused ? QStringList{refusal.text} : QStringList());
+    QCOMPARE(boxesSeen(answerer), refused ? QStringList{box(refusal.title, refusal.text)} : QStringList());
     QCOMPARE(m_dialog->setsModified(), !refused && refusal.result == 0);
     QCOMPARE(m_names->stringList().size(), refusal.set.isEmpty() && !refused ? 3 : 2);
     QCOMPARE(app().GetStartBlockSetNames(), (QStringList{"A", "Other"})); // stored only on OK
@@ -195,13 +215,15 @@ void TstSetManager::renameIsCheckedAndCancelRestoresTheList()
     QCOMPARE(table->model()->rowCount(), 3);
 
     ModalAnswerer answerer;
+    answerOk(answerer, 2);
     for (const QString name : {"Other", "", "B"}) {
         auto *editor = openEditor<QLineEdit>(list, setA);
         QVERIFY(editor);
         editor->setText(name);
         commit(editor);
     }
-    QCOMPARE(answerer.texts(), (QStringList{nameText("Other"), nameText("")}));
+    QCOMPARE(boxesSeen(answerer),
+             (QStringList{box(kNameTitle, nameText("Other")), box(kNameTitle, nameText(""))}));
     QCOMPARE(m_names->stringList(), (QStringList{"B", "Other"}));
     QCOMPARE(table->model()->rowCount(), 3); // the devices went with the name
     QVERIFY(m_dialog->setsModified());
@@ -215,6 +237,7 @@ void TstSetManager::renameIsCheckedAndCancelRestoresTheList()
 void TstSetManager::laneEditorRefusesATakenLaneAndKeepsOneItOnlyShowed()
 {
     ModalAnswerer answerer;
+    answerer.answer(QDialogButtonBox::Ok);
     QCOMPARE(m_dialog->AddDevice("A", "aa:00:00:00:00:50", "50"), int(AddStartBlockSetDlg::DeviceAdded));
     m_dialog->show();
     auto *list = m_dialog->findChild<QListView *>("lstSets");
@@ -233,8 +256,8 @@ void TstSetManager::laneEditorRefusesATakenLaneAndKeepsOneItOnlyShowed()
     };
     commitLane(2, 1);            // lane 2 to 1, which lane 1 has
     commitLane(3, std::nullopt); // lane 50, shown as 20 and left so
-    QCOMPARE(answerer.titles(), QStringList{kLaneTitle});
-    QCOMPARE(answerer.texts(), QStringList{"You have to fill in a unique lane for the starting block"});
+    QCOMPARE(boxesSeen(answerer),
+             QStringList{box(kLaneTitle, "You have to fill in a unique lane for the starting block")});
     m_dialog->findChild<QPushButton *>("btnOK")->click();
     QCOMPARE(storedSet("A"), (QStringList{"CU aa:00:00:00:00:01", "1 aa:00:00:00:00:11",
                                           "2 aa:00:00:00:00:12", "50 aa:00:00:00:00:50"}));
@@ -284,16 +307,19 @@ void TstSetManager::importSplitsSetsAndRefusesIncompleteDevices()
         "</set><set name=\"Twelve\">" +
         startModules("ff:00:00:00:00", 12) + "</set></sets>";
     ModalAnswerer answerer;
+    answerOk(answerer, 6);
     m_dialog->AddImportedSets(readXml(xml));
-    QCOMPARE(answerer.titles(), (QStringList{kLaneTitle, kSerialTitle}));
-    QCOMPARE(answerer.texts(), (QStringList{kEmptyLaneText, kEmptySerialText}));
+    QCOMPARE(boxesSeen(answerer),
+             (QStringList{box(kLaneTitle, kEmptyLaneText), box(kSerialTitle, kEmptySerialText)}));
     const QStringList names = {"A", "Other", "Track", "Stadium - 6 lanes", "Stadium - 8 lanes", "Far"};
     QCOMPARE(m_names->stringList(), names);
 
-    answerer.clear();
+    answerer.seen.clear();
     m_dialog->AddImportedSets(readXml(xml)); // the same file again adds nothing
-    QCOMPARE(answerer.texts(), (QStringList{nameText("Track"), nameText("Stadium - 6 lanes"),
-                                            nameText("Stadium - 8 lanes"), nameText("Far")}));
+    QStringList nameBoxes;
+    for (const QString name : {"Track", "Stadium - 6 lanes", "Stadium - 8 lanes", "Far"})
+        nameBoxes << box(kNameTitle, nameText(name));
+    QCOMPARE(boxesSeen(answerer), nameBoxes);
     QCOMPARE(m_names->stringList(), names);
 
     m_dialog->findChild<QPushButton *>("btnOK")->click();
@@ -317,19 +343,15 @@ void TstSetManager::brokenFileKeepsTheSetsBeforeTheError()
     QVERIFY(debug.lines().filter("XML error").size() == 1);
 
     ModalAnswerer answerer;
+    answerer.answer(QDialogButtonBox::Ok);
     QCOMPARE(ImportSetsFromXml(nullptr, "/nonexistent/sets.xml").size(), size_t(0));
-    QCOMPARE(answerer.titles(), QStringList{"Opening file"});
-    QCOMPARE(answerer.texts(), QStringList{"Unable to open file /nonexistent/sets.xml"});
+    QCOMPARE(boxesSeen(answerer),
+             QStringList{box("Opening file", "Unable to open file /nonexistent/sets.xml")});
 }
 
 int main(int argc, char **argv)
 {
-    AppTestEnvironment environment;
-    if (!environment.isValid())
-        return 1;
-    const std::unique_ptr<QuellorApp> application(QuellorApp::Create(argc, argv));
-    TstSetManager manager;
-    return QTest::qExec(&manager, argc, argv);
+    return runDialogTests<TstSetManager>(argc, argv);
 }
 
 #include "tst_setmanager.moc"
