@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QtGlobal>
+
+#include "core/projectsettings.h"
+
+// What the project settings dialog maps between its controls and the stored values.
+namespace ProjectSettingsValues
+{
+
+inline constexpr qint32 kDefaultBaudRate = 9600;
+
+// A port that reports no usable rate (0 before any port was opened, 110 from the serial library) is
+// opened at 9600 baud.
+qint32 reopenBaudRate(qint32 reported);
+
+// The volume sliders: positions 0..5 stand for 37..100 % and device codes 6..16; a code that is not in
+// the table stands for position 5.
+int volumePosition(quint8 code);
+quint8 volumeCode(int position);
+int volumePercent(int position);
+
+// The recall beeps mode a list text stands for: "On" 1 ... "Off" 4; any other text 1.
+qint32 recallBeepsModeFromText(const QString &text);
+
+// The list entry of a stored value (value - 1, low 8 bits only); -1 and beyond the list select nothing.
+int comboIndexFor(qint32 storedValue);
+
+// The list entries of the system's serial ports, "name [description]", in the serial library's order.
+QStringList serialPortTexts();
+
+bool hasPrinter(const QList<PrinterEntry> &printers, int type);
+// Removes every entry of the type, the last first.
+void removePrinters(QList<PrinterEntry> &printers, int type);
+
+} // namespace ProjectSettingsValues

@@ -1,0 +1,3 @@
+#include "dialogs/set.h"
+
+Set::Set(QObject *parent) : QObject(parent) {}
