@@ -2,6 +2,149 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>AddStartBlockSetDlg</name>
+    <message>
+        <source>Manage a startblock set</source>
+        <translation>Startblocksatz verwalten</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>New Set</source>
+        <translation>Neuer Satz</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>Fill in the name of the new start block set:</source>
+        <translation>Namen des neuen Startblocksatzes eingeben:</translation>
+    </message>
+    <message>
+        <source>Specify the name of the set you want to add</source>
+        <translation>Namen des hinzuzufügenden Satzes angeben</translation>
+    </message>
+    <message>
+        <source>Lane:</source>
+        <translation>Bahn:</translation>
+    </message>
+    <message>
+        <source>Specify the lane number of the device (Only startblocks must have a lane, you can leave this blank for a central unit)</source>
+        <translation>Bahnnummer des Geräts angeben (nur Startblöcke brauchen eine Bahn; für eine Zentraleinheit leer lassen)</translation>
+    </message>
+    <message>
+        <source>Serialnr (PN):</source>
+        <translation>Seriennr. (PN):</translation>
+    </message>
+    <message>
+        <source>Specify the serial number of the device</source>
+        <translation>Seriennummer des Geräts angeben</translation>
+    </message>
+    <message>
+        <source>Mark this checkbox if the device is a central unit</source>
+        <translation>Dieses Kästchen ankreuzen, wenn das Gerät eine Zentraleinheit ist</translation>
+    </message>
+    <message>
+        <source>Central Unit</source>
+        <translation>Zentraleinheit</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Error in the name of the new set of starting blocks</source>
+        <translation>Fehler im Namen des neuen Startblocksatzes</translation>
+    </message>
+    <message>
+        <source>Set &apos;%1&apos;&apos; already exists. You have to fill in a unique name for the new set of starting blocks</source>
+        <translation>Satz &apos;%1&apos; gibt es schon. Sie müssen einen eindeutigen Namen für den neuen Startblocksatz angeben</translation>
+    </message>
+    <message>
+        <source>Error in the serial number of the new starting block</source>
+        <translation>Fehler in der Seriennummer des neuen Startblocks</translation>
+    </message>
+    <message>
+        <source>You have to fill in a serial number for the device</source>
+        <translation>Sie müssen eine Seriennummer für das Gerät angeben</translation>
+    </message>
+    <message>
+        <source>Serial number %1 already existss. You have to fill in a unique serial number for the device</source>
+        <translation>Seriennummer %1 gibt es schon. Sie müssen eine eindeutige Seriennummer für das Gerät angeben</translation>
+    </message>
+    <message>
+        <source>Error in coordinator selection</source>
+        <translation>Fehler bei der Wahl des Koordinators</translation>
+    </message>
+    <message>
+        <source>There is already a starting block selected as coordinator</source>
+        <translation>Es ist bereits ein Startblock als Koordinator gewählt</translation>
+    </message>
+    <message>
+        <source>Error in the lane of the new starting block</source>
+        <translation>Fehler in der Bahn des neuen Startblocks</translation>
+    </message>
+    <message>
+        <source>Lane %1 already exists. You have to fill in a unique lane for the starting block</source>
+        <translation>Bahn %1 gibt es schon. Sie müssen eine eindeutige Bahn für den Startblock angeben</translation>
+    </message>
+    <message>
+        <source>You have to fill in a lane for the starting block</source>
+        <translation>Sie müssen eine Bahn für den Startblock angeben</translation>
+    </message>
+    <message>
+        <source>Removing a set of starting blocks</source>
+        <translation>Startblocksatz entfernen</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to remove set &apos;%1&apos;</source>
+        <translation>Möchten Sie den Satz &apos;%1&apos; wirklich entfernen</translation>
+    </message>
+    <message>
+        <source>Removing a coordinator</source>
+        <translation>Koordinator entfernen</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to remove coordinator &apos;%1&apos;</source>
+        <translation>Möchten Sie den Koordinator &apos;%1&apos; wirklich entfernen</translation>
+    </message>
+    <message>
+        <source>Removing a starting blocks</source>
+        <translation>Startblock entfernen</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to remove starting block &apos;%1&apos;</source>
+        <translation>Möchten Sie den Startblock &apos;%1&apos; wirklich entfernen</translation>
+    </message>
+    <message>
+        <source>Import set</source>
+        <translation>Satz importieren</translation>
+    </message>
+    <message>
+        <source>eXtensible Markup Language (*.xml)</source>
+        <translation>eXtensible Markup Language (*.xml)</translation>
+    </message>
+    <message>
+        <source>Opening file</source>
+        <translation>Datei öffnen</translation>
+    </message>
+    <message>
+        <source>Unable to open file %1</source>
+        <translation>Datei %1 kann nicht geöffnet werden</translation>
+    </message>
+</context>
+<context>
     <name>BusyIndicatorDlg</name>
     <message>
         <source>Dialog</source>
@@ -913,6 +1056,151 @@
     </message>
 </context>
 <context>
+    <name>ProjectSettingsDlg</name>
+    <message>
+        <source>Application</source>
+        <translation>Anwendung</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>Eigenschaften</translation>
+    </message>
+    <message>
+        <source>Com port:</source>
+        <translation>COM-Port:</translation>
+    </message>
+    <message>
+        <source>Start block set:</source>
+        <translation>Startblocksatz:</translation>
+    </message>
+    <message>
+        <source>Manage set</source>
+        <translation>Satz verwalten</translation>
+    </message>
+    <message>
+        <source>Results directory:</source>
+        <translation>Ergebnisordner:</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Durchsuchen...</translation>
+    </message>
+    <message>
+        <source>Starter name:</source>
+        <translation>Name des Starters:</translation>
+    </message>
+    <message>
+        <source>Printer</source>
+        <translation>Drucker</translation>
+    </message>
+    <message>
+        <source>Ticketprinter</source>
+        <translation>Ticketdrucker</translation>
+    </message>
+    <message>
+        <source>Serialprinter</source>
+        <translation>Seriendrucker</translation>
+    </message>
+    <message>
+        <source>Automatic printing:</source>
+        <translation>Automatisch drucken:</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>Central Unit</source>
+        <translation>Zentraleinheit</translation>
+    </message>
+    <message>
+        <source>Operation mode:</source>
+        <translation>Betriebsart:</translation>
+    </message>
+    <message>
+        <source>Select the operation mode</source>
+        <translation>Betriebsart wählen</translation>
+    </message>
+    <message>
+        <source>Recall mode:</source>
+        <translation>Rückruf-Modus:</translation>
+    </message>
+    <message>
+        <source>Select the mode that the system will use to give a recall</source>
+        <translation>Modus wählen, mit dem das System einen Rückruf gibt</translation>
+    </message>
+    <message>
+        <source>Photofinish:</source>
+        <translation>Zielfoto:</translation>
+    </message>
+    <message>
+        <source>Select the use of a photofinish device</source>
+        <translation>Verwendung eines Zielfotogeräts wählen</translation>
+    </message>
+    <message>
+        <source>Headset volume:</source>
+        <translation>Kopfhörer-Lautstärke:</translation>
+    </message>
+    <message>
+        <source>Select the level of the headset sound (37 % to 100 %)</source>
+        <translation>Lautstärke des Kopfhörers wählen (37 % bis 100 %)</translation>
+    </message>
+    <message>
+        <source>Startblock</source>
+        <translation>Startblock</translation>
+    </message>
+    <message>
+        <source>Start sound:</source>
+        <translation>Startton:</translation>
+    </message>
+    <message>
+        <source>Select the sound that will be heared when starting</source>
+        <translation>Ton wählen, der beim Start zu hören ist</translation>
+    </message>
+    <message>
+        <source>Recall sound:</source>
+        <translation>Rückruf-Ton:</translation>
+    </message>
+    <message>
+        <source>Select the mode to specify if the recall beeps need to be played</source>
+        <translation>Modus wählen, ob die Rückruf-Pieptöne gespielt werden</translation>
+    </message>
+    <message>
+        <source>Sound volume:</source>
+        <translation>Lautstärke:</translation>
+    </message>
+    <message>
+        <source>Select the level of the overal sound (37 % to 100 %)</source>
+        <translation>Gesamtlautstärke wählen (37 % bis 100 %)</translation>
+    </message>
+    <message>
+        <source>Sensitivity (AD):</source>
+        <translation>Empfindlichkeit (AD):</translation>
+    </message>
+    <message>
+        <source>Specify the sensitivity of the Wireless Quellor system. E.G. top athletes: 100, juvenile athletes: 32</source>
+        <translation>Empfindlichkeit des Wireless-Quellor-Systems angeben. Z. B. Spitzenathleten: 100, Jugendliche: 32</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Results directory</source>
+        <translation>Ergebnisordner</translation>
+    </message>
+    <message>
+        <source>Unexisting results directory &apos;%1&apos;
+ Please select a new results directory.</source>
+        <translation>Ergebnisordner &apos;%1&apos; existiert nicht
+ Bitte wählen Sie einen neuen Ergebnisordner.</translation>
+    </message>
+</context>
+<context>
     <name>SoundGraphDisplay</name>
     <message>
         <source>Lane %1</source>
@@ -1064,6 +1352,17 @@
     </message>
 </context>
 <context>
+    <name>StartBlockSetTableModel</name>
+    <message>
+        <source>Lane</source>
+        <translation>Bahn</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Seriennummer</translation>
+    </message>
+</context>
+<context>
     <name>StartBlocksCommonSettingsDlg</name>
     <message>
         <source>Dialog</source>
@@ -1195,6 +1494,33 @@ Dieser Wert wird an alle Startblöcke verteilt.</translation>
     <message>
         <source>All sounds</source>
         <translation>Alle Töne</translation>
+    </message>
+</context>
+<context>
+    <name>StartBlocksSetDelegate</name>
+    <message>
+        <source>Error in the lane of the new starting block</source>
+        <translation>Fehler in der Bahn des neuen Startblocks</translation>
+    </message>
+    <message>
+        <source>You have to fill in a unique lane for the starting block</source>
+        <translation>Sie müssen eine eindeutige Bahn für den Startblock angeben</translation>
+    </message>
+    <message>
+        <source>Error in the serial number of the coordinator</source>
+        <translation>Fehler in der Seriennummer des Koordinators</translation>
+    </message>
+    <message>
+        <source>You have to fill in a unique serial number for the coordinator</source>
+        <translation>Sie müssen eine eindeutige Seriennummer für den Koordinator angeben</translation>
+    </message>
+    <message>
+        <source>Error in the serial number of the starting block</source>
+        <translation>Fehler in der Seriennummer des Startblocks</translation>
+    </message>
+    <message>
+        <source>You have to fill in a unique serial number for the starting block</source>
+        <translation>Sie müssen eine eindeutige Seriennummer für den Startblock angeben</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,149 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl_NL">
 <context>
+    <name>AddStartBlockSetDlg</name>
+    <message>
+        <source>Manage a startblock set</source>
+        <translation>Startblokset beheren</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Toevoegen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Verwijderen</translation>
+    </message>
+    <message>
+        <source>New Set</source>
+        <translation>Nieuwe set</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importeren</translation>
+    </message>
+    <message>
+        <source>Fill in the name of the new start block set:</source>
+        <translation>Vul de naam van de nieuwe startblokset in:</translation>
+    </message>
+    <message>
+        <source>Specify the name of the set you want to add</source>
+        <translation>Geef de naam op van de set die u wilt toevoegen</translation>
+    </message>
+    <message>
+        <source>Lane:</source>
+        <translation>Baan:</translation>
+    </message>
+    <message>
+        <source>Specify the lane number of the device (Only startblocks must have a lane, you can leave this blank for a central unit)</source>
+        <translation>Geef het baannummer van het apparaat op (alleen startblokken hebben een baan; laat dit leeg voor een centrale eenheid)</translation>
+    </message>
+    <message>
+        <source>Serialnr (PN):</source>
+        <translation>Serienr. (PN):</translation>
+    </message>
+    <message>
+        <source>Specify the serial number of the device</source>
+        <translation>Geef het serienummer van het apparaat op</translation>
+    </message>
+    <message>
+        <source>Mark this checkbox if the device is a central unit</source>
+        <translation>Vink dit vakje aan als het apparaat een centrale eenheid is</translation>
+    </message>
+    <message>
+        <source>Central Unit</source>
+        <translation>Centrale eenheid</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Error in the name of the new set of starting blocks</source>
+        <translation>Fout in de naam van de nieuwe set startblokken</translation>
+    </message>
+    <message>
+        <source>Set &apos;%1&apos;&apos; already exists. You have to fill in a unique name for the new set of starting blocks</source>
+        <translation>Set &apos;%1&apos; bestaat al. U moet een unieke naam voor de nieuwe set startblokken invullen</translation>
+    </message>
+    <message>
+        <source>Error in the serial number of the new starting block</source>
+        <translation>Fout in het serienummer van het nieuwe startblok</translation>
+    </message>
+    <message>
+        <source>You have to fill in a serial number for the device</source>
+        <translation>U moet een serienummer voor het apparaat invullen</translation>
+    </message>
+    <message>
+        <source>Serial number %1 already existss. You have to fill in a unique serial number for the device</source>
+        <translation>Serienummer %1 bestaat al. U moet een uniek serienummer voor het apparaat invullen</translation>
+    </message>
+    <message>
+        <source>Error in coordinator selection</source>
+        <translation>Fout in de keuze van de coördinator</translation>
+    </message>
+    <message>
+        <source>There is already a starting block selected as coordinator</source>
+        <translation>Er is al een startblok als coördinator gekozen</translation>
+    </message>
+    <message>
+        <source>Error in the lane of the new starting block</source>
+        <translation>Fout in de baan van het nieuwe startblok</translation>
+    </message>
+    <message>
+        <source>Lane %1 already exists. You have to fill in a unique lane for the starting block</source>
+        <translation>Baan %1 bestaat al. U moet een unieke baan voor het startblok invullen</translation>
+    </message>
+    <message>
+        <source>You have to fill in a lane for the starting block</source>
+        <translation>U moet een baan voor het startblok invullen</translation>
+    </message>
+    <message>
+        <source>Removing a set of starting blocks</source>
+        <translation>Set startblokken verwijderen</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to remove set &apos;%1&apos;</source>
+        <translation>Weet u zeker dat u set &apos;%1&apos; wilt verwijderen</translation>
+    </message>
+    <message>
+        <source>Removing a coordinator</source>
+        <translation>Coördinator verwijderen</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to remove coordinator &apos;%1&apos;</source>
+        <translation>Weet u zeker dat u coördinator &apos;%1&apos; wilt verwijderen</translation>
+    </message>
+    <message>
+        <source>Removing a starting blocks</source>
+        <translation>Startblok verwijderen</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to remove starting block &apos;%1&apos;</source>
+        <translation>Weet u zeker dat u startblok &apos;%1&apos; wilt verwijderen</translation>
+    </message>
+    <message>
+        <source>Import set</source>
+        <translation>Set importeren</translation>
+    </message>
+    <message>
+        <source>eXtensible Markup Language (*.xml)</source>
+        <translation>eXtensible Markup Language (*.xml)</translation>
+    </message>
+    <message>
+        <source>Opening file</source>
+        <translation>Bestand openen</translation>
+    </message>
+    <message>
+        <source>Unable to open file %1</source>
+        <translation>Kan bestand %1 niet openen</translation>
+    </message>
+</context>
+<context>
     <name>BusyIndicatorDlg</name>
     <message>
         <source>Dialog</source>
@@ -913,6 +1056,151 @@
     </message>
 </context>
 <context>
+    <name>ProjectSettingsDlg</name>
+    <message>
+        <source>Application</source>
+        <translation>Toepassing</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>Eigenschappen</translation>
+    </message>
+    <message>
+        <source>Com port:</source>
+        <translation>COM-poort:</translation>
+    </message>
+    <message>
+        <source>Start block set:</source>
+        <translation>Startblokset:</translation>
+    </message>
+    <message>
+        <source>Manage set</source>
+        <translation>Set beheren</translation>
+    </message>
+    <message>
+        <source>Results directory:</source>
+        <translation>Resultatenmap:</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Bladeren...</translation>
+    </message>
+    <message>
+        <source>Starter name:</source>
+        <translation>Naam starter:</translation>
+    </message>
+    <message>
+        <source>Printer</source>
+        <translation>Printer</translation>
+    </message>
+    <message>
+        <source>Ticketprinter</source>
+        <translation>Ticketprinter</translation>
+    </message>
+    <message>
+        <source>Serialprinter</source>
+        <translation>Seriële printer</translation>
+    </message>
+    <message>
+        <source>Automatic printing:</source>
+        <translation>Automatisch afdrukken:</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Systeem</translation>
+    </message>
+    <message>
+        <source>Central Unit</source>
+        <translation>Centrale eenheid</translation>
+    </message>
+    <message>
+        <source>Operation mode:</source>
+        <translation>Werkingsmodus:</translation>
+    </message>
+    <message>
+        <source>Select the operation mode</source>
+        <translation>Kies de werkingsmodus</translation>
+    </message>
+    <message>
+        <source>Recall mode:</source>
+        <translation>Terugroepmodus:</translation>
+    </message>
+    <message>
+        <source>Select the mode that the system will use to give a recall</source>
+        <translation>Kies de modus waarmee het systeem terugroept</translation>
+    </message>
+    <message>
+        <source>Photofinish:</source>
+        <translation>Finishfoto:</translation>
+    </message>
+    <message>
+        <source>Select the use of a photofinish device</source>
+        <translation>Kies het gebruik van een finishfotoapparaat</translation>
+    </message>
+    <message>
+        <source>Headset volume:</source>
+        <translation>Volume hoofdtelefoon:</translation>
+    </message>
+    <message>
+        <source>Select the level of the headset sound (37 % to 100 %)</source>
+        <translation>Kies het volume van de hoofdtelefoon (37 % tot 100 %)</translation>
+    </message>
+    <message>
+        <source>Startblock</source>
+        <translation>Startblok</translation>
+    </message>
+    <message>
+        <source>Start sound:</source>
+        <translation>Startgeluid:</translation>
+    </message>
+    <message>
+        <source>Select the sound that will be heared when starting</source>
+        <translation>Kies het geluid dat bij de start klinkt</translation>
+    </message>
+    <message>
+        <source>Recall sound:</source>
+        <translation>Terugroepgeluid:</translation>
+    </message>
+    <message>
+        <source>Select the mode to specify if the recall beeps need to be played</source>
+        <translation>Kies of de terugroeppiepjes moeten klinken</translation>
+    </message>
+    <message>
+        <source>Sound volume:</source>
+        <translation>Volume:</translation>
+    </message>
+    <message>
+        <source>Select the level of the overal sound (37 % to 100 %)</source>
+        <translation>Kies het algemene volume (37 % tot 100 %)</translation>
+    </message>
+    <message>
+        <source>Sensitivity (AD):</source>
+        <translation>Gevoeligheid (AD):</translation>
+    </message>
+    <message>
+        <source>Specify the sensitivity of the Wireless Quellor system. E.G. top athletes: 100, juvenile athletes: 32</source>
+        <translation>Geef de gevoeligheid van het Wireless Quellor-systeem op. Bijv. topatleten: 100, jeugdatleten: 32</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Results directory</source>
+        <translation>Resultatenmap</translation>
+    </message>
+    <message>
+        <source>Unexisting results directory &apos;%1&apos;
+ Please select a new results directory.</source>
+        <translation>Resultatenmap &apos;%1&apos; bestaat niet
+ Kies een nieuwe resultatenmap.</translation>
+    </message>
+</context>
+<context>
     <name>SoundGraphDisplay</name>
     <message>
         <source>Lane %1</source>
@@ -1064,6 +1352,17 @@
     </message>
 </context>
 <context>
+    <name>StartBlockSetTableModel</name>
+    <message>
+        <source>Lane</source>
+        <translation>Baan</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Serienummer</translation>
+    </message>
+</context>
+<context>
     <name>StartBlocksCommonSettingsDlg</name>
     <message>
         <source>Dialog</source>
@@ -1195,6 +1494,33 @@ Deze waarde wordt naar alle startblokken verstuurd.</translation>
     <message>
         <source>All sounds</source>
         <translation>Alle geluiden</translation>
+    </message>
+</context>
+<context>
+    <name>StartBlocksSetDelegate</name>
+    <message>
+        <source>Error in the lane of the new starting block</source>
+        <translation>Fout in de baan van het nieuwe startblok</translation>
+    </message>
+    <message>
+        <source>You have to fill in a unique lane for the starting block</source>
+        <translation>U moet een unieke baan voor het startblok invullen</translation>
+    </message>
+    <message>
+        <source>Error in the serial number of the coordinator</source>
+        <translation>Fout in het serienummer van de coördinator</translation>
+    </message>
+    <message>
+        <source>You have to fill in a unique serial number for the coordinator</source>
+        <translation>U moet een uniek serienummer voor de coördinator invullen</translation>
+    </message>
+    <message>
+        <source>Error in the serial number of the starting block</source>
+        <translation>Fout in het serienummer van het startblok</translation>
+    </message>
+    <message>
+        <source>You have to fill in a unique serial number for the starting block</source>
+        <translation>U moet een uniek serienummer voor het startblok invullen</translation>
     </message>
 </context>
 <context>
