@@ -183,6 +183,7 @@ private:
     void connectLaneRow(StartBlockMeasurementWidget *row, CStartBlock *block,
                         CStartBlockMeasurement *measurement);
     void removeCoordinatorRow();
+    void releaseRequests(QObject *row);
 
     std::unique_ptr<Ui::MainWindow> ui;
     ChosenSet m_chosenSet;

@@ -38,7 +38,7 @@ void MainWindow::ClearStartBlockWidgets()
         const std::unique_ptr<QLayoutItem> item(layout->takeAt(index));
         if (QWidget *row = item->widget()) {
             // a row that is still on the stack of its own signal goes later, but says nothing more
-            row->disconnect();
+            releaseRequests(row);
             row->hide();
             row->deleteLater();
         }
@@ -60,11 +60,19 @@ void MainWindow::ClearStartBlockWidgets()
     m_laneRows.clear();
 }
 
+// Only the row's own requests: Qt's style keeps its watch on the row's destruction.
+void MainWindow::releaseRequests(QObject *row)
+{
+    disconnect(row, nullptr, this, nullptr);
+    if (m_serial)
+        disconnect(row, nullptr, m_serial, nullptr);
+}
+
 void MainWindow::removeCoordinatorRow()
 {
     if (!m_coordinatorRow)
         return;
-    m_coordinatorRow->disconnect();
+    releaseRequests(m_coordinatorRow);
     ui->layoutCoordinator->removeWidget(m_coordinatorRow);
     m_coordinatorRow->hide();
     m_coordinatorRow->deleteLater();

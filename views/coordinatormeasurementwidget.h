@@ -45,6 +45,8 @@ public:
     QLabel *statusIconLabel() const;
     CCoordinator *coordinator() const { return m_coordinator; }
     bool isLive() const { return m_live; }
+    // What the spectrum dialog gets: the coordinator's spectrum, 16 zeros before its first spectrum reply.
+    QByteArray spectrumLevels() const;
 
 signals:
     void set_info_field_request_coordinator(unsigned char type, QVariant data, CCoordinator *coordinator);
@@ -70,8 +72,6 @@ private:
     void showGpsTime();
     void SetMeasurementsButtonStyle(bool bad);
     bool holdsDatedStart() const;
-    // The coordinator's spectrum, 16 zeros before its first spectrum reply.
-    QByteArray spectrumLevels() const;
 
     // The dialogs each button opens; they come with the dialogs themselves.
     void runLogDialog();
