@@ -11,12 +11,10 @@
 #include <QEvent>
 #include <QEventLoop>
 #include <QLabel>
-#include <QLoggingCategory>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QWindow>
 
+#include "benchapp.h"
 #include "core/quellorapp.h"
 #include "devices/cserialcomthread.h"
 #include "mainwindow/mainwindow.h"
@@ -115,16 +113,9 @@ double percentileMs(const QList<qint64> &sorted, double p)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    // settings and home of this run only, never the user's own
-    QTemporaryDir dir;
-    if (!dir.isValid())
+    const BenchApp bench(argc, argv);
+    if (!bench.app())
         return 1;
-    qputenv("HOME", dir.path().toLocal8Bit());
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.filePath(QStringLiteral("config")));
-    const std::unique_ptr<QuellorApp> app(QuellorApp::Create(argc, argv));
-    QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
 
     SimScenario scenario = SimScenario::standard(kLanes);
     scenario.autoStartDelayMs = -1;
@@ -135,7 +126,7 @@ int main(int argc, char **argv)
         std::printf("lane repaint: no pseudo-terminal for the simulator\n");
         return 1;
     }
-    storeSet(*app, scenario);
+    storeSet(*bench.app(), scenario);
 
     const std::unique_ptr<MainWindow> window(MainWindow::instance());
     window->SetupStartBlockSet(kSetName);
