@@ -5,11 +5,9 @@
 #include <memory>
 
 #include <QElapsedTimer>
-#include <QLoggingCategory>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QWindow>
 
+#include "benchapp.h"
 #include "core/quellorapp.h"
 #include "devices/cserialcomthread.h"
 #include "mainwindow/mainwindow.h"
@@ -42,16 +40,9 @@ double constructAndShow(const QString &devicePath)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    // settings and home of this run only, never the user's own
-    QTemporaryDir dir;
-    if (!dir.isValid())
+    const BenchApp bench(argc, argv);
+    if (!bench.app())
         return 1;
-    qputenv("HOME", dir.path().toLocal8Bit());
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.filePath(QStringLiteral("config")));
-    const std::unique_ptr<QuellorApp> app(QuellorApp::Create(argc, argv));
-    QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
 
     SimScenario scenario = SimScenario::standard(8);
     scenario.autoStartDelayMs = -1;

@@ -28,6 +28,8 @@
 #include "outputs/serialprinterthread.h"
 #include "outputs/startgatewayservice.h"
 #include "ui_mainwindow.h"
+#include "views/coordinatormeasurementwidget.h"
+#include "views/startblockmeasurementwidget.h"
 #include "views/startblockslayoutwidget.h"
 
 namespace
@@ -267,6 +269,10 @@ void MainWindow::OnToggleApplicationMode(PossibleModes mode)
     m_mode = mode;
     UpdateModeActions(mode);
     m_laneLayout->SetAccessLevel(mode);
+    for (StartBlockMeasurementWidget *row : std::as_const(m_laneRows))
+        row->SetAccessLevel(mode);
+    if (m_coordinatorRow)
+        m_coordinatorRow->SetApplicationMode(mode);
     emit toggle_application_mode(mode);
 }
 
@@ -278,6 +284,11 @@ void MainWindow::ApplyStyleSheets()
     const ThemeStyleSheets sheets = composeStyleSheets(currentStyle());
     setStyleSheet(sheets.window);
     qApp->setStyleSheet(sheets.application);
+    if (m_coordinatorRow)
+        m_coordinatorRow->SetLabelStyle(sheets.coordinatorLabel);
+    // the highlighted lane follows the theme too
+    if (m_laneLayout)
+        ApplyColourStyleSheets();
 }
 
 void MainWindow::on_action_Layout_triggered()

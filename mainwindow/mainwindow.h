@@ -25,7 +25,9 @@ class QCloseEvent;
 class QEvent;
 class QThread;
 class CSerialComThread;
+class CoordinatorMeasurementWidget;
 class SerialPrinterThread;
+class StartBlockMeasurementWidget;
 class StartGatewayService;
 class StartBlocksLayoutWidget;
 
@@ -52,6 +54,8 @@ public:
     int accessLevel() const override { return m_mode; }
     CSerialComThread *serialComThread() const override { return m_serial; }
     const ProjectSettings &generalSettings() const override { return m_settings; }
+    const StartBlockCommonSettings &startBlockSettings() const override { return m_startBlockSettings; }
+    QString raceFileName() const override;
     void noteParticipationChosen(int participationStatus) override;
     // DNS or DQ was chosen in a lane since the last Ready.
     bool participationChosenThisRace(int participationStatus) const;
@@ -73,6 +77,20 @@ public:
     QString currentLanguage() const { return m_currentLanguage; }
     // 0 portrait, 1 landscape, any other value follows the screen.
     int orientation() const { return m_orientation; }
+
+    // The lanes of the chosen set: torn down, then built again from a set name, never edited in place.
+    void ClearStartBlockWidgets();
+    void SetupStartBlockSet(const QString &setName);
+    // The rows of the blocks in the set's order; placeholder rows of empty lanes are not among them.
+    QList<StartBlockMeasurementWidget *> laneRows() const { return m_laneRows; }
+    CoordinatorMeasurementWidget *coordinatorRow() const { return m_coordinatorRow; }
+    // MAC texts of the blocks that were INACTIVE when the lanes were last torn down.
+    QStringList inactiveBlocks() const { return m_inactiveBlocks; }
+    // Position of the highlighted row in the live view; kNoLaneSelected when none is.
+    static constexpr quint8 kNoLaneSelected = 255;
+    quint8 selectedLane() const { return m_selectedLane; }
+    void setSelectedLane(quint8 lane) { m_selectedLane = lane; }
+    void ApplyColourStyleSheets();
 
     void ApplyOrientation(int index);
     void ApplyStyleSheets();
@@ -101,6 +119,17 @@ public slots:
 
     void on_action_Layout_triggered();
     void on_actionAbout_Qt_triggered();
+    void OnUpdateLaneInSet(QString mac, unsigned char oldLane, unsigned char newLane);
+
+    // Connected by the lanes of the chosen set; their work comes with race control, live device events
+    // and the project settings.
+    void OnParticipationStatusChanged(CStartBlock *startblock);
+    void OnCoordinatorNewSetStatusField(unsigned char type, unsigned char length, unsigned char *data);
+    void OnSortByLaneClicked(bool clicked);
+    void OnSortByReactionTimeClicked(bool clicked);
+    void OnMeasurementNewGraphReceived();
+    void OnStartBlockNewInfoFieldsSet(CStartBlock *startBlock);
+    void OnCoordinatorNewInfoFieldsSet(CCoordinator *coordinator);
 
     void on_action_Exit_triggered();
     void on_btnToggleSettings_clicked(bool checked);
@@ -153,14 +182,26 @@ private:
     void powerDownAllDevices();
     void stopWorkers();
 
+    void addCoordinatorRow(CCoordinator *coordinator);
+    void addPlaceholderRow(int lane, int position);
+    void addLaneRow(CStartBlock *block, CStartBlockMeasurement *measurement, int position);
+    void connectLaneRow(StartBlockMeasurementWidget *row, CStartBlock *block,
+                        CStartBlockMeasurement *measurement);
+    void removeCoordinatorRow();
+    void releaseRequests(QObject *row);
+
     std::unique_ptr<Ui::MainWindow> ui;
     ChosenSet m_chosenSet;
-    CSerialComThread *m_serial = nullptr;            // child
-    SerialPrinterThread *m_printer = nullptr;        // child
-    StartGatewayService *m_gateway = nullptr;        // child
-    CStartBlock m_broadcast;                         // addresses every block at once
-    StartBlocksLayoutWidget *m_laneLayout = nullptr; // child
-    KeyFilter *m_keyFilter = nullptr;                // child
+    CSerialComThread *m_serial = nullptr;                     // child
+    SerialPrinterThread *m_printer = nullptr;                 // child
+    StartGatewayService *m_gateway = nullptr;                 // child
+    CStartBlock m_broadcast;                                  // addresses every block at once
+    StartBlocksLayoutWidget *m_laneLayout = nullptr;          // child
+    KeyFilter *m_keyFilter = nullptr;                         // child
+    QList<StartBlockMeasurementWidget *> m_laneRows;          // children, in the set's order
+    CoordinatorMeasurementWidget *m_coordinatorRow = nullptr; // child; null without a coordinator
+    QStringList m_inactiveBlocks;
+    quint8 m_selectedLane = kNoLaneSelected;
     PossibleModes m_mode = ModeOperator;
     QString m_eventsDirectory;
     ProjectSettings m_settings;

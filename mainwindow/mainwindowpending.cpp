@@ -66,3 +66,44 @@ void MainWindow::OnItemSelectedKeyPressed(KeyPressed)
 {
     // keyboard commands: with the keyboard filter
 }
+
+QString MainWindow::raceFileName() const
+{
+    // race, heat and start numbering: with race control
+    return QString();
+}
+
+void MainWindow::OnParticipationStatusChanged(CStartBlock *)
+{
+    // pending lanes after a settings change: with the project settings
+}
+
+void MainWindow::OnCoordinatorNewSetStatusField(unsigned char, unsigned char, unsigned char *)
+{
+    // the coordinator asks for Ready: with race control
+}
+
+void MainWindow::OnSortByLaneClicked(bool)
+{
+    // rows sorted by lane: with race control
+}
+
+void MainWindow::OnSortByReactionTimeClicked(bool)
+{
+    // rows sorted by reaction time: with race control
+}
+
+void MainWindow::OnMeasurementNewGraphReceived()
+{
+    // results progress: with race control
+}
+
+void MainWindow::OnStartBlockNewInfoFieldsSet(CStartBlock *)
+{
+    // settings re-sent and the waiting status: with the live device events
+}
+
+void MainWindow::OnCoordinatorNewInfoFieldsSet(CCoordinator *)
+{
+    // settings re-sent and the waiting status: with the live device events
+}

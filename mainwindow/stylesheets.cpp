@@ -36,6 +36,11 @@ constexpr char kSliderSubPage[] = "QSlider::sub-page:horizontal {background: rgb
 constexpr char kSliderAddPage[] = "QSlider::add-page:horizontal {background: rgb(%1, %2, %3); }";
 constexpr char kComboBoxes[] = "QComboBox:hover, QComboBox:on { background-color: rgb(%1, %2, %3);}";
 constexpr char kCoordinatorLabel[] = "background-color:rgb(%1, %2, %3);";
+constexpr char kSelectedBackground[] =
+    "* {background-color: rgb(%1, %2, %3); margin: 0px; padding: 0px; border: 0px;}";
+constexpr char kSelectedProgress[] = "QProgressBar {border: 2px solid white;}";
+constexpr char kSelectedCombo[] =
+    "QComboBox {border-top: 3px solid rgb(%1, %2, %3); border-bottom: 3px solid rgb(%1, %2, %3);}";
 
 QString number(quint16 value)
 {
@@ -79,4 +84,12 @@ ThemeStyleSheets composeStyleSheets(const StyleSettings &theme)
                          coordinatorRow + QString::fromLatin1(kLineEdits) + sliders;
     sheets.coordinatorLabel = withColours(kCoordinatorLabel, {theme.buttonPressedColour});
     return sheets;
+}
+
+QString selectedLaneStyleSheet(const StyleSettings &theme)
+{
+    return withColours(kSelectedBackground, {theme.buttonPressedColour}) +
+           withColours(kButtons, {theme.buttonColour, theme.buttonHoverColour, theme.buttonPressedColour,
+                                  theme.backgroundColour}) +
+           QString::fromLatin1(kSelectedProgress) + withColours(kSelectedCombo, {theme.fontColour});
 }

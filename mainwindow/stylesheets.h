@@ -12,3 +12,6 @@ struct ThemeStyleSheets {
 };
 
 ThemeStyleSheets composeStyleSheets(const StyleSettings &theme);
+
+// The look of the highlighted lane row: its own background and buttons in the theme's button colours.
+QString selectedLaneStyleSheet(const StyleSettings &theme);

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <QString>
+
 #include "views/stylesettings.h"
 
 class CSerialComThread;
 struct ProjectSettings;
+struct StartBlockCommonSettings;
 
 // What the live rows, graphs and measurement tabs need of the window that holds them. The main window
 // implements it; a test implements it with plain values, so a row is built without a whole window.
@@ -20,6 +23,10 @@ public:
     virtual CSerialComThread *serialComThread() const = 0;
     // The general settings in force (the results directory names the saved graph pictures).
     virtual const ProjectSettings &generalSettings() const = 0;
+    // The common start-block settings the project expects (the block info dialog marks what differs).
+    virtual const StartBlockCommonSettings &startBlockSettings() const = 0;
+    // The base name of the running race's files, which also names a lane's graph picture.
+    virtual QString raceFileName() const = 0;
     // A lane row tells that the operator chose DNS or DQ during the running race, so the next Ready
     // keeps that status. Other values are ignored.
     virtual void noteParticipationChosen(int participationStatus) = 0;

@@ -1,0 +1,189 @@
+// The lanes of the chosen set in the main window: rows in lane order with placeholders for empty lanes,
+// the devices registered with the serial object, and a rebuild that leaves nothing of the old set behind.
+#include <memory>
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPointer>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+#include <QVBoxLayout>
+
+#include "../core/apptestenvironment.h"
+#include "../devices/serialtestkit.h"
+#include "../devices/testbytes.h"
+#include "core/quellorapp.h"
+#include "mainwindow/mainwindow.h"
+#include "testnetwork.h"
+#include "views/coordinatormeasurementwidget.h"
+#include "views/startblockmeasurementwidget.h"
+#include "views/startblockslayoutwidget.h"
+
+namespace
+{
+
+using Row = StartBlockMeasurementWidget;
+
+QString macOf(int lane)
+{
+    return QStringLiteral("15:8d:00:00:00:%1").arg(lane, 2, 10, QLatin1Char('0'));
+}
+
+std::unique_ptr<StartBlockSetGroup> makeSet(bool withCoordinator, const QList<int> &lanes)
+{
+    auto set = std::make_unique<StartBlockSetGroup>();
+    if (withCoordinator) {
+        set->coordinator = std::make_unique<CCoordinator>();
+        set->coordinator->SetMacAddress(QStringLiteral("15:8d:00:00:00:c0"));
+    }
+    for (const int lane : lanes) {
+        auto block = std::make_unique<CStartBlock>();
+        block->setLane(quint8(lane));
+        block->SetMacAddress(macOf(lane));
+        set->blocks.push_back(std::move(block));
+    }
+    return set;
+}
+
+Row *rowAt(MainWindow *window, int position)
+{
+    QLayoutItem *item = window->laneLayoutWidget()->measurementsLayout()->itemAt(position);
+    return item ? qobject_cast<Row *>(item->widget()) : nullptr;
+}
+
+} // namespace
+
+class TstMainWindowLanes : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup()
+    {
+        delete window; // the accessor forgets it
+        window = nullptr;
+    }
+
+    void placeholdersFillTheEmptyLanes();
+    void rebuildLeavesNothingOfTheOldSet();
+    void keepingTheBlocksLaneRebuildsTheSet();
+
+private:
+    QuellorApp &app() { return *QuellorApp::Instance(); }
+    MainWindow *window = nullptr;
+};
+
+void TstMainWindowLanes::initTestCase()
+{
+    const auto a = makeSet(true, {2, 5});
+    const auto b = makeSet(false, {1, 2});
+    app().SaveStartBlockSets({"A", "B"}, {a.get(), b.get()});
+}
+
+void TstMainWindowLanes::init()
+{
+    QUELLOR_REQUIRE_ISOLATED_NETWORK();
+    ProjectSettings settings = app().projectSettings();
+    settings.lastSet = "A";
+    app().setProjectSettings(settings);
+    window = MainWindow::instance();
+}
+
+void TstMainWindowLanes::placeholdersFillTheEmptyLanes()
+{
+    window->SetupStartBlockSet("A");
+    QCOMPARE(window->laneLayoutWidget()->measurementsLayout()->count(), 5);
+    for (int position = 0; position < 5; ++position) {
+        const Row *row = rowAt(window, position);
+        const bool placeholder = position != 1 && position != 4;
+        QCOMPARE(row->DisplayedLane(), position + 1);
+        QCOMPARE(row->startBlock() == nullptr, placeholder);
+        QCOMPARE(row->participationStatusCombo()->isEnabled(), !placeholder);
+        QCOMPARE(row->participationStatusCombo()->currentText(),
+                 QString(placeholder ? "INACTIVE" : "ACTIVE"));
+    }
+    QCOMPARE(window->laneRows(), QList<Row *>({rowAt(window, 1), rowAt(window, 4)}));
+    QCOMPARE(window->laneRows().at(1)->startBlock()->GetMacAddress(), macOf(5));
+    QCOMPARE(window->serialComThread()->startBlockCount(), 2);
+    QCOMPARE(window->serialComThread()->coordinator(), window->coordinator());
+    QVERIFY(window->coordinatorRow() && window->coordinatorRow()->coordinator() == window->coordinator());
+    QCOMPARE(window->findChild<QProgressBar *>("pgbResultsSaved")->maximum(), 2);
+}
+
+void TstMainWindowLanes::rebuildLeavesNothingOfTheOldSet()
+{
+    window->SetupStartBlockSet("A");
+    window->laneRows().at(1)->SetParticipationStatus(ParticipationInactive);
+    QCOMPARE(window->serialComThread()->startBlockCount(), 1);
+    QPointer<CStartBlock> oldBlock = window->startBlocks().at(0);
+    QPointer<CCoordinator> oldCoordinator = window->coordinator();
+    QPointer<Row> oldRow = window->laneRows().at(0);
+    QPointer<Row> oldPlaceholder = rowAt(window, 0);
+    QPointer<CoordinatorMeasurementWidget> oldCoordinatorRow = window->coordinatorRow();
+
+    window->ClearStartBlockWidgets();
+    QVERIFY(!oldBlock && !oldCoordinator);
+    QCOMPARE(window->serialComThread()->startBlockCount() +
+                 window->serialComThread()->inactiveStartBlockCount(),
+             0);
+    window->SetupStartBlockSet("A");
+    QTRY_VERIFY(!oldRow && !oldPlaceholder && !oldCoordinatorRow);
+    QCOMPARE(window->laneLayoutWidget()->measurementsLayout()->count(), 5);
+
+    // the INACTIVE choice survives and keeps the block out of polling
+    CStartBlock *lane5 = window->startBlocks().at(1);
+    QCOMPARE(lane5->participationStatus(), int(ParticipationInactive));
+    QCOMPARE(window->laneRows().at(1)->participationStatusCombo()->currentText(), QString("INACTIVE"));
+    QCOMPARE(window->serialComThread()->startBlockCount(), 1);
+    QCOMPARE(window->serialComThread()->startBlockAt(0), window->startBlocks().at(0));
+
+    // the new devices reach the new rows
+    CStartBlock *lane2 = window->startBlocks().at(0);
+    QByteArray info = SerialTest::item16(3, 120);
+    lane2->SetInfoFields(quint16(info.size()), data(info));
+    lane2->measurement()->setReactionAccepted(true);
+    QByteArray status = SerialTest::item16(4, 119);
+    lane2->measurement()->SetStatusFields(quint16(status.size()), data(status));
+    auto *time = window->laneRows().at(0)->findChild<QLabel *>("lblReactionTime");
+    QCOMPARE(time->text(), QString("119ms"));
+    QVERIFY(time->property("alarm").toBool());
+    window->coordinator()->SetMeasurementsStatus(0);
+    QVERIFY(
+        !window->coordinatorRow()->findChild<QPushButton *>("btnMeasurementsStatus")->styleSheet().isEmpty());
+
+    // one sort connection per header button, however often the lanes were built
+    QPushButton *header = window->laneLayoutWidget()->laneHeaderButton();
+    QVERIFY(disconnect(header, &QPushButton::clicked, window, &MainWindow::OnSortByLaneClicked));
+    QVERIFY(!disconnect(header, &QPushButton::clicked, window, &MainWindow::OnSortByLaneClicked));
+
+    window->ClearStartBlockWidgets();
+    window->SetupStartBlockSet("B"); // without a coordinator
+    QVERIFY(!window->coordinator() && !window->coordinatorRow() && !window->serialComThread()->coordinator());
+    QCOMPARE(window->laneLayoutWidget()->measurementsLayout()->count(), 2);
+}
+
+void TstMainWindowLanes::keepingTheBlocksLaneRebuildsTheSet()
+{
+    window->SetupStartBlockSet("A");
+    emit window->laneRows().at(0)->update_lane_in_set(macOf(2), 2, 3);
+    QCOMPARE(window->laneLayoutWidget()->measurementsLayout()->count(), 5);
+    QCOMPARE(window->laneRows().at(0)->startBlock()->lane(), quint8(3));
+    QCOMPARE(rowAt(window, 2), window->laneRows().at(0));
+    QVERIFY(!rowAt(window, 1)->startBlock());
+    emit window->laneRows().at(0)->update_lane_in_set(macOf(2), 3, 2); // and back, for the other tests
+}
+
+int main(int argc, char **argv)
+{
+    AppTestEnvironment environment;
+    if (!environment.isValid())
+        return 1;
+    const std::unique_ptr<QuellorApp> application(QuellorApp::Create(argc, argv));
+    TstMainWindowLanes lanes;
+    return QTest::qExec(&lanes, argc, argv);
+}
+
+#include "tst_mainwindowlanes.moc"
