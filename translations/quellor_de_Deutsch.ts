@@ -378,6 +378,84 @@
     </message>
 </context>
 <context>
+    <name>CoordinatorMeasurementWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Alt+Shift+D</source>
+        <translation>Alt+Shift+D</translation>
+    </message>
+    <message>
+        <source>Alt+Shift+B</source>
+        <translation>Alt+Shift+B</translation>
+    </message>
+    <message>
+        <source>Alt+Shift+I</source>
+        <translation>Alt+Shift+I</translation>
+    </message>
+    <message>
+        <source>Display the  measurements of the central unit</source>
+        <translation>Die Messwerte der Zentrale anzeigen</translation>
+    </message>
+    <message>
+        <source>Alt+Shift+M</source>
+        <translation>Alt+Shift+M</translation>
+    </message>
+    <message>
+        <source>Central Unit:</source>
+        <translation>Zentrale:</translation>
+    </message>
+    <message>
+        <source>OV:</source>
+        <translation>OV:</translation>
+    </message>
+    <message>
+        <source>VQ:</source>
+        <translation>VQ:</translation>
+    </message>
+</context>
+<context>
+    <name>CoordinatorMeasurementsStatusDlg</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Battery:</source>
+        <translation>Batterie:</translation>
+    </message>
+    <message>
+        <source>Start signal:</source>
+        <translation>Startsignal:</translation>
+    </message>
+    <message>
+        <source>Connection:</source>
+        <translation>Verbindung:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Central Unit measurements</source>
+        <translation>Messwerte der Zentrale</translation>
+    </message>
+    <message>
+        <source>Connected: %1V</source>
+        <translation>Verbunden: %1V</translation>
+    </message>
+    <message>
+        <source>Not connected: %1V</source>
+        <translation>Nicht verbunden: %1V</translation>
+    </message>
+    <message>
+        <source>Unknown: %1V</source>
+        <translation>Unbekannt: %1V</translation>
+    </message>
+</context>
+<context>
     <name>EventsModel</name>
     <message>
         <source>ID</source>
@@ -934,6 +1012,21 @@
     </message>
 </context>
 <context>
+    <name>MeasurementStatusDisplay</name>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Unbekannt</translation>
+    </message>
+</context>
+<context>
     <name>ParticipationsModel</name>
     <message>
         <source>id</source>
@@ -1352,6 +1445,96 @@
     </message>
 </context>
 <context>
+    <name>StartBlockMeasurementWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Change the participation status of an athlete</source>
+        <translation>Teilnahmestatus eines Athleten ändern</translation>
+    </message>
+    <message>
+        <source>Display the  measurements of the startblock</source>
+        <translation>Die Messwerte des Startblocks anzeigen</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>Unmatching lane numbers found in set and starting block.</source>
+        <translation>Unterschiedliche Bahnnummern in Satz und Startblock gefunden.</translation>
+    </message>
+    <message>
+        <source>Found lane %1 in startblock unit and lane %2 in set. Please select the correct number</source>
+        <translation>Bahn %1 im Startblock und Bahn %2 im Satz gefunden. Bitte die richtige Nummer wählen</translation>
+    </message>
+    <message>
+        <source>Lane</source>
+        <translation>Bahn</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Resync startblock</source>
+        <translation>Startblock neu synchronisieren</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to resynchronize starting block %1</source>
+        <translation>Soll Startblock %1 wirklich neu synchronisiert werden</translation>
+    </message>
+</context>
+<context>
+    <name>StartBlockMeasurementsStatusDlg</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Battery:</source>
+        <translation>Batterie:</translation>
+    </message>
+    <message>
+        <source>Start signal:</source>
+        <translation>Startsignal:</translation>
+    </message>
+    <message>
+        <source>Connection:</source>
+        <translation>Verbindung:</translation>
+    </message>
+    <message>
+        <source>Link:</source>
+        <translation>Funkstrecke:</translation>
+    </message>
+    <message>
+        <source>Synchronization:</source>
+        <translation>Synchronisation:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Startblock measurements</source>
+        <translation>Messwerte des Startblocks</translation>
+    </message>
+    <message>
+        <source>Not synchronized</source>
+        <translation>Nicht synchronisiert</translation>
+    </message>
+</context>
+<context>
     <name>StartBlockSetTableModel</name>
     <message>
         <source>Lane</source>
@@ -1494,6 +1677,74 @@ Dieser Wert wird an alle Startblöcke verteilt.</translation>
     <message>
         <source>All sounds</source>
         <translation>Alle Töne</translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation>Aktiv</translation>
+    </message>
+    <message>
+        <source>Sort athletes based on the lane number</source>
+        <translation>Athleten nach Bahnnummer sortieren</translation>
+    </message>
+    <message>
+        <source>Lane</source>
+        <translation>Bahn</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>Sort athletes based on the reaction time</source>
+        <translation>Athleten nach Reaktionszeit sortieren</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Measure</source>
+        <translation>Messung</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Signal</source>
+        <translation>Signal</translation>
+    </message>
+    <message>
+        <source>Graph</source>
+        <translation>Graph</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Ton</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>Protokoll</translation>
+    </message>
+    <message>
+        <source>Sync</source>
+        <translation>Sync</translation>
     </message>
 </context>
 <context>

@@ -378,6 +378,84 @@
     </message>
 </context>
 <context>
+    <name>CoordinatorMeasurementWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulier</translation>
+    </message>
+    <message>
+        <source>Alt+Shift+D</source>
+        <translation>Alt+Shift+D</translation>
+    </message>
+    <message>
+        <source>Alt+Shift+B</source>
+        <translation>Alt+Shift+B</translation>
+    </message>
+    <message>
+        <source>Alt+Shift+I</source>
+        <translation>Alt+Shift+I</translation>
+    </message>
+    <message>
+        <source>Display the  measurements of the central unit</source>
+        <translation>De metingen van de centrale unit tonen</translation>
+    </message>
+    <message>
+        <source>Alt+Shift+M</source>
+        <translation>Alt+Shift+M</translation>
+    </message>
+    <message>
+        <source>Central Unit:</source>
+        <translation>Centrale unit:</translation>
+    </message>
+    <message>
+        <source>OV:</source>
+        <translation>OV:</translation>
+    </message>
+    <message>
+        <source>VQ:</source>
+        <translation>VQ:</translation>
+    </message>
+</context>
+<context>
+    <name>CoordinatorMeasurementsStatusDlg</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialoog</translation>
+    </message>
+    <message>
+        <source>Battery:</source>
+        <translation>Batterij:</translation>
+    </message>
+    <message>
+        <source>Start signal:</source>
+        <translation>Startsignaal:</translation>
+    </message>
+    <message>
+        <source>Connection:</source>
+        <translation>Verbinding:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Central Unit measurements</source>
+        <translation>Metingen van de centrale unit</translation>
+    </message>
+    <message>
+        <source>Connected: %1V</source>
+        <translation>Verbonden: %1V</translation>
+    </message>
+    <message>
+        <source>Not connected: %1V</source>
+        <translation>Niet verbonden: %1V</translation>
+    </message>
+    <message>
+        <source>Unknown: %1V</source>
+        <translation>Onbekend: %1V</translation>
+    </message>
+</context>
+<context>
     <name>EventsModel</name>
     <message>
         <source>ID</source>
@@ -934,6 +1012,21 @@
     </message>
 </context>
 <context>
+    <name>MeasurementStatusDisplay</name>
+    <message>
+        <source>No</source>
+        <translation>Nee</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Onbekend</translation>
+    </message>
+</context>
+<context>
     <name>ParticipationsModel</name>
     <message>
         <source>id</source>
@@ -1352,6 +1445,96 @@
     </message>
 </context>
 <context>
+    <name>StartBlockMeasurementWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulier</translation>
+    </message>
+    <message>
+        <source>Change the participation status of an athlete</source>
+        <translation>De deelnamestatus van een atleet wijzigen</translation>
+    </message>
+    <message>
+        <source>Display the  measurements of the startblock</source>
+        <translation>De metingen van het startblok tonen</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Geen</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Waarschuwing</translation>
+    </message>
+    <message>
+        <source>Unmatching lane numbers found in set and starting block.</source>
+        <translation>Verschillende baannummers gevonden in set en startblok.</translation>
+    </message>
+    <message>
+        <source>Found lane %1 in startblock unit and lane %2 in set. Please select the correct number</source>
+        <translation>Baan %1 in het startblok en baan %2 in de set gevonden. Kies het juiste nummer</translation>
+    </message>
+    <message>
+        <source>Lane</source>
+        <translation>Baan</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Resync startblock</source>
+        <translation>Startblok opnieuw synchroniseren</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to resynchronize starting block %1</source>
+        <translation>Weet u zeker dat u startblok %1 opnieuw wilt synchroniseren</translation>
+    </message>
+</context>
+<context>
+    <name>StartBlockMeasurementsStatusDlg</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialoog</translation>
+    </message>
+    <message>
+        <source>Battery:</source>
+        <translation>Batterij:</translation>
+    </message>
+    <message>
+        <source>Start signal:</source>
+        <translation>Startsignaal:</translation>
+    </message>
+    <message>
+        <source>Connection:</source>
+        <translation>Verbinding:</translation>
+    </message>
+    <message>
+        <source>Link:</source>
+        <translation>Verbinding:</translation>
+    </message>
+    <message>
+        <source>Synchronization:</source>
+        <translation>Synchronisatie:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Startblock measurements</source>
+        <translation>Metingen van het startblok</translation>
+    </message>
+    <message>
+        <source>Not synchronized</source>
+        <translation>Niet gesynchroniseerd</translation>
+    </message>
+</context>
+<context>
     <name>StartBlockSetTableModel</name>
     <message>
         <source>Lane</source>
@@ -1494,6 +1677,74 @@ Deze waarde wordt naar alle startblokken verstuurd.</translation>
     <message>
         <source>All sounds</source>
         <translation>Alle geluiden</translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation>Actief</translation>
+    </message>
+    <message>
+        <source>Sort athletes based on the lane number</source>
+        <translation>Atleten sorteren op baannummer</translation>
+    </message>
+    <message>
+        <source>Lane</source>
+        <translation>Baan</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>F3</translation>
+    </message>
+    <message>
+        <source>Sort athletes based on the reaction time</source>
+        <translation>Atleten sorteren op reactietijd</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tijd</translation>
+    </message>
+    <message>
+        <source>F4</source>
+        <translation>F4</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Measure</source>
+        <translation>Meting</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Naam</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Signal</source>
+        <translation>Signaal</translation>
+    </message>
+    <message>
+        <source>Graph</source>
+        <translation>Grafiek</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Geluid</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>Logboek</translation>
+    </message>
+    <message>
+        <source>Sync</source>
+        <translation>Sync</translation>
     </message>
 </context>
 <context>
