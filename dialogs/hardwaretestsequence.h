@@ -21,7 +21,14 @@ public:
     static constexpr int kLoopIntervalMs = 2000;
     static constexpr int kDefaultStartDelaySeconds = 5;
 
-    enum State { Idle = 0, BroadcastReady = 1, WaitReady = 2, BroadcastStart = 3, WaitResults = 4, Restore = 5 };
+    enum State {
+        Idle = 0,
+        BroadcastReady = 1,
+        WaitReady = 2,
+        BroadcastStart = 3,
+        WaitResults = 4,
+        Restore = 5
+    };
 
     explicit HardwareTestSequence(TestProcedureHost &host);
 

@@ -77,5 +77,4 @@ private:
     QButtonGroup *m_buttons = nullptr; // child, created with the first listed block
     std::vector<BlockRow> m_rows;
     QLabel *m_coordinatorLabel = nullptr; // child
-
 };

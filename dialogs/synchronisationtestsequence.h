@@ -54,8 +54,16 @@ public:
     QString actionText() const;
 
 private:
-    enum class Action { PressTest, Testing, ReadyBroadcast, WaitReady, Started, WaitResults, WaitCoordinator,
-                        DisplayResults };
+    enum class Action {
+        PressTest,
+        Testing,
+        ReadyBroadcast,
+        WaitReady,
+        Started,
+        WaitResults,
+        WaitCoordinator,
+        DisplayResults
+    };
 
     bool allDevicesReady() const;
     bool anyParticipantAwake() const;

@@ -10,12 +10,6 @@
 
 namespace
 {
-// the boxes belong to the main window's texts
-QString windowText(const char *text)
-{
-    return QCoreApplication::translate("MainWindow", text);
-}
-
 template<typename Dialog>
 void release(QPointer<Dialog> &dialog)
 {
@@ -36,8 +30,10 @@ TestProcedureWindows::~TestProcedureWindows() = default;
 TestHardwareDlg *TestProcedureWindows::openHardwareTest(const QList<CStartBlock *> &blocks)
 {
     if (m_hardwareTest) {
-        QMessageBox::warning(m_window, windowText("Testing hardware"),
-                             windowText("There is already an open window for testing the hardware"));
+        // the box is the main window's, and so are its texts
+        QMessageBox::warning(m_window, QCoreApplication::translate("MainWindow", "Testing hardware"),
+                             QCoreApplication::translate(
+                                 "MainWindow", "There is already an open window for testing the hardware"));
         return nullptr;
     }
     m_hardwareTest = new TestHardwareDlg(m_window, m_host);
@@ -52,8 +48,10 @@ TestSynchronisationDlg *TestProcedureWindows::openSynchronisationTest(CCoordinat
                                                                       const QList<CStartBlock *> &blocks)
 {
     if (m_synchronisationTest) {
-        QMessageBox::warning(m_window, windowText("Testing synchronization"),
-                             windowText("There is already an open window for testing synchronization"));
+        QMessageBox::warning(
+            m_window, QCoreApplication::translate("MainWindow", "Testing synchronization"),
+            QCoreApplication::translate("MainWindow",
+                                        "There is already an open window for testing synchronization"));
         return nullptr;
     }
     m_synchronisationTest = new TestSynchronisationDlg(m_window, m_host);
@@ -61,7 +59,8 @@ TestSynchronisationDlg *TestProcedureWindows::openSynchronisationTest(CCoordinat
                                           QStringLiteral(": Testing synchronization"));
     m_synchronisationTest->SetCoordinator(coordinator);
     m_synchronisationTest->SetStartBlocks(blocks);
-    connect(m_synchronisationTest, &QDialog::rejected, this, &TestProcedureWindows::releaseSynchronisationTest);
+    connect(m_synchronisationTest, &QDialog::rejected, this,
+            &TestProcedureWindows::releaseSynchronisationTest);
     m_synchronisationTest->show();
     m_synchronisationTest->raise();
     return m_synchronisationTest;

@@ -26,7 +26,8 @@ public:
 
     // A new non-modal window for the blocks, shown and raised; nullptr after the "already open" warning.
     TestHardwareDlg *openHardwareTest(const QList<CStartBlock *> &blocks);
-    TestSynchronisationDlg *openSynchronisationTest(CCoordinator *coordinator, const QList<CStartBlock *> &blocks);
+    TestSynchronisationDlg *openSynchronisationTest(CCoordinator *coordinator,
+                                                    const QList<CStartBlock *> &blocks);
     // Runs the calibration modally; returns when it is closed.
     void runCalibration(CCoordinator *coordinator, CSerialComThread *serial);
 

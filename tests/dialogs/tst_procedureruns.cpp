@@ -26,12 +26,18 @@ class SimHost : public TestProcedureHost
 public:
     explicit SimHost(SimLink &link) : m_link(link) {}
 
-    void broadcastReady() override { m_link.serial.OnSetStatusRequest(1, DeviceReady, m_link.serial.broadcastDevice()); }
+    void broadcastReady() override
+    {
+        m_link.serial.OnSetStatusRequest(1, DeviceReady, m_link.serial.broadcastDevice());
+    }
     void broadcastStart() override
     {
         m_link.serial.OnSetStatusRequest(1, DeviceStarted, m_link.serial.broadcastDevice());
     }
-    void broadcastIdle() override { m_link.serial.OnSetStatusRequest(1, DeviceIdle, m_link.serial.broadcastDevice()); }
+    void broadcastIdle() override
+    {
+        m_link.serial.OnSetStatusRequest(1, DeviceIdle, m_link.serial.broadcastDevice());
+    }
     CSerialComThread *serialComThread() const override { return &m_link.serial; }
     QList<CStartBlock *> laneRowBlocks() const override { return m_link.blocks; }
     void setLaneRowParticipationStatus(CStartBlock *block, unsigned status) override
@@ -94,7 +100,8 @@ void TstProcedureRuns::hardwareTestRacesTheChosenLane()
     dialog.findChild<QSlider *>("hslStartDelay")->setValue(1);
     dialog.findChild<QPushButton *>("btnTest")->click();
     QTRY_VERIFY_WITH_TIMEOUT(!dialog.isLoopRunning(), kRunMs);
-    QCOMPARE(dialog.findChild<QLabel *>("lblAction")->text(), QStringLiteral("Press test button to start built in test"));
+    QCOMPARE(dialog.findChild<QLabel *>("lblAction")->text(),
+             QStringLiteral("Press test button to start built in test"));
     QCOMPARE(raced.count(), 1);
     // lane 1 was left out of the race, then both lanes take part again
     const QStringList requests = link->setStatusRequests();
@@ -104,7 +111,8 @@ void TstProcedureRuns::hardwareTestRacesTheChosenLane()
     QCOMPARE(link->blocks[0]->participationStatus(), int(ParticipationActive));
     QCOMPARE(link->blocks[1]->participationStatus(), int(ParticipationActive));
     QTRY_VERIFY_WITH_TIMEOUT(!saved.isEmpty(), kRunMs); // a real race: its results are saved
-    QCOMPARE(int(link->blocks[1]->measurement()->reactionTimeMs()), *link->sim.scenario().lanes[1].reactionMs);
+    QCOMPARE(int(link->blocks[1]->measurement()->reactionTimeMs()),
+             *link->sim.scenario().lanes[1].reactionMs);
 }
 
 void TstProcedureRuns::synchronisationTestShowsEveryBlocksTimes()
@@ -144,7 +152,8 @@ void TstProcedureRuns::calibrationReachesTheCoordinator()
     auto *info = dialog.findChild<QLabel *>("lblInfo");
     dialog.findChild<QPushButton *>("btnStart")->click();
     QVERIFY(!link->serial.isPolling());
-    QTRY_COMPARE_WITH_TIMEOUT(info->text(), QStringLiteral("Calibration in progress: wait 184 seconds"), kLinkMs);
+    QTRY_COMPARE_WITH_TIMEOUT(info->text(), QStringLiteral("Calibration in progress: wait 184 seconds"),
+                              kLinkMs);
     QCOMPARE(link->requests(0xE7).size(), 1);
     for (int second = 2; second <= 185; ++second) // the remaining ticks on the test's clock
         dialog.OnUpdateTimerTimeout();

@@ -159,19 +159,25 @@ void TstTestProcedures::hardwareTestTimeline_data()
                                  << QStringList{line(2000, ready.arg(2).arg("IA")),
                                                 line(14000, ready.arg(2).arg("IA")),
                                                 line(26000, ready.arg(2).arg("IA"))};
-    QTest::newRow("ALL skips the inactive lane")
-        << QList<int>{1, 2, 3, 5} << QList<int>{2} << "ALL" << true
-        << QStringList{line(2000, ready.arg(1).arg("AIII")),  line(9000, "Started"),
-                       line(13000, finished.arg("AIAA")),     line(17000, ready.arg(3).arg("IIAI")),
-                       line(24000, "Started"),                line(28000, finished.arg("AIAA")),
-                       line(32000, ready.arg(5).arg("IIIA")), line(39000, "Started"),
-                       line(43000, finished.arg("AIAA")),     line(45000, stopped)};
-    QTest::newRow("ALL visits lanes 0 and 255 once")
-        << QList<int>{255, 0} << QList<int>{} << "ALL" << true
-        << QStringList{line(2000, ready.arg(0).arg("IA")),  line(9000, "Started"),
-                       line(13000, finished.arg("AA")),     line(17000, ready.arg(255).arg("AI")),
-                       line(24000, "Started"),              line(28000, finished.arg("AA")),
-                       line(30000, stopped)};
+    QTest::newRow("ALL skips the inactive lane") << QList<int>{1, 2, 3, 5} << QList<int>{2} << "ALL" << true
+                                                 << QStringList{line(2000, ready.arg(1).arg("AIII")),
+                                                                line(9000, "Started"),
+                                                                line(13000, finished.arg("AIAA")),
+                                                                line(17000, ready.arg(3).arg("IIAI")),
+                                                                line(24000, "Started"),
+                                                                line(28000, finished.arg("AIAA")),
+                                                                line(32000, ready.arg(5).arg("IIIA")),
+                                                                line(39000, "Started"),
+                                                                line(43000, finished.arg("AIAA")),
+                                                                line(45000, stopped)};
+    QTest::newRow("ALL visits lanes 0 and 255 once") << QList<int>{255, 0} << QList<int>{} << "ALL" << true
+                                                     << QStringList{line(2000, ready.arg(0).arg("IA")),
+                                                                    line(9000, "Started"),
+                                                                    line(13000, finished.arg("AA")),
+                                                                    line(17000, ready.arg(255).arg("AI")),
+                                                                    line(24000, "Started"),
+                                                                    line(28000, finished.arg("AA")),
+                                                                    line(30000, stopped)};
 }
 
 void TstTestProcedures::hardwareTestTimeline()
@@ -212,7 +218,8 @@ void TstTestProcedures::synchronisationTestTimeline_data()
     QTest::addColumn<bool>("devicesFollow");
     QTest::addColumn<bool>("repeating");
     QTest::addColumn<QStringList>("timeline");
-    const QStringList prompt = {line(2000, "[1] Broadcast ready to all starting blocks"), line(6000, "[3] Started")};
+    const QStringList prompt = {line(2000, "[1] Broadcast ready to all starting blocks"),
+                                line(6000, "[3] Started")};
     const QString end = QStringLiteral("[0] Press test button to start synchronization test | stopped");
 
     QTest::newRow("coordinator at once")
@@ -221,9 +228,9 @@ void TstTestProcedures::synchronisationTestTimeline_data()
     QTest::newRow("coordinator late")
         << true << 15000 << true << false
         << prompt + QStringList{line(18000, "[6] Display results"), line(20000, end)};
-    QTest::newRow("no coordinator")
-        << false << -1 << true << false
-        << prompt + QStringList{line(12000, "[6] Display results"), line(14000, end)};
+    QTest::newRow("no coordinator") << false << -1 << true << false
+                                    << prompt +
+                                           QStringList{line(12000, "[6] Display results"), line(14000, end)};
     QTest::newRow("coordinator silent") << true << -1 << true << false << prompt;
     QTest::newRow("never ready") << true << 0 << false << false << prompt.mid(0, 1);
     QTest::newRow("repeat mode")
@@ -296,12 +303,13 @@ void TstTestProcedures::timeListPutsEachBlockInItsOwnRow()
     // lane 2 runs as RUP and has no row; start 1000 ms, sound 1003 ms and 998 ms
     host->rows = laneBlocks(*devices, {1, 2, 3}, {});
     host->rows[1]->setParticipationStatus(ParticipationRup);
-    const QList<QByteArray> sounds = {item(7, QByteArray::fromHex("000003e8")) + item(8, QByteArray::fromHex("000003eb")),
-                                      QByteArray(),
-                                      item(7, QByteArray::fromHex("000003e8")) + item(8, QByteArray::fromHex("000003e6"))};
+    const QList<QByteArray> sounds = {
+        item(7, QByteArray::fromHex("000003e8")) + item(8, QByteArray::fromHex("000003eb")), QByteArray(),
+        item(7, QByteArray::fromHex("000003e8")) + item(8, QByteArray::fromHex("000003e6"))};
     for (int i = 0; i < 3; ++i) {
         QByteArray items = sounds[i];
-        host->rows[i]->measurement()->SetSoundGraph(quint16(items.size()), reinterpret_cast<uchar *>(items.data()));
+        host->rows[i]->measurement()->SetSoundGraph(quint16(items.size()),
+                                                    reinterpret_cast<uchar *>(items.data()));
     }
     devices->open();
     StartSoundListWidget list;
@@ -311,10 +319,10 @@ void TstTestProcedures::timeListPutsEachBlockInItsOwnRow()
     QCOMPARE(list.rowOfBlock(1), -1);
     QCOMPARE(list.rowOfBlock(2), 2);
     list.RefreshTimes();
-    const QStringList rows = {list.cellText(1, 0) + '|' + list.cellText(1, 1) + '|' + list.cellText(1, 2) + '|' +
-                                  list.cellText(1, 3),
-                              list.cellText(2, 0) + '|' + list.cellText(2, 1) + '|' + list.cellText(2, 2) + '|' +
-                                  list.cellText(2, 3)};
+    const QStringList rows = {list.cellText(1, 0) + '|' + list.cellText(1, 1) + '|' + list.cellText(1, 2) +
+                                  '|' + list.cellText(1, 3),
+                              list.cellText(2, 0) + '|' + list.cellText(2, 1) + '|' + list.cellText(2, 2) +
+                                  '|' + list.cellText(2, 3)};
     QCOMPARE(rows, (QStringList{"1|1000|1003|-3", "3|1000|998|2"}));
     QVERIFY(!list.resyncButton(1));
     list.resyncButton(2)->click();
@@ -341,7 +349,8 @@ void TstTestProcedures::calibrationCountsDownAndPollsAgain()
     for (int second = 1; second <= 185; ++second) {
         dialog.OnUpdateTimerTimeout();
         if (second == 1 || second >= 184)
-            seen << QStringLiteral("%1 %2 %3").arg(second).arg(info->text()).arg(devices->serial->isPolling());
+            seen
+                << QStringLiteral("%1 %2 %3").arg(second).arg(info->text()).arg(devices->serial->isPolling());
     }
     QCOMPARE(seen, (QStringList{"1 Calibration in progress: wait 184 seconds 0",
                                 "184 Calibration in progress: wait 1 seconds 0",
@@ -459,7 +468,8 @@ void TstTestProcedures::laneRebuildWhileProceduresAreOpen()
     QCOMPARE(answerer.seen[0].title + '|' + answerer.seen[0].text,
              QStringLiteral("Testing hardware|There is already an open window for testing the hardware"));
     QCOMPARE(answerer.seen[1].title + '|' + answerer.seen[1].text,
-             QStringLiteral("Testing synchronization|There is already an open window for testing synchronization"));
+             QStringLiteral(
+                 "Testing synchronization|There is already an open window for testing synchronization"));
 
     // a dialog the window forgot to close survives its devices
     TestSynchronisationDlg forgotten(nullptr, *host);
@@ -467,7 +477,7 @@ void TstTestProcedures::laneRebuildWhileProceduresAreOpen()
     forgotten.SetStartBlocks(host->rows);
     forgotten.on_btnTest_clicked();
 
-    windows.closeAll(); // as the window does before it rebuilds the lanes
+    windows.closeAll();       // as the window does before it rebuilds the lanes
     QCOMPARE(host->idles, 1); // after the hardware test's Idle no block is left for the other to idle
     QCOMPARE(host->rowText(), QStringLiteral("AA"));
     devices->serial->clearStartBlocks();
