@@ -5,7 +5,6 @@
 #include <QDebug>
 
 #include "core/sharedtypes.h"
-#include "devices/cserialcomthread.h"
 #include "devices/cstartblock.h"
 #include "dialogs/testprocedurehost.h"
 
@@ -25,9 +24,7 @@ HardwareTestSequence::HardwareTestSequence(TestProcedureHost &host) : m_host(hos
 
 void HardwareTestSequence::setStartBlocks(const QList<CStartBlock *> &blocks)
 {
-    m_startBlocks.clear();
-    for (CStartBlock *block : blocks)
-        m_startBlocks.append(block);
+    m_startBlocks = guardedBlocks(blocks);
 }
 
 QStringList HardwareTestSequence::laneTexts() const
@@ -83,7 +80,7 @@ void HardwareTestSequence::tick(bool allChosen)
         m_action = Action::WaitReady;
         if (++m_readyWaitCount > kReadyWaitTicks)
             m_state = BroadcastReady;
-        if (allDevicesReady()) {
+        if (m_host.allDevicesReady()) {
             m_state = BroadcastStart;
             m_intervalMs = m_startDelaySeconds * kMsPerSecond;
         }
@@ -206,10 +203,4 @@ void HardwareTestSequence::restoreRows()
         m_host.setLaneRowParticipationStatus(block,
                                              isExcluded(block) ? ParticipationInactive : ParticipationActive);
     }
-}
-
-bool HardwareTestSequence::allDevicesReady() const
-{
-    const CSerialComThread *serial = m_host.serialComThread();
-    return serial && serial->allReady;
 }

@@ -60,7 +60,6 @@ private:
     QString nextLane();
     void selectLane(const QString &laneText);
     void restoreRows();
-    bool allDevicesReady() const;
 
     TestProcedureHost &m_host;
     QList<QPointer<CStartBlock>> m_startBlocks;

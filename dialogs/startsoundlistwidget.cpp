@@ -10,6 +10,7 @@
 #include "devices/cserialcomthread.h"
 #include "devices/cstartblock.h"
 #include "devices/cstartblockmeasurement.h"
+#include "dialogs/testprocedurehost.h"
 #include "ui_startsoundlistwidget.h"
 
 namespace
@@ -40,9 +41,7 @@ void StartSoundListWidget::SetCoordinator(CCoordinator *coordinator)
 
 void StartSoundListWidget::SetStartBlocks(const QList<CStartBlock *> &blocks)
 {
-    m_startBlocks.clear();
-    for (CStartBlock *block : blocks)
-        m_startBlocks.append(block);
+    m_startBlocks = guardedBlocks(blocks);
     for (int position = 0; position < blocks.size(); ++position) {
         const CStartBlock *block = blocks.at(position);
         if (!block || block->participationStatus() != ParticipationActive)

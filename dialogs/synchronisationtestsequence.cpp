@@ -2,7 +2,6 @@
 
 #include "core/sharedtypes.h"
 #include "devices/ccoordinator.h"
-#include "devices/cserialcomthread.h"
 #include "devices/cstartblock.h"
 #include "devices/cstartblockmeasurement.h"
 #include "dialogs/testprocedurehost.h"
@@ -16,9 +15,7 @@ void SynchronisationTestSequence::setCoordinator(CCoordinator *coordinator)
 
 void SynchronisationTestSequence::setStartBlocks(const QList<CStartBlock *> &blocks)
 {
-    m_startBlocks.clear();
-    for (CStartBlock *block : blocks)
-        m_startBlocks.append(block);
+    m_startBlocks = guardedBlocks(blocks);
 }
 
 void SynchronisationTestSequence::start()
@@ -41,7 +38,7 @@ SynchronisationTestSequence::ListStep SynchronisationTestSequence::tick()
         break;
     case WaitReady:
         m_action = Action::WaitReady;
-        if (allDevicesReady())
+        if (m_host.allDevicesReady())
             m_state = BroadcastStart;
         break;
     case BroadcastStart:
@@ -105,12 +102,6 @@ QString SynchronisationTestSequence::actionText() const
     }
     return m_repeating ? tr("Running automatic synchronization test")
                        : tr("Press test button to start synchronization test");
-}
-
-bool SynchronisationTestSequence::allDevicesReady() const
-{
-    const CSerialComThread *serial = m_host.serialComThread();
-    return serial && serial->allReady;
 }
 
 bool SynchronisationTestSequence::anyParticipantAwake() const

@@ -65,7 +65,6 @@ private:
         DisplayResults
     };
 
-    bool allDevicesReady() const;
     bool anyParticipantAwake() const;
 
     TestProcedureHost &m_host;

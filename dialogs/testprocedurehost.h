@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QPointer>
 
 class CSerialComThread;
 class CStartBlock;
@@ -24,4 +25,10 @@ public:
     virtual QList<CStartBlock *> laneRowBlocks() const = 0;
     // Sets the participation status in the row of that block exactly as if the operator had picked it.
     virtual void setLaneRowParticipationStatus(CStartBlock *block, unsigned status) = 0;
+
+    // The serial protocol object's all-ready flag: every device has followed the Ready broadcast.
+    bool allDevicesReady() const;
 };
+
+// The procedures keep the set's blocks guarded, since the lanes may be rebuilt while they are open.
+QList<QPointer<CStartBlock>> guardedBlocks(const QList<CStartBlock *> &blocks);
