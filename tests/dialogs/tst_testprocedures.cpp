@@ -402,6 +402,7 @@ void TstTestProcedures::everyWayOfClosingLeavesRowsAndPolling()
             hardware->OnBtnTestClicked();
         for (int i = 0; i < ticks; ++i)
             hardware->OnLoopEventFired();
+        QCOMPARE(hardware->isLoopRunning(), ticks >= 0); // "ALL" is chosen at first
         timersRun = [hardware] { return hardware->isLoopRunning(); };
     } else if (procedure == QLatin1String("synchronisation")) {
         auto *sync = new TestSynchronisationDlg(nullptr, *host);
