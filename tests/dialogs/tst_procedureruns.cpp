@@ -147,6 +147,7 @@ void TstProcedureRuns::calibrationReachesTheCoordinator()
     link->serial.SendInfoRequestCoordinator(link->coordinator);
     QTRY_COMPARE_WITH_TIMEOUT(link->coordinator->calibration(), SimDefaults::kCalibration, kLinkMs);
     CalibrateDeviceDialog dialog;
+    QVERIFY(!dialog.findChild<QPushButton *>("btnStart")->isEnabled()); // nothing to calibrate yet
     dialog.SetCoordinator(link->coordinator);
     dialog.ConnectCoordinator(&link->serial);
     auto *info = dialog.findChild<QLabel *>("lblInfo");
@@ -155,10 +156,14 @@ void TstProcedureRuns::calibrationReachesTheCoordinator()
     QTRY_COMPARE_WITH_TIMEOUT(info->text(), QStringLiteral("Calibration in progress: wait 184 seconds"),
                               kLinkMs);
     QCOMPARE(link->requests(0xE7).size(), 1);
-    for (int second = 2; second <= 185; ++second) // the remaining ticks on the test's clock
+    for (int second = 2; second <= 184; ++second) // the remaining ticks on the test's clock
         dialog.OnUpdateTimerTimeout();
+    QCOMPARE(info->text(), QStringLiteral("Calibration in progress: wait 1 seconds"));
+    QVERIFY(!link->serial.isPolling());
+    dialog.OnUpdateTimerTimeout();
     QCOMPARE(info->text(), QStringLiteral("Calibration finished: 1.50000000"));
     QVERIFY(link->serial.isPolling());
+    QVERIFY(!dialog.isCountdownRunning());
     link->serial.SendInfoRequestCoordinator(link->coordinator);
     QTRY_COMPARE_WITH_TIMEOUT(link->coordinator->calibration(),
                               SimDefaults::kCalibration + SimDefaults::kCalibrationStep, kLinkMs);

@@ -9,7 +9,6 @@
 
 #include "dialogs/calibratedevicedialog.h"
 #include "dialogs/hardwaretestsequence.h"
-#include "dialogs/startsoundlistwidget.h"
 #include "dialogs/synchronisationtestsequence.h"
 #include "dialogs/testhardwaredlg.h"
 #include "dialogs/testprocedurehost.h"
@@ -118,8 +117,6 @@ private slots:
     void synchronisationTestTimeline_data();
     void synchronisationTestTimeline();
     void repeatModeRestartsTheTestAndStopsOnClick();
-    void timeListPutsEachBlockInItsOwnRow();
-    void calibrationCountsDownAndPollsAgain();
     void everyWayOfClosingLeavesRowsAndPolling_data();
     void everyWayOfClosingLeavesRowsAndPolling();
     void laneRebuildWhileProceduresAreOpen();
@@ -296,71 +293,6 @@ void TstTestProcedures::repeatModeRestartsTheTestAndStopsOnClick()
     QVERIFY(!dialog.isRepeating());
     QVERIFY(dialog.isLoopRunning()); // the running test goes on to its end
     QCOMPARE(repeat->text(), QStringLiteral("Repeat Test"));
-}
-
-void TstTestProcedures::timeListPutsEachBlockInItsOwnRow()
-{
-    // lane 2 runs as RUP and has no row; start 1000 ms, sound 1003 ms and 998 ms
-    host->rows = laneBlocks(*devices, {1, 2, 3}, {});
-    host->rows[1]->setParticipationStatus(ParticipationRup);
-    const QList<QByteArray> sounds = {
-        item(7, QByteArray::fromHex("000003e8")) + item(8, QByteArray::fromHex("000003eb")), QByteArray(),
-        item(7, QByteArray::fromHex("000003e8")) + item(8, QByteArray::fromHex("000003e6"))};
-    for (int i = 0; i < 3; ++i) {
-        QByteArray items = sounds[i];
-        host->rows[i]->measurement()->SetSoundGraph(quint16(items.size()),
-                                                    reinterpret_cast<uchar *>(items.data()));
-    }
-    devices->open();
-    StartSoundListWidget list;
-    list.setSerialComThread(devices->serial.get());
-    list.SetStartBlocks(host->rows); // no coordinator: the blocks begin at row 1
-    QCOMPARE(list.rowOfBlock(0), 1);
-    QCOMPARE(list.rowOfBlock(1), -1);
-    QCOMPARE(list.rowOfBlock(2), 2);
-    list.RefreshTimes();
-    const QStringList rows = {list.cellText(1, 0) + '|' + list.cellText(1, 1) + '|' + list.cellText(1, 2) +
-                                  '|' + list.cellText(1, 3),
-                              list.cellText(2, 0) + '|' + list.cellText(2, 1) + '|' + list.cellText(2, 2) +
-                                  '|' + list.cellText(2, 3)};
-    QCOMPARE(rows, (QStringList{"1|1000|1003|-3", "3|1000|998|2"}));
-    QVERIFY(!list.resyncButton(1));
-    list.resyncButton(2)->click();
-    QCOMPARE(devices->described(), QStringList{"B3:13"});
-}
-
-void TstTestProcedures::calibrationCountsDownAndPollsAgain()
-{
-    devices->open();
-    devices->serial->startQuestionsTimerTimeout();
-    devices->port->writes.clear();
-    devices->replyCoordinator(0x02, item(26, QByteArray::fromHex("3fa00000"))); // 1.25
-    CalibrateDeviceDialog dialog;
-    dialog.SetCoordinator(devices->coordinator);
-    dialog.ConnectCoordinator(devices->serial.get());
-    auto *info = dialog.findChild<QLabel *>("lblInfo");
-    button(&dialog, "btnStart")->click();
-    QVERIFY(!devices->serial->isPolling());
-    QCOMPARE(devices->described(), QStringList{"C:e7"});
-    devices->replyCoordinator(0xE8, {});
-    QVERIFY(dialog.isCountdownRunning());
-    QCOMPARE(info->text(), QStringLiteral("Calibration in progress: wait 185 seconds"));
-    QStringList seen;
-    for (int second = 1; second <= 185; ++second) {
-        dialog.OnUpdateTimerTimeout();
-        if (second == 1 || second >= 184)
-            seen
-                << QStringLiteral("%1 %2 %3").arg(second).arg(info->text()).arg(devices->serial->isPolling());
-    }
-    QCOMPARE(seen, (QStringList{"1 Calibration in progress: wait 184 seconds 0",
-                                "184 Calibration in progress: wait 1 seconds 0",
-                                "185 Calibration finished: 1.25000000 1"}));
-    QVERIFY(!dialog.isCountdownRunning());
-    QCOMPARE(dialog.findChild<QProgressBar *>("pgbUpdate")->value(), 185);
-
-    CalibrateDeviceDialog without; // no coordinator, nothing to calibrate
-    without.ConnectCoordinator(devices->serial.get());
-    QVERIFY(!button(&without, "btnStart")->isEnabled());
 }
 
 void TstTestProcedures::everyWayOfClosingLeavesRowsAndPolling_data()
