@@ -178,6 +178,25 @@
     </message>
 </context>
 <context>
+    <name>CalibrateDeviceDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Press Start to start calibration procedure</source>
+        <translation>Start drücken, um die Kalibrierung zu beginnen</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>ColorSetDlg</name>
     <message>
         <source>Dialog</source>
@@ -893,6 +912,22 @@
     <message>
         <source>Do you want to shutdown all devices?</source>
         <translation>Wollen Sie alle Geräte ausschalten?</translation>
+    </message>
+    <message>
+        <source>Testing hardware</source>
+        <translation>Hardware wird getestet</translation>
+    </message>
+    <message>
+        <source>There is already an open window for testing the hardware</source>
+        <translation>Es ist bereits ein Fenster zum Testen der Hardware geöffnet</translation>
+    </message>
+    <message>
+        <source>Testing synchronization</source>
+        <translation>Synchronisation wird getestet</translation>
+    </message>
+    <message>
+        <source>There is already an open window for testing synchronization</source>
+        <translation>Es ist bereits ein Fenster zum Testen der Synchronisation geöffnet</translation>
     </message>
 </context>
 <context>
@@ -1802,6 +1837,147 @@ Dieser Wert wird an alle Startblöcke verteilt.</translation>
     <message>
         <source>Date/Time</source>
         <translation>Datum/Uhrzeit</translation>
+    </message>
+</context>
+<context>
+    <name>StartSoundListWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Lane:</source>
+        <translation>Bahn:</translation>
+    </message>
+    <message>
+        <source>Start Time (ms):</source>
+        <translation>Startzeit (ms):</translation>
+    </message>
+    <message>
+        <source>Sound Detected Time (ms):</source>
+        <translation>Zeit des erkannten Startsignals (ms):</translation>
+    </message>
+    <message>
+        <source>Difference (ms):</source>
+        <translation>Differenz (ms):</translation>
+    </message>
+    <message>
+        <source>CU</source>
+        <translation>ZE</translation>
+    </message>
+    <message>
+        <source>Resync</source>
+        <translation>Neu synchronisieren</translation>
+    </message>
+</context>
+<context>
+    <name>TestHardwareDlg</name>
+    <message>
+        <source>Lane:</source>
+        <translation>Bahn:</translation>
+    </message>
+    <message>
+        <source>Start delay (%1 s)</source>
+        <translation>Startverzögerung (%1 s)</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Wait until all startblocks are ready</source>
+        <translation>Warten, bis alle Startblöcke bereit sind</translation>
+    </message>
+    <message>
+        <source>Started</source>
+        <translation>Gestartet</translation>
+    </message>
+    <message>
+        <source>Wait for all startblock results</source>
+        <translation>Warten auf die Ergebnisse aller Startblöcke</translation>
+    </message>
+    <message>
+        <source>Test finished</source>
+        <translation>Test beendet</translation>
+    </message>
+    <message>
+        <source>Press test button to start built in test</source>
+        <translation>Test drücken, um den eingebauten Test zu starten</translation>
+    </message>
+    <message>
+        <source>ALL</source>
+        <translation>ALLE</translation>
+    </message>
+    <message>
+        <source>: Built in test</source>
+        <translation>: Eingebauter Test</translation>
+    </message>
+</context>
+<context>
+    <name>TestSynchronisationDlg</name>
+    <message>
+        <source>Devices:</source>
+        <translation>Geräte:</translation>
+    </message>
+    <message>
+        <source>Action:</source>
+        <translation>Aktion:</translation>
+    </message>
+    <message>
+        <source>Press test button to start synchronization test</source>
+        <translation>Test drücken, um den Synchronisationstest zu starten</translation>
+    </message>
+    <message>
+        <source>Single Test</source>
+        <translation>Einzeltest</translation>
+    </message>
+    <message>
+        <source>Repeat Test</source>
+        <translation>Test wiederholen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Testing synchronization</source>
+        <translation>Synchronisation wird getestet</translation>
+    </message>
+    <message>
+        <source>Broadcast ready to all starting blocks</source>
+        <translation>Bereit an alle Startblöcke gesendet</translation>
+    </message>
+    <message>
+        <source>Wait until all startblocks are ready</source>
+        <translation>Warten, bis alle Startblöcke bereit sind</translation>
+    </message>
+    <message>
+        <source>Started</source>
+        <translation>Gestartet</translation>
+    </message>
+    <message>
+        <source>Wait for all startblock results</source>
+        <translation>Warten auf die Ergebnisse aller Startblöcke</translation>
+    </message>
+    <message>
+        <source>Wait for central unit result</source>
+        <translation>Warten auf das Ergebnis der Zentraleinheit</translation>
+    </message>
+    <message>
+        <source>Display results</source>
+        <translation>Ergebnisse anzeigen</translation>
+    </message>
+    <message>
+        <source>Running automatic synchronization test</source>
+        <translation>Automatischer Synchronisationstest läuft</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
     </message>
 </context>
 <context>

@@ -178,6 +178,25 @@
     </message>
 </context>
 <context>
+    <name>CalibrateDeviceDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialoog</translation>
+    </message>
+    <message>
+        <source>Press Start to start calibration procedure</source>
+        <translation>Druk op Start om de kalibratie te beginnen</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+</context>
+<context>
     <name>ColorSetDlg</name>
     <message>
         <source>Dialog</source>
@@ -893,6 +912,22 @@
     <message>
         <source>Do you want to shutdown all devices?</source>
         <translation>Wilt u alle apparaten uitschakelen?</translation>
+    </message>
+    <message>
+        <source>Testing hardware</source>
+        <translation>Hardware wordt getest</translation>
+    </message>
+    <message>
+        <source>There is already an open window for testing the hardware</source>
+        <translation>Er is al een venster geopend voor het testen van de hardware</translation>
+    </message>
+    <message>
+        <source>Testing synchronization</source>
+        <translation>Synchronisatie wordt getest</translation>
+    </message>
+    <message>
+        <source>There is already an open window for testing synchronization</source>
+        <translation>Er is al een venster geopend voor het testen van de synchronisatie</translation>
     </message>
 </context>
 <context>
@@ -1802,6 +1837,147 @@ Deze waarde wordt naar alle startblokken verstuurd.</translation>
     <message>
         <source>Date/Time</source>
         <translation>Datum/tijd</translation>
+    </message>
+</context>
+<context>
+    <name>StartSoundListWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulier</translation>
+    </message>
+    <message>
+        <source>Lane:</source>
+        <translation>Baan:</translation>
+    </message>
+    <message>
+        <source>Start Time (ms):</source>
+        <translation>Starttijd (ms):</translation>
+    </message>
+    <message>
+        <source>Sound Detected Time (ms):</source>
+        <translation>Tijd startsignaal gedetecteerd (ms):</translation>
+    </message>
+    <message>
+        <source>Difference (ms):</source>
+        <translation>Verschil (ms):</translation>
+    </message>
+    <message>
+        <source>CU</source>
+        <translation>CE</translation>
+    </message>
+    <message>
+        <source>Resync</source>
+        <translation>Opnieuw synchroniseren</translation>
+    </message>
+</context>
+<context>
+    <name>TestHardwareDlg</name>
+    <message>
+        <source>Lane:</source>
+        <translation>Baan:</translation>
+    </message>
+    <message>
+        <source>Start delay (%1 s)</source>
+        <translation>Startvertraging (%1 s)</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Wait until all startblocks are ready</source>
+        <translation>Wachten tot alle startblokken gereed zijn</translation>
+    </message>
+    <message>
+        <source>Started</source>
+        <translation>Gestart</translation>
+    </message>
+    <message>
+        <source>Wait for all startblock results</source>
+        <translation>Wachten op de resultaten van alle startblokken</translation>
+    </message>
+    <message>
+        <source>Test finished</source>
+        <translation>Test voltooid</translation>
+    </message>
+    <message>
+        <source>Press test button to start built in test</source>
+        <translation>Druk op Test om de ingebouwde test te starten</translation>
+    </message>
+    <message>
+        <source>ALL</source>
+        <translation>ALLE</translation>
+    </message>
+    <message>
+        <source>: Built in test</source>
+        <translation>: Ingebouwde test</translation>
+    </message>
+</context>
+<context>
+    <name>TestSynchronisationDlg</name>
+    <message>
+        <source>Devices:</source>
+        <translation>Apparaten:</translation>
+    </message>
+    <message>
+        <source>Action:</source>
+        <translation>Actie:</translation>
+    </message>
+    <message>
+        <source>Press test button to start synchronization test</source>
+        <translation>Druk op Test om de synchronisatietest te starten</translation>
+    </message>
+    <message>
+        <source>Single Test</source>
+        <translation>Enkele test</translation>
+    </message>
+    <message>
+        <source>Repeat Test</source>
+        <translation>Test herhalen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Testing synchronization</source>
+        <translation>Synchronisatie wordt getest</translation>
+    </message>
+    <message>
+        <source>Broadcast ready to all starting blocks</source>
+        <translation>Gereed naar alle startblokken verzonden</translation>
+    </message>
+    <message>
+        <source>Wait until all startblocks are ready</source>
+        <translation>Wachten tot alle startblokken gereed zijn</translation>
+    </message>
+    <message>
+        <source>Started</source>
+        <translation>Gestart</translation>
+    </message>
+    <message>
+        <source>Wait for all startblock results</source>
+        <translation>Wachten op de resultaten van alle startblokken</translation>
+    </message>
+    <message>
+        <source>Wait for central unit result</source>
+        <translation>Wachten op het resultaat van de centrale eenheid</translation>
+    </message>
+    <message>
+        <source>Display results</source>
+        <translation>Resultaten tonen</translation>
+    </message>
+    <message>
+        <source>Running automatic synchronization test</source>
+        <translation>Automatische synchronisatietest loopt</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
     </message>
 </context>
 <context>
