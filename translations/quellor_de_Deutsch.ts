@@ -1810,36 +1810,6 @@ Dieser Wert wird an alle Startblöcke verteilt.</translation>
     </message>
 </context>
 <context>
-    <name>StartTimeDlg</name>
-    <message>
-        <source>Dialog</source>
-        <translation>Dialog</translation>
-    </message>
-    <message>
-        <source>Start number:</source>
-        <translation>Startnummer:</translation>
-    </message>
-    <message>
-        <source>Get</source>
-        <translation>Abrufen</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-</context>
-<context>
-    <name>StartTimeModel</name>
-    <message>
-        <source>Start number</source>
-        <translation>Startnummer</translation>
-    </message>
-    <message>
-        <source>Date/Time</source>
-        <translation>Datum/Uhrzeit</translation>
-    </message>
-</context>
-<context>
     <name>StartSoundListWidget</name>
     <message>
         <source>Form</source>
@@ -1868,6 +1838,36 @@ Dieser Wert wird an alle Startblöcke verteilt.</translation>
     <message>
         <source>Resync</source>
         <translation>Neu synchronisieren</translation>
+    </message>
+</context>
+<context>
+    <name>StartTimeDlg</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Start number:</source>
+        <translation>Startnummer:</translation>
+    </message>
+    <message>
+        <source>Get</source>
+        <translation>Abrufen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>StartTimeModel</name>
+    <message>
+        <source>Start number</source>
+        <translation>Startnummer</translation>
+    </message>
+    <message>
+        <source>Date/Time</source>
+        <translation>Datum/Uhrzeit</translation>
     </message>
 </context>
 <context>

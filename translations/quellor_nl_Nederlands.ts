@@ -1810,36 +1810,6 @@ Deze waarde wordt naar alle startblokken verstuurd.</translation>
     </message>
 </context>
 <context>
-    <name>StartTimeDlg</name>
-    <message>
-        <source>Dialog</source>
-        <translation>Dialoog</translation>
-    </message>
-    <message>
-        <source>Start number:</source>
-        <translation>Startnummer:</translation>
-    </message>
-    <message>
-        <source>Get</source>
-        <translation>Ophalen</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-</context>
-<context>
-    <name>StartTimeModel</name>
-    <message>
-        <source>Start number</source>
-        <translation>Startnummer</translation>
-    </message>
-    <message>
-        <source>Date/Time</source>
-        <translation>Datum/tijd</translation>
-    </message>
-</context>
-<context>
     <name>StartSoundListWidget</name>
     <message>
         <source>Form</source>
@@ -1868,6 +1838,36 @@ Deze waarde wordt naar alle startblokken verstuurd.</translation>
     <message>
         <source>Resync</source>
         <translation>Opnieuw synchroniseren</translation>
+    </message>
+</context>
+<context>
+    <name>StartTimeDlg</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialoog</translation>
+    </message>
+    <message>
+        <source>Start number:</source>
+        <translation>Startnummer:</translation>
+    </message>
+    <message>
+        <source>Get</source>
+        <translation>Ophalen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>StartTimeModel</name>
+    <message>
+        <source>Start number</source>
+        <translation>Startnummer</translation>
+    </message>
+    <message>
+        <source>Date/Time</source>
+        <translation>Datum/tijd</translation>
     </message>
 </context>
 <context>
