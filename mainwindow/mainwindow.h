@@ -183,6 +183,7 @@ private:
     void stopWorkers();
 
     void addCoordinatorRow(CCoordinator *coordinator);
+    void connectStartGateway(CCoordinator *coordinator);
     void addPlaceholderRow(int lane, int position);
     void addLaneRow(CStartBlock *block, CStartBlockMeasurement *measurement, int position);
     void connectLaneRow(StartBlockMeasurementWidget *row, CStartBlock *block,

@@ -11,6 +11,7 @@
 #include "devices/cserialcomthread.h"
 #include "mainwindow/mainwindow.h"
 #include "mainwindow/stylesheets.h"
+#include "outputs/startgatewayservice.h"
 #include "ui_mainwindow.h"
 #include "views/coordinatormeasurementwidget.h"
 #include "views/startblockmeasurementwidget.h"
@@ -137,6 +138,26 @@ void MainWindow::addCoordinatorRow(CCoordinator *coordinator)
         connect(coordinator, &CCoordinator::set_all_devices_power_down, m_serial,
                 &CSerialComThread::OnSetAllDevicesPowerDown);
     }
+    connectStartGateway(coordinator);
+}
+
+// Start times and the start system's status go out on the LAN; the LAN's requests come back to the link.
+void MainWindow::connectStartGateway(CCoordinator *coordinator)
+{
+    if (!m_gateway)
+        return;
+    connect(coordinator, &CCoordinator::new_start_time, m_gateway, &StartGatewayService::OnNewGpsStart);
+    connect(coordinator, &CCoordinator::new_status_field, m_gateway,
+            &StartGatewayService::OnCoordinatorNewStatusField);
+    if (!m_serial)
+        return;
+    // the gateway names the coordinator through an object that lives only during the call; the gateway
+    // outlives every set, so one connection serves them all
+    connect(m_gateway, &StartGatewayService::send_starttime_request, m_serial,
+            &CSerialComThread::OnStartTimeRequestCoordinator,
+            Qt::ConnectionType(Qt::DirectConnection | Qt::UniqueConnection));
+    connect(m_gateway, &StartGatewayService::new_orvane_alert, m_serial, &CSerialComThread::OnNewOrvaneAlert,
+            Qt::ConnectionType(Qt::DirectConnection | Qt::UniqueConnection));
 }
 
 // An empty lane: a row without a block whose participation stays INACTIVE.

@@ -1,5 +1,7 @@
 #include "views/coordinatormeasurementwidget.h"
 
+#include <memory>
+
 #include <QDateTime>
 #include <QEvent>
 #include <QIcon>
@@ -9,8 +11,13 @@
 #include <QTimeZone>
 
 #include "core/projectsettings.h"
+#include "dialogs/coordinatorinfodlg.h"
+#include "dialogs/spectrumdlg.h"
+#include "dialogs/starttimedlg.h"
 #include "ui_coordinatormeasurementwidget.h"
 #include "views/coordinatormeasurementsstatusdlg.h"
+#include "views/loggingdlg.h"
+#include "views/viewhost.h"
 
 namespace
 {
@@ -318,4 +325,49 @@ void CoordinatorMeasurementWidget::changeEvent(QEvent *event)
     if (event->type() == QEvent::LanguageChange)
         ui->retranslateUi(this);
     QWidget::changeEvent(event);
+}
+
+// ---------------------------------------------------------------------------------------------------
+// the dialogs the row opens
+
+void CoordinatorMeasurementWidget::runLogDialog()
+{
+    LoggingDlg dialog(parentWidget());
+    dialog.setCoordinator(m_coordinator);
+    dialog.fill();
+    dialog.exec();
+}
+
+void CoordinatorMeasurementWidget::runSpectrumDialog()
+{
+    // before the coordinator's first reply the list stays empty
+    const QByteArray levels = m_coordinator->hasSpectrum() ? spectrumLevels() : QByteArray();
+    auto dialog = std::make_unique<Spectrumdlg>(parentWidget());
+    dialog->setModal(true);
+    dialog->SetSpectrumRecord(levels, m_coordinator->spectrumCurrentChannel());
+    dialog->SetSpectrum();
+    dialog->exec();
+}
+
+void CoordinatorMeasurementWidget::runInfoDialog()
+{
+    const CoordinatorCommonSettings expected = m_settings ? *m_settings : CoordinatorCommonSettings();
+    CoordinatorInfoDlg dialog(parentWidget(), m_live, expected);
+    dialog.Fill(m_coordinator, m_mode);
+    if (dialog.exec() != QDialog::Accepted || !m_coordinator)
+        return;
+    const QList<InfoFieldRequest> changes = dialog.ConfirmChanges(parentWidget(), *m_coordinator, m_settings);
+    for (const InfoFieldRequest &change : changes) {
+        if (m_coordinator)
+            emit set_info_field_request_coordinator(change.type, change.value, m_coordinator);
+    }
+}
+
+bool CoordinatorMeasurementWidget::runStartTimesDialog()
+{
+    StartTimeDlg dialog(this);
+    dialog.SetCoordinator(m_coordinator);
+    if (m_live && m_host)
+        dialog.ConnectCoordinator(m_host->serialComThread());
+    return dialog.exec() == QDialog::Accepted;
 }

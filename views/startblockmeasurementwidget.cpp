@@ -16,7 +16,11 @@
 #include "core/projectsettings.h"
 #include "core/sharedconstants.h"
 #include "devices/serialclock.h"
+#include "dialogs/startblockinfodlg.h"
 #include "ui_startblockmeasurementwidget.h"
+#include "views/graphtheme.h"
+#include "views/graphviews.h"
+#include "views/loggingdlg.h"
 #include "views/startblockmeasurementsstatusdlg.h"
 #include "views/viewhost.h"
 
@@ -669,4 +673,47 @@ void StartBlockMeasurementWidget::changeEvent(QEvent *event)
         combo->setCurrentIndex(index);
     }
     QWidget::changeEvent(event);
+}
+
+// ---------------------------------------------------------------------------------------------------
+// the dialogs the row opens
+
+GraphTheme StartBlockMeasurementWidget::graphTheme() const
+{
+    return m_host ? graphThemeOf(m_host->currentStyle()) : GraphTheme();
+}
+
+void StartBlockMeasurementWidget::runGraphDialog()
+{
+    GraphViews::runLaneGraphDialog(this, m_startBlock, m_measurement, m_accessLevel, graphImageFileName(),
+                                   graphTheme());
+}
+
+void StartBlockMeasurementWidget::runSoundGraphDialog()
+{
+    GraphViews::runLaneSoundGraphDialog(this, m_startBlock, m_measurement, graphTheme());
+}
+
+void StartBlockMeasurementWidget::runLogDialog()
+{
+    LoggingDlg dialog(this);
+    dialog.setStartBlock(m_startBlock);
+    dialog.fill();
+    dialog.exec();
+}
+
+void StartBlockMeasurementWidget::runInfoDialog()
+{
+    const StartBlockCommonSettings expected =
+        m_host ? m_host->startBlockSettings() : StartBlockCommonSettings();
+    StartBlockInfoDlg dialog(this, m_live, expected);
+    dialog.Fill(m_startBlock, m_accessLevel);
+    if (dialog.exec() != QDialog::Accepted || !m_live || !m_startBlock)
+        return;
+    // the dialog asks before it lists what changed; the block may have gone while it asked
+    const QList<InfoFieldRequest> changes = dialog.ConfirmChanges(this, *m_startBlock);
+    for (const InfoFieldRequest &change : changes) {
+        if (m_startBlock)
+            emit set_info_field_request(change.type, change.value, m_startBlock);
+    }
 }

@@ -16,6 +16,7 @@ class QEvent;
 class QPushButton;
 class SerialClock;
 class ViewHost;
+struct GraphTheme;
 
 namespace Ui
 {
@@ -121,6 +122,7 @@ private:
     QString blockMacText() const;
 
     // The dialogs each button opens; they come with the dialogs themselves.
+    GraphTheme graphTheme() const;
     void runGraphDialog();
     void runSoundGraphDialog();
     void runLogDialog();

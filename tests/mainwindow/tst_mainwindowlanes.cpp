@@ -10,11 +10,14 @@
 #include <QTest>
 #include <QVBoxLayout>
 
+#include "../common/modalanswerer.h"
 #include "../core/apptestenvironment.h"
 #include "../devices/serialtestkit.h"
 #include "../devices/testbytes.h"
 #include "core/quellorapp.h"
+#include "devices/cserialcomthread.h"
 #include "mainwindow/mainwindow.h"
+#include "outputs/startgatewayservice.h"
 #include "testnetwork.h"
 #include "views/coordinatormeasurementwidget.h"
 #include "views/startblockmeasurementwidget.h"
@@ -70,6 +73,7 @@ private slots:
     void placeholdersFillTheEmptyLanes();
     void rebuildLeavesNothingOfTheOldSet();
     void keepingTheBlocksLaneRebuildsTheSet();
+    void rowsOpenTheirDialogsAndStartsReachTheLan();
 
 private:
     QuellorApp &app() { return *QuellorApp::Instance(); }
@@ -174,6 +178,39 @@ void TstMainWindowLanes::keepingTheBlocksLaneRebuildsTheSet()
     QCOMPARE(rowAt(window, 2), window->laneRows().at(0));
     QVERIFY(!rowAt(window, 1)->startBlock());
     emit window->laneRows().at(0)->update_lane_in_set(macOf(2), 3, 2); // and back, for the other tests
+}
+
+void TstMainWindowLanes::rowsOpenTheirDialogsAndStartsReachTheLan()
+{
+    window->SetupStartBlockSet("A");
+    window->ClearStartBlockWidgets();
+    window->SetupStartBlockSet("A");
+    window->OnToggleApplicationMode(ModeAdministrator); // the info buttons are an administrator's
+
+    ModalAnswerer answerer;
+    answerer.answer(QDialogButtonBox::Cancel);
+    window->laneRows().at(0)->findChild<QPushButton *>("btnInfo")->click();
+    answerer.answer(QDialogButtonBox::Cancel);
+    window->coordinatorRow()->findChild<QPushButton *>("btnInfo")->click();
+    QCOMPARE(answerer.pending(), 0);
+    QCOMPARE(answerer.seen.size(), 2);
+    QCOMPARE(answerer.seen.at(0).title, QString("Starting Block Info"));
+    QCOMPARE(answerer.seen.at(1).title, QString("Dialog"));
+
+    // a start of the set's coordinator reaches the gateway; the gateway's requests reach the link once,
+    // however often the lanes were built
+    StartGatewayService *gateway = window->startGateway();
+    const int starts = gateway->startCount();
+    const unsigned char record[HX_GPS_TIME::kSize] = {1, 0, 0, 0, 0x65, 0x53, 0xf1, 0x00, 0, 0, 0, 5};
+    emit window->coordinator()->new_start_time(HX_GPS_TIME::fromBytes(record));
+    QCOMPARE(gateway->startCount(), starts + 1);
+    CSerialComThread *serial = window->serialComThread();
+    QVERIFY(disconnect(gateway, &StartGatewayService::send_starttime_request, serial,
+                       &CSerialComThread::OnStartTimeRequestCoordinator));
+    QVERIFY(!disconnect(gateway, &StartGatewayService::send_starttime_request, serial,
+                        &CSerialComThread::OnStartTimeRequestCoordinator));
+    QVERIFY(disconnect(gateway, &StartGatewayService::new_orvane_alert, serial,
+                       &CSerialComThread::OnNewOrvaneAlert));
 }
 
 int main(int argc, char **argv)
