@@ -3,8 +3,10 @@
 #include <memory>
 
 #include <QByteArray>
+#include <QHostAddress>
 #include <QList>
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QTranslator>
@@ -15,7 +17,12 @@
 #include "devices/ccoordinator.h"
 #include "devices/cstartblock.h"
 #include "mainwindow/chosenset.h"
+#include "mainwindow/keycommands.h"
 #include "mainwindow/keyfilter.h"
+#include "mainwindow/meetselection.h"
+#include "meet/event.h"
+#include "meet/participation.h"
+#include "meet/zxconnection.h"
 #include "views/stylesettings.h"
 #include "views/viewhost.h"
 
@@ -25,9 +32,11 @@ class QCloseEvent;
 class QEvent;
 class QThread;
 class CSerialComThread;
+class KeyAssistantDlg;
 class SerialPrinterThread;
 class StartGatewayService;
 class StartBlocksLayoutWidget;
+class TabSelectorDlg;
 
 namespace Ui
 {
@@ -74,6 +83,17 @@ public:
     // 0 portrait, 1 landscape, any other value follows the screen.
     int orientation() const { return m_orientation; }
 
+    // The meet link and the lists of the meet selection.
+    ZXConnection &meetConnection() { return m_meetConnection; }
+    MeetSelection &meetSelection() { return m_meet; }
+    // After a race whose reaction graphs are in: the lanes' results to the meet server, when a server and
+    // a heat are chosen. The start number is the race's.
+    void PostResults(quint16 startNumber);
+
+    // Position of the highlighted lane row in the live view; KeyCommands::kNoLane when none is.
+    quint8 selectedLane() const { return m_selectedLane; }
+    KeyAssistantDlg *keyAssistant() const;
+
     void ApplyOrientation(int index);
     void ApplyStyleSheets();
     void LoadLanguage(const QString &code);
@@ -98,6 +118,18 @@ public slots:
 
     void on_action_Admin_triggered();
     void OnToggleApplicationMode(PossibleModes mode);
+    void on_actionKey_assistant_triggered();
+
+    void onServerChanged(int row);
+    void onCompetitionChanged(int row);
+    void OnEventsCurrentIndexChanged(int);
+    void OnBtnServersRefreshClicked();
+    void OnBtnCompetitionsRefreshClicked();
+    void OnBtnEventsRefreshClicked();
+    void OnZXConnectionNewServer(const QHostAddress &host, const QString &name);
+    void OnZXConnectionNewCompetition(uint id, const QString &name, const QString &info);
+    void OnZXConnectionNewEvent(const Event &event);
+    void OnZXConnectionNewParticipation(const Participation &participation);
 
     void on_action_Layout_triggered();
     void on_actionAbout_Qt_triggered();
@@ -144,6 +176,7 @@ private:
     void createSerialLink();
     void createRaceOutputs();
     void createEventsDirectory();
+    void createMeetSelection();
     void CreateLanguageMenu();
 
     StyleSettings &currentTheme();
@@ -152,6 +185,21 @@ private:
     bool askShutdownAllDevices();
     void powerDownAllDevices();
     void stopWorkers();
+
+    // keyboard commands
+    bool liveViewCurrent() const;
+    void OpenEventsList();
+    void FocusMainWindow();
+    void CloseCurrentTab();
+    void ShowTabSelector();
+    void SelectLaneAbove();
+    void SelectLaneBelow();
+    void DeselectLane();
+    void ShowLiveTab();
+    void SelectPreviousEvent();
+    void SelectNextEvent();
+    void closeKeyAssistant();
+    int liveLaneCount() const;
 
     std::unique_ptr<Ui::MainWindow> ui;
     ChosenSet m_chosenSet;
@@ -177,4 +225,12 @@ private:
     QTranslator m_translator;
     QString m_currentLanguage;
     QString m_languagesFolder;
+
+    // meet selection; the connection outlives the selection that talks through it
+    ZXConnection m_meetConnection{nullptr, true};
+    MeetSelection m_meet{m_meetConnection};
+    // keyboard commands
+    quint8 m_selectedLane = KeyCommands::kNoLane;
+    QPointer<KeyAssistantDlg> m_keyAssistant; // child, non-modal
+    QPointer<TabSelectorDlg> m_tabSelector;   // child, while it runs
 };
