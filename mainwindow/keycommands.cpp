@@ -1,7 +1,6 @@
 #include "mainwindow/keycommands.h"
 
 #include <array>
-#include <limits>
 
 #include "core/sharedtypes.h"
 
@@ -71,16 +70,6 @@ int previousEventRow(int row)
 int nextEventRow(int row, int rows)
 {
     return row + 1 < rows ? row + 1 : 0;
-}
-
-quint16 previousStart(quint16 start)
-{
-    return start > 1 ? quint16(start - 1) : start;
-}
-
-quint16 nextStart(quint16 start)
-{
-    return start < std::numeric_limits<quint16>::max() ? quint16(start + 1) : start;
 }
 
 } // namespace KeyCommands

@@ -4,8 +4,8 @@
 
 #include "mainwindow/keyfilter.h"
 
-// The rules of the keyboard commands that need no window: where a command may act, and how the lane,
-// event and start selections move. The main window carries the commands out.
+// The rules of the keyboard commands that need no window: where a command may act, and how the lane
+// and event selections move. The main window carries the commands out.
 namespace KeyCommands
 {
 
@@ -23,9 +23,5 @@ quint8 laneBelow(quint8 selected, int laneCount);
 int previousEventRow(int row);
 // F10: one entry down, and from the last entry back to the first.
 int nextEventRow(int row, int rows);
-// F11: one less while above 1.
-quint16 previousStart(quint16 start);
-// F12: one more, at most 65535.
-quint16 nextStart(quint16 start);
 
 } // namespace KeyCommands
