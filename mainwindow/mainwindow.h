@@ -188,16 +188,16 @@ private:
 
     // keyboard commands
     bool liveViewCurrent() const;
-    void OpenEventsList();
-    void FocusMainWindow();
-    void CloseCurrentTab();
-    void ShowTabSelector();
-    void SelectLaneAbove();
-    void SelectLaneBelow();
-    void DeselectLane();
-    void ShowLiveTab();
-    void SelectPreviousEvent();
-    void SelectNextEvent();
+    void openEventsList();
+    void focusMainWindow();
+    void closeCurrentTab();
+    void showTabSelector();
+    void selectLaneAbove();
+    void selectLaneBelow();
+    void deselectLane();
+    void showLiveTab();
+    void selectPreviousEvent();
+    void selectNextEvent();
     void closeKeyAssistant();
     int liveLaneCount() const;
 

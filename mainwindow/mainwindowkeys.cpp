@@ -29,16 +29,16 @@ void MainWindow::OnItemSelectedKeyPressed(KeyPressed key)
     };
     // the lane rows' dialogs, the opened tabs' own lanes and the start number join with their parts
     static const std::array<Command, 10> kCommands = {{
-        {KeySelectRace, &MainWindow::OpenEventsList},
-        {KeyFocusMain, &MainWindow::FocusMainWindow},
-        {KeyCloseTab, &MainWindow::CloseCurrentTab},
-        {KeyTabSelector, &MainWindow::ShowTabSelector},
-        {KeyLaneUp, &MainWindow::SelectLaneAbove},
-        {KeyLaneDown, &MainWindow::SelectLaneBelow},
-        {KeyDeselect, &MainWindow::DeselectLane},
-        {KeyLiveTab, &MainWindow::ShowLiveTab},
-        {KeyPreviousEvent, &MainWindow::SelectPreviousEvent},
-        {KeyNextEvent, &MainWindow::SelectNextEvent},
+        {KeySelectRace, &MainWindow::openEventsList},
+        {KeyFocusMain, &MainWindow::focusMainWindow},
+        {KeyCloseTab, &MainWindow::closeCurrentTab},
+        {KeyTabSelector, &MainWindow::showTabSelector},
+        {KeyLaneUp, &MainWindow::selectLaneAbove},
+        {KeyLaneDown, &MainWindow::selectLaneBelow},
+        {KeyDeselect, &MainWindow::deselectLane},
+        {KeyLiveTab, &MainWindow::showLiveTab},
+        {KeyPreviousEvent, &MainWindow::selectPreviousEvent},
+        {KeyNextEvent, &MainWindow::selectNextEvent},
     }};
     if (!KeyCommands::allowed(key, liveViewCurrent(), m_mode))
         return;
@@ -55,19 +55,19 @@ bool MainWindow::liveViewCurrent() const
     return ui->tabCentral->currentIndex() == kLiveTab;
 }
 
-void MainWindow::OpenEventsList()
+void MainWindow::openEventsList()
 {
     if (ui->groupSettings->isHidden())
         on_btnToggleSettings_clicked(false);
     ui->cmbEvents->showPopup();
 }
 
-void MainWindow::FocusMainWindow()
+void MainWindow::focusMainWindow()
 {
     setFocus();
 }
 
-void MainWindow::CloseCurrentTab()
+void MainWindow::closeCurrentTab()
 {
     OnTabCloseRequested(ui->tabCentral->currentIndex());
 }
@@ -87,7 +87,7 @@ void MainWindow::OnTabCloseRequested(int ix)
     page->deleteLater();
 }
 
-void MainWindow::ShowTabSelector()
+void MainWindow::showTabSelector()
 {
     QStringList names;
     for (int i = 0; i < ui->tabCentral->count(); ++i)
@@ -110,7 +110,7 @@ void MainWindow::ShowTabSelector()
     m_tabSelector = nullptr;
 }
 
-void MainWindow::SelectLaneAbove()
+void MainWindow::selectLaneAbove()
 {
     if (m_keyAssistant) {
         m_keyAssistant->table()->setFocus();
@@ -120,7 +120,7 @@ void MainWindow::SelectLaneAbove()
         m_selectedLane = KeyCommands::laneAbove(m_selectedLane);
 }
 
-void MainWindow::SelectLaneBelow()
+void MainWindow::selectLaneBelow()
 {
     if (m_keyAssistant) {
         m_keyAssistant->table()->setFocus();
@@ -130,7 +130,7 @@ void MainWindow::SelectLaneBelow()
         m_selectedLane = KeyCommands::laneBelow(m_selectedLane, liveLaneCount());
 }
 
-void MainWindow::DeselectLane()
+void MainWindow::deselectLane()
 {
     if (m_keyAssistant) {
         closeKeyAssistant();
@@ -151,17 +151,17 @@ int MainWindow::liveLaneCount() const
     return count;
 }
 
-void MainWindow::ShowLiveTab()
+void MainWindow::showLiveTab()
 {
     ui->tabCentral->setCurrentIndex(kLiveTab);
 }
 
-void MainWindow::SelectPreviousEvent()
+void MainWindow::selectPreviousEvent()
 {
     ui->cmbEvents->setCurrentIndex(KeyCommands::previousEventRow(ui->cmbEvents->currentIndex()));
 }
 
-void MainWindow::SelectNextEvent()
+void MainWindow::selectNextEvent()
 {
     const int row = ui->cmbEvents->currentIndex();
     if (m_meet.events().heatAtRow(row))
