@@ -1,7 +1,11 @@
 #pragma once
 
+#include <optional>
+
 #include <QMetaType>
 #include <QObject>
+
+class QEvent;
 
 // A keyboard command of the operator, decoded by the keyboard filter. 0, 1, 15 and 16 are never sent.
 enum KeyPressed : int {
@@ -28,14 +32,22 @@ enum KeyPressed : int {
 };
 Q_DECLARE_METATYPE(KeyPressed)
 
-// The event filter that turns the operator's keys into commands for the main window. It is installed
-// on the main window and its events list; until it decodes keys, every event passes on unfiltered.
+// The event filter that turns the operator's keys into commands for the main window. It watches the main
+// window, its events list, the opened measurement tabs and the key assistant. Key releases and the
+// presses of Alt, Shift and Control are consumed; a key press that maps to a command is consumed after
+// send_key; everything else passes on.
 class KeyFilter : public QObject
 {
     Q_OBJECT
 
 public:
     explicit KeyFilter(QObject *parent = nullptr);
+
+    // The command of a key press, from the key and the modifiers the press itself carries (never from
+    // presses seen earlier: the release of a modifier may have gone to another window).
+    static std::optional<KeyPressed> commandFor(int key, Qt::KeyboardModifiers modifiers);
+
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 signals:
     void send_key(KeyPressed item);

@@ -22,6 +22,7 @@
 #include "devices/cserialcomthread.h"
 #include "mainwindow/applicationmodes.h"
 #include "mainwindow/colorsetdlg.h"
+#include "mainwindow/keyassistantdlg.h"
 #include "mainwindow/languagecatalog.h"
 #include "mainwindow/programpaths.h"
 #include "mainwindow/stylesheets.h"
@@ -82,6 +83,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(std::make_uniq
     ui->action_Admin->setVisible(m_settings.debug);
 
     createEventsDirectory();
+    createMeetSelection();
     CreateLanguageMenu();
 }
 
@@ -94,6 +96,10 @@ MainWindow::~MainWindow()
         s_instance.compare_exchange_strong(self, nullptr);
     }
     stopWorkers();
+    // the meet models go before the lists that show them; a list that changes then must not reach here
+    disconnect(ui->cmbServers, nullptr, this, nullptr);
+    disconnect(ui->cmbCompetitions, nullptr, this, nullptr);
+    disconnect(ui->cmbEvents, nullptr, this, nullptr);
     // the serial object must not keep devices that go now
     m_serial->clearStartBlocks();
     m_serial->clearInactiveStartBlocks();
@@ -273,6 +279,8 @@ void MainWindow::OnToggleApplicationMode(PossibleModes mode)
         row->SetAccessLevel(mode);
     if (m_coordinatorRow)
         m_coordinatorRow->SetApplicationMode(mode);
+    if (m_keyAssistant)
+        m_keyAssistant->SetLevel(mode);
     emit toggle_application_mode(mode);
 }
 

@@ -3,8 +3,10 @@
 #include <memory>
 
 #include <QByteArray>
+#include <QHostAddress>
 #include <QList>
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QTranslator>
@@ -15,7 +17,12 @@
 #include "devices/ccoordinator.h"
 #include "devices/cstartblock.h"
 #include "mainwindow/chosenset.h"
+#include "mainwindow/keycommands.h"
 #include "mainwindow/keyfilter.h"
+#include "mainwindow/meetselection.h"
+#include "meet/event.h"
+#include "meet/participation.h"
+#include "meet/zxconnection.h"
 #include "views/stylesettings.h"
 #include "views/viewhost.h"
 
@@ -26,10 +33,12 @@ class QEvent;
 class QThread;
 class CSerialComThread;
 class CoordinatorMeasurementWidget;
+class KeyAssistantDlg;
 class SerialPrinterThread;
 class StartBlockMeasurementWidget;
 class StartGatewayService;
 class StartBlocksLayoutWidget;
+class TabSelectorDlg;
 
 namespace Ui
 {
@@ -91,6 +100,14 @@ public:
     quint8 selectedLane() const { return m_selectedLane; }
     void setSelectedLane(quint8 lane) { m_selectedLane = lane; }
     void ApplyColourStyleSheets();
+    // The meet link and the lists of the meet selection.
+    ZXConnection &meetConnection() { return m_meetConnection; }
+    MeetSelection &meetSelection() { return m_meet; }
+    // After a race whose reaction graphs are in: the lanes' results to the meet server, when a server and
+    // a heat are chosen. The start number is the race's.
+    void PostResults(quint16 startNumber);
+
+    KeyAssistantDlg *keyAssistant() const;
 
     void ApplyOrientation(int index);
     void ApplyStyleSheets();
@@ -116,6 +133,18 @@ public slots:
 
     void on_action_Admin_triggered();
     void OnToggleApplicationMode(PossibleModes mode);
+    void on_actionKey_assistant_triggered();
+
+    void onServerChanged(int row);
+    void onCompetitionChanged(int row);
+    void OnEventsCurrentIndexChanged(int);
+    void OnBtnServersRefreshClicked();
+    void OnBtnCompetitionsRefreshClicked();
+    void OnBtnEventsRefreshClicked();
+    void OnZXConnectionNewServer(const QHostAddress &host, const QString &name);
+    void OnZXConnectionNewCompetition(uint id, const QString &name, const QString &info);
+    void OnZXConnectionNewEvent(const Event &event);
+    void OnZXConnectionNewParticipation(const Participation &participation);
 
     void on_action_Layout_triggered();
     void on_actionAbout_Qt_triggered();
@@ -173,6 +202,7 @@ private:
     void createSerialLink();
     void createRaceOutputs();
     void createEventsDirectory();
+    void createMeetSelection();
     void CreateLanguageMenu();
 
     StyleSettings &currentTheme();
@@ -190,6 +220,20 @@ private:
                         CStartBlockMeasurement *measurement);
     void removeCoordinatorRow();
     void releaseRequests(QObject *row);
+    // keyboard commands
+    bool liveViewCurrent() const;
+    void openEventsList();
+    void focusMainWindow();
+    void closeCurrentTab();
+    void showTabSelector();
+    void selectLaneAbove();
+    void selectLaneBelow();
+    void deselectLane();
+    void showLiveTab();
+    void selectPreviousEvent();
+    void selectNextEvent();
+    void closeKeyAssistant();
+    int liveLaneCount() const;
 
     std::unique_ptr<Ui::MainWindow> ui;
     ChosenSet m_chosenSet;
@@ -219,4 +263,11 @@ private:
     QTranslator m_translator;
     QString m_currentLanguage;
     QString m_languagesFolder;
+
+    // meet selection; the connection outlives the selection that talks through it
+    ZXConnection m_meetConnection{nullptr, true};
+    MeetSelection m_meet{m_meetConnection};
+    // keyboard commands
+    QPointer<KeyAssistantDlg> m_keyAssistant; // child, non-modal
+    QPointer<TabSelectorDlg> m_tabSelector;   // child, while it runs
 };

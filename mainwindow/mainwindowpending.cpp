@@ -57,16 +57,6 @@ void MainWindow::OnBtnCommentAddClicked()
     // race comment: with saving
 }
 
-void MainWindow::OnTabCloseRequested(int)
-{
-    // closing a measurement tab: with the keyboard commands
-}
-
-void MainWindow::OnItemSelectedKeyPressed(KeyPressed)
-{
-    // keyboard commands: with the keyboard filter
-}
-
 QString MainWindow::raceFileName() const
 {
     // race, heat and start numbering: with race control

@@ -190,6 +190,9 @@ void ZXConnection::finishedSlot(QNetworkReply *reply)
 {
     reply->deleteLater();
     if (reply->error() != QNetworkReply::NoError) {
+        // a lost post is not asked again; the operator's race goes on regardless
+        qDebug().noquote() << QStringLiteral("Meet server request %1 failed: %2")
+                                  .arg(reply->url().path(), reply->errorString());
         setSessionId(QString());
         return;
     }

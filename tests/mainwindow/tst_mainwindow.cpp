@@ -1,4 +1,5 @@
-// The main window itself, offscreen: its form against the table of widgets, actions and menus, the
+// The main window itself, offscreen (it broadcasts the meet discovery: inside the private network
+// namespace only): its form against the table of widgets, actions and menus, the
 // language menu and switching, the application modes, the colour dialog, and exit against the device
 // simulator on a pseudo-terminal.
 #include <QAction>
@@ -28,6 +29,7 @@
 #include "mainwindow/stylesheets.h"
 #include "modalanswerer.h"
 #include "sim/devicesimulator.h"
+#include "testnetwork.h"
 #include "views/startblockslayoutwidget.h"
 
 namespace
@@ -64,7 +66,11 @@ class TstMainWindowForm : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { fixture = std::make_unique<WindowFixture>(); }
+    void init()
+    {
+        QUELLOR_REQUIRE_ISOLATED_NETWORK();
+        fixture = std::make_unique<WindowFixture>();
+    }
     void cleanup() { fixture.reset(); }
 
     void accessorGivesTheOneWindow();
@@ -244,7 +250,11 @@ class TstMainWindowLanguages : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { fixture = std::make_unique<WindowFixture>(); }
+    void init()
+    {
+        QUELLOR_REQUIRE_ISOLATED_NETWORK();
+        fixture = std::make_unique<WindowFixture>();
+    }
     void cleanup() { fixture.reset(); }
 
     void choosingALanguageRelabelsTheWindow_data();
@@ -312,6 +322,7 @@ class TstMainWindowModes : public QObject
     Q_OBJECT
 
 private slots:
+    void init() { QUELLOR_REQUIRE_ISOLATED_NETWORK(); }
     void cleanup() { fixture.reset(); }
 
     void eachLevelShowsItsControls_data();
@@ -423,7 +434,11 @@ class TstMainWindowColours : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { fixture = std::make_unique<WindowFixture>(); }
+    void init()
+    {
+        QUELLOR_REQUIRE_ISOLATED_NETWORK();
+        fixture = std::make_unique<WindowFixture>();
+    }
     void cleanup() { fixture.reset(); }
 
     void dialogSwitchesThemeAndSlidersRestyle();
@@ -500,6 +515,7 @@ private:
 
 void TstMainWindowExit::init()
 {
+    QUELLOR_REQUIRE_ISOLATED_NETWORK();
     ProjectSettings settings = QuellorApp::Instance()->projectSettings();
     settings.raceNumber = 7;
     QuellorApp::Instance()->setProjectSettings(settings);

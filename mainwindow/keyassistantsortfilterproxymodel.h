@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QSortFilterProxyModel>
+
+// Shows the key assistant's rows up to a level, and sorts the shortcuts so that F2 comes before F10.
+class KeyAssistantSortFilterProxyModel : public QSortFilterProxyModel
+{
+    Q_OBJECT
+
+public:
+    explicit KeyAssistantSortFilterProxyModel(QObject *parent = nullptr);
+
+    int level() const { return m_level; }
+    // the caller re-applies the filter
+    void setLevel(int level) { m_level = level; }
+    void refilter() { invalidateFilter(); }
+
+protected:
+    bool filterAcceptsRow(int sourceRow, const QModelIndex &sourceParent) const override;
+    bool lessThan(const QModelIndex &left, const QModelIndex &right) const override;
+
+private:
+    int m_level = 0;
+};

@@ -1,0 +1,205 @@
+// The keyboard commands of the main window, the tab selector, the key assistant and the closing of tabs.
+#include "mainwindow/mainwindow.h"
+
+#include <array>
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLayout>
+#include <QMessageBox>
+#include <QTabWidget>
+#include <QTableView>
+
+#include "mainwindow/keyassistantdlg.h"
+#include "mainwindow/tabselectordlg.h"
+#include "ui_mainwindow.h"
+#include "views/startblockslayoutwidget.h"
+
+namespace
+{
+constexpr int kLiveTab = 0;
+} // namespace
+
+void MainWindow::OnItemSelectedKeyPressed(KeyPressed key)
+{
+    using Action = void (MainWindow::*)();
+    struct Command {
+        KeyPressed key;
+        Action action;
+    };
+    // the lane rows' dialogs, the opened tabs' own lanes and the start number join with their parts
+    static const std::array<Command, 10> kCommands = {{
+        {KeySelectRace, &MainWindow::openEventsList},
+        {KeyFocusMain, &MainWindow::focusMainWindow},
+        {KeyCloseTab, &MainWindow::closeCurrentTab},
+        {KeyTabSelector, &MainWindow::showTabSelector},
+        {KeyLaneUp, &MainWindow::selectLaneAbove},
+        {KeyLaneDown, &MainWindow::selectLaneBelow},
+        {KeyDeselect, &MainWindow::deselectLane},
+        {KeyLiveTab, &MainWindow::showLiveTab},
+        {KeyPreviousEvent, &MainWindow::selectPreviousEvent},
+        {KeyNextEvent, &MainWindow::selectNextEvent},
+    }};
+    if (!KeyCommands::allowed(key, liveViewCurrent(), m_mode))
+        return;
+    for (const Command &command : kCommands) {
+        if (command.key == key) {
+            (this->*command.action)();
+            return;
+        }
+    }
+}
+
+bool MainWindow::liveViewCurrent() const
+{
+    return ui->tabCentral->currentIndex() == kLiveTab;
+}
+
+void MainWindow::openEventsList()
+{
+    if (ui->groupSettings->isHidden())
+        on_btnToggleSettings_clicked(false);
+    ui->cmbEvents->showPopup();
+}
+
+void MainWindow::focusMainWindow()
+{
+    setFocus();
+}
+
+void MainWindow::closeCurrentTab()
+{
+    OnTabCloseRequested(ui->tabCentral->currentIndex());
+}
+
+void MainWindow::OnTabCloseRequested(int ix)
+{
+    if (ix == kLiveTab) {
+        QMessageBox::information(this, tr("Close live view"), tr("You can't close the live view."),
+                                 QMessageBox::Ok);
+        return;
+    }
+    QWidget *page = ui->tabCentral->widget(ix);
+    if (!page)
+        return;
+    ui->tabCentral->removeTab(ix);
+    // the key that closed the tab may still be on its way through the page
+    page->deleteLater();
+}
+
+void MainWindow::showTabSelector()
+{
+    QStringList names;
+    for (int i = 0; i < ui->tabCentral->count(); ++i)
+        names << ui->tabCentral->tabText(i);
+    if (m_tabSelector)
+        m_tabSelector->deleteLater();
+    m_tabSelector = new TabSelectorDlg(this);
+    m_tabSelector->setModal(true);
+    m_tabSelector->setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    m_tabSelector->SetTabNames(names);
+    m_tabSelector->SetHighlightColour(currentStyle().buttonColour);
+    m_tabSelector->SetTabs();
+    const QPointer<TabSelectorDlg> selector = m_tabSelector;
+    const int result = selector->exec();
+    if (!selector)
+        return;
+    if (result == QDialog::Accepted)
+        ui->tabCentral->setCurrentIndex(selector->selectedIndex() - 1);
+    selector->deleteLater();
+    m_tabSelector = nullptr;
+}
+
+void MainWindow::selectLaneAbove()
+{
+    if (m_keyAssistant) {
+        m_keyAssistant->table()->setFocus();
+        return;
+    }
+    if (liveViewCurrent()) {
+        m_selectedLane = KeyCommands::laneAbove(m_selectedLane);
+        ApplyColourStyleSheets();
+    }
+}
+
+void MainWindow::selectLaneBelow()
+{
+    if (m_keyAssistant) {
+        m_keyAssistant->table()->setFocus();
+        return;
+    }
+    if (liveViewCurrent()) {
+        m_selectedLane = KeyCommands::laneBelow(m_selectedLane, liveLaneCount());
+        ApplyColourStyleSheets();
+    }
+}
+
+void MainWindow::deselectLane()
+{
+    if (m_keyAssistant) {
+        closeKeyAssistant();
+        return;
+    }
+    if (liveViewCurrent()) {
+        m_selectedLane = kNoLaneSelected;
+        ApplyColourStyleSheets();
+    }
+}
+
+int MainWindow::liveLaneCount() const
+{
+    const QLayout *rows = m_laneLayout->measurementsLayout();
+    int count = 0;
+    for (int i = 0; i < rows->count(); ++i) {
+        if (rows->itemAt(i)->widget())
+            ++count;
+    }
+    return count;
+}
+
+void MainWindow::showLiveTab()
+{
+    ui->tabCentral->setCurrentIndex(kLiveTab);
+}
+
+void MainWindow::selectPreviousEvent()
+{
+    ui->cmbEvents->setCurrentIndex(KeyCommands::previousEventRow(ui->cmbEvents->currentIndex()));
+}
+
+void MainWindow::selectNextEvent()
+{
+    const int row = ui->cmbEvents->currentIndex();
+    if (m_meet.events().heatAtRow(row))
+        ui->cmbEvents->setCurrentIndex(KeyCommands::nextEventRow(row, ui->cmbEvents->count()));
+}
+
+KeyAssistantDlg *MainWindow::keyAssistant() const
+{
+    return m_keyAssistant;
+}
+
+void MainWindow::on_actionKey_assistant_triggered()
+{
+    if (m_keyAssistant) {
+        closeKeyAssistant();
+        return;
+    }
+    m_keyAssistant = new KeyAssistantDlg(this, m_mode);
+    m_keyAssistant->installEventFilter(m_keyFilter);
+    m_keyAssistant->setModal(false);
+    m_keyAssistant->setWindowFlags(m_keyAssistant->windowFlags() | Qt::WindowStaysOnTopHint);
+    // closed by its own title bar: released as by the action
+    connect(m_keyAssistant, &QDialog::finished, this, &MainWindow::closeKeyAssistant);
+    m_keyAssistant->show();
+}
+
+void MainWindow::closeKeyAssistant()
+{
+    if (!m_keyAssistant)
+        return;
+    // may run inside one of the assistant's own events
+    m_keyAssistant->hide();
+    m_keyAssistant->deleteLater();
+    m_keyAssistant = nullptr;
+}

@@ -1,0 +1,97 @@
+// The meet selection of the main window: servers, competitions and event heats in the three lists, the
+// athletes of the chosen heat in the lanes, and the result posts after a race.
+#include "mainwindow/mainwindow.h"
+
+#include <QComboBox>
+#include <QPushButton>
+
+#include "core/sharedconstants.h"
+#include "ui_mainwindow.h"
+
+void MainWindow::createMeetSelection()
+{
+    connect(&m_meetConnection, &ZXConnection::new_server, this, &MainWindow::OnZXConnectionNewServer);
+    connect(&m_meetConnection, &ZXConnection::new_competition, this,
+            &MainWindow::OnZXConnectionNewCompetition);
+    connect(&m_meetConnection, &ZXConnection::new_event, this, &MainWindow::OnZXConnectionNewEvent);
+    connect(&m_meetConnection, &ZXConnection::new_participation, this,
+            &MainWindow::OnZXConnectionNewParticipation);
+
+    m_meet.events().filterKind = EventsModel::FilterSprint;
+    m_meet.events().showRoundsWithoutHeats = false;
+    ui->cmbServers->setModel(&m_meet.servers());
+    ui->cmbServers->setModelColumn(ZXServerModel::ColumnName);
+    ui->cmbCompetitions->setModel(&m_meet.competitions());
+    ui->cmbCompetitions->setModelColumn(CompetitionsModel::ColumnName);
+    ui->cmbEvents->setModel(&m_meet.events());
+    ui->cmbEvents->setModelColumn(EventsModel::ColumnName);
+    ui->cmbEvents->setCurrentIndex(0);
+
+    connect(ui->cmbServers, &QComboBox::currentIndexChanged, this, &MainWindow::onServerChanged);
+    connect(ui->cmbCompetitions, &QComboBox::currentIndexChanged, this, &MainWindow::onCompetitionChanged);
+    connect(ui->cmbEvents, &QComboBox::currentIndexChanged, this, &MainWindow::OnEventsCurrentIndexChanged);
+    connect(ui->btnServersRefresh, &QPushButton::clicked, this, &MainWindow::OnBtnServersRefreshClicked);
+    connect(ui->btnCompetitionsRefresh, &QPushButton::clicked, this,
+            &MainWindow::OnBtnCompetitionsRefreshClicked);
+    connect(ui->btnEventsRefresh, &QPushButton::clicked, this, &MainWindow::OnBtnEventsRefreshClicked);
+}
+
+void MainWindow::onServerChanged(int row)
+{
+    m_meet.chooseServer(row);
+}
+
+void MainWindow::onCompetitionChanged(int row)
+{
+    m_meet.chooseCompetition(ui->cmbServers->currentIndex(), row);
+}
+
+void MainWindow::OnEventsCurrentIndexChanged(int)
+{
+    const QString title = QString::fromLatin1(SharedConstants::kWindowTitle);
+    setWindowTitle(title);
+    MeetSelection::clearParticipants(startBlocks());
+    if (m_meet.chooseHeat(ui->cmbServers->currentIndex(), ui->cmbEvents->currentIndex()))
+        setWindowTitle(title + QStringLiteral(": ") + ui->cmbEvents->currentText());
+}
+
+void MainWindow::OnBtnServersRefreshClicked()
+{
+    m_meetConnection.echoForServers();
+}
+
+void MainWindow::OnBtnCompetitionsRefreshClicked()
+{
+    onServerChanged(ui->cmbServers->currentIndex());
+}
+
+void MainWindow::OnBtnEventsRefreshClicked()
+{
+    onCompetitionChanged(ui->cmbCompetitions->currentIndex());
+}
+
+void MainWindow::OnZXConnectionNewServer(const QHostAddress &host, const QString &name)
+{
+    m_meet.servers().serverForAddress(host, name);
+}
+
+void MainWindow::OnZXConnectionNewCompetition(uint id, const QString &name, const QString &info)
+{
+    m_meet.competitions().addCompetition(id, name, info);
+}
+
+void MainWindow::OnZXConnectionNewEvent(const Event &event)
+{
+    m_meet.events().addEvent(event);
+}
+
+void MainWindow::OnZXConnectionNewParticipation(const Participation &participation)
+{
+    m_meet.addParticipation(participation, startBlocks());
+}
+
+void MainWindow::PostResults(quint16 startNumber)
+{
+    m_meet.postResults(ui->cmbServers->currentIndex(), ui->cmbEvents->currentIndex(), startBlocks(),
+                       startNumber);
+}

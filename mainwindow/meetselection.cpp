@@ -1,0 +1,169 @@
+#include "mainwindow/meetselection.h"
+
+#include <QDebug>
+#include <QTime>
+#include <QUuid>
+
+#include "core/utilities.h"
+#include "devices/cstartblock.h"
+#include "devices/cstartblockmeasurement.h"
+#include "meet/competition.h"
+#include "meet/event.h"
+#include "meet/heat.h"
+#include "meet/participation.h"
+#include "meet/resultpost.h"
+#include "meet/round.h"
+#include "meet/zxconnection.h"
+#include "meet/zxserver.h"
+
+namespace
+{
+
+// what the meet servers expect in the session id
+const QString kSessionToken = QStringLiteral("QlRv");
+const QString kSessionProduct = QStringLiteral("quellor");
+const QString kWhatIsHappeningType = QStringLiteral("Quellor reaction times");
+const QString kWhatIsHappeningFormat = QStringLiteral("xml");
+constexpr int kSeqnoMask = 0xFF;
+
+quint32 digitSum(const QString &text)
+{
+    quint32 sum = 0;
+    for (const QChar c : text) {
+        if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+            sum += quint32(c.unicode() - '0');
+    }
+    return sum;
+}
+
+quint16 reactionOf(const CStartBlock &block)
+{
+    const CStartBlockMeasurement *measurement = block.measurement();
+    return measurement ? measurement->reactionTimeRaw() : CStartBlockMeasurement::kReactionNoValue;
+}
+
+} // namespace
+
+MeetSelection::MeetSelection(ZXConnection &connection) : m_connection(connection) {}
+
+std::optional<QString> MeetSelection::serverAddress(int row) const
+{
+    if (row < 0 || row >= m_servers.servers().size() || !m_servers.servers().at(row))
+        return std::nullopt;
+    return ZXServerModel::addressText(m_servers.servers().at(row)->address);
+}
+
+void MeetSelection::chooseServer(int row)
+{
+    const std::optional<QString> ip = serverAddress(row);
+    if (!ip)
+        return;
+    if (*ip != m_sessionServer)
+        m_connection.setSessionId(QString());
+    m_competitions.clear();
+    m_events.clear();
+    if (m_connection.sessionId().isEmpty())
+        m_connection.setSessionId(sessionIdFor(*ip, QUuid::createUuid().toString()));
+    m_sessionServer = *ip;
+    m_connection.askCompetitions(*ip);
+}
+
+void MeetSelection::chooseCompetition(int serverRow, int competitionRow)
+{
+    m_events.clear();
+    m_participations.clear();
+    const std::optional<QString> ip = serverAddress(serverRow);
+    if (!ip || competitionRow < 0 || competitionRow >= m_competitions.competitions().size())
+        return;
+    m_connection.askEvents(*ip, m_competitions.competitions().at(competitionRow)->id);
+}
+
+const Heat *MeetSelection::chooseHeat(int serverRow, int eventRow)
+{
+    const std::optional<QString> ip = serverAddress(serverRow);
+    const Heat *heat = m_events.heatAtRow(eventRow);
+    if (!ip || !heat)
+        return nullptr;
+    m_participations.clear();
+    m_connection.askParticipations(*ip, heat->id);
+    return heat;
+}
+
+void MeetSelection::addParticipation(const Participation &participation, const QList<CStartBlock *> &blocks)
+{
+    m_participations.addParticipation(participation);
+    for (CStartBlock *block : blocks) {
+        if (block->lane() != participation.initialorder)
+            continue;
+        block->SetParticipantId(participation.firstBib());
+        block->SetParticipantName(participation.displayText());
+        block->SetParticipantInfo(participation.info);
+    }
+}
+
+void MeetSelection::clearParticipants(const QList<CStartBlock *> &blocks)
+{
+    for (CStartBlock *block : blocks) {
+        block->SetParticipantId(QString());
+        block->SetParticipantName(QString());
+        block->SetParticipantInfo(QString());
+    }
+}
+
+const Participation *MeetSelection::participationForLane(quint8 lane) const
+{
+    for (const Participation *participation : m_participations.participations()) {
+        if (participation && participation->initialorder == lane)
+            return participation;
+    }
+    return nullptr;
+}
+
+int MeetSelection::postResults(int serverRow, int eventRow, const QList<CStartBlock *> &blocks, quint16 start)
+{
+    const std::optional<QString> ip = serverAddress(serverRow);
+    if (!ip || !m_events.heatAtRow(eventRow))
+        return 0;
+    int posted = 0;
+    for (const CStartBlock *block : blocks) {
+        const Participation *participation = participationForLane(block->lane());
+        if (!participation)
+            continue;
+        const ResultPost result =
+            resultPostFor(block->participationStatus(), reactionOf(*block), block->falseStartLimit());
+        m_connection.postResult(*ip, participation->id, uchar(start & kSeqnoMask), result.value, result.info,
+                                QTime::currentTime());
+        qDebug().noquote() << QStringLiteral("Post results of participant %1").arg(participation->id);
+        ++posted;
+    }
+    if (posted > 0)
+        postWhatIsHappening(*ip, eventRow, start);
+    return posted;
+}
+
+void MeetSelection::postWhatIsHappening(const QString &ip, int eventRow, quint16 start)
+{
+    const Event *event = m_events.eventAtRow(eventRow);
+    const Round *round = m_events.roundAtRow(eventRow);
+    const Heat *heat = m_events.heatAtRow(eventRow);
+    if (!event || !round || !heat)
+        return;
+    // raised before and after each post, so that successive posts carry 1, 3, 5, ...
+    m_connection.setPostCounter(m_connection.postCounter() + 1);
+    const QString data = QStringLiteral("%1;%2;%3;%4")
+                             .arg(QString::number(event->id), QString::number(round->id),
+                                  QString::number(heat->id), QString::number(start));
+    m_connection.postWhatIsHappening(ip, QString::number(m_connection.postCounter()), kWhatIsHappeningType,
+                                     data, kWhatIsHappeningFormat);
+    m_connection.setPostCounter(m_connection.postCounter() + 1);
+    qDebug() << "Post whats happening";
+    qDebug() << "Event:" << event->id;
+    qDebug() << "Round:" << round->id;
+    qDebug() << "Heat:" << heat->id;
+}
+
+QString MeetSelection::sessionIdFor(const QString &ip, const QString &uuidText)
+{
+    const QString token = encryptText(kSessionToken, digitSum(uuidText), 0);
+    return QStringLiteral("SID:ZX:%1:%2:%3:%4").arg(ip, kSessionProduct, token, uuidText);
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <optional>
+
+#include <QList>
+#include <QString>
+
+#include "meet/competitionsmodel.h"
+#include "meet/eventsmodel.h"
+#include "meet/participationsmodel.h"
+#include "meet/zxservermodel.h"
+
+class CStartBlock;
+class Heat;
+class Participation;
+class ZXConnection;
+
+// The main window's side of the meet link: the four models its lists show, the session id and the server
+// it was made for, the athletes of the chosen heat in the lanes, and the result posts after a race. No
+// widget header: the window passes the rows its lists show.
+class MeetSelection
+{
+public:
+    explicit MeetSelection(ZXConnection &connection);
+    MeetSelection(const MeetSelection &) = delete;
+    MeetSelection &operator=(const MeetSelection &) = delete;
+
+    ZXServerModel &servers() { return m_servers; }
+    CompetitionsModel &competitions() { return m_competitions; }
+    EventsModel &events() { return m_events; }
+    ParticipationsModel &participations() { return m_participations; }
+
+    // The address text a server row is asked at; none when the row holds no server.
+    std::optional<QString> serverAddress(int row) const;
+    // A server row was chosen: its competitions are asked for, under a new session unless the session
+    // was made for that same server and is still open.
+    void chooseServer(int row);
+    // The events of the competition at the row are asked for.
+    void chooseCompetition(int serverRow, int competitionRow);
+    // The participations of the heat at an events row are asked for; null (and nothing asked) when the
+    // row shows no heat or no server is chosen.
+    const Heat *chooseHeat(int serverRow, int eventRow);
+    // Keeps the participation and puts its athlete into the lane of its initial order.
+    void addParticipation(const Participation &participation, const QList<CStartBlock *> &blocks);
+    static void clearParticipants(const QList<CStartBlock *> &blocks);
+
+    // One result post per lane that has a participation, then the what-is-happening post; nothing
+    // without a server and a heat. Returns the number of result posts.
+    int postResults(int serverRow, int eventRow, const QList<CStartBlock *> &blocks, quint16 start);
+
+    // "SID:ZX:<ip>:quellor:<token enciphered under the sum of the UUID's digits>:<uuid>"
+    static QString sessionIdFor(const QString &ip, const QString &uuidText);
+
+private:
+    const Participation *participationForLane(quint8 lane) const;
+    void postWhatIsHappening(const QString &ip, int eventRow, quint16 start);
+
+    ZXConnection &m_connection;
+    ZXServerModel m_servers;
+    CompetitionsModel m_competitions;
+    EventsModel m_events;
+    ParticipationsModel m_participations;
+    QString m_sessionServer; // the server the session id was made for
+};

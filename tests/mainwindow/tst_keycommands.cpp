@@ -1,0 +1,297 @@
+// The operator's keys: the filter's decoding and where each command may act, then the keys on the real
+// window, the tab selector and the key assistant. Every window broadcasts the meet discovery, so those
+// tests run only inside the private network namespace.
+#include <QAbstractItemView>
+#include <QAction>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTest>
+#include <QTimer>
+
+#include "../core/apptestenvironment.h"
+#include "core/quellorapp.h"
+#include "mainwindow/keyassistantdlg.h"
+#include "mainwindow/keycommands.h"
+#include "mainwindow/mainwindow.h"
+#include "mainwindow/tabselectordlg.h"
+#include "meet/heat.h"
+#include "meet/round.h"
+#include "modalanswerer.h"
+#include "testnetwork.h"
+#include "views/startblockslayoutwidget.h"
+
+namespace
+{
+
+QKeyCombination combination(const QString &text)
+{
+    return QKeySequence::fromString(text)[0];
+}
+
+// "Down Alt+E": one click per key, its modifiers pressed and released around it
+void type(QWidget *widget, const QString &keys)
+{
+    for (const QString &key : keys.split(u' ', Qt::SkipEmptyParts))
+        QTest::keyClick(widget, combination(key).key(), combination(key).keyboardModifiers());
+}
+
+// a 100 m with three heats in its heats round and a final without heats
+Event sprintEvent()
+{
+    Event event;
+    event.id = 7;
+    event.eventtype.distance = 100;
+    Round heats;
+    heats.name = QStringLiteral("Heats");
+    for (quint32 seqno = 1; seqno <= 3; ++seqno) {
+        Heat heat;
+        heat.seqno = seqno;
+        heats.addHeat(heat);
+    }
+    event.addRound(heats);
+    event.addRound(Round());
+    return event;
+}
+
+template<typename T = QWidget>
+T *part(QWidget *window, const char *name)
+{
+    return window->findChild<T *>(QString::fromLatin1(name));
+}
+
+} // namespace
+
+class TstKeyCommands : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void filterDecodesEveryKey();
+    void keysOnTheWindow();
+    void tabSelectorCyclesAndSwitches();
+    void keyAssistantRowsFollowTheMode();
+    void cleanup();
+
+private:
+    MainWindow *openWindow();
+    QString windowState() const;
+    MainWindow *m_window = nullptr;
+    QStringList m_sent;
+};
+
+void TstKeyCommands::cleanup()
+{
+    delete m_window;
+    m_window = nullptr;
+    m_sent.clear();
+}
+
+void TstKeyCommands::filterDecodesEveryKey()
+{
+    // each press and what the filter makes of it: its command, 0 passed on, - consumed without a command;
+    // "release" is any key release, "focus" another event. After a command, where it may act: on the live
+    // view in modes 0, 1, 2, then on an opened tab in modes 0, 1, 2.
+    const QString table =
+        "Alt+E=2:111000 Alt+X=5:111111 Alt+I=14:011000 Alt+J=17:011000 Alt+L=13:111111 Alt+D=23:011000 "
+        "Alt+M=18:111000 Alt+Shift+M=0 Alt+Shift+E=2:111000 E=0 X=0 I=0 J=0 L=0 D=0 M=0 Ctrl+E=0 "
+        "F6=11:111000 "
+        "F7=3:111111 Shift+F9=19:111111 F10=20:111111 Ctrl+F11=21:111111 F12=22:111111 F2=0 F5=0 F8=0 "
+        "Ctrl+Tab=6:111111 Tab=0 Up=7:111111 Down=8:111111 Left=9:000000 Alt+Right=10:000000 Return=4:111111 "
+        "Enter=4:111111 Escape=12:111111 Alt=- Shift=- Control=- release=- focus=0";
+    KeyFilter filter;
+    QObject watched;
+    QSignalSpy sent(&filter, &KeyFilter::send_key);
+    QStringList found;
+    for (const QString &entry : table.split(u' ')) {
+        const QString key = entry.section(u'=', 0, 0);
+        std::unique_ptr<QEvent> event = std::make_unique<QKeyEvent>(QEvent::KeyPress, combination(key).key(),
+                                                                    combination(key).keyboardModifiers());
+        if (key == "release")
+            event = std::make_unique<QKeyEvent>(QEvent::KeyRelease, Qt::Key_A, Qt::NoModifier);
+        else if (key == "focus")
+            event = std::make_unique<QEvent>(QEvent::FocusIn);
+        const qsizetype before = sent.count();
+        found << key + '=' + (filter.eventFilter(&watched, event.get()) ? "-" : "0");
+        if (sent.count() == before)
+            continue;
+        const KeyPressed command = sent.last().at(0).value<KeyPressed>();
+        found.last() = key + '=' + QString::number(command) + ':';
+        for (const bool live : {true, false}) {
+            for (int mode = 0; mode <= 2; ++mode)
+                found.last() += KeyCommands::allowed(command, live, mode) ? u'1' : u'0';
+        }
+    }
+    QCOMPARE(found.join(u' '), table);
+    // commands that no key sends do nothing anywhere
+    for (const int command : {0, 1, 15, 16})
+        QVERIFY(!KeyCommands::allowed(KeyPressed(command), true, ModeAdministratorFull));
+}
+
+MainWindow *TstKeyCommands::openWindow()
+{
+    m_window = MainWindow::instance();
+    for (int lane = 0; lane < 3; ++lane)
+        m_window->laneLayoutWidget()->measurementsLayout()->addWidget(new QWidget(m_window));
+    for (const char *name : {"race_1_h1_s1", "race_2_h1_s1"})
+        part<QTabWidget>(m_window, "tabCentral")->addTab(new QWidget, QString::fromLatin1(name));
+    m_window->OnZXConnectionNewEvent(sprintEvent());
+    connect(m_window->keyFilter(), &KeyFilter::send_key, this,
+            [this](KeyPressed key) { m_sent << QString::number(key); });
+    return m_window;
+}
+
+QString TstKeyCommands::windowState() const
+{
+    const auto *events = part<QComboBox>(m_window, "cmbEvents");
+    const auto *tabs = part<QTabWidget>(m_window, "tabCentral");
+    const quint8 lane = m_window->selectedLane();
+    return QStringLiteral("lane=%1 tab=%2/%3 event=%4/%5%6%7 focus=%8 sent=%9")
+        .arg(lane == KeyCommands::kNoLane ? QStringLiteral("-") : QString::number(lane))
+        .arg(tabs->currentIndex())
+        .arg(tabs->count())
+        .arg(events->currentIndex())
+        .arg(events->count())
+        .arg(part(m_window, "groupSettings")->isHidden() ? " hidden" : "")
+        .arg(events->view()->isVisible() ? " popup" : "")
+        .arg(m_window->focusWidget()->objectName(), m_sent.join(u','));
+}
+
+void TstKeyCommands::keysOnTheWindow()
+{
+    QUELLOR_REQUIRE_ISOLATED_NETWORK();
+    MainWindow *window = openWindow();
+    part(window, "cmbEvents")->setFocus();
+    ModalAnswerer answerer;
+    // keys typed one after the other, and the window after each line; "@tab2" shows the third tab, "@hide"
+    // hides the race information, "@box" answers the next box with OK
+    const QList<QPair<QString, QString>> steps = {
+        {"Up Up", "lane=0 tab=0/3 event=0/3 focus=cmbEvents sent=7,7"},
+        {"Down Down Down Down", "lane=2 tab=0/3 event=0/3 focus=cmbEvents sent=8,8,8,8"},
+        {"Escape", "lane=- tab=0/3 event=0/3 focus=cmbEvents sent=12"},
+        {"F10 F10 F10 F10", "lane=- tab=0/3 event=1/3 focus=cmbEvents sent=20,20,20,20"},
+        {"F9 F9", "lane=- tab=0/3 event=0/3 focus=cmbEvents sent=19,19"},
+        {"E X I J L D M Alt+Shift+M", "lane=- tab=0/3 event=0/3 focus=cmbEvents sent="},
+        {"Return", "lane=- tab=0/3 event=0/3 focus=MainWindow sent=4"},
+        {"@box Alt+X", "lane=- tab=0/3 event=0/3 focus=MainWindow sent=5"},
+        {"@tab2 @hide Alt+E", "lane=- tab=2/3 event=0/3 hidden focus=MainWindow sent=2"},
+        {"Alt+L Alt+E", "lane=- tab=0/3 event=0/3 popup focus=MainWindow sent=13,2"},
+        {"@tab2 Alt+X", "lane=- tab=1/2 event=0/3 focus=MainWindow sent=5"},
+    };
+    for (const auto &[keys, state] : steps) {
+        m_sent.clear();
+        for (const QString &key : keys.split(u' ')) {
+            if (key == "@tab2")
+                part<QTabWidget>(window, "tabCentral")->setCurrentIndex(2);
+            else if (key == "@hide")
+                part(window, "groupSettings")->hide();
+            else if (key == "@box")
+                answerer.answer(QDialogButtonBox::Ok);
+            else
+                type(window, key);
+        }
+        QCOMPARE(windowState(), state);
+        part<QComboBox>(window, "cmbEvents")->hidePopup();
+    }
+    QCOMPARE(answerer.seen.size(), 1);
+    QCOMPARE(answerer.seen[0].title + '|' + answerer.seen[0].text,
+             QString("Close live view|You can't close the live view."));
+}
+
+void TstKeyCommands::tabSelectorCyclesAndSwitches()
+{
+    QUELLOR_REQUIRE_ISOLATED_NETWORK();
+    MainWindow *window = openWindow();
+    const StyleColour button = window->currentStyle().buttonColour;
+    const QString marked = QStringLiteral("background-color: rgb(%1, %2, %3); border: none;")
+                               .arg(button.red)
+                               .arg(button.green)
+                               .arg(button.blue);
+    QStringList seen; // the labels after each Tab, the highlighted one in capitals
+    QTimer::singleShot(0, this, [&] {
+        auto *selector = qobject_cast<TabSelectorDlg *>(QApplication::activeModalWidget());
+        QVERIFY(selector && (selector->windowFlags() & Qt::FramelessWindowHint));
+        for (int tabs = 0; tabs <= 4; ++tabs) {
+            QTest::keyPress(selector, Qt::Key_Tab, Qt::ControlModifier); // Control stays held
+            seen << QString();
+            for (const QLabel *label : selector->labels())
+                seen.last() += label->styleSheet() == marked ? label->text().toUpper() : label->text() + ' ';
+        }
+        QTest::keyClick(selector, Qt::Key_Escape); // does not close it
+        QTest::keyRelease(selector, Qt::Key_Control);
+    });
+    QTest::keyClick(window, Qt::Key_Tab, Qt::ControlModifier);
+    QCOMPARE(seen, (QStringList{"Live... RACE_1_H1_S1race_2_h1_s1 ", "Live... race_1_h1_s1 RACE_2_H1_S1",
+                                "LIVE...race_1_h1_s1 race_2_h1_s1 ", "Live... RACE_1_H1_S1race_2_h1_s1 ",
+                                "Live... race_1_h1_s1 RACE_2_H1_S1"}));
+    QCOMPARE(part<QTabWidget>(window, "tabCentral")->currentIndex(), 2);
+    // the Control release went to the selector, not to the filter: a plain Tab is a plain Tab again
+    QTest::keyClick(window, Qt::Key_Tab);
+    QCOMPARE(m_sent, QStringList{"6"});
+    QTRY_VERIFY(window->findChildren<TabSelectorDlg *>().isEmpty());
+}
+
+void TstKeyCommands::keyAssistantRowsFollowTheMode()
+{
+    QUELLOR_REQUIRE_ISOLATED_NETWORK();
+    MainWindow *window = openWindow();
+    type(window, "Down Down");
+    part<QAction>(window, "actionKey_assistant")->trigger();
+    const QPointer<KeyAssistantDlg> assistant = window->keyAssistant();
+    QVERIFY(assistant && assistant->isVisible() && !assistant->isModal());
+    QVERIFY(assistant->windowFlags() & Qt::WindowStaysOnTopHint);
+    QCOMPARE(assistant->pos(), QPoint(0, window->height() - assistant->height()));
+    const QTableView *table = assistant->table();
+    QVERIFY(!table->isColumnHidden(1) && table->isColumnHidden(2));
+    QCOMPARE(table->model()->headerData(1, Qt::Horizontal).toString(), QString("Shortcut"));
+    // every mode change reaches the open assistant, the return to the operator too
+    QList<int> rows{table->model()->rowCount()};
+    for (const PossibleModes mode :
+         {ModeAdministrator, ModeAdministratorFull, ModeOperator, ModeAdministratorFull}) {
+        window->OnToggleApplicationMode(mode);
+        rows << table->model()->rowCount();
+    }
+    QCOMPARE(rows, (QList<int>{29, 35, 37, 29, 37}));
+    QStringList shortcuts;
+    for (int row = 0; row < table->model()->rowCount(); ++row)
+        shortcuts << table->model()->index(row, 1).data().toString();
+    QCOMPARE(
+        shortcuts.join(u' '),
+        QString("Alt+D Alt+E Alt+H Alt+I Alt+J Alt+L Alt+M Alt+Shift+B Alt+Shift+D Alt+Shift+I Alt+Shift+M "
+                "Alt+X Arrow Down Arrow Up Ctrl+A Ctrl+B Ctrl+L Ctrl+O Ctrl+P Ctrl+R Ctrl+S Ctrl+Shift+L "
+                "Ctrl+Tab Ctrl+X Enter,Return Escape F2 F3 F4 F5 F6 F7 F8 F9 F10 F11 F12"));
+    // its keys pass the window's filter: Up and Down go to its table, Escape closes it, the lane stays
+    type(assistant, "Up Down");
+    QCOMPARE(assistant->focusWidget(), table);
+    type(assistant, "Escape");
+    QVERIFY(!window->keyAssistant());
+    QTRY_VERIFY(assistant.isNull());
+    QCOMPARE(window->selectedLane(), quint8(1));
+    QCOMPARE(m_sent, (QStringList{"8", "8", "7", "8", "12"}));
+    // the action opens and closes it; closed by its own title bar, it goes as well
+    part<QAction>(window, "actionKey_assistant")->trigger();
+    const QPointer<KeyAssistantDlg> second = window->keyAssistant();
+    part<QAction>(window, "actionKey_assistant")->trigger();
+    QTRY_VERIFY(second.isNull());
+    part<QAction>(window, "actionKey_assistant")->trigger();
+    window->keyAssistant()->reject();
+    QVERIFY(!window->keyAssistant());
+    part<QAction>(window, "actionKey_assistant")->trigger();
+    QVERIFY(window->keyAssistant());
+}
+
+int main(int argc, char **argv)
+{
+    AppTestEnvironment environment;
+    if (!environment.isValid())
+        return 1;
+    const std::unique_ptr<QuellorApp> application(QuellorApp::Create(argc, argv));
+    TstKeyCommands test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_keycommands.moc"
