@@ -222,6 +222,13 @@ private:
     void releaseRequests(QObject *row);
     // keyboard commands
     bool liveViewCurrent() const;
+    StartBlockMeasurementWidget *selectedLiveRow() const;
+    void showSelectedLaneGraph();
+    void openSelectedLaneParticipation();
+    void showSelectedLaneInfo();
+    void showSelectedLaneSoundGraph();
+    void showSelectedLaneLog();
+    void showSelectedLaneMeasurements();
     void openEventsList();
     void focusMainWindow();
     void closeCurrentTab();

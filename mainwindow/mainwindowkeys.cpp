@@ -4,6 +4,7 @@
 #include <array>
 
 #include <QComboBox>
+#include <QPushButton>
 #include <QGroupBox>
 #include <QLayout>
 #include <QMessageBox>
@@ -13,6 +14,7 @@
 #include "mainwindow/keyassistantdlg.h"
 #include "mainwindow/tabselectordlg.h"
 #include "ui_mainwindow.h"
+#include "views/startblockmeasurementwidget.h"
 #include "views/startblockslayoutwidget.h"
 
 namespace
@@ -27,8 +29,14 @@ void MainWindow::OnItemSelectedKeyPressed(KeyPressed key)
         KeyPressed key;
         Action action;
     };
-    // the lane rows' dialogs, the opened tabs' own lanes and the start number join with their parts
-    static const std::array<Command, 10> kCommands = {{
+    // the opened tabs' own lanes and the start number join with their parts
+    static const std::array<Command, 16> kCommands = {{
+        {KeyLaneGraph, &MainWindow::showSelectedLaneGraph},
+        {KeyParticipation, &MainWindow::openSelectedLaneParticipation},
+        {KeyLaneInfo, &MainWindow::showSelectedLaneInfo},
+        {KeyLaneSoundGraph, &MainWindow::showSelectedLaneSoundGraph},
+        {KeyLaneLog, &MainWindow::showSelectedLaneLog},
+        {KeyLaneMeasurements, &MainWindow::showSelectedLaneMeasurements},
         {KeySelectRace, &MainWindow::openEventsList},
         {KeyFocusMain, &MainWindow::focusMainWindow},
         {KeyCloseTab, &MainWindow::closeCurrentTab},
@@ -48,6 +56,52 @@ void MainWindow::OnItemSelectedKeyPressed(KeyPressed key)
             return;
         }
     }
+}
+
+StartBlockMeasurementWidget *MainWindow::selectedLiveRow() const
+{
+    if (!liveViewCurrent() || m_selectedLane == kNoLaneSelected)
+        return nullptr;
+    QLayoutItem *item = m_laneLayout->measurementsLayout()->itemAt(m_selectedLane);
+    return item ? qobject_cast<StartBlockMeasurementWidget *>(item->widget()) : nullptr;
+}
+
+void MainWindow::showSelectedLaneGraph()
+{
+    // the highlighted row: only rows with a block and a measurement are ever highlighted
+    StartBlockMeasurementWidget *row = selectedLiveRow();
+    if (row && row->startBlock() && row->measurement() && row->graphButton()->isEnabled())
+        row->OnBtnGraphClicked();
+}
+
+void MainWindow::openSelectedLaneParticipation()
+{
+    if (StartBlockMeasurementWidget *row = selectedLiveRow())
+        row->participationStatusCombo()->showPopup();
+}
+
+void MainWindow::showSelectedLaneInfo()
+{
+    if (StartBlockMeasurementWidget *row = selectedLiveRow())
+        row->OnBtnInfoClicked();
+}
+
+void MainWindow::showSelectedLaneSoundGraph()
+{
+    if (StartBlockMeasurementWidget *row = selectedLiveRow())
+        row->OnBtnSoundGraphClicked();
+}
+
+void MainWindow::showSelectedLaneLog()
+{
+    if (StartBlockMeasurementWidget *row = selectedLiveRow())
+        row->OnBtnLogClicked();
+}
+
+void MainWindow::showSelectedLaneMeasurements()
+{
+    if (StartBlockMeasurementWidget *row = selectedLiveRow())
+        row->OnBtnMeasurementsClicked();
 }
 
 bool MainWindow::liveViewCurrent() const

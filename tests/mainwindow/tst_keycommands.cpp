@@ -23,6 +23,7 @@
 #include "meet/round.h"
 #include "modalanswerer.h"
 #include "testnetwork.h"
+#include "views/startblockmeasurementwidget.h"
 #include "views/startblockslayoutwidget.h"
 
 namespace
@@ -75,6 +76,7 @@ private slots:
     void keysOnTheWindow();
     void tabSelectorCyclesAndSwitches();
     void keyAssistantRowsFollowTheMode();
+    void laneKeysOpenTheSelectedRowsDialogs();
     void cleanup();
 
 private:
@@ -295,3 +297,35 @@ int main(int argc, char **argv)
 }
 
 #include "tst_keycommands.moc"
+
+void TstKeyCommands::laneKeysOpenTheSelectedRowsDialogs()
+{
+    QUELLOR_REQUIRE_ISOLATED_NETWORK();
+    StartBlockSetGroup set;
+    for (const int lane : {1, 2}) {
+        auto block = std::make_unique<CStartBlock>();
+        block->setLane(quint8(lane));
+        block->SetMacAddress(QStringLiteral("15:8d:00:00:00:%1").arg(lane, 2, 10, QLatin1Char('0')));
+        set.blocks.push_back(std::move(block));
+    }
+    QuellorApp::Instance()->SaveStartBlockSets({"keys"}, {&set});
+    m_window = MainWindow::instance();
+    m_window->SetupStartBlockSet("keys");
+    ModalAnswerer answerer;
+    // operator: the second row's status list opens, its info stays shut; administrator: info, status
+    // and log of the highlighted row
+    type(m_window, "Down Down F6 Alt+I");
+    QComboBox *participation = m_window->laneRows().at(1)->participationStatusCombo();
+    QTRY_VERIFY(participation->view()->isVisible());
+    participation->hidePopup();
+    m_window->OnToggleApplicationMode(ModeAdministrator);
+    for (const char *key : {"Alt+I", "Alt+M", "Alt+D"}) {
+        answerer.answer(QDialogButtonBox::Cancel);
+        type(m_window, QString::fromLatin1(key));
+        QCOMPARE(answerer.pending(), 0);
+    }
+    QStringList titles;
+    for (const ModalAnswerer::Seen &seen : answerer.seen)
+        titles << seen.title;
+    QCOMPARE(titles, QStringList({"Starting Block Info", "Startblock measurements", "Dialog"}));
+}
