@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 
 #include <QByteArray>
 #include <QList>
@@ -14,8 +15,13 @@
 #include "core/sharedtypes.h"
 #include "devices/ccoordinator.h"
 #include "devices/cstartblock.h"
+#include "mainwindow/activitybounce.h"
 #include "mainwindow/chosenset.h"
 #include "mainwindow/keyfilter.h"
+#include "mainwindow/racefiles.h"
+#include "mainwindow/racenumbering.h"
+#include "mainwindow/settingsdistribution.h"
+#include "meet/participationsmodel.h"
 #include "views/stylesettings.h"
 #include "views/viewhost.h"
 
@@ -26,6 +32,7 @@ class QEvent;
 class QThread;
 class CSerialComThread;
 class StartBlocksLayoutWidget;
+struct RaceHeader;
 
 namespace Ui
 {
@@ -41,6 +48,8 @@ class MainWindow : public QMainWindow, public ViewHost
     Q_OBJECT
 
 public:
+    static constexpr quint8 kNoLane = 255;
+
     // The one main window, created hidden on first use.
     static MainWindow *instance();
     ~MainWindow() override;
@@ -72,6 +81,20 @@ public:
 
     void ApplyOrientation(int index);
     void ApplyStyleSheets();
+
+    // Race control, live device events, saving of race results, race log and race text file.
+    const RaceNumbering &raceNumbering() const { return m_race; }
+    const SettingsDistribution &settingsDistribution() const { return m_distribution; }
+    ParticipationsModel &participationsModel() { return m_participations; }
+    QString raceComment() const { return m_comment; }
+    // The waiting text while the busy notice is up; empty when it is not.
+    QString busyNotice() const { return m_busyNotice; }
+    void UpdateRaceInfo();
+    void UpdateWaitingStatus();
+    QString BuildRaceFileName() const;
+    bool HasResultToPrint() const;
+    bool SaveMeasurementFile(const QString &path);
+    void OpenMeasurementFile(const QString &path);
     void LoadLanguage(const QString &code);
     void UpdateModeActions(int mode);
 
@@ -101,16 +124,30 @@ public slots:
     void on_action_Exit_triggered();
     void on_btnToggleSettings_clicked(bool checked);
 
+    void on_btnReady_clicked(bool checked);
     void OnBroadcastIdleClicked();
+    void OnBroadcastReadyClicked();
+    void OnUnicastReady(CCoordinator *coordinator, CStartBlock *startblock);
+    void OnBroadcastStartClicked();
+    void OnCoordinatorNewSetStatusField(unsigned char type, unsigned char length, unsigned char *data);
     void OnRaceInfoTextEdited(QString text);
     void OnHeatInfoTextEdited(QString text);
     void OnStartInfoTextEdited(QString text);
+    void on_action_RaceCounterReset_triggered();
+    void OnSortByLaneClicked(bool clicked);
+    void OnSortByReactionTimeClicked(bool clicked);
+    void OnMeasurementNewGraphReceived();
     void OnDataRequestSent(CommandType type);
+
+    void OnStartBlockNewInfoFieldsSet(CStartBlock *startBlock);
+    void OnCoordinatorNewInfoFieldsSet(CCoordinator *coordinator);
 
     void onBtnAllGraphsClicked();
     void onBtnAllSoundsClicked();
 
     void OnSaveResultsFile(ResultsDataType type, bool printing_allowed);
+    void on_action_Open_triggered();
+    void on_action_Save_triggered();
     void OnBtnCommentAddClicked();
 
     void OnTabCloseRequested(int ix);
@@ -148,6 +185,35 @@ private:
     void powerDownAllDevices();
     void stopWorkers();
 
+    // race control
+    void closePreviousRace();
+    void warnOfOldGpsTime();
+    void showReadingResults();
+    // saving
+    RaceHeader currentRaceHeader() const;
+    RaceSnapshot takeRaceSnapshot(ResultsDataType type, bool printing);
+    void saveRace(const RaceSnapshot &race);
+    QString freeMeasurementPath(const RaceSnapshot &race);
+    bool writeMeasurementFile(const QString &path, const std::optional<QByteArray> &bytes, bool mayReplace);
+    void showResultsSaved(ResultsDataType type);
+    void refreshResultsLabel();
+    void AppendTabLog(const QString &logPath, const RaceSnapshot &race);
+    void WriteRaceTextFile(const QString &path, const RaceSnapshot &race);
+    void storeFolder(const char *key, QString &setting, const QString &filePath);
+    // what these concerns ask of the lane rows, the graphs, printing, the meet selection, the start
+    // gateway and the busy dialog (mainwindowhooks.cpp)
+    void showBusyNotice(bool hide, const QString &text);
+    void setLaneParticipation(CStartBlock *block, int status);
+    void clearLaneReaction(CStartBlock *block);
+    void relayLanes();
+    void showRowsInOrder(const QList<int> &order);
+    void printRaceResults();
+    void postRaceResults();
+    void addMeasurementTab(const QString &path);
+    void updateGatewayPanId(const CCoordinator &coordinator);
+    RaceNumbering::MeetEvent meetEvent() const;
+    void moveToNextMeetEvent();
+
     std::unique_ptr<Ui::MainWindow> ui;
     ChosenSet m_chosenSet;
     CSerialComThread *m_serial = nullptr;            // child
@@ -170,4 +236,16 @@ private:
     QTranslator m_translator;
     QString m_currentLanguage;
     QString m_languagesFolder;
+
+    // race control, live device events, saving
+    RaceNumbering m_race;
+    SettingsDistribution m_distribution;
+    ParticipationsModel m_participations; // the chosen meet heat
+    ActivityBounce m_activity;
+    quint8 m_selectedLane = kNoLane;
+    QString m_comment;
+    QString m_busyNotice;
+    bool m_resultsSavedShown = false;
+    QList<RaceSnapshot> m_pendingSaves; // results that came in while a save waited for the operator
+    bool m_saving = false;
 };

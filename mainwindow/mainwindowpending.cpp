@@ -12,31 +12,6 @@ void MainWindow::OnOperationModeChanged(OperationMode)
     // operation mode icon and settings: with the project settings
 }
 
-void MainWindow::OnBroadcastIdleClicked()
-{
-    // broadcast Idle: with race control
-}
-
-void MainWindow::OnRaceInfoTextEdited(QString)
-{
-    // custom race name: with race control
-}
-
-void MainWindow::OnHeatInfoTextEdited(QString)
-{
-    // heat number: with race control
-}
-
-void MainWindow::OnStartInfoTextEdited(QString)
-{
-    // start number: with race control
-}
-
-void MainWindow::OnDataRequestSent(CommandType)
-{
-    // serial activity indicator: with race control
-}
-
 void MainWindow::onBtnAllGraphsClicked()
 {
     // graphs of all lanes: with the graphs
@@ -45,16 +20,6 @@ void MainWindow::onBtnAllGraphsClicked()
 void MainWindow::onBtnAllSoundsClicked()
 {
     // sound graphs of all lanes: with the graphs
-}
-
-void MainWindow::OnSaveResultsFile(ResultsDataType, bool)
-{
-    // measurement files, race log, printing and posts: with saving
-}
-
-void MainWindow::OnBtnCommentAddClicked()
-{
-    // race comment: with saving
 }
 
 void MainWindow::OnTabCloseRequested(int)
