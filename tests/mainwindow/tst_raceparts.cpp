@@ -1,5 +1,5 @@
 // The rules of race control, the settings waited on, the race log, the race text file and the result files,
-// driven with plain values and device objects fed through their own setters.
+// with plain values and device objects fed through their own setters. Whole races are in tst_racewindow.
 #include <QDateTime>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -30,44 +30,40 @@ QByteArray item(quint8 id, quint64 value, int width)
     return bytes;
 }
 
-unsigned char *bytes(QByteArray &items)
+void setInfo(CStartBlock *b, QByteArray items)
 {
-    return reinterpret_cast<unsigned char *>(items.data());
+    b->SetInfoFields(quint16(items.size()), reinterpret_cast<unsigned char *>(items.data()));
 }
 
-// A block in a lane that reported these info items.
-CStartBlock *block(QObject *parent, quint8 lane, QByteArray info = {})
+// Status items as a block reports them after the race, its reaction kept.
+void report(CStartBlock *b, QByteArray items)
+{
+    b->measurement()->setReactionAccepted(true);
+    b->measurement()->SetStatusFields(quint16(items.size()), reinterpret_cast<unsigned char *>(items.data()));
+}
+
+CStartBlock *block(QObject *parent, quint8 lane, const QByteArray &info = {})
 {
     auto *b = new CStartBlock(parent);
     b->setLane(lane);
     b->setMeasurement(new CStartBlockMeasurement(b));
-    b->SetInfoFields(quint16(info.size()), bytes(info));
+    setInfo(b, info);
     return b;
 }
 
-// Status items as a block reports them after the race, its reaction kept.
-void report(CStartBlock *b, QByteArray status)
+// The info items of a block that agrees with expectedBlock() but for its channel and false-start limit.
+QByteArray blockInfo(quint8 channel = 3, quint16 limit = 100)
 {
-    b->measurement()->setReactionAccepted(true);
-    b->measurement()->SetStatusFields(quint16(status.size()), bytes(status));
+    return item(16, channel, 1) + item(7, 1, 1) + item(17, 3, 1) + item(18, 1, 1) + item(21, 1, 1) +
+           item(19, 16, 1) + item(4, 512, 2) + item(24, 400, 2) + item(3, limit, 2) + item(8, 170, 2);
 }
 
-void giveSound(CStartBlock *b, quint32 start, quint32 sound)
-{
-    QByteArray items =
-        item(1, 1, 1) + item(3, 1, 2) + item(7, start, 4) + item(8, sound, 4) + item(16, 0x80, 1);
-    b->measurement()->SetSoundGraph(quint16(items.size()), bytes(items));
-}
-
-// What the project expects of the blocks in these tests, and the info items of a block that agrees.
 StartBlockCommonSettings expectedBlock()
 {
     StartBlockCommonSettings s;
     s.audioChannel = 3;
-    s.operationMode = 1;
+    s.operationMode = s.recallSoundMode = s.recallBeepsMode = 1;
     s.startSoundMode = 3;
-    s.recallSoundMode = 1;
-    s.recallBeepsMode = 1;
     s.audioVolume = 16;
     s.acceleroSensitivity = 512;
     s.stabilitySensitivity = 400;
@@ -76,15 +72,15 @@ StartBlockCommonSettings expectedBlock()
     return s;
 }
 
-QByteArray agreeingInfo(quint8 channel = 3, quint16 limit = 100)
+QByteArray syncItem(quint32 offset)
 {
-    return item(16, channel, 1) + item(7, 1, 1) + item(17, 3, 1) + item(18, 1, 1) + item(21, 1, 1) +
-           item(19, 16, 1) + item(4, 512, 2) + item(24, 400, 2) + item(3, limit, 2) + item(8, 170, 2);
+    return item(19, offset, 4);
 }
 
-QByteArray synchronised(qint32 offset)
+void numberingRow(const char *name, const QStringList &steps, const char *fileBase, const char *infoText,
+                  const char *nextEvents = "")
 {
-    return item(19, quint32(offset), 4);
+    QTest::newRow(name) << steps << QString(fileBase) << QString(infoText) << QString(nextEvents);
 }
 
 } // namespace
@@ -96,56 +92,33 @@ class TstRaceParts : public QObject
 private slots:
     void numbersRaces_data();
     void numbersRaces();
-    void findsFalseStarts_data();
-    void findsFalseStarts();
-    void participationAfterRace_data();
-    void participationAfterRace();
+    void findsFalseStartsAndResetsParticipations();
     void namesTheDevicesWaitedOn();
     void waitsForSynchronisation_data();
     void waitsForSynchronisation();
-    void raceLogLines_data();
-    void raceLogLines();
-    void raceLogHeaderOnceAndTextFile();
-    void resultFilesNeverReplaceOthers();
+    void raceLogResults_data();
+    void raceLogResults();
+    void listsRacingLanesAndKeepsFiles();
     void laneTakesBibOfItsParticipation();
 };
 
 void TstRaceParts::numbersRaces_data()
 {
-    QTest::addColumn<QStringList>(
-        "steps"); // ready, false, reset, meet, last, type:<label>, heat:<n>, start:<n>
+    // steps: ready, false (a Ready after a false start), reset, meet, last (meet event), type:, heat:, start:
+    QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QString>("fileBase");
     QTest::addColumn<QString>("infoText");
     QTest::addColumn<QString>("nextEvents"); // one digit per Ready at a meet event
-    QTest::newRow("incremental") << QStringList{"ready"} << "race_12_h1_s1"
-                                 << "12"
-                                 << "";
-    QTest::newRow("false start raises the start") << QStringList{"ready", "false", "false"} << "race_12_h1_s3"
-                                                  << "12"
-                                                  << "";
-    QTest::newRow("custom name, heat typed")
-        << QStringList{"type:A/B:C", "ready", "ready"} << "race_ABC_h2_s1"
-        << "A/B:C"
-        << "";
-    QTest::newRow("cleared custom name") << QStringList{"type:X", "type:", "ready"} << "race_12_h1_s1"
-                                         << "12"
-                                         << "";
-    QTest::newRow("counter reset") << QStringList{"ready", "reset"} << "race_1_h1_s1"
-                                   << "1"
-                                   << "";
-    QTest::newRow("Ready after a reset") << QStringList{"reset", "ready"} << "race_2_h1_s1"
-                                         << "2"
-                                         << "";
-    QTest::newRow("meet: first stays") << QStringList{"meet", "meet", "false", "meet"} << "race_11_h1_s1"
-                                       << ""
-                                       << "011";
-    QTest::newRow("meet: last event") << QStringList{"last"} << "race_12_h1_s1"
-                                      << "12"
-                                      << "0";
-    QTest::newRow("typed numbers") << QStringList{"heat:65535", "start:7", "heat:0", "start:65536", "heat:x"}
-                                   << "race_11_h65535_s7"
-                                   << "11"
-                                   << "";
+    numberingRow("incremental", {"ready"}, "race_12_h1_s1", "12");
+    numberingRow("false starts raise the start", {"ready", "false", "false"}, "race_12_h1_s3", "12");
+    numberingRow("custom name, heat typed", {"type:A/B:C", "ready", "ready"}, "race_ABC_h2_s1", "A/B:C");
+    numberingRow("custom name cleared", {"type:X", "type:", "ready"}, "race_12_h1_s1", "12");
+    numberingRow("counter reset", {"ready", "reset"}, "race_1_h1_s1", "1");
+    numberingRow("Ready after a reset", {"reset", "ready"}, "race_2_h1_s1", "2");
+    numberingRow("meet: the first stays", {"meet", "meet", "false", "meet"}, "race_11_h1_s1", "", "011");
+    numberingRow("meet: last event", {"last"}, "race_12_h1_s1", "12", "0");
+    numberingRow("typed numbers", {"heat:65535", "start:7", "heat:0", "start:65536", "heat:x"},
+                 "race_11_h65535_s7", "11");
 }
 
 void TstRaceParts::numbersRaces()
@@ -179,53 +152,29 @@ void TstRaceParts::numbersRaces()
     QCOMPARE(race.skipsFalseStartCheck(), steps.last() == "reset");
 }
 
-void TstRaceParts::findsFalseStarts_data()
+void TstRaceParts::findsFalseStartsAndResetsParticipations()
 {
-    QTest::addColumn<int>("reaction");
-    QTest::addColumn<int>("status");
-    QTest::addColumn<bool>("falseStart");
-    QTest::newRow("equal to the limit") << 120 << int(ParticipationActive) << false;
-    QTest::newRow("one below") << 119 << int(ParticipationActive) << true;
-    QTest::newRow("negative") << -3 << int(ParticipationRup) << true;
-    QTest::newRow("DQ lane") << 50 << int(ParticipationDq) << true;
-    QTest::newRow("DNS lane") << 50 << int(ParticipationDns) << false;
-    QTest::newRow("INACTIVE lane") << 50 << int(ParticipationInactive) << false;
-    QTest::newRow("no value") << 0x6FFF << int(ParticipationActive) << false;
-    QTest::newRow("None") << 0x7FFF << int(ParticipationActive) << false;
-}
-
-void TstRaceParts::findsFalseStarts()
-{
-    QFETCH(int, reaction);
-    QFETCH(int, status);
+    using RaceEvaluation::isFalseStart;
+    const QList<bool> falseStarts{
+        isFalseStart(120, 120, ParticipationActive),      isFalseStart(119, 120, ParticipationActive),
+        isFalseStart(quint16(-3), 120, ParticipationRup), isFalseStart(50, 120, ParticipationDq),
+        isFalseStart(50, 120, ParticipationDns),          isFalseStart(0x6FFF, 120, ParticipationActive),
+        isFalseStart(0x7FFF, 120, ParticipationActive)};
+    QCOMPARE(falseStarts, (QList<bool>{false, true, true, true, false, false, false}));
     QObject owner;
-    CStartBlock *b = block(&owner, 4, item(3, 120, 2)); // its own limit: 120 ms
-    report(b, item(4, quint16(reaction), 2));
-    b->setParticipationStatus(status);
-    QTEST(!RaceEvaluation::falseStartBlocks({b}).isEmpty(), "falseStart");
-}
+    CStartBlock *b = block(&owner, 4, item(3, 120, 2)); // the block's own limit decides
+    report(b, item(4, 119, 2));
+    QCOMPARE(RaceEvaluation::falseStartBlocks({b}), QList<CStartBlock *>{b});
 
-void TstRaceParts::participationAfterRace_data()
-{
-    QTest::addColumn<int>("status");
-    QTest::addColumn<bool>("dnsChosen");
-    QTest::addColumn<bool>("dqChosen");
-    QTest::addColumn<int>("after");
-    QTest::newRow("RUP always") << int(ParticipationRup) << true << true << int(ParticipationActive);
-    QTest::newRow("DNS") << int(ParticipationDns) << false << true << int(ParticipationActive);
-    QTest::newRow("DNS chosen") << int(ParticipationDns) << true << false << int(ParticipationDns);
-    QTest::newRow("DQ") << int(ParticipationDq) << true << false << int(ParticipationActive);
-    QTest::newRow("DQ chosen") << int(ParticipationDq) << false << true << int(ParticipationDq);
-    QTest::newRow("INACTIVE stays") << int(ParticipationInactive) << false << false
-                                    << int(ParticipationInactive);
-}
-
-void TstRaceParts::participationAfterRace()
-{
-    QFETCH(int, status);
-    QFETCH(bool, dnsChosen);
-    QFETCH(bool, dqChosen);
-    QTEST(RaceEvaluation::participationAfterRace(status, dnsChosen, dqChosen), "after");
+    using RaceEvaluation::participationAfterRace;
+    const QList<int> after{participationAfterRace(ParticipationRup, true, true),
+                           participationAfterRace(ParticipationDns, false, true),
+                           participationAfterRace(ParticipationDns, true, false),
+                           participationAfterRace(ParticipationDq, true, false),
+                           participationAfterRace(ParticipationDq, false, true),
+                           participationAfterRace(ParticipationInactive, false, false)};
+    QCOMPARE(after, (QList<int>{ParticipationActive, ParticipationActive, ParticipationDns,
+                                ParticipationActive, ParticipationDq, ParticipationInactive}));
 }
 
 void TstRaceParts::namesTheDevicesWaitedOn()
@@ -233,54 +182,45 @@ void TstRaceParts::namesTheDevicesWaitedOn()
     QObject owner;
     const StartBlockCommonSettings expected = expectedBlock();
     CoordinatorCommonSettings unitExpected;
-    unitExpected.audioChannel = 3;
-    unitExpected.txPower = -4;
+    unitExpected.txPower = -4; // differs, but holds up nobody
     auto *unit = new CCoordinator(&owner);
-    QByteArray unitInfo = item(16, 3, 1) + item(15, 0, 1); // only the transmit power differs
-    unit->SetInfoFields(quint16(unitInfo.size()), bytes(unitInfo));
-    // lane 2 reports audio channel 5 and a false-start limit of 90; lane 4 channel 5
-    CStartBlock *lane2 = block(&owner, 2, agreeingInfo(5, 90));
-    CStartBlock *lane4 = block(&owner, 4, agreeingInfo(5));
-    report(lane2, synchronised(1000));
-    report(lane4, synchronised(-1000));
+    // lanes 2 and 4 report audio channel 5; lane 2 also a false-start limit of 90, which holds up nobody
+    CStartBlock *lane2 = block(&owner, 2, blockInfo(5, 90));
+    CStartBlock *lane4 = block(&owner, 4, blockInfo(5));
+    report(lane2, syncItem(4));
+    report(lane4, syncItem(4));
     const QList<CStartBlock *> blocks{lane2, lane4};
-    const QString settings = "BUSY, wait until all settings are distributed.";
-
-    SettingsDistribution distribution;
+    const QString busy = "BUSY, wait until all settings are distributed.";
     QCOMPARE(SettingsDistribution::differingSettings(*lane2, expected),
              (QList<InfoFieldRequest>{{16, 3}, {3, 100}}));
     QCOMPARE(SettingsDistribution::differingSettings(*unit, unitExpected),
              (QList<InfoFieldRequest>{{15, -4}}));
-    QCOMPARE(distribution.waitingStatus(blocks).notice, settings);
+
+    SettingsDistribution distribution;
+    QCOMPARE(distribution.waitingStatus(blocks).notice, busy);
     distribution.reviewBlocks(blocks, expected);
-    QCOMPARE(distribution.waitingStatus(blocks).notice, settings + "\nWaiting on SB 2");
-    QByteArray fixed = agreeingInfo(3, 90); // the limit still differs: it holds up nobody
-    lane2->SetInfoFields(quint16(fixed.size()), bytes(fixed));
+    QCOMPARE(distribution.waitingStatus(blocks).notice, busy + "\nWaiting on SB 2");
+    setInfo(lane2, blockInfo(3, 90));
     distribution.reviewBlocks(blocks, expected);
-    QCOMPARE(distribution.pendingDevices(), QStringList{"4"});
     distribution.reviewCoordinator(*unit, unitExpected);
-    QVERIFY(distribution.coordinatorConfirmed());
-    QCOMPARE(distribution.waitingStatus(blocks).notice, settings + "\nWaiting on SB 4");
-    lane4->setParticipationStatus(ParticipationDns);
+    QCOMPARE(distribution.waitingStatus(blocks).notice, busy + "\nWaiting on SB 4");
+    setInfo(lane4, blockInfo());
     distribution.reviewBlocks(blocks, expected);
     QVERIFY(distribution.waitingStatus(blocks).ready);
 
-    // a lane leaving the race is forgotten; the rest are named in the order they were found
-    distribution.forgetLane(4);
+    // a lane that stops racing stays named until it is forgotten; the coordinator is "CU"
     unitExpected.headsetVolume = 12;
     distribution.reviewCoordinator(*unit, unitExpected);
-    lane4->setParticipationStatus(ParticipationActive);
-    lane2->setParticipationStatus(ParticipationRup);
-    fixed = agreeingInfo(7);
-    lane2->SetInfoFields(quint16(fixed.size()), bytes(fixed));
+    setInfo(lane2, blockInfo(7));
     distribution.reviewBlocks(blocks, expected);
     lane2->setParticipationStatus(ParticipationDq);
+    setInfo(lane4, blockInfo(7));
     distribution.reviewBlocks(blocks, expected);
-    QCOMPARE(distribution.waitingStatus(blocks).notice, settings + "\nWaiting on CU, SB 2, SB 4");
+    QCOMPARE(distribution.waitingStatus(blocks).notice, busy + "\nWaiting on CU, SB 2, SB 4");
     distribution.forgetLane(2);
     distribution.clearConfirmations();
     QCOMPARE(distribution.pendingDevices(), (QStringList{"CU", "4"}));
-    QVERIFY(!distribution.coordinatorConfirmed());
+    QVERIFY(!distribution.coordinatorConfirmed() && !distribution.blocksConfirmed());
 }
 
 void TstRaceParts::waitsForSynchronisation_data()
@@ -288,12 +228,12 @@ void TstRaceParts::waitsForSynchronisation_data()
     QTest::addColumn<QByteArray>("status");
     QTest::addColumn<int>("participation");
     QTest::addColumn<bool>("ready");
-    QTest::newRow("1000") << synchronised(1000) << int(ParticipationActive) << true;
-    QTest::newRow("-1000") << synchronised(-1000) << int(ParticipationRup) << true;
-    QTest::newRow("1001") << synchronised(1001) << int(ParticipationActive) << false;
-    QTest::newRow("not synchronised") << item(19, 0xFFFF0000, 4) << int(ParticipationActive) << false;
+    QTest::newRow("1000") << syncItem(1000) << int(ParticipationActive) << true;
+    QTest::newRow("-1000") << syncItem(quint32(-1000)) << int(ParticipationRup) << true;
+    QTest::newRow("1001") << syncItem(1001) << int(ParticipationActive) << false;
+    QTest::newRow("not synchronised") << syncItem(0xFFFF0000) << int(ParticipationActive) << false;
     QTest::newRow("never reported") << QByteArray() << int(ParticipationActive) << false;
-    QTest::newRow("DNS lane is not waited on") << QByteArray() << int(ParticipationDns) << true;
+    QTest::newRow("a DNS lane is not waited on") << QByteArray() << int(ParticipationDns) << true;
 }
 
 void TstRaceParts::waitsForSynchronisation()
@@ -302,111 +242,64 @@ void TstRaceParts::waitsForSynchronisation()
     QFETCH(int, participation);
     QFETCH(bool, ready);
     QObject owner;
-    CStartBlock *b = block(&owner, 1, agreeingInfo());
+    CStartBlock *b = block(&owner, 1, blockInfo());
     report(b, status);
     b->setParticipationStatus(participation);
-    auto *unit = new CCoordinator(&owner);
     SettingsDistribution distribution;
+    QVERIFY(!distribution.waitingStatus({}).ready); // nobody is ready before the coordinator confirmed
     distribution.reviewBlocks({b}, expectedBlock());
-    distribution.reviewCoordinator(*unit, CoordinatorCommonSettings());
-    const SettingsDistribution::WaitingStatus waiting = distribution.waitingStatus({b});
-    QCOMPARE(waiting.ready, ready);
-    QCOMPARE(waiting.notice, ready ? QString() : QString("BUSY, wait until all systems are synchronized."));
-    // without a confirmed coordinator nobody is ready
-    QVERIFY(!SettingsDistribution().waitingStatus({}).ready);
+    distribution.reviewCoordinator(CCoordinator(), CoordinatorCommonSettings());
+    QCOMPARE(distribution.waitingStatus({b}).ready, ready);
+    QCOMPARE(distribution.waitingStatus({b}).notice,
+             ready ? QString() : QString("BUSY, wait until all systems are synchronized."));
 }
 
-void TstRaceParts::raceLogLines_data()
+void TstRaceParts::raceLogResults_data()
 {
     QTest::addColumn<int>("difference");
-    QTest::addColumn<QByteArray>("cells");
-    QTest::newRow("10") << 10 << QByteArray("10\tOK\t-3\t40\t38\t");
-    QTest::newRow("-5") << -5 << QByteArray("-5\tOK\t-3\t40\t38\t");
-    QTest::newRow("11") << 11 << QByteArray("11\tFALSE\t-3\t40\t38\t");
-    QTest::newRow("-6") << -6 << QByteArray("-6\tFALSE\t-3\t40\t38\t");
-    QTest::newRow("800") << 800 << QByteArray("800\tFALSE\t-3\t40\t38\t");
-    QTest::newRow("-200") << -200 << QByteArray("-200\tFALSE\t-3\t40\t38\t");
-    QTest::newRow("801") << 801 << QByteArray("801\tNONE\t-3\t40\t38\t");
-    QTest::newRow("-201") << -201 << QByteArray("-201\tNONE\t-3\t40\t38\t");
-    QTest::newRow("no sound graph") << 0 << QByteArray("\t\t\t\t\t");
+    QTest::addColumn<QString>("result");
+    for (const auto &[difference, result] : QList<std::pair<int, QString>>{
+             {-5, "OK"}, {-6, "FALSE"}, {800, "FALSE"}, {-200, "FALSE"}, {801, "NONE"}, {-201, "NONE"}})
+        QTest::addRow("%d", difference) << difference << result;
 }
 
-void TstRaceParts::raceLogLines()
+void TstRaceParts::raceLogResults()
 {
     QFETCH(int, difference);
-    QFETCH(QByteArray, cells);
-    const RaceLogLane lane{7, !cells.startsWith('\t'), 0xFFFFFFF0u, quint32(0xFFFFFFF0u + difference), -3, 40,
-                           38};
+    QFETCH(QString, result);
+    const RaceLogLane lane{7, true, 0xFFFFFFF0u, quint32(0xFFFFFFF0u + difference), -3, 40, 38};
     const QDateTime when(QDate(2025, 12, 9), QTime(14, 3, 7));
-    QCOMPARE(RaceLog::lines({lane}, when, "race_12_h1_s1"),
-             "Tue Dec 9 2025\t14:03:07\trace_12_h1_s1\tL7\t" + cells + "\r\n");
+    QCOMPARE(RaceLog::lines({lane}, when, "race_a_h1_s1"),
+             QString("Tue Dec 9 2025\t14:03:07\trace_a_h1_s1\tL7\t%1\t%2\t-3\t40\t38\t\r\n")
+                 .arg(difference)
+                 .arg(result));
 }
 
-void TstRaceParts::raceLogHeaderOnceAndTextFile()
+void TstRaceParts::listsRacingLanesAndKeepsFiles()
 {
     QObject owner;
-    CStartBlock *lane1 = block(&owner, 1);
-    CStartBlock *lane2 = block(&owner, 2);
-    CStartBlock *lane3 = block(&owner, 3);
-    CStartBlock *lane5 = block(&owner, 5);
-    lane3->setParticipationStatus(ParticipationDns);
-    lane5->setParticipationStatus(ParticipationRup);
-    giveSound(lane1, 4000000000u, 4000000012u);
-    giveSound(lane5, 100, 90);
-    const QList<RaceLogLane> lanes = RaceLog::listedLanes({lane1, lane2, lane3, lane5});
-    QCOMPARE(lanes.size(), 3);
+    QList<CStartBlock *> blocks;
+    for (int status : {ParticipationDns, ParticipationRup, ParticipationDq, ParticipationInactive}) {
+        blocks << block(&owner, quint8(blocks.size() + 1));
+        blocks.last()->setParticipationStatus(status);
+    }
+    QCOMPARE(RaceLog::listedLanes(blocks).size(), 1);
+    const QDateTime when(QDate(2025, 12, 9), QTime(14, 3, 7));
+    // without a coordinator the start stays empty
+    QCOMPARE(RaceLog::raceTextFile("r", when, std::nullopt, RaceLog::listedLanes(blocks)),
+             QByteArray(
+                 "# r\t09-12-2025 - 14:03:07\n\tCU\tSM2\t\nStart:\t\t\t\nSound:\t\t\t\nDifference:\t\t\t\n"));
 
     QTemporaryDir dir;
-    const QString log = dir.filePath("quellor_debug.log");
-    const QDateTime when(QDate(2025, 12, 9), QTime(14, 3, 7));
+    const QString path = dir.filePath("r.vq1");
     QString error;
-    QVERIFY(RaceLog::append(log, lanes, when, "race_a_h1_s1", &error));
-    QVERIFY(RaceLog::append(log, lanes.mid(1, 1), when, "race_a_h1_s2", &error));
-    QFile file(log);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QList<QByteArray> lines = file.readAll().split('\n');
-    QCOMPARE(lines.size(), 6);
-    QCOMPARE(lines[0],
-             QByteArray("Date\tHour\tRace Name\tLane\tDiff(ms)\tResult\tSync Diff\tPacket TX\tPacket RX\r"));
-    QCOMPARE(lines[3], QByteArray("Tue Dec 9 2025\t14:03:07\trace_a_h1_s1\tL5\t-10\tFALSE\t0\t0\t0\t\r"));
-    QCOMPARE(lines[4], QByteArray("Tue Dec 9 2025\t14:03:07\trace_a_h1_s2\tL2\t\t\t\t\t\t\r"));
-    QVERIFY(!RaceLog::append(dir.filePath("no/such/folder/log"), lanes, when, "x", &error));
+    QVERIFY(RaceFiles::write(path, "one", false, &error));
+    QVERIFY(!RaceFiles::write(path, "two", false, &error)); // a name taken meanwhile keeps its file
+    QVERIFY(RaceFiles::write(path, "three", true, &error)); // replacing is for the operator's own choice
+    QCOMPARE(RaceFiles::freePath(path), dir.filePath("r_1.vq1"));
+    QVERIFY(!RaceFiles::write(dir.filePath("r.vq1/x.vq1"), "four", false, &error));
     QVERIFY(!error.isEmpty());
-
-    QCOMPARE(RaceLog::raceTextFile("race_a_h1_s1_09-12-2025_14-03-07", when, 123456789, lanes),
-             QByteArray("# race_a_h1_s1_09-12-2025_14-03-07\t09-12-2025 - 14:03:07\n"
-                        "\tCU\tSM1\tSM2\tSM5\t\n"
-                        "Start:\t123456\t4000000000\t\t100\t\n"
-                        "Sound:\t\t4000000012\t\t90\t\n"
-                        "Difference:\t\t-12\t\t10\t\n"));
-    QVERIFY(RaceLog::raceTextFile("x", when, std::nullopt, {}).contains("\nStart:\t\t\n"));
-}
-
-void TstRaceParts::resultFilesNeverReplaceOthers()
-{
-    QTemporaryDir dir;
-    const QDateTime when(QDate(2025, 12, 9), QTime(14, 3, 7));
-    const QString first =
-        RaceFiles::measurementPath(dir.path(), "race_12_h1_s1", when, ResultsReactionGraphs);
-    QCOMPARE(first, dir.filePath("race_12_h1_s1_09-12-2025_14-03-07.vq1"));
-    QCOMPARE(RaceFiles::measurementPath(dir.path(), "r", when, ResultsSoundGraphs),
-             dir.filePath("r_09-12-2025_14-03-07.vq2"));
-    QCOMPARE(RaceFiles::textFilePath(first), dir.filePath("race_12_h1_s1_09-12-2025_14-03-07.vqt"));
-    QString error;
-    QCOMPARE(RaceFiles::freePath(first), first);
-    QVERIFY(RaceFiles::write(first, "one", false, &error));
-    const QString second = RaceFiles::freePath(first);
-    QCOMPARE(second, dir.filePath("race_12_h1_s1_09-12-2025_14-03-07_1.vq1"));
-    QVERIFY(RaceFiles::write(second, "two", false, &error));
-    QCOMPARE(RaceFiles::freePath(first), dir.filePath("race_12_h1_s1_09-12-2025_14-03-07_2.vq1"));
-    // a name taken meanwhile keeps its file; replacing is for the operator's own choice
-    QVERIFY(!RaceFiles::write(first, "three", false, &error));
-    QVERIFY(RaceFiles::write(first, "four", true, &error));
-    QFile file(first);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), QByteArray("four"));
-    QVERIFY(!RaceFiles::write(dir.filePath("race/x.vq1"), "five", false, &error));
-    QVERIFY(!QFileInfo::exists(dir.filePath("race/x.vq1")));
+    QVERIFY(!RaceLog::append(dir.filePath("r.vq1/log"), {}, when, "x", &error));
 }
 
 void TstRaceParts::laneTakesBibOfItsParticipation()
@@ -435,8 +328,7 @@ void TstRaceParts::laneTakesBibOfItsParticipation()
     QCOMPARE(ids.count(), 1);
     QCOMPARE(QStringList({lane3->participantId(), lane3->participantName(), lane3->participantInfo()}),
              QStringList({"401", "Relay", "club"}));
-    QCOMPARE(lane4->participantName(), QString());
-    QCOMPARE(QStringList({named->participantId(), named->participantName()}), QStringList({"", "Kept"}));
+    QCOMPARE(lane4->participantName() + named->participantId() + named->participantName(), QString("Kept"));
 }
 
 QTEST_MAIN(TstRaceParts)

@@ -30,12 +30,19 @@ namespace
 
 constexpr int kSetupMs = 40000;
 constexpr int kRaceMs = 45000;
-constexpr int kFalseStartLimitMs = 100; // the project's default, which the blocks are sent
-constexpr int kSyncOffsetMs = 4;        // what a synchronised simulator block reports
+constexpr int kSyncOffsetMs = 4; // what a synchronised simulator block reports
 const QList<int> kSoundDelays{10, 11, -201};
 const QString kBusySettings = "BUSY, wait until all settings are distributed.";
 
 QString s_results; // the results folder of the run
+
+// Runs a checking function and ends the test when it failed.
+#define QVERIFY_DONE(call)                                                                                   \
+    do {                                                                                                     \
+        call;                                                                                                \
+        if (QTest::currentTestFailed())                                                                      \
+            return;                                                                                          \
+    } while (false)
 
 template<typename T>
 T *part(MainWindow *window, const char *name)
@@ -84,9 +91,9 @@ private:
     bool race(const std::function<void()> &ready);
     void clickReady() { part<QPushButton>(window, "btnReady")->click(); }
     QString text(const char *name) { return part<QLineEdit>(window, name)->text(); }
-    // Checks the three files of one race and returns the race log lines it should have added.
-    QByteArray checkRace(const QString &base, const QList<std::optional<int>> &reactions, int heat,
-                         int start);
+    // Checks the three files of one race (heat 1) and appends the race log lines it should have added.
+    void checkRace(const QString &base, const QList<std::optional<int>> &reactions, int start,
+                   QByteArray &raceLog);
 
     std::unique_ptr<DeviceSimulator> sim;
     MainWindow *window = nullptr;
@@ -169,74 +176,63 @@ bool TstRaceWindow::race(const std::function<void()> &ready)
     return QTest::qWaitFor([&] { return saved.count() >= 2; }, kRaceMs);
 }
 
-QByteArray TstRaceWindow::checkRace(const QString &base, const QList<std::optional<int>> &reactions, int heat,
-                                    int start)
+void TstRaceWindow::checkRace(const QString &base, const QList<std::optional<int>> &reactions, int start,
+                              QByteArray &raceLog)
 {
-    const QRegularExpression name("^" + base + R"(_\d\d-\d\d-\d{4}_\d\d-\d\d-\d\d\.vq[12t]$)");
     const QStringList files = resultFiles(base + "_*");
-    if (files.size() != 3 || !name.match(files[0]).hasMatch() || !name.match(files[1]).hasMatch())
-        return "files: " + files.join(' ').toUtf8();
-    const std::unique_ptr<MeasurementFile> reactionFile = readBack(files[0]);
-    const std::unique_ptr<MeasurementFile> soundFile = readBack(files[1]);
-    if (!reactionFile || !soundFile || soundFile->blockCount() != 3 || !soundFile->hasCoordinator())
-        return "unreadable";
+    QCOMPARE(files.size(), 3);
+    for (const QString &file : files)
+        QVERIFY2(QRegularExpression("^" + base + R"(_\d\d-\d\d-\d{4}_\d\d-\d\d-\d\d\.vq[12t]$)")
+                     .match(file)
+                     .hasMatch(),
+                 qPrintable(file));
+    const std::unique_ptr<MeasurementFile> reactionFile = readBack(files[0]), soundFile = readBack(files[1]);
+    QVERIFY(reactionFile && soundFile && soundFile->blockCount() == 3 && soundFile->hasCoordinator());
     const RaceHeader header = soundFile->raceHeader();
-    if (header.raceLabel != base.section('_', 1, 1) || header.heat != heat || header.start != start ||
-        header.starterName != "Starter 1" || header.falseStartLimit != kFalseStartLimitMs)
-        return "header";
-    const auto afterReactions = reactionFile->takeBlocks();
-    const auto afterSounds = soundFile->takeBlocks();
+    const QString label = base.section('_', 1, 1);
+    QCOMPARE(QStringList({header.raceLabel, header.starterName}), QStringList({label, "Starter 1"}));
+    QCOMPARE(QList<int>({header.heat, header.start, header.falseStartLimit}), QList<int>({1, start, 100}));
+    const auto afterReactions = reactionFile->takeBlocks(), afterSounds = soundFile->takeBlocks();
     const QDateTime when = stampOf(files[1]);
-    QString lines;
-    QString starts = "Start:\t" + QString::number(coordinatorClockMs / 1000) + "\t", sounds = "Sound:\t\t",
+    QString starts = QString("Start:\t%1\t").arg(coordinatorClockMs / 1000), sounds = "Sound:\t\t",
             differences = "Difference:\t\t";
     for (int i = 0; i < 3; ++i) {
-        const CStartBlockMeasurement *first = afterReactions[i]->measurement();
-        const CStartBlockMeasurement *last = afterSounds[i]->measurement();
+        const CStartBlockMeasurement *first = afterReactions[i]->measurement(),
+                                     *last = afterSounds[i]->measurement();
         const bool reacted = reactions[i].has_value();
-        if (first->hasSoundGraph() || first->hasGraph() != reacted || last->hasSoundGraph() != reacted ||
-            (reacted ? last->reactionTimeMs() != *reactions[i]
-                     : last->reactionTimeRaw() != 0x6FFF && last->reactionTimeRaw() != 0x7FFF))
-            return QString("lane %1 measurement").arg(i + 1).toUtf8();
+        QVERIFY(!first->hasSoundGraph() && first->hasGraph() == reacted && last->hasSoundGraph() == reacted);
+        const quint16 reaction = last->reactionTimeRaw();
+        QVERIFY2(reacted ? reaction == quint16(*reactions[i]) : (reaction == 0x6FFF || reaction == 0x7FFF),
+                 qPrintable(QString::number(reaction, 16)));
         // the race log counts the requests of the first file's log, taken at the first save
         const QList<PACKET_LOG> &log = afterReactions[i]->requestLog();
         const auto answered =
             std::count_if(log.cbegin(), log.cend(), [](const PACKET_LOG &e) { return e.replyTime; });
-        lines += QString("%1\t%2\trace_%3_h%4_s%5\tL%6\t")
-                     .arg(when.date().toString(Qt::TextDate), when.time().toString(Qt::TextDate),
-                          base.section('_', 1, 1))
-                     .arg(heat)
-                     .arg(start)
-                     .arg(i + 1);
+        QString line = QString("%1\t%2\trace_%3_h1_s%4\tL%5\t")
+                           .arg(when.date().toString(Qt::TextDate), when.time().toString(Qt::TextDate), label)
+                           .arg(start)
+                           .arg(i + 1);
         const auto &sound = last->soundGraph().items7To10;
         if (reacted) {
-            if (qint32(sound[1] - sound[0]) != kSoundDelays[i])
-                return "sound delay";
-            lines += QString("%1\t%2\t%3\t%4\t%5\t")
-                         .arg(kSoundDelays[i])
-                         .arg(QStringList{"OK", "FALSE", "NONE"}[i])
-                         .arg(kSyncOffsetMs)
-                         .arg(log.size())
-                         .arg(answered);
-            starts += QString::number(sound[0]) + "\t";
-            sounds += QString::number(sound[1]) + "\t";
-            differences += QString::number(-kSoundDelays[i]) + "\t";
-        } else {
-            lines += "\t\t\t\t\t";
-            starts += "\t";
-            sounds += "\t";
-            differences += "\t";
+            QCOMPARE(qint32(sound[1] - sound[0]), kSoundDelays[i]);
+            line += QString("%1\t%2\t%3\t%4\t%5\t")
+                        .arg(kSoundDelays[i])
+                        .arg(QStringList{"OK", "FALSE", "NONE"}[i])
+                        .arg(kSyncOffsetMs)
+                        .arg(log.size())
+                        .arg(answered);
         }
-        lines += "\r\n";
+        raceLog += (line + (reacted ? "" : "\t\t\t\t\t") + "\r\n").toUtf8();
+        starts += reacted ? QString("%1\t").arg(sound[0]) : "\t";
+        sounds += reacted ? QString("%1\t").arg(sound[1]) : "\t";
+        differences += reacted ? QString("%1\t").arg(-kSoundDelays[i]) : "\t";
     }
     QFile textFile(QDir(s_results).filePath(files[2]));
-    const QString expectedText =
-        QString("# %1\t%2\n\tCU\tSM1\tSM2\tSM3\t\n%3\n%4\n%5\n")
-            .arg(QFileInfo(files[2]).completeBaseName(), when.toString("dd-MM-yyyy - hh:mm:ss"), starts,
-                 sounds, differences);
-    if (!textFile.open(QIODevice::ReadOnly) || textFile.readAll() != expectedText.toUtf8())
-        return "race text file";
-    return lines.toUtf8();
+    QVERIFY(textFile.open(QIODevice::ReadOnly));
+    QCOMPARE(QString(textFile.readAll()),
+             QString("# %1\t%2\n\tCU\tSM1\tSM2\tSM3\t\n%3\n%4\n%5\n")
+                 .arg(QFileInfo(files[2]).completeBaseName(), when.toString("dd-MM-yyyy - hh:mm:ss"), starts,
+                      sounds, differences));
 }
 
 void TstRaceWindow::threeRacesAreNumberedSavedAndLogged()
@@ -251,18 +247,19 @@ void TstRaceWindow::threeRacesAreNumberedSavedAndLogged()
     QCOMPARE(part<QProgressBar>(window, "pgbResultsSaved")->styleSheet(),
              SharedConstants::greenProgressStyle());
     QVERIFY(window->laneLayoutWidget()->allSoundsButton()->isEnabled());
-    QByteArray log = checkRace("race_12_h1_s1", {150, 170, 190}, 1, 1);
+    QByteArray log;
+    QVERIFY_DONE(checkRace("race_12_h1_s1", {150, 170, 190}, 1, log));
 
     // a false start in lane 2: the next Ready keeps race and heat and raises the start
     sim->setLaneReaction(1, 60);
     QVERIFY(race([this] { clickReady(); }));
     QCOMPARE(text("txtRaceInfo"), QString("13"));
-    log += checkRace("race_13_h1_s1", {150, 60, 190}, 1, 1);
+    QVERIFY_DONE(checkRace("race_13_h1_s1", {150, 60, 190}, 1, log));
     sim->setLaneReaction(1, 170);
     sim->setLaneReaction(2, std::nullopt); // lane 3 never leaves its block
     QVERIFY(race([this] { clickReady(); }));
     QCOMPARE(QStringList({text("txtRaceInfo"), text("txtStartInfo")}), QStringList({"13", "2"}));
-    log += checkRace("race_13_h1_s2", {150, 170, std::nullopt}, 1, 2);
+    QVERIFY_DONE(checkRace("race_13_h1_s2", {150, 170, std::nullopt}, 2, log));
 
     QFile raceLog(ProgramPaths::raceLogPath());
     QVERIFY(raceLog.open(QIODevice::ReadOnly));
