@@ -96,6 +96,43 @@
     </message>
 </context>
 <context>
+    <name>CompetitionsModel</name>
+    <message>
+        <source>id</source>
+        <translation>id</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>naam</translation>
+    </message>
+</context>
+<context>
+    <name>EventsModel</name>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tijd</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Naam</translation>
+    </message>
+</context>
+<context>
+    <name>Heat</name>
+    <message>
+        <source>%1 (heat %2)</source>
+        <translation>%1 (serie %2)</translation>
+    </message>
+    <message>
+        <source>%1 (%2 - heat %3)</source>
+        <translation>%1 (%2 - serie %3)</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Live...</source>
@@ -332,6 +369,121 @@
     <message>
         <source>Do you want to shutdown all devices?</source>
         <translation>Wilt u alle apparaten uitschakelen?</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Waarschuwing</translation>
+    </message>
+    <message>
+        <source>No GPS signal received for more then 1 hour. No wireless start will be send to Orvane!</source>
+        <translation>Al meer dan 1 uur geen GPS-signaal ontvangen. Er wordt geen draadloze start naar Orvane verzonden!</translation>
+    </message>
+    <message>
+        <source>: Reset race counter</source>
+        <translation>: Raceteller herstellen</translation>
+    </message>
+    <message>
+        <source>Do you want to reset the race counter?</source>
+        <translation>Wilt u de raceteller herstellen?</translation>
+    </message>
+    <message>
+        <source>File %1 already exists, save as %2</source>
+        <translation>Bestand %1 bestaat al, opgeslagen als %2</translation>
+    </message>
+    <message>
+        <source>The set has more start blocks than a measurement file holds</source>
+        <translation>De set heeft meer startblokken dan een meetbestand kan bevatten</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Opslaan</translation>
+    </message>
+    <message>
+        <source>Unable to open file %1.</source>
+        <translation>Kan bestand %1 niet openen.</translation>
+    </message>
+    <message>
+        <source>Unable to open file %1</source>
+        <translation>Kan bestand %1 niet openen</translation>
+    </message>
+    <message>
+        <source>Save measurement</source>
+        <translation>Meting opslaan</translation>
+    </message>
+    <message>
+        <source>QLR measurements (*.%1)</source>
+        <translation>QLR-metingen (*.%1)</translation>
+    </message>
+    <message>
+        <source>%1 exists. Are you sure you want to overwrite it?</source>
+        <translation>%1 bestaat al. Weet u zeker dat u het wilt overschrijven?</translation>
+    </message>
+    <message>
+        <source>QLR measurements (*.%1 *.%2)</source>
+        <translation>QLR-metingen (*.%1 *.%2)</translation>
+    </message>
+    <message>
+        <source>Open measurement</source>
+        <translation>Meting openen</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid measurement file</source>
+        <translation>%1 is geen geldig meetbestand</translation>
+    </message>
+    <message>
+        <source>Add comment</source>
+        <translation>Opmerking toevoegen</translation>
+    </message>
+    <message>
+        <source>Comment:</source>
+        <translation>Opmerking:</translation>
+    </message>
+</context>
+<context>
+    <name>ParticipationsModel</name>
+    <message>
+        <source>id</source>
+        <translation>id</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>naam</translation>
+    </message>
+    <message>
+        <source>team</source>
+        <translation>team</translation>
+    </message>
+    <message>
+        <source>club</source>
+        <translation>club</translation>
+    </message>
+    <message>
+        <source>nationality</source>
+        <translation>nationaliteit</translation>
+    </message>
+    <message>
+        <source>birthdate</source>
+        <translation>geboortedatum</translation>
+    </message>
+</context>
+<context>
+    <name>RaceFiles</name>
+    <message>
+        <source>Another file took this name meanwhile</source>
+        <translation>Een ander bestand heeft inmiddels deze naam</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsDistribution</name>
+    <message>
+        <source>
+Waiting on</source>
+        <translation>
+Wachten op</translation>
+    </message>
+    <message>
+        <source> SB</source>
+        <translation> SB</translation>
     </message>
 </context>
 <context>

@@ -21,6 +21,7 @@
 #include "mainwindow/mainwindow.h"
 #include "mainwindow/programpaths.h"
 #include "modalanswerer.h"
+#include "simwindow.h"
 #include "sim/devicesimulator.h"
 #include "testnetwork.h"
 #include "views/startblockslayoutwidget.h"
@@ -85,7 +86,7 @@ private slots:
     void readyWaitsForTheSettingsAndALostLinkLosesNothing();
 
 private:
-    // Gives the window the simulator's devices and wiring as building the lanes does.
+    // The simulator's devices in the window; the coordinator's clock noted at each sound-graph save.
     void attach();
     bool waitUntilReady();
     bool race(const std::function<void()> &ready);
@@ -129,35 +130,13 @@ void TstRaceWindow::cleanup()
 
 void TstRaceWindow::attach()
 {
-    StartBlockSetGroup set;
-    set.coordinator = std::make_unique<CCoordinator>();
-    set.coordinator->SetMacAddress(simMacText(sim->scenario().coordinatorMac));
-    for (const SimLaneScenario &lane : sim->scenario().lanes) {
-        set.blocks.push_back(std::make_unique<CStartBlock>());
-        set.blocks.back()->SetMacAddress(simMacText(lane.mac));
-        set.blocks.back()->setLane(lane.lane);
-    }
-    window->chosenSet().adopt(std::move(set));
-    CSerialComThread *serial = window->serialComThread();
+    attachSimulatorToWindow(window, *sim);
     CCoordinator *unit = window->coordinator();
-    serial->setCoordinator(unit);
-    connect(unit, &CCoordinator::new_set_status_field, window, &MainWindow::OnCoordinatorNewSetStatusField);
-    connect(unit, &CCoordinator::new_info_fields_set, window, &MainWindow::OnCoordinatorNewInfoFieldsSet);
-    connect(unit, &CCoordinator::new_spectrum, serial, &CSerialComThread::OnCoordinatorNewSpectrum);
-    connect(serial, &CSerialComThread::save_results_file, this, [this, unit](ResultsDataType type) {
-        if (type == ResultsSoundGraphs)
-            coordinatorClockMs = qint64(unit->statusField18());
-    });
-    for (CStartBlock *block : window->startBlocks()) {
-        serial->appendStartBlock(block);
-        connect(block, &CStartBlock::new_info_fields_set, window, &MainWindow::OnStartBlockNewInfoFieldsSet);
-        connect(block->measurement(), &CStartBlockMeasurement::new_graph, window,
-                &MainWindow::OnMeasurementNewGraphReceived);
-    }
-    serial->OpenPort(sim->devicePath() + " [Quellor simulator]", CSerialComThread::kBaudWired);
-    serial->setUserSelectedOperationMode(OperationModeWireless);
-    serial->SetOperationMode(OperationModeWireless);
-    window->UpdateWaitingStatus(); // as applying the project settings does
+    connect(window->serialComThread(), &CSerialComThread::save_results_file, this,
+            [this, unit](ResultsDataType type) {
+                if (type == ResultsSoundGraphs)
+                    coordinatorClockMs = qint64(unit->statusField18());
+            });
 }
 
 bool TstRaceWindow::waitUntilReady()
