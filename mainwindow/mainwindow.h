@@ -141,6 +141,7 @@ public slots:
 
     void OnStartBlockNewInfoFieldsSet(CStartBlock *startBlock);
     void OnCoordinatorNewInfoFieldsSet(CCoordinator *coordinator);
+    void OnParticipationStatusChanged(CStartBlock *startblock);
 
     void onBtnAllGraphsClicked();
     void onBtnAllSoundsClicked();

@@ -234,6 +234,14 @@ void MainWindow::OnCoordinatorNewInfoFieldsSet(CCoordinator *coordinator)
     UpdateWaitingStatus();
 }
 
+void MainWindow::OnParticipationStatusChanged(CStartBlock *startblock)
+{
+    // a lane that no longer races is not waited on
+    const int status = startblock ? startblock->participationStatus() : ParticipationActive;
+    if (status == ParticipationDns || status == ParticipationDq || status == ParticipationInactive)
+        m_distribution.forgetLane(startblock->lane());
+}
+
 void MainWindow::UpdateWaitingStatus()
 {
     const SettingsDistribution::WaitingStatus status = m_distribution.waitingStatus(startBlocks());
