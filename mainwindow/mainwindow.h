@@ -83,10 +83,6 @@ public:
     void ApplyStyleSheets();
 
     // Race control, live device events, saving of race results, race log and race text file.
-    const RaceNumbering &raceNumbering() const { return m_race; }
-    const SettingsDistribution &settingsDistribution() const { return m_distribution; }
-    ParticipationsModel &participationsModel() { return m_participations; }
-    QString raceComment() const { return m_comment; }
     // The waiting text while the busy notice is up; empty when it is not.
     QString busyNotice() const { return m_busyNotice; }
     void UpdateRaceInfo();
