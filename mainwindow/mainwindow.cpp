@@ -65,6 +65,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(std::make_uniq
     m_broadcast.SetMacAddress(QString::fromLatin1(SharedConstants::kBroadcastMac));
     m_themes = StyleThemes::defaults();
     loadSettingsCopies();
+    m_race = RaceNumbering(quint32(qMax(1, m_settings.raceNumber)));
 
     ui->setupUi(this);
     ApplyStyleSheets();
@@ -85,6 +86,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(std::make_uniq
     createEventsDirectory();
     createMeetSelection();
     CreateLanguageMenu();
+    UpdateRaceInfo();
 }
 
 MainWindow::~MainWindow()
@@ -427,8 +429,12 @@ void MainWindow::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LocaleChange)
         LoadLanguage(LanguageCatalog::systemLanguageCode(QLocale::system()));
-    else if (event->type() == QEvent::LanguageChange)
+    else if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
+        refreshResultsLabel();
+        if (!m_busyNotice.isEmpty())
+            UpdateWaitingStatus();
+    }
     QMainWindow::changeEvent(event);
 }
 
@@ -456,13 +462,13 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 void MainWindow::storeRaceNumber()
 {
-    if (m_resultsSaved)
-        ++m_settings.raceNumber;
+    const quint32 raceNumber =
+        m_resultsSaved ? qMin(m_race.raceNumber() + 1, RaceNumbering::kMaxRaceNumber) : m_race.raceNumber();
     QuellorApp *app = QuellorApp::Instance();
     if (!app)
         return;
     app->SetSetting(QString::fromLatin1(SettingsKeys::kGroupGeneral),
-                    QString::fromLatin1(SettingsKeys::kRaceNumber), m_settings.raceNumber);
+                    QString::fromLatin1(SettingsKeys::kRaceNumber), qint32(raceNumber));
     app->SyncSettings();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 
 #include <QByteArray>
 #include <QHostAddress>
@@ -16,6 +17,7 @@
 #include "core/sharedtypes.h"
 #include "devices/ccoordinator.h"
 #include "devices/cstartblock.h"
+#include "mainwindow/activitybounce.h"
 #include "mainwindow/chosenset.h"
 #include "mainwindow/keycommands.h"
 #include "mainwindow/keyfilter.h"
@@ -23,6 +25,9 @@
 #include "meet/event.h"
 #include "meet/participation.h"
 #include "meet/zxconnection.h"
+#include "mainwindow/racefiles.h"
+#include "mainwindow/racenumbering.h"
+#include "mainwindow/settingsdistribution.h"
 #include "views/stylesettings.h"
 #include "views/viewhost.h"
 
@@ -39,6 +44,7 @@ class StartBlockMeasurementWidget;
 class StartGatewayService;
 class StartBlocksLayoutWidget;
 class TabSelectorDlg;
+struct RaceHeader;
 
 namespace Ui
 {
@@ -111,6 +117,16 @@ public:
 
     void ApplyOrientation(int index);
     void ApplyStyleSheets();
+
+    // Race control, live device events, saving of race results, race log and race text file.
+    // The waiting text while the busy notice is up; empty when it is not.
+    QString busyNotice() const { return m_busyNotice; }
+    void UpdateRaceInfo();
+    void UpdateWaitingStatus();
+    QString BuildRaceFileName() const;
+    bool HasResultToPrint() const;
+    bool SaveMeasurementFile(const QString &path);
+    void OpenMeasurementFile(const QString &path);
     void LoadLanguage(const QString &code);
     void UpdateModeActions(int mode);
 
@@ -150,29 +166,35 @@ public slots:
     void on_actionAbout_Qt_triggered();
     void OnUpdateLaneInSet(QString mac, unsigned char oldLane, unsigned char newLane);
 
-    // Connected by the lanes of the chosen set; their work comes with race control, live device events
-    // and the project settings.
-    void OnParticipationStatusChanged(CStartBlock *startblock);
-    void OnCoordinatorNewSetStatusField(unsigned char type, unsigned char length, unsigned char *data);
-    void OnSortByLaneClicked(bool clicked);
-    void OnSortByReactionTimeClicked(bool clicked);
-    void OnMeasurementNewGraphReceived();
-    void OnStartBlockNewInfoFieldsSet(CStartBlock *startBlock);
-    void OnCoordinatorNewInfoFieldsSet(CCoordinator *coordinator);
-
     void on_action_Exit_triggered();
     void on_btnToggleSettings_clicked(bool checked);
 
+    void on_btnReady_clicked(bool checked);
     void OnBroadcastIdleClicked();
+    void OnBroadcastReadyClicked();
+    void OnUnicastReady(CCoordinator *coordinator, CStartBlock *startblock);
+    void OnBroadcastStartClicked();
+    void OnCoordinatorNewSetStatusField(unsigned char type, unsigned char length, unsigned char *data);
     void OnRaceInfoTextEdited(QString text);
     void OnHeatInfoTextEdited(QString text);
     void OnStartInfoTextEdited(QString text);
+    void on_action_RaceCounterReset_triggered();
+    void OnSortByLaneClicked(bool clicked);
+    void OnSortByReactionTimeClicked(bool clicked);
+    void OnMeasurementNewGraphReceived();
     void OnDataRequestSent(CommandType type);
+
+    void OnStartBlockNewInfoFieldsSet(CStartBlock *startBlock);
+    void OnCoordinatorNewInfoFieldsSet(CCoordinator *coordinator);
+    void OnParticipationStatusChanged(CStartBlock *startblock);
 
     void onBtnAllGraphsClicked();
     void onBtnAllSoundsClicked();
 
     void OnSaveResultsFile(ResultsDataType type, bool printing_allowed);
+    void on_action_Open_triggered();
+    void on_action_Save_triggered();
+    void on_action_Print_triggered();
     void OnBtnCommentAddClicked();
 
     void OnTabCloseRequested(int ix);
@@ -241,6 +263,34 @@ private:
     void selectNextEvent();
     void closeKeyAssistant();
     int liveLaneCount() const;
+    // race control
+    void closePreviousRace();
+    void warnOfOldGpsTime();
+    void showReadingResults();
+    // saving
+    RaceHeader currentRaceHeader() const;
+    RaceSnapshot takeRaceSnapshot(ResultsDataType type, bool printing);
+    void saveRace(const RaceSnapshot &race);
+    QString freeMeasurementPath(const RaceSnapshot &race);
+    bool writeMeasurementFile(const QString &path, const std::optional<QByteArray> &bytes, bool mayReplace);
+    void showResultsSaved(ResultsDataType type);
+    void refreshResultsLabel();
+    void AppendTabLog(const QString &logPath, const RaceSnapshot &race);
+    void WriteRaceTextFile(const QString &path, const RaceSnapshot &race);
+    void storeFolder(const char *key, QString &setting, const QString &filePath);
+    // what these concerns ask of the lane rows, the graphs, printing, the meet selection, the start
+    // gateway and the busy dialog (mainwindowhooks.cpp)
+    void showBusyNotice(bool hide, const QString &text);
+    void setLaneParticipation(CStartBlock *block, int status);
+    void clearLaneReaction(CStartBlock *block);
+    void relayLanes();
+    void showRowsInOrder(const QList<int> &order);
+    void printRaceResults();
+    void postRaceResults();
+    void addMeasurementTab(const QString &path);
+    void updateGatewayPanId(const CCoordinator &coordinator);
+    RaceNumbering::MeetEvent meetEvent() const;
+    void moveToNextMeetEvent();
 
     std::unique_ptr<Ui::MainWindow> ui;
     ChosenSet m_chosenSet;
@@ -277,4 +327,13 @@ private:
     // keyboard commands
     QPointer<KeyAssistantDlg> m_keyAssistant; // child, non-modal
     QPointer<TabSelectorDlg> m_tabSelector;   // child, while it runs
+    // race control, live device events, saving
+    RaceNumbering m_race;
+    SettingsDistribution m_distribution;
+    ActivityBounce m_activity;
+    QString m_comment;
+    QString m_busyNotice;
+    bool m_resultsSavedShown = false;
+    QList<RaceSnapshot> m_pendingSaves; // results that came in while a save waited for the operator
+    bool m_saving = false;
 };

@@ -12,31 +12,6 @@ void MainWindow::OnOperationModeChanged(OperationMode)
     // operation mode icon and settings: with the project settings
 }
 
-void MainWindow::OnBroadcastIdleClicked()
-{
-    // broadcast Idle: with race control
-}
-
-void MainWindow::OnRaceInfoTextEdited(QString)
-{
-    // custom race name: with race control
-}
-
-void MainWindow::OnHeatInfoTextEdited(QString)
-{
-    // heat number: with race control
-}
-
-void MainWindow::OnStartInfoTextEdited(QString)
-{
-    // start number: with race control
-}
-
-void MainWindow::OnDataRequestSent(CommandType)
-{
-    // serial activity indicator: with race control
-}
-
 void MainWindow::onBtnAllGraphsClicked()
 {
     // graphs of all lanes: with the graphs
@@ -45,55 +20,4 @@ void MainWindow::onBtnAllGraphsClicked()
 void MainWindow::onBtnAllSoundsClicked()
 {
     // sound graphs of all lanes: with the graphs
-}
-
-void MainWindow::OnSaveResultsFile(ResultsDataType, bool)
-{
-    // measurement files, race log, printing and posts: with saving
-}
-
-void MainWindow::OnBtnCommentAddClicked()
-{
-    // race comment: with saving
-}
-
-QString MainWindow::raceFileName() const
-{
-    // race, heat and start numbering: with race control
-    return QString();
-}
-
-void MainWindow::OnParticipationStatusChanged(CStartBlock *)
-{
-    // pending lanes after a settings change: with the project settings
-}
-
-void MainWindow::OnCoordinatorNewSetStatusField(unsigned char, unsigned char, unsigned char *)
-{
-    // the coordinator asks for Ready: with race control
-}
-
-void MainWindow::OnSortByLaneClicked(bool)
-{
-    // rows sorted by lane: with race control
-}
-
-void MainWindow::OnSortByReactionTimeClicked(bool)
-{
-    // rows sorted by reaction time: with race control
-}
-
-void MainWindow::OnMeasurementNewGraphReceived()
-{
-    // results progress: with race control
-}
-
-void MainWindow::OnStartBlockNewInfoFieldsSet(CStartBlock *)
-{
-    // settings re-sent and the waiting status: with the live device events
-}
-
-void MainWindow::OnCoordinatorNewInfoFieldsSet(CCoordinator *)
-{
-    // settings re-sent and the waiting status: with the live device events
 }

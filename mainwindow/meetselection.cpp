@@ -110,13 +110,27 @@ void MeetSelection::clearParticipants(const QList<CStartBlock *> &blocks)
     }
 }
 
-const Participation *MeetSelection::participationForLane(quint8 lane) const
+const Participation *MeetSelection::participationForLane(const ParticipationsModel &participations,
+                                                         quint8 lane)
 {
-    for (const Participation *participation : m_participations.participations()) {
+    for (const Participation *participation : participations.participations()) {
         if (participation && participation->initialorder == lane)
             return participation;
     }
     return nullptr;
+}
+
+void MeetSelection::fillEmptyLane(CStartBlock &block, const ParticipationsModel &participations)
+{
+    if (!block.participantName().isEmpty())
+        return;
+    const Participation *participation = participationForLane(participations, block.lane());
+    if (!participation)
+        return;
+    // the lane shows the bib; the participation's id stays in the model for the result posts
+    block.SetParticipantId(participation->firstBib());
+    block.SetParticipantName(participation->displayText());
+    block.SetParticipantInfo(participation->info);
 }
 
 int MeetSelection::postResults(int serverRow, int eventRow, const QList<CStartBlock *> &blocks, quint16 start)
@@ -126,7 +140,7 @@ int MeetSelection::postResults(int serverRow, int eventRow, const QList<CStartBl
         return 0;
     int posted = 0;
     for (const CStartBlock *block : blocks) {
-        const Participation *participation = participationForLane(block->lane());
+        const Participation *participation = participationForLane(m_participations, block->lane());
         if (!participation)
             continue;
         const ResultPost result =

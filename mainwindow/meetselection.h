@@ -28,6 +28,7 @@ public:
     ZXServerModel &servers() { return m_servers; }
     CompetitionsModel &competitions() { return m_competitions; }
     EventsModel &events() { return m_events; }
+    const EventsModel &events() const { return m_events; }
     ParticipationsModel &participations() { return m_participations; }
 
     // The address text a server row is asked at; none when the row holds no server.
@@ -43,6 +44,10 @@ public:
     // Keeps the participation and puts its athlete into the lane of its initial order.
     void addParticipation(const Participation &participation, const QList<CStartBlock *> &blocks);
     static void clearParticipants(const QList<CStartBlock *> &blocks);
+    // A lane without a participant name gets the bib, name and info of its participation, when it has one.
+    static void fillEmptyLane(CStartBlock &block, const ParticipationsModel &participations);
+    // The first participation, in row order, whose initial order is the lane; null when there is none.
+    static const Participation *participationForLane(const ParticipationsModel &participations, quint8 lane);
 
     // One result post per lane that has a participation, then the what-is-happening post; nothing
     // without a server and a heat. Returns the number of result posts.
@@ -52,7 +57,6 @@ public:
     static QString sessionIdFor(const QString &ip, const QString &uuidText);
 
 private:
-    const Participation *participationForLane(quint8 lane) const;
     void postWhatIsHappening(const QString &ip, int eventRow, quint16 start);
 
     ZXConnection &m_connection;

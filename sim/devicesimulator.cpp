@@ -64,6 +64,14 @@ const SimStartBlock *DeviceSimulator::blockForLane(quint8 lane) const
     return nullptr;
 }
 
+void DeviceSimulator::setLaneReaction(int index, std::optional<int> reactionMs)
+{
+    if (index < 0 || index >= blockCount())
+        return;
+    m_scenario.lanes[index].reactionMs = reactionMs;
+    m_blocks.at(size_t(index)).setReactionMs(reactionMs);
+}
+
 void DeviceSimulator::clearLogs()
 {
     m_received.clear();

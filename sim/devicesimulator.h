@@ -41,6 +41,8 @@ public:
     void setSplitReplies(bool split) { m_scenario.splitReplies = split; }
     void setAutoStartDelayMs(int delayMs) { m_scenario.autoStartDelayMs = delayMs; }
     void setCoordinatorBaudRate(int baud) { m_coordinator.setBaudRate(baud); }
+    // The reaction of the block at that index in the races to come; none: it never reacts.
+    void setLaneReaction(int index, std::optional<int> reactionMs);
 
     int coordinatorBaudRate() const { return m_coordinator.baudRate(); }
     int portBaudRate() const { return m_pty.baudRate(); }

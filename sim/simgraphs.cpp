@@ -69,7 +69,7 @@ void appendChunks(QByteArray &items, const QByteArray &samples)
 
 int soundDelayMs(const SimRaceRecord &record)
 {
-    return kSoundDelayPerLaneMs * record.lane;
+    return record.soundDelayMs.value_or(kSoundDelayPerLaneMs * record.lane);
 }
 
 QByteArray soundSamples(const SimRaceRecord &record)

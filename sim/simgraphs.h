@@ -9,8 +9,9 @@
 struct SimRaceRecord {
     quint8 lane = 1;
     bool wired = false;
-    std::optional<int> reactionMs; // none: the athlete never left the block
-    quint32 startClockMs = 0;      // the coordinator's clock at the gun
+    std::optional<int> reactionMs;   // none: the athlete never left the block
+    quint32 startClockMs = 0;        // the coordinator's clock at the gun
+    std::optional<int> soundDelayMs; // none: the sound reaches outer lanes a little later
 };
 
 // Items of the graph reply (0x08): header items 1-8 and the force samples in chunks 16-24.

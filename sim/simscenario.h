@@ -18,6 +18,7 @@ struct SimLaneScenario {
     int ignoreReady = 0;                     // Ready commands this block lets pass before it follows
     bool synchronised = true;                // false: reports no synchronisation until resynchronised
     qint32 syncOffsetMs = 4;
+    std::optional<int> soundDelayMs; // start to start sound in the sound graph; none: 1 ms per lane
 };
 
 // Everything a simulator run is made of; every random choice follows from the seed.

@@ -112,7 +112,7 @@ void SimStartBlock::commandIdle()
 {
     // a block told to stop while still waiting for the athlete closes its record without a reaction
     if (m_state == Started) {
-        m_record = SimRaceRecord{lane(), m_wired, std::nullopt, m_startClockMs};
+        m_record = SimRaceRecord{lane(), m_wired, std::nullopt, m_startClockMs, m_scenario.soundDelayMs};
         m_reaction = SimDefaults::kNoReaction;
     }
     m_state = Idle;
@@ -131,7 +131,7 @@ void SimStartBlock::finishMeasurement()
 {
     if (m_state != Started)
         return;
-    m_record = SimRaceRecord{lane(), m_wired, m_scenario.reactionMs, m_startClockMs};
+    m_record = SimRaceRecord{lane(), m_wired, m_scenario.reactionMs, m_startClockMs, m_scenario.soundDelayMs};
     m_reaction = m_scenario.reactionMs ? quint16(qint16(*m_scenario.reactionMs)) : SimDefaults::kNoReaction;
     m_state = Idle;
 }

@@ -21,6 +21,8 @@ public:
     bool isPoweredDown() const { return m_poweredDown; }
     bool isFalseStart() const;
     std::optional<int> reactionMs() const { return m_scenario.reactionMs; }
+    // What the athlete does in the next race.
+    void setReactionMs(std::optional<int> reactionMs) { m_scenario.reactionMs = reactionMs; }
     bool holdsGraphs() const { return m_record.has_value(); }
     int resyncCount() const { return m_resyncs; }
     quint8 readyAnnounced() const { return m_readyAnnounced; }

@@ -1251,6 +1251,74 @@
         <source>You can&apos;t close the live view.</source>
         <translation>Die Live-Ansicht kann nicht geschlossen werden.</translation>
     </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>No GPS signal received for more then 1 hour. No wireless start will be send to Orvane!</source>
+        <translation>Seit mehr als 1 Stunde kein GPS-Signal empfangen. Es wird kein drahtloser Start an Orvane gesendet!</translation>
+    </message>
+    <message>
+        <source>: Reset race counter</source>
+        <translation>: Rennzähler zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Do you want to reset the race counter?</source>
+        <translation>Möchten Sie den Rennzähler zurücksetzen?</translation>
+    </message>
+    <message>
+        <source>File %1 already exists, save as %2</source>
+        <translation>Die Datei %1 existiert bereits, gespeichert als %2</translation>
+    </message>
+    <message>
+        <source>The set has more start blocks than a measurement file holds</source>
+        <translation>Der Satz hat mehr Startblöcke, als eine Messdatei aufnehmen kann</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Unable to open file %1.</source>
+        <translation>Datei %1 kann nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Unable to open file %1</source>
+        <translation>Datei %1 kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>Save measurement</source>
+        <translation>Messung speichern</translation>
+    </message>
+    <message>
+        <source>QLR measurements (*.%1)</source>
+        <translation>QLR-Messungen (*.%1)</translation>
+    </message>
+    <message>
+        <source>%1 exists. Are you sure you want to overwrite it?</source>
+        <translation>%1 existiert. Möchten Sie die Datei wirklich überschreiben?</translation>
+    </message>
+    <message>
+        <source>QLR measurements (*.%1 *.%2)</source>
+        <translation>QLR-Messungen (*.%1 *.%2)</translation>
+    </message>
+    <message>
+        <source>Open measurement</source>
+        <translation>Messung öffnen</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid measurement file</source>
+        <translation>%1 ist keine gültige Messdatei</translation>
+    </message>
+    <message>
+        <source>Add comment</source>
+        <translation>Kommentar hinzufügen</translation>
+    </message>
+    <message>
+        <source>Comment:</source>
+        <translation>Kommentar:</translation>
+    </message>
 </context>
 <context>
     <name>MeasurementGraphDlg</name>
@@ -1648,6 +1716,26 @@
  Please select a new results directory.</source>
         <translation>Ergebnisordner &apos;%1&apos; existiert nicht
  Bitte wählen Sie einen neuen Ergebnisordner.</translation>
+    </message>
+</context>
+<context>
+    <name>RaceFiles</name>
+    <message>
+        <source>Another file took this name meanwhile</source>
+        <translation>Inzwischen trägt eine andere Datei diesen Namen</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsDistribution</name>
+    <message>
+        <source>
+Waiting on</source>
+        <translation>
+Warten auf</translation>
+    </message>
+    <message>
+        <source> SB</source>
+        <translation> SB</translation>
     </message>
 </context>
 <context>

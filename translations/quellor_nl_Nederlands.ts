@@ -1251,6 +1251,74 @@
         <source>You can&apos;t close the live view.</source>
         <translation>De liveweergave kan niet worden gesloten.</translation>
     </message>
+    <message>
+        <source>Warning</source>
+        <translation>Waarschuwing</translation>
+    </message>
+    <message>
+        <source>No GPS signal received for more then 1 hour. No wireless start will be send to Orvane!</source>
+        <translation>Al meer dan 1 uur geen GPS-signaal ontvangen. Er wordt geen draadloze start naar Orvane verzonden!</translation>
+    </message>
+    <message>
+        <source>: Reset race counter</source>
+        <translation>: Raceteller herstellen</translation>
+    </message>
+    <message>
+        <source>Do you want to reset the race counter?</source>
+        <translation>Wilt u de raceteller herstellen?</translation>
+    </message>
+    <message>
+        <source>File %1 already exists, save as %2</source>
+        <translation>Bestand %1 bestaat al, opgeslagen als %2</translation>
+    </message>
+    <message>
+        <source>The set has more start blocks than a measurement file holds</source>
+        <translation>De set heeft meer startblokken dan een meetbestand kan bevatten</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Opslaan</translation>
+    </message>
+    <message>
+        <source>Unable to open file %1.</source>
+        <translation>Kan bestand %1 niet openen.</translation>
+    </message>
+    <message>
+        <source>Unable to open file %1</source>
+        <translation>Kan bestand %1 niet openen</translation>
+    </message>
+    <message>
+        <source>Save measurement</source>
+        <translation>Meting opslaan</translation>
+    </message>
+    <message>
+        <source>QLR measurements (*.%1)</source>
+        <translation>QLR-metingen (*.%1)</translation>
+    </message>
+    <message>
+        <source>%1 exists. Are you sure you want to overwrite it?</source>
+        <translation>%1 bestaat al. Weet u zeker dat u het wilt overschrijven?</translation>
+    </message>
+    <message>
+        <source>QLR measurements (*.%1 *.%2)</source>
+        <translation>QLR-metingen (*.%1 *.%2)</translation>
+    </message>
+    <message>
+        <source>Open measurement</source>
+        <translation>Meting openen</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid measurement file</source>
+        <translation>%1 is geen geldig meetbestand</translation>
+    </message>
+    <message>
+        <source>Add comment</source>
+        <translation>Opmerking toevoegen</translation>
+    </message>
+    <message>
+        <source>Comment:</source>
+        <translation>Opmerking:</translation>
+    </message>
 </context>
 <context>
     <name>MeasurementGraphDlg</name>
@@ -1648,6 +1716,26 @@
  Please select a new results directory.</source>
         <translation>Resultatenmap &apos;%1&apos; bestaat niet
  Kies een nieuwe resultatenmap.</translation>
+    </message>
+</context>
+<context>
+    <name>RaceFiles</name>
+    <message>
+        <source>Another file took this name meanwhile</source>
+        <translation>Een ander bestand heeft inmiddels deze naam</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsDistribution</name>
+    <message>
+        <source>
+Waiting on</source>
+        <translation>
+Wachten op</translation>
+    </message>
+    <message>
+        <source> SB</source>
+        <translation> SB</translation>
     </message>
 </context>
 <context>

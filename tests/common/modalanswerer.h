@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QInputDialog>
@@ -20,10 +22,12 @@ public:
         QString text;
     };
 
-    // The next box that appears gets this button (and this text, when it is an input dialog).
-    void answer(QDialogButtonBox::StandardButton button, const QString &input = QString())
+    // The next box that appears gets this button (and this text, when it is an input dialog); whileShown
+    // runs while the box waits, before the click.
+    void answer(QDialogButtonBox::StandardButton button, const QString &input = QString(),
+                std::function<void()> whileShown = {})
     {
-        m_answers.append({button, input});
+        m_answers.append({button, input, std::move(whileShown)});
         if (m_answers.size() == 1)
             QTimer::singleShot(0, this, [this] { answerNext(); });
     }
@@ -35,6 +39,7 @@ private:
     struct Answer {
         QDialogButtonBox::StandardButton button;
         QString input;
+        std::function<void()> whileShown;
     };
 
     void answerNext()
@@ -53,6 +58,8 @@ private:
         } else {
             seen.append({box->windowTitle(), QString()});
         }
+        if (answer.whileShown)
+            answer.whileShown();
         auto *buttons = box->findChild<QDialogButtonBox *>();
         QPushButton *button = buttons ? buttons->button(answer.button) : nullptr;
         if (button)

@@ -28,6 +28,7 @@
 #include "mainwindow/mainwindow.h"
 #include "mainwindow/stylesheets.h"
 #include "modalanswerer.h"
+#include "simwindow.h"
 #include "sim/devicesimulator.h"
 #include "testnetwork.h"
 #include "views/startblockslayoutwidget.h"
@@ -535,22 +536,8 @@ void TstMainWindowExit::cleanup()
 
 bool TstMainWindowExit::attachSimulator(DeviceSimulator &sim)
 {
-    StartBlockSetGroup set;
-    set.coordinator = std::make_unique<CCoordinator>();
-    set.coordinator->SetMacAddress(simMacText(sim.scenario().coordinatorMac));
-    for (const SimLaneScenario &lane : sim.scenario().lanes) {
-        set.blocks.push_back(std::make_unique<CStartBlock>());
-        set.blocks.back()->SetMacAddress(simMacText(lane.mac));
-        set.blocks.back()->setLane(lane.lane);
-    }
-    MainWindow *window = fixture->window;
-    window->chosenSet().adopt(std::move(set));
-    CSerialComThread *serial = window->serialComThread();
-    serial->setCoordinator(window->coordinator());
-    for (CStartBlock *block : window->startBlocks())
-        serial->appendStartBlock(block);
-    serial->OpenPort(sim.devicePath() + " [Quellor simulator]", CSerialComThread::kBaudWired);
-    return QTest::qWaitFor([&] { return window->chosenSet().anyDeviceReachable(); }, kWaitMs);
+    attachSimulatorToWindow(fixture->window, sim);
+    return QTest::qWaitFor([&] { return fixture->window->chosenSet().anyDeviceReachable(); }, kWaitMs);
 }
 
 void TstMainWindowExit::exitAsksOnceAndPowersDown_data()

@@ -1,0 +1,102 @@
+// What race control, live device events and saving ask of the parts built beside them: the lane rows, the
+// graphs, printing, the meet selection, the start gateway and the busy dialog. Each is one small function
+// here, so that those parts take their place in one spot.
+#include "mainwindow/mainwindow.h"
+
+#include <QComboBox>
+#include <QPushButton>
+
+#include "devices/cserialcomthread.h"
+#include "devices/cstartblockmeasurement.h"
+#include "outputs/printjobs.h"
+#include "outputs/startgatewayservice.h"
+#include "ui_mainwindow.h"
+#include "views/startblockmeasurementwidget.h"
+
+void MainWindow::showBusyNotice(bool hide, const QString &text)
+{
+    // the busy dialog shows m_busyNotice; Ready waits while it is up
+    m_busyNotice = hide ? QString() : text;
+    ui->btnReady->setEnabled(hide);
+}
+
+void MainWindow::setLaneParticipation(CStartBlock *block, int status)
+{
+    // as if the operator chose it in the lane's row: the block, the serial object and the row follow
+    for (StartBlockMeasurementWidget *row : std::as_const(m_laneRows)) {
+        if (row->startBlock() == block) {
+            row->SetParticipationStatus(unsigned(status));
+            return;
+        }
+    }
+    block->setParticipationStatus(status);
+    m_serial->OnParticipationStatusChanged(block);
+}
+
+void MainWindow::clearLaneReaction(CStartBlock *block)
+{
+    // the lane row shows no reaction and resets its graph view
+    if (CStartBlockMeasurement *measurement = block->measurement())
+        measurement->resetReactionTime();
+}
+
+void MainWindow::relayLanes()
+{
+    ApplyColourStyleSheets();
+}
+
+void MainWindow::showRowsInOrder(const QList<int> &)
+{
+    // the lane rows of the live view take this order
+}
+
+void MainWindow::printRaceResults()
+{
+    on_action_Print_triggered();
+}
+
+void MainWindow::on_action_Print_triggered()
+{
+    PrintRecord race;
+    race.blocks = startBlocks();
+    race.measurements = PrintJobs::measurementsOf(race.blocks);
+    race.raceNumber = m_race.raceNumber();
+    race.raceName = m_race.customRaceName();
+    race.heatNumber = m_race.heat();
+    race.startNumber = m_race.start();
+    race.falseStartLimit = m_startBlockSettings.iaafTime;
+    race.starterName = m_settings.starterName;
+    race.raceInfo = PrintJobs::raceInfoField(ui->txtRaceInfo->text());
+    race.printOption = m_settings.printerOption;
+    PrintJobs::printOnAll(m_settings.printers, race, m_printer);
+}
+
+void MainWindow::postRaceResults()
+{
+    PostResults(m_race.start());
+}
+
+void MainWindow::addMeasurementTab(const QString &)
+{
+    // the file opens as a read-only measurement tab
+}
+
+void MainWindow::updateGatewayPanId(const CCoordinator &coordinator)
+{
+    if (m_gateway && m_gateway->panId() != coordinator.panId())
+        m_gateway->setPanId(coordinator.panId());
+}
+
+RaceNumbering::MeetEvent MainWindow::meetEvent() const
+{
+    const int event = ui->cmbEvents->currentIndex();
+    if (!m_meet.serverAddress(ui->cmbServers->currentIndex()) || !m_meet.events().heatAtRow(event))
+        return RaceNumbering::MeetEvent::None;
+    return event == ui->cmbEvents->count() - 1 ? RaceNumbering::MeetEvent::Last
+                                               : RaceNumbering::MeetEvent::InUse;
+}
+
+void MainWindow::moveToNextMeetEvent()
+{
+    ui->cmbEvents->setCurrentIndex(ui->cmbEvents->currentIndex() + 1);
+}

@@ -1,0 +1,251 @@
+// Race control and live device events of the main window: Ready closes the previous race and arms the
+// next, the race fields, the activity indicators, and the settings sent again to devices that report
+// others. The rules live in RaceNumbering, RaceEvaluation and SettingsDistribution.
+#include "mainwindow/mainwindow.h"
+
+#include <QDateTime>
+#include <QDebug>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "core/sharedconstants.h"
+#include "devices/cserialcomthread.h"
+#include "devices/cstartblockmeasurement.h"
+#include "mainwindow/raceevaluation.h"
+#include "ui_mainwindow.h"
+#include "views/startblockslayoutwidget.h"
+
+namespace
+{
+
+constexpr int kStateIdle = 1;
+constexpr int kStateReady = 2;
+constexpr int kStateStarted = 3;
+constexpr quint8 kStateField = 1;
+constexpr quint8 kStartSensitivityField = 8;
+constexpr char kGpsFix = 'A';
+constexpr qint64 kGpsSilenceSeconds = 3600;
+constexpr int kForceModeReady = 2;
+// the coordinator's own request: 1 Ready, 2 Ready only while the operator could press it
+constexpr quint8 kReadyRequested = 1;
+constexpr quint8 kReadyIfEnabled = 2;
+
+QString windowTitleText()
+{
+    return QString::fromLatin1(SharedConstants::kWindowTitle);
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------------------------------
+// Ready and the race that it closes
+
+void MainWindow::on_btnReady_clicked(bool)
+{
+    closePreviousRace();
+    warnOfOldGpsTime();
+    activateWindow();
+    setFocus();
+    OnBroadcastReadyClicked();
+}
+
+void MainWindow::closePreviousRace()
+{
+    const QList<CStartBlock *> blocks = startBlocks();
+    const bool falseStart =
+        !m_race.skipsFalseStartCheck() && !RaceEvaluation::falseStartBlocks(blocks).isEmpty();
+    for (CStartBlock *block : blocks) {
+        if (falseStart && block->participationStatus() == ParticipationDq) {
+            clearLaneReaction(block);
+        } else if (!falseStart) {
+            const int status =
+                RaceEvaluation::participationAfterRace(block->participationStatus(), m_dnsChosen, m_dqChosen);
+            if (status != block->participationStatus())
+                setLaneParticipation(block, status);
+        }
+    }
+    if (m_race.closeRace(falseStart, meetEvent()))
+        moveToNextMeetEvent();
+    qDebug() << "Prepare for next race";
+    UpdateRaceInfo();
+    m_race.clearRaceFlags();
+    m_dnsChosen = false;
+    m_dqChosen = false;
+    m_selectedLane = kNoLaneSelected;
+    relayLanes();
+}
+
+void MainWindow::warnOfOldGpsTime()
+{
+    const CCoordinator *unit = coordinator();
+    if (!unit || unit->statusField21() != quint8(kGpsFix) || unit->previousStatusField13() == 0)
+        return;
+    // whole UTC date-times: an hour's margin must not wrap at midnight
+    const QDateTime lastFix = QDateTime::fromSecsSinceEpoch(unit->previousStatusField13(), Qt::UTC);
+    if (lastFix.addSecs(kGpsSilenceSeconds) < QDateTime::currentDateTimeUtc())
+        QMessageBox::warning(
+            this, tr("Warning"),
+            tr("No GPS signal received for more then 1 hour. No wireless start will be send to Orvane!"));
+}
+
+void MainWindow::OnCoordinatorNewSetStatusField(unsigned char, unsigned char length, unsigned char *data)
+{
+    if (!data || length == 0)
+        return;
+    const quint8 request = data[0];
+    if (request != kReadyRequested && request != kReadyIfEnabled)
+        return;
+    // out of the serial object's frame dispatch before a whole Ready (and maybe a box) runs
+    QMetaObject::invokeMethod(
+        this,
+        [this, request] {
+            if (request == kReadyRequested || ui->btnReady->isEnabled())
+                on_btnReady_clicked(false);
+        },
+        Qt::QueuedConnection);
+}
+
+void MainWindow::OnBroadcastReadyClicked()
+{
+    qDebug() << "OnBroadcastReadyClicked";
+    showReadingResults();
+    OnSortByLaneClicked(true);
+    emit set_status_field_request(kStateField, QVariant(kStateReady), &m_broadcast);
+}
+
+void MainWindow::showReadingResults()
+{
+    m_laneLayout->allGraphsButton()->setEnabled(false);
+    m_laneLayout->allSoundsButton()->setEnabled(false);
+    m_resultsSavedShown = false;
+    refreshResultsLabel();
+    ui->pgbResultsSaved->setValue(0);
+    ui->pgbResultsSaved->setStyleSheet(SharedConstants::redProgressStyle());
+}
+
+void MainWindow::OnBroadcastIdleClicked()
+{
+    bool dataHeld = false;
+    for (CStartBlockMeasurement *measurement : m_chosenSet.measurements()) {
+        measurement->SetRacePhase(CStartBlockMeasurement::kRacePhaseIdle);
+        dataHeld = dataHeld || measurement->hasGraph();
+    }
+    if (dataHeld) {
+        m_laneLayout->allGraphsButton()->setEnabled(true);
+        m_laneLayout->allSoundsButton()->setEnabled(true);
+    }
+    emit set_status_field_request(kStateField, QVariant(kStateIdle), &m_broadcast);
+}
+
+void MainWindow::OnBroadcastStartClicked()
+{
+    emit set_status_field_request(kStateField, QVariant(kStateStarted), &m_broadcast);
+}
+
+void MainWindow::OnUnicastReady(CCoordinator *, CStartBlock *) {}
+
+void MainWindow::on_action_RaceCounterReset_triggered()
+{
+    const QMessageBox::StandardButton answer = QMessageBox::question(
+        this, windowTitleText() + tr(": Reset race counter"), tr("Do you want to reset the race counter?"),
+        QMessageBox::Yes | QMessageBox::No);
+    if (answer != QMessageBox::Yes)
+        return;
+    m_race.resetCounter();
+    UpdateRaceInfo();
+}
+
+// ---------------------------------------------------------------------------------------------------
+// race fields and indicators
+
+void MainWindow::UpdateRaceInfo()
+{
+    ui->txtRaceInfo->setText(m_race.raceInfoText(meetEvent() != RaceNumbering::MeetEvent::None));
+    ui->txtHeatInfo->setText(QString::number(m_race.heat()));
+    ui->txtStartInfo->setText(QString::number(m_race.start()));
+}
+
+void MainWindow::OnRaceInfoTextEdited(QString text)
+{
+    m_race.typeRaceLabel(text);
+    ui->txtHeatInfo->setText(QString::number(m_race.heat()));
+}
+
+void MainWindow::OnHeatInfoTextEdited(QString text)
+{
+    m_race.typeHeat(text);
+}
+
+void MainWindow::OnStartInfoTextEdited(QString text)
+{
+    m_race.typeStart(text);
+}
+
+void MainWindow::OnSortByLaneClicked(bool)
+{
+    showRowsInOrder(RaceEvaluation::orderByLane(startBlocks()));
+}
+
+void MainWindow::OnSortByReactionTimeClicked(bool)
+{
+    showRowsInOrder(RaceEvaluation::orderByReaction(startBlocks()));
+}
+
+void MainWindow::OnMeasurementNewGraphReceived()
+{
+    ui->pgbResultsSaved->setValue(ui->pgbResultsSaved->value() + 1);
+}
+
+void MainWindow::OnDataRequestSent(CommandType)
+{
+    QProgressBar *bar = ui->pgbSerialActivity;
+    bar->setValue(m_activity.next(bar->value(), bar->minimum(), bar->maximum()));
+}
+
+// ---------------------------------------------------------------------------------------------------
+// live device events: the project's settings, sent again while a device reports others
+
+void MainWindow::OnStartBlockNewInfoFieldsSet(CStartBlock *startBlock)
+{
+    if (!startBlock)
+        return;
+    for (const InfoFieldRequest &request :
+         SettingsDistribution::differingSettings(*startBlock, m_startBlockSettings)) {
+        if (request.field == kStartSensitivityField)
+            qDebug() << "StartSensitivity of lane: " << startBlock->lane() << " on "
+                     << startBlock->startSensitivity();
+        emit set_info_field_request(request.field, QVariant(request.value), startBlock);
+    }
+    MeetSelection::fillEmptyLane(*startBlock, m_meet.participations());
+    m_distribution.reviewBlocks(startBlocks(), m_startBlockSettings);
+    UpdateWaitingStatus();
+}
+
+void MainWindow::OnCoordinatorNewInfoFieldsSet(CCoordinator *coordinator)
+{
+    if (!coordinator)
+        return;
+    updateGatewayPanId(*coordinator);
+    for (const InfoFieldRequest &request :
+         SettingsDistribution::differingSettings(*coordinator, m_coordinatorSettings))
+        emit set_info_field_request_coordinator(request.field, QVariant(request.value), coordinator);
+    m_distribution.reviewCoordinator(*coordinator, m_coordinatorSettings);
+    UpdateWaitingStatus();
+}
+
+void MainWindow::OnParticipationStatusChanged(CStartBlock *startblock)
+{
+    // a lane that no longer races is not waited on
+    const int status = startblock ? startblock->participationStatus() : ParticipationActive;
+    if (status == ParticipationDns || status == ParticipationDq || status == ParticipationInactive)
+        m_distribution.forgetLane(startblock->lane());
+}
+
+void MainWindow::UpdateWaitingStatus()
+{
+    const SettingsDistribution::WaitingStatus status = m_distribution.waitingStatus(startBlocks());
+    ui->btnBroadcastIdle->setEnabled(status.ready);
+    showBusyNotice(status.ready, status.notice);
+    if (!status.ready && m_serial->forceMode() == kForceModeReady)
+        OnBroadcastIdleClicked();
+}

@@ -1,0 +1,253 @@
+// Saving of race results by the main window: the two measurement files of every race, the race log,
+// the race text file, the File actions Save and Open, and the race comment. Naming, formats and writing
+// live in RaceFiles and RaceLog.
+#include "mainwindow/mainwindow.h"
+
+#include <QDebug>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "core/quellorapp.h"
+#include "core/sharedconstants.h"
+#include "core/utilities.h"
+#include "devices/measurementfile.h"
+#include "mainwindow/programpaths.h"
+#include "mainwindow/raceevaluation.h"
+#include "ui_mainwindow.h"
+#include "views/startblockslayoutwidget.h"
+
+namespace
+{
+
+constexpr int kPrintResults = 2;
+constexpr int kPrintResultsAndGraphs = 3;
+constexpr int kMagicCheckLength = 4;
+
+QString measurementFilter()
+{
+    return QLatin1String(SharedConstants::kExtensionReactionFile);
+}
+
+} // namespace
+
+QString MainWindow::raceFileName() const
+{
+    return BuildRaceFileName();
+}
+
+QString MainWindow::BuildRaceFileName() const
+{
+    return m_race.fileBaseName();
+}
+
+bool MainWindow::HasResultToPrint() const
+{
+    return RaceEvaluation::hasResultToPrint(startBlocks());
+}
+
+// ---------------------------------------------------------------------------------------------------
+// after every race
+
+void MainWindow::OnSaveResultsFile(ResultsDataType type, bool printing_allowed)
+{
+    m_pendingSaves.append(takeRaceSnapshot(type, printing_allowed));
+    RaceFiles::resetRequestLogs(coordinator(), startBlocks());
+    // a save waiting for the operator's answer takes this one on when it is done
+    if (m_saving)
+        return;
+    m_saving = true;
+    while (!m_pendingSaves.isEmpty())
+        saveRace(m_pendingSaves.takeFirst());
+    m_saving = false;
+}
+
+RaceHeader MainWindow::currentRaceHeader() const
+{
+    RaceHeader header;
+    header.raceLabel = m_race.raceLabel();
+    header.heat = m_race.heat();
+    header.start = m_race.start();
+    header.starterName = m_settings.starterName;
+    header.falseStartLimit = m_startBlockSettings.iaafTime;
+    header.comment = m_comment;
+    return header;
+}
+
+RaceSnapshot MainWindow::takeRaceSnapshot(ResultsDataType type, bool printing)
+{
+    const QString logLabel =
+        RaceNumbering::raceLogLabel(ui->txtRaceInfo->text(), m_race.heat(), m_race.start());
+    return RaceFiles::snapshot(type, printing, QDateTime::currentDateTime(), currentRaceHeader(),
+                               BuildRaceFileName(), logLabel, coordinator(), startBlocks());
+}
+
+void MainWindow::saveRace(const RaceSnapshot &race)
+{
+    m_resultsSaved = true;
+    ui->pgbResultsSaved->setValue(ui->pgbResultsSaved->maximum());
+    const bool printerOption =
+        m_settings.printerOption == kPrintResults || m_settings.printerOption == kPrintResultsAndGraphs;
+    if (!m_settings.printers.isEmpty() && race.printing && printerOption && race.hasResultToPrint)
+        printRaceResults();
+    const QString path = freeMeasurementPath(race);
+    if (race.type == ResultsReactionGraphs && meetEvent() != RaceNumbering::MeetEvent::None)
+        postRaceResults();
+    if (writeMeasurementFile(path, race.measurementFile, false))
+        showResultsSaved(race.type);
+    if (race.type == ResultsReactionGraphs) {
+        qDebug() << "Saved to" << path;
+        return;
+    }
+    SetFileHidden(path);
+    const QString logPath = ProgramPaths::raceLogPath();
+    AppendTabLog(logPath, race);
+    SetFileHidden(logPath);
+    if (m_mode == ModeAdministratorFull && race.soundGraphHeld) {
+        const QString textPath = RaceFiles::textFilePath(path);
+        WriteRaceTextFile(textPath, race);
+        SetFileHidden(textPath);
+    }
+}
+
+QString MainWindow::freeMeasurementPath(const RaceSnapshot &race)
+{
+    const QString planned =
+        RaceFiles::measurementPath(m_settings.resultsDir, race.baseName, race.when, race.type);
+    const QString path = RaceFiles::freePath(planned);
+    if (path != planned)
+        QMessageBox::warning(this, tr("Warning"),
+                             tr("File %1 already exists, save as %2").arg(planned, path));
+    return path;
+}
+
+bool MainWindow::writeMeasurementFile(const QString &path, const std::optional<QByteArray> &bytes,
+                                      bool mayReplace)
+{
+    QString reason = tr("The set has more start blocks than a measurement file holds");
+    if (bytes && RaceFiles::write(path, *bytes, mayReplace, &reason))
+        return true;
+    QMessageBox box(QMessageBox::Critical, tr("Save"), tr("Unable to open file %1.").arg(path),
+                    QMessageBox::Ok, this);
+    box.setInformativeText(reason);
+    box.exec();
+    return false;
+}
+
+void MainWindow::showResultsSaved(ResultsDataType type)
+{
+    m_resultsSavedShown = true;
+    refreshResultsLabel();
+    ui->pgbResultsSaved->setStyleSheet(SharedConstants::greenProgressStyle());
+    m_laneLayout->allGraphsButton()->setEnabled(true);
+    if (type == ResultsSoundGraphs)
+        m_laneLayout->allSoundsButton()->setEnabled(true);
+}
+
+void MainWindow::refreshResultsLabel()
+{
+    const char *text =
+        m_resultsSavedShown ? SharedConstants::kResultsSaved : SharedConstants::kReadingResults;
+    ui->lblResultsSaved->setText(SharedConstants::translatedGlobal(QLatin1String(text)));
+}
+
+void MainWindow::AppendTabLog(const QString &logPath, const RaceSnapshot &race)
+{
+    QString reason;
+    if (RaceLog::append(logPath, race.lanes, race.when, race.raceLogLabel, &reason))
+        return;
+    QMessageBox box(QMessageBox::Warning, tr("Warning"), tr("Unable to open file %1").arg(logPath),
+                    QMessageBox::Ok, this);
+    box.setInformativeText(reason);
+    box.exec();
+}
+
+void MainWindow::WriteRaceTextFile(const QString &path, const RaceSnapshot &race)
+{
+    const QByteArray text = RaceLog::raceTextFile(QFileInfo(path).completeBaseName(), race.when,
+                                                  race.coordinatorClockMs, race.lanes);
+    QString reason;
+    if (RaceFiles::write(path, text, true, &reason))
+        return;
+    QMessageBox box(QMessageBox::Warning, tr("Warning"), tr("Unable to open file %1").arg(path),
+                    QMessageBox::Ok, this);
+    box.setInformativeText(reason);
+    box.exec();
+}
+
+// ---------------------------------------------------------------------------------------------------
+// File actions and the comment
+
+bool MainWindow::SaveMeasurementFile(const QString &path)
+{
+    return writeMeasurementFile(
+        path, RaceFiles::measurementBytes(currentRaceHeader(), coordinator(), startBlocks()), true);
+}
+
+void MainWindow::on_action_Save_triggered()
+{
+    const QString path = QFileDialog::getSaveFileName(this, tr("Save measurement"), m_settings.savePath,
+                                                      tr("QLR measurements (*.%1)").arg(measurementFilter()),
+                                                      nullptr, QFileDialog::DontConfirmOverwrite);
+    if (!path.isEmpty()) {
+        storeFolder(SettingsKeys::kSavePath, m_settings.savePath, path);
+        const bool overwrite =
+            !QFileInfo::exists(path) ||
+            QMessageBox::question(this, tr("Save"),
+                                  tr("%1 exists. Are you sure you want to overwrite it?").arg(path),
+                                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+        if (overwrite)
+            SaveMeasurementFile(path);
+    }
+    if (CCoordinator *unit = coordinator())
+        unit->ClearQuestionLog();
+    for (CStartBlock *block : startBlocks())
+        block->ClearQuestionLog();
+}
+
+void MainWindow::on_action_Open_triggered()
+{
+    const QString filter = tr("QLR measurements (*.%1 *.%2)")
+                               .arg(QLatin1String(SharedConstants::kExtensionReactionFile),
+                                    QLatin1String(SharedConstants::kExtensionSoundFile));
+    const QString path =
+        QFileDialog::getOpenFileName(this, tr("Open measurement"), m_settings.openPath, filter);
+    if (path.isEmpty())
+        return;
+    storeFolder(SettingsKeys::kOpenPath, m_settings.openPath, path);
+    OpenMeasurementFile(path);
+}
+
+void MainWindow::storeFolder(const char *key, QString &setting, const QString &filePath)
+{
+    const QString folder = QFileInfo(filePath).absolutePath();
+    setting = folder;
+    if (QuellorApp *app = QuellorApp::Instance())
+        app->SetSetting(QString::fromLatin1(SettingsKeys::kGroupGeneral), QString::fromLatin1(key), folder);
+}
+
+void MainWindow::OpenMeasurementFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || !MeasurementFile::hasMagic(file.read(kMagicCheckLength))) {
+        QMessageBox::warning(this, tr("Open measurement"),
+                             tr("%1 is not a valid measurement file").arg(path));
+        return;
+    }
+    file.close();
+    addMeasurementTab(path);
+}
+
+void MainWindow::OnBtnCommentAddClicked()
+{
+    QInputDialog dialog(this);
+    dialog.setInputMode(QInputDialog::TextInput);
+    dialog.setWindowTitle(tr("Add comment"));
+    dialog.setLabelText(tr("Comment:"));
+    dialog.resize(width() / 2, height() / 4);
+    if (dialog.exec() == QDialog::Accepted)
+        m_comment = dialog.textValue();
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+// The label, heat and start number of the running race and the flags that decide how the next Ready numbers
+// the next one. No widget header: the window shows what it keeps here.
+class RaceNumbering
+{
+public:
+    // Where the meet selection stands when Ready closes a race.
+    enum class MeetEvent { None, InUse, Last };
+
+    static constexpr quint32 kMaxRaceNumber = 2147483647; // the settings store keeps a signed number
+    static constexpr quint16 kMaxCount = 65535;
+
+    explicit RaceNumbering(quint32 raceNumber = 1);
+
+    quint32 raceNumber() const { return m_raceNumber; }
+    QString customRaceName() const { return m_customName; }
+    bool hasCustomName() const { return m_customNameInUse; }
+    quint16 heat() const { return m_heat; }
+    quint16 start() const { return m_start; }
+    bool skipsFalseStartCheck() const { return m_counterReset; }
+
+    // Numbers the race that Ready begins; true when the meet selection moves on to the next event.
+    bool closeRace(bool falseStart, MeetEvent meet);
+    // Ready is done with the flags of the race it closed.
+    void clearRaceFlags();
+    // The race-counter reset: race 1, heat 1, start 1, and the next Ready checks no false start.
+    void resetCounter();
+
+    // Typed by hand in the race fields; heat and start take whole numbers 1 to 65535 only.
+    void typeRaceLabel(const QString &text);
+    bool typeHeat(const QString &text);
+    bool typeStart(const QString &text);
+
+    // The race field's text: the custom name, followed by the race number when neither a meet event
+    // nor a custom name is in use.
+    QString raceInfoText(bool meetEventInUse) const;
+    // The race as files name it: the custom name, or the race number.
+    QString raceLabel() const;
+    // "race_12_h1_s1", without the characters a file name cannot hold.
+    QString fileBaseName() const;
+    // The race log's label from the race field's text: "race_12_h1_s1".
+    static QString raceLogLabel(const QString &raceInfoText, quint16 heat, quint16 start);
+
+private:
+    static bool parseCount(const QString &text, quint16 &target);
+
+    quint32 m_raceNumber = 1;
+    QString m_customName;
+    bool m_customNameInUse = false;
+    quint16 m_heat = 1;
+    quint16 m_start = 1;
+    bool m_eventChanged = true; // the first race stays at the event chosen before it
+    bool m_heatTyped = false;
+    bool m_counterReset = false;
+};
