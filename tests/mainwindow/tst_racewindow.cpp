@@ -18,6 +18,7 @@
 #include "devices/cserialcomthread.h"
 #include "devices/measurementfile.h"
 #include "mainwindow/mainwindow.h"
+#include "views/startblockmeasurementwidget.h"
 #include "mainwindow/programpaths.h"
 #include "modalanswerer.h"
 #include "simwindow.h"
@@ -90,6 +91,16 @@ private:
     bool waitUntilReady();
     bool race(const std::function<void()> &ready);
     void clickReady() { part<QPushButton>(window, "btnReady")->click(); }
+    // each lane row's reaction text and whether it shows a false start
+    QString laneTexts() const
+    {
+        QStringList texts;
+        for (const StartBlockMeasurementWidget *row : window->laneRows()) {
+            const auto *time = row->findChild<QLabel *>("lblReactionTime");
+            texts << time->text() << (time->property("alarm").toBool() ? "alarm" : "-");
+        }
+        return texts.join(' ');
+    }
     QString text(const char *name) { return part<QLineEdit>(window, name)->text(); }
     // Checks the three files of one race (heat 1) and appends the race log lines it should have added.
     void checkRace(const QString &base, const QList<std::optional<int>> &reactions, int start,
@@ -233,11 +244,13 @@ void TstRaceWindow::threeRacesAreNumberedSavedAndLogged()
     QVERIFY(race([this] { clickReady(); }));
     QCOMPARE(text("txtRaceInfo"), QString("13"));
     QVERIFY_DONE(checkRace("race_13_h1_s1", {150, 60, 190}, 1, log));
+    QCOMPARE(laneTexts(), QString("150ms - 60ms alarm 190ms -"));
     sim->setLaneReaction(1, 170);
     sim->setLaneReaction(2, std::nullopt); // lane 3 never leaves its block
     QVERIFY(race([this] { clickReady(); }));
     QCOMPARE(QStringList({text("txtRaceInfo"), text("txtStartInfo")}), QStringList({"13", "2"}));
     QVERIFY_DONE(checkRace("race_13_h1_s2", {150, 170, std::nullopt}, 2, log));
+    QCOMPARE(laneTexts(), QString("150ms - 170ms -  -")); // no reaction: nothing shown
 
     QFile raceLog(ProgramPaths::raceLogPath());
     QVERIFY(raceLog.open(QIODevice::ReadOnly));
