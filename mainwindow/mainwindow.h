@@ -26,6 +26,7 @@ class QEvent;
 class QThread;
 class CSerialComThread;
 class CoordinatorMeasurementWidget;
+class OpenTabWidget;
 class SerialPrinterThread;
 class StartBlockMeasurementWidget;
 class StartGatewayService;
@@ -92,6 +93,12 @@ public:
     void setSelectedLane(quint8 lane) { m_selectedLane = lane; }
     void ApplyColourStyleSheets();
 
+    // Measurement files opened as tabs, in the order they were opened, and the one shown (null while
+    // the live view is).
+    OpenTabWidget *OpenMeasurementFile(const QString &path);
+    QList<OpenTabWidget *> measurementTabs() const { return m_tabs; }
+    OpenTabWidget *currentMeasurementTab() const;
+
     void ApplyOrientation(int index);
     void ApplyStyleSheets();
     void LoadLanguage(const QString &code);
@@ -144,6 +151,7 @@ public slots:
     void onBtnAllSoundsClicked();
 
     void OnSaveResultsFile(ResultsDataType type, bool printing_allowed);
+    void on_action_Open_triggered();
     void OnBtnCommentAddClicked();
 
     void OnTabCloseRequested(int ix);
@@ -201,6 +209,7 @@ private:
     KeyFilter *m_keyFilter = nullptr;                         // child
     QList<StartBlockMeasurementWidget *> m_laneRows;          // children, in the set's order
     CoordinatorMeasurementWidget *m_coordinatorRow = nullptr; // child; null without a coordinator
+    QList<OpenTabWidget *> m_tabs;                            // pages of tabCentral
     QStringList m_inactiveBlocks;
     quint8 m_selectedLane = kNoLaneSelected;
     PossibleModes m_mode = ModeOperator;

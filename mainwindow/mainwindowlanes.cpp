@@ -14,6 +14,7 @@
 #include "outputs/startgatewayservice.h"
 #include "ui_mainwindow.h"
 #include "views/coordinatormeasurementwidget.h"
+#include "views/opentabwidget.h"
 #include "views/startblockmeasurementwidget.h"
 #include "views/startblockslayoutwidget.h"
 
@@ -248,6 +249,10 @@ void MainWindow::OnUpdateLaneInSet(QString mac, unsigned char oldLane, unsigned 
 // The highlighted row of the live view wears the theme's colours; a measurement tab colours its own.
 void MainWindow::ApplyColourStyleSheets()
 {
+    if (OpenTabWidget *tab = currentMeasurementTab()) {
+        tab->ApplyColourTheme();
+        return;
+    }
     if (ui->tabCentral->currentIndex() != kLiveTab)
         return;
     QVBoxLayout *layout = m_laneLayout->measurementsLayout();

@@ -57,11 +57,6 @@ void MainWindow::OnBtnCommentAddClicked()
     // race comment: with saving
 }
 
-void MainWindow::OnTabCloseRequested(int)
-{
-    // closing a measurement tab: with the keyboard commands
-}
-
 void MainWindow::OnItemSelectedKeyPressed(KeyPressed)
 {
     // keyboard commands: with the keyboard filter

@@ -101,31 +101,68 @@ struct BlockReport {
     quint16 errorCode = 0;
 };
 
+// A lane of a saved race: what its block reported, with the reaction time of its status (field 4) and
+// its athlete.
+struct LaneReport {
+    BlockReport block;
+    quint16 reactionTime = CStartBlockMeasurement::kReactionNoValue;
+    QString name;
+};
+
+namespace GraphItems
+{
+
+inline void feed(CStartBlock &block, quint8 command, QByteArray items)
+{
+    block.HandlePacket(command, quint16(items.size()), reinterpret_cast<unsigned char *>(items.data()));
+}
+
+inline std::unique_ptr<CStartBlock> reportedBlock(const LaneReport &lane)
+{
+    const BlockReport &report = lane.block;
+    auto block = std::make_unique<CStartBlock>();
+    block->setMeasurement(new CStartBlockMeasurement(block.get()));
+    block->measurement()->setReactionAccepted(true);
+    feed(*block, DeviceCommand::kInfoReply, item8(2, report.lane) + item16(3, report.falseStartLimit));
+    feed(*block, DeviceCommand::kStatusReply, item16(16, report.errorCode) + item16(4, lane.reactionTime));
+    if (!report.graphItems.isEmpty())
+        feed(*block, DeviceCommand::kGraphReply, report.graphItems);
+    if (!report.soundItems.isEmpty())
+        feed(*block, DeviceCommand::kSoundGraphReply, report.soundItems);
+    block->setParticipationStatus(report.participation);
+    block->SetParticipantName(lane.name);
+    return block;
+}
+
+// The file the writer makes of the reported blocks; empty when it fails.
+inline QByteArray raceFile(const QList<LaneReport> &reports, const RaceHeader &header = RaceHeader(),
+                           const CCoordinator *coordinator = nullptr)
+{
+    std::vector<std::unique_ptr<CStartBlock>> live;
+    QList<CStartBlock *> written;
+    for (const LaneReport &report : reports) {
+        live.push_back(reportedBlock(report));
+        written << live.back().get();
+    }
+    QBuffer file;
+    file.open(QIODevice::WriteOnly);
+    return MeasurementFile::write(&file, header, coordinator, written) ? file.data() : QByteArray();
+}
+
+} // namespace GraphItems
+
 class GraphRace
 {
 public:
     bool load(const QList<BlockReport> &reports)
     {
-        std::vector<std::unique_ptr<CStartBlock>> live;
-        QList<CStartBlock *> written;
+        QList<LaneReport> lanes;
         for (const BlockReport &report : reports) {
-            auto block = std::make_unique<CStartBlock>();
-            block->setMeasurement(new CStartBlockMeasurement(block.get()));
-            feed(*block, DeviceCommand::kInfoReply,
-                 GraphItems::item8(2, report.lane) + GraphItems::item16(3, report.falseStartLimit));
-            feed(*block, DeviceCommand::kStatusReply, GraphItems::item16(16, report.errorCode));
-            if (!report.graphItems.isEmpty())
-                feed(*block, DeviceCommand::kGraphReply, report.graphItems);
-            if (!report.soundItems.isEmpty())
-                feed(*block, DeviceCommand::kSoundGraphReply, report.soundItems);
-            block->setParticipationStatus(report.participation);
-            written << block.get();
-            live.push_back(std::move(block));
+            lanes.append(LaneReport());
+            lanes.last().block = report;
         }
-        QBuffer file;
-        file.open(QIODevice::WriteOnly);
         MeasurementFile reader;
-        if (!MeasurementFile::write(&file, RaceHeader(), nullptr, written) || !reader.read(file.data()))
+        if (!reader.read(GraphItems::raceFile(lanes)))
             return false;
         m_blocks = reader.takeBlocks();
         for (const auto &block : m_blocks) {
@@ -139,10 +176,5 @@ public:
     QList<CStartBlockMeasurement *> measurements;
 
 private:
-    static void feed(CStartBlock &block, quint8 command, QByteArray items)
-    {
-        block.HandlePacket(command, quint16(items.size()), reinterpret_cast<unsigned char *>(items.data()));
-    }
-
     std::vector<std::unique_ptr<CStartBlock>> m_blocks;
 };
