@@ -1,5 +1,7 @@
 #include "views/opentabwidget.h"
 
+#include <algorithm>
+
 #include <QComboBox>
 #include <QDebug>
 #include <QEvent>
@@ -37,12 +39,16 @@ bool isRacing(int participation)
     return participation == ParticipationActive || participation == ParticipationRup;
 }
 
-// The last path component, either separator, cut at its first ".".
+// Files named on either system: both separators count.
+qsizetype lastSeparator(const QString &fileName)
+{
+    return std::max(fileName.lastIndexOf(QLatin1Char('/')), fileName.lastIndexOf(QLatin1Char('\\')));
+}
+
+// The last path component cut at its first ".".
 QString baseNameOf(const QString &fileName)
 {
-    const qsizetype slash =
-        std::max(fileName.lastIndexOf(QLatin1Char('/')), fileName.lastIndexOf(QLatin1Char('\\')));
-    const QString name = fileName.mid(slash + 1).section(QLatin1Char('.'), 0, 0);
+    const QString name = fileName.mid(lastSeparator(fileName) + 1).section(QLatin1Char('.'), 0, 0);
     return name.isEmpty() ? kUntitled : name;
 }
 
@@ -208,10 +214,8 @@ QString OpenTabWidget::screenshotBaseName() const
 {
     if (m_fileName.isEmpty())
         return kUntitled;
-    const qsizetype slash =
-        std::max(m_fileName.lastIndexOf(QLatin1Char('/')), m_fileName.lastIndexOf(QLatin1Char('\\')));
     const qsizetype dot = m_fileName.lastIndexOf(QLatin1Char('.'));
-    return dot > slash ? m_fileName.left(dot) : m_fileName;
+    return dot > lastSeparator(m_fileName) ? m_fileName.left(dot) : m_fileName;
 }
 
 QList<StartBlockMeasurementWidget *> OpenTabWidget::displayedRows() const
