@@ -93,10 +93,10 @@ public:
     void setSelectedLane(quint8 lane) { m_selectedLane = lane; }
     void ApplyColourStyleSheets();
 
-    // Measurement files opened as tabs, in the order they were opened, and the one shown (null while
-    // the live view is).
+    // Measurement files opened as tabs, in page order (read from the tab widget, so moved and closed
+    // pages never leave a stale entry), and the one shown (null while the live view is).
     OpenTabWidget *OpenMeasurementFile(const QString &path);
-    QList<OpenTabWidget *> measurementTabs() const { return m_tabs; }
+    QList<OpenTabWidget *> measurementTabs() const;
     OpenTabWidget *currentMeasurementTab() const;
 
     void ApplyOrientation(int index);

@@ -55,8 +55,17 @@ OpenTabWidget *MainWindow::OpenMeasurementFile(const QString &path)
     connect(this, &MainWindow::toggle_application_mode, tab, &OpenTabWidget::OnToggleApplicationModeWidgets);
     ui->tabCentral->addTab(tab, tab->baseName());
     ui->tabCentral->setCurrentWidget(tab);
-    m_tabs << tab;
     return tab;
+}
+
+QList<OpenTabWidget *> MainWindow::measurementTabs() const
+{
+    QList<OpenTabWidget *> tabs;
+    for (int index = 0; index < ui->tabCentral->count(); ++index) {
+        if (auto *tab = qobject_cast<OpenTabWidget *>(ui->tabCentral->widget(index)))
+            tabs << tab;
+    }
+    return tabs;
 }
 
 OpenTabWidget *MainWindow::currentMeasurementTab() const
@@ -64,14 +73,12 @@ OpenTabWidget *MainWindow::currentMeasurementTab() const
     return qobject_cast<OpenTabWidget *>(ui->tabCentral->currentWidget());
 }
 
-// Tabs can be moved, so the page is found by what it is rather than by its index; the live view is never
-// closed.
+// Tabs can be moved, so the live view is known by its page, not by index 0; it is never closed.
 void MainWindow::OnTabCloseRequested(int ix)
 {
     auto *tab = qobject_cast<OpenTabWidget *>(ui->tabCentral->widget(ix));
     if (!tab)
         return;
-    m_tabs.removeOne(tab);
     ui->tabCentral->removeTab(ix);
     // the request may come from within the tab's own key handling
     tab->deleteLater();
