@@ -16,13 +16,14 @@
 namespace
 {
 
+// Never destroyed: a widget application torn down among the exit handlers finds the GUI gone.
 QApplication &widgetApplication()
 {
     static int argc = 1;
     static char name[] = "fuzz";
     static char *argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
+    static QApplication *const app = new QApplication(argc, argv);
+    return *app;
 }
 
 void checkRows(const OpenTabWidget &tab, bool byLane)
@@ -59,7 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (!file.read(QByteArray(reinterpret_cast<const char *>(data + 1), qsizetype(size - 1))))
         return 0;
     OpenTabWidget tab(nullptr, nullptr, QStringLiteral("race.vq1"), file, PossibleModes(data[0] % 3));
-    checkRows(tab, true);
+    checkRows(tab, false); // in file order
     tab.OnSortByReactionTimeClicked(true);
     checkRows(tab, false);
     tab.OnSortByLaneClicked(true);
