@@ -209,7 +209,6 @@ private:
     KeyFilter *m_keyFilter = nullptr;                         // child
     QList<StartBlockMeasurementWidget *> m_laneRows;          // children, in the set's order
     CoordinatorMeasurementWidget *m_coordinatorRow = nullptr; // child; null without a coordinator
-    QList<OpenTabWidget *> m_tabs;                            // pages of tabCentral
     QStringList m_inactiveBlocks;
     quint8 m_selectedLane = kNoLaneSelected;
     PossibleModes m_mode = ModeOperator;
