@@ -5,6 +5,8 @@
 
 #include <QBuffer>
 #include <QByteArray>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QList>
 #include <QMetaType>
 
@@ -147,6 +149,51 @@ inline QByteArray raceFile(const QList<LaneReport> &reports, const RaceHeader &h
     QBuffer file;
     file.open(QIODevice::WriteOnly);
     return MeasurementFile::write(&file, header, coordinator, written) ? file.data() : QByteArray();
+}
+
+// A lane whose block sent a graph with its reaction (item 6) and status reaction time at ms, peaking
+// 10 x lane above its baseline.
+inline LaneReport racedLane(int number, quint16 ms, int participation = ParticipationActive,
+                            bool sound = false)
+{
+    Reaction graph;
+    graph.reaction = ms;
+    graph.values = flat(30, graph.offset, 12, graph.offset + 10 * number);
+    Sound soundGraph;
+    soundGraph.values = flat(20, 50);
+    LaneReport report;
+    report.block.lane = quint8(number);
+    report.block.participation = participation;
+    report.block.graphItems = reaction(graph);
+    report.block.soundItems = sound ? GraphItems::sound(soundGraph) : QByteArray();
+    report.reactionTime = ms;
+    report.name = QStringLiteral("Athlete %1").arg(number);
+    return report;
+}
+
+// Ten lanes: a false start in 2, DNS in 4, no block in 6, no data in 7, no reaction in 8, a sound graph
+// in 9.
+inline QList<LaneReport> tenLaneRace()
+{
+    LaneReport silent;
+    silent.block.lane = 7;
+    silent.name = QStringLiteral("Athlete 7");
+    return {racedLane(1, 190),
+            racedLane(2, 85),
+            racedLane(3, 170),
+            racedLane(4, 140, ParticipationDns),
+            racedLane(5, 150),
+            silent,
+            racedLane(8, CStartBlockMeasurement::kReactionNone),
+            racedLane(9, 110, ParticipationActive, true),
+            racedLane(10, 100)};
+}
+
+// The bytes as a file in the folder; its path, or empty when it cannot be written.
+inline QString savedFile(const QTemporaryDir &dir, const QString &name, const QByteArray &bytes)
+{
+    QFile file(dir.filePath(name));
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() ? file.fileName() : QString();
 }
 
 } // namespace GraphItems
