@@ -132,6 +132,8 @@ bool MeasurementFile::write(QIODevice *device, const RaceHeader &header, const C
 void MeasurementFile::clear()
 {
     m_version = 0;
+    m_error = ReadError::None;
+    m_errorEntry = 0;
     m_header = RaceHeader();
     m_coordinator.reset();
     m_blocks.clear();
@@ -143,24 +145,37 @@ bool MeasurementFile::read(const QByteArray &bytes)
     RecordReader file(bytes.constData(), bytes.size());
     const QByteArray fileMagic = file.bytes(kMagicLength);
     m_version = versionFromMagic(fileMagic);
-    if (!file.ok() || !hasMagic(fileMagic) || !isKnownRecordVersion(m_version)) {
-        clear();
-        return false;
-    }
+    if (!file.ok() || !hasMagic(fileMagic))
+        return fail(ReadError::NotMeasurementFile);
+    if (!isKnownRecordVersion(m_version))
+        return fail(ReadError::UnknownVersion);
     const quint32 headerSize = file.u32le();
-    bool ok = headerSize == 0 || readRaceHeader(file.take(headerSize), m_version, m_header);
-    ok = ok && readCoordinator(file);
+    if (!file.ok() || (headerSize != 0 && !readRaceHeader(file.take(headerSize), m_version, m_header)))
+        return fail(ReadError::RaceHeader);
+    if (!readCoordinator(file))
+        return fail(ReadError::Coordinator);
     const QByteArray countText = file.bytes(kCountDigits);
-    ok = ok && file.ok() && isDigits(countText);
+    if (!file.ok() || !isDigits(countText))
+        return fail(ReadError::BlockCount);
     // entries follow while a whole size field can be read
     int entries = 0;
-    for (; ok && file.remaining() >= kRecordSizeField; ++entries)
-        ok = readBlock(file);
+    while (file.remaining() >= kRecordSizeField) {
+        ++entries;
+        if (!readBlock(file))
+            return fail(ReadError::Block, entries);
+    }
     // fewer entries than the count says is a file cut at a record boundary
-    ok = ok && entries >= countText.toInt();
-    if (!ok)
-        clear();
-    return ok;
+    if (entries < countText.toInt())
+        return fail(ReadError::MissingBlocks, entries + 1);
+    return true;
+}
+
+bool MeasurementFile::fail(ReadError error, int entry)
+{
+    clear();
+    m_error = error;
+    m_errorEntry = entry;
+    return false;
 }
 
 bool MeasurementFile::readCoordinator(RecordReader &file)

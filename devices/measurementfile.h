@@ -39,6 +39,18 @@ public:
     static bool write(QIODevice *device, const RaceHeader &header, const CCoordinator *coordinator,
                       const QList<CStartBlock *> &blocks);
 
+    // Where a read stopped; the block entry counts from 1.
+    enum class ReadError {
+        None,
+        NotMeasurementFile,
+        UnknownVersion,
+        RaceHeader,
+        Coordinator,
+        BlockCount,
+        Block,
+        MissingBlocks
+    };
+
     MeasurementFile();
     ~MeasurementFile();
     MeasurementFile(const MeasurementFile &) = delete;
@@ -47,6 +59,8 @@ public:
     // Parses a whole file; false (and nothing kept) for any damaged or truncated content.
     bool read(const QByteArray &bytes);
 
+    ReadError error() const { return m_error; }
+    int errorEntry() const { return m_errorEntry; }
     int version() const { return m_version; }
     const RaceHeader &raceHeader() const { return m_header; }
     bool hasCoordinator() const { return m_coordinator != nullptr; }
@@ -57,10 +71,13 @@ public:
 
 private:
     void clear();
+    bool fail(ReadError error, int entry = 0);
     bool readCoordinator(RecordReader &file);
     bool readBlock(RecordReader &file);
 
     int m_version = 0;
+    ReadError m_error = ReadError::None;
+    int m_errorEntry = 0;
     RaceHeader m_header;
     std::unique_ptr<CCoordinator> m_coordinator;
     std::vector<std::unique_ptr<CStartBlock>> m_blocks;

@@ -39,6 +39,7 @@ class QThread;
 class CSerialComThread;
 class CoordinatorMeasurementWidget;
 class KeyAssistantDlg;
+class OpenTabWidget;
 class SerialPrinterThread;
 class StartBlockMeasurementWidget;
 class StartGatewayService;
@@ -115,6 +116,12 @@ public:
 
     KeyAssistantDlg *keyAssistant() const;
 
+    // Measurement files opened as tabs, in page order (read from the tab widget, so moved and closed
+    // pages never leave a stale entry), and the one shown (null while the live view is).
+    OpenTabWidget *OpenMeasurementFile(const QString &path);
+    QList<OpenTabWidget *> measurementTabs() const;
+    OpenTabWidget *currentMeasurementTab() const;
+
     void ApplyOrientation(int index);
     void ApplyStyleSheets();
 
@@ -126,7 +133,6 @@ public:
     QString BuildRaceFileName() const;
     bool HasResultToPrint() const;
     bool SaveMeasurementFile(const QString &path);
-    void OpenMeasurementFile(const QString &path);
     void LoadLanguage(const QString &code);
     void UpdateModeActions(int mode);
 
@@ -287,7 +293,6 @@ private:
     void showRowsInOrder(const QList<int> &order);
     void printRaceResults();
     void postRaceResults();
-    void addMeasurementTab(const QString &path);
     void updateGatewayPanId(const CCoordinator &coordinator);
     RaceNumbering::MeetEvent meetEvent() const;
     void moveToNextMeetEvent();

@@ -76,11 +76,6 @@ void MainWindow::postRaceResults()
     PostResults(m_race.start());
 }
 
-void MainWindow::addMeasurementTab(const QString &)
-{
-    // the file opens as a read-only measurement tab
-}
-
 void MainWindow::updateGatewayPanId(const CCoordinator &coordinator)
 {
     if (m_gateway && m_gateway->panId() != coordinator.panId())

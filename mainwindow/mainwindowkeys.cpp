@@ -17,11 +17,6 @@
 #include "views/startblockmeasurementwidget.h"
 #include "views/startblockslayoutwidget.h"
 
-namespace
-{
-constexpr int kLiveTab = 0;
-} // namespace
-
 void MainWindow::OnItemSelectedKeyPressed(KeyPressed key)
 {
     using Action = void (MainWindow::*)();
@@ -106,7 +101,7 @@ void MainWindow::showSelectedLaneMeasurements()
 
 bool MainWindow::liveViewCurrent() const
 {
-    return ui->tabCentral->currentIndex() == kLiveTab;
+    return ui->tabCentral->currentWidget() == ui->tabLive;
 }
 
 void MainWindow::openEventsList()
@@ -126,9 +121,10 @@ void MainWindow::closeCurrentTab()
     OnTabCloseRequested(ui->tabCentral->currentIndex());
 }
 
+// Tabs can be moved, so the live view is known by its page, not by index 0; it is never closed.
 void MainWindow::OnTabCloseRequested(int ix)
 {
-    if (ix == kLiveTab) {
+    if (ui->tabCentral->widget(ix) == ui->tabLive) {
         QMessageBox::information(this, tr("Close live view"), tr("You can't close the live view."),
                                  QMessageBox::Ok);
         return;
@@ -213,7 +209,7 @@ int MainWindow::liveLaneCount() const
 
 void MainWindow::showLiveTab()
 {
-    ui->tabCentral->setCurrentIndex(kLiveTab);
+    ui->tabCentral->setCurrentWidget(ui->tabLive);
 }
 
 void MainWindow::selectPreviousEvent()

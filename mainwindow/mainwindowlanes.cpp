@@ -14,6 +14,7 @@
 #include "outputs/startgatewayservice.h"
 #include "ui_mainwindow.h"
 #include "views/coordinatormeasurementwidget.h"
+#include "views/opentabwidget.h"
 #include "views/startblockmeasurementwidget.h"
 #include "views/startblockslayoutwidget.h"
 
@@ -21,7 +22,6 @@ namespace
 {
 
 constexpr int kLaneStretch = 1;
-constexpr int kLiveTab = 0;
 const QString kInactiveName = QStringLiteral("INACTIVE");
 
 bool isRacing(const CStartBlock *block)
@@ -248,7 +248,11 @@ void MainWindow::OnUpdateLaneInSet(QString mac, unsigned char oldLane, unsigned 
 // The highlighted row of the live view wears the theme's colours; a measurement tab colours its own.
 void MainWindow::ApplyColourStyleSheets()
 {
-    if (ui->tabCentral->currentIndex() != kLiveTab)
+    if (OpenTabWidget *tab = currentMeasurementTab()) {
+        tab->ApplyColourTheme();
+        return;
+    }
+    if (ui->tabCentral->currentWidget() != ui->tabLive)
         return;
     QVBoxLayout *layout = m_laneLayout->measurementsLayout();
     const QString selectedStyle = selectedLaneStyleSheet(currentStyle());

@@ -208,37 +208,12 @@ void MainWindow::on_action_Save_triggered()
         block->ClearQuestionLog();
 }
 
-void MainWindow::on_action_Open_triggered()
-{
-    const QString filter = tr("QLR measurements (*.%1 *.%2)")
-                               .arg(QLatin1String(SharedConstants::kExtensionReactionFile),
-                                    QLatin1String(SharedConstants::kExtensionSoundFile));
-    const QString path =
-        QFileDialog::getOpenFileName(this, tr("Open measurement"), m_settings.openPath, filter);
-    if (path.isEmpty())
-        return;
-    storeFolder(SettingsKeys::kOpenPath, m_settings.openPath, path);
-    OpenMeasurementFile(path);
-}
-
 void MainWindow::storeFolder(const char *key, QString &setting, const QString &filePath)
 {
     const QString folder = QFileInfo(filePath).absolutePath();
     setting = folder;
     if (QuellorApp *app = QuellorApp::Instance())
         app->SetSetting(QString::fromLatin1(SettingsKeys::kGroupGeneral), QString::fromLatin1(key), folder);
-}
-
-void MainWindow::OpenMeasurementFile(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || !MeasurementFile::hasMagic(file.read(kMagicCheckLength))) {
-        QMessageBox::warning(this, tr("Open measurement"),
-                             tr("%1 is not a valid measurement file").arg(path));
-        return;
-    }
-    file.close();
-    addMeasurementTab(path);
 }
 
 void MainWindow::OnBtnCommentAddClicked()

@@ -9,11 +9,6 @@ namespace
 constexpr char kEverything[] =
     "* {font-family: %1; font-size: %2px; font-weight: %3; color: rgb(%4, %5, %6); "
     "background-color : rgb(%7, %8, %9);}";
-constexpr char kButtons[] =
-    "QPushButton {padding: 2px; margin: 0px; border-radius: 11px; border: 2px solid white; "
-    "background-color: rgb(%1,%2,%3);} QPushButton:hover{background-color: rgb(%4, %5, %6);} "
-    "QPushButton:pressed{background-color: rgb(%7, %8, %9);} "
-    "QPushButton:disabled{background-color: rgb(%10,%11,%12);}";
 // a disabled Ready button is white on dark red in every theme
 constexpr char kReadyButtons[] =
     "QPushButton#btnReady, QPushButton#btnBroadcastIdle { padding: 2px; margin: 0px; border-radius: 11px; "
@@ -36,11 +31,6 @@ constexpr char kSliderSubPage[] = "QSlider::sub-page:horizontal {background: rgb
 constexpr char kSliderAddPage[] = "QSlider::add-page:horizontal {background: rgb(%1, %2, %3); }";
 constexpr char kComboBoxes[] = "QComboBox:hover, QComboBox:on { background-color: rgb(%1, %2, %3);}";
 constexpr char kCoordinatorLabel[] = "background-color:rgb(%1, %2, %3);";
-constexpr char kSelectedBackground[] =
-    "* {background-color: rgb(%1, %2, %3); margin: 0px; padding: 0px; border: 0px;}";
-constexpr char kSelectedProgress[] = "QProgressBar {border: 2px solid white;}";
-constexpr char kSelectedCombo[] =
-    "QComboBox {border-top: 3px solid rgb(%1, %2, %3); border-bottom: 3px solid rgb(%1, %2, %3);}";
 
 QString number(quint16 value)
 {
@@ -67,8 +57,8 @@ ThemeStyleSheets composeStyleSheets(const StyleSettings &theme)
                  number(theme.fontColour.red), number(theme.fontColour.green), number(theme.fontColour.blue),
                  number(theme.backgroundColour.red), number(theme.backgroundColour.green),
                  number(theme.backgroundColour.blue));
-    const QString buttons = withColours(kButtons, {theme.buttonColour, theme.buttonHoverColour,
-                                                   theme.buttonPressedColour, theme.buttonDisabledColour});
+    const QString buttons = themeButtonsStyleSheet(theme.buttonColour, theme.buttonHoverColour,
+                                                   theme.buttonPressedColour, theme.buttonDisabledColour);
     const QString readyButtons =
         withColours(kReadyButtons,
                     {theme.readyButtonColour, theme.readyButtonHoverColour, theme.readyButtonPressedColour});
@@ -84,12 +74,4 @@ ThemeStyleSheets composeStyleSheets(const StyleSettings &theme)
                          coordinatorRow + QString::fromLatin1(kLineEdits) + sliders;
     sheets.coordinatorLabel = withColours(kCoordinatorLabel, {theme.buttonPressedColour});
     return sheets;
-}
-
-QString selectedLaneStyleSheet(const StyleSettings &theme)
-{
-    return withColours(kSelectedBackground, {theme.buttonPressedColour}) +
-           withColours(kButtons, {theme.buttonColour, theme.buttonHoverColour, theme.buttonPressedColour,
-                                  theme.backgroundColour}) +
-           QString::fromLatin1(kSelectedProgress) + withColours(kSelectedCombo, {theme.fontColour});
 }

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-struct StyleSettings;
+#include "views/stylesettings.h"
 
 // The style sheets that turn a colour theme into the look of the program.
 struct ThemeStyleSheets {
@@ -12,6 +12,3 @@ struct ThemeStyleSheets {
 };
 
 ThemeStyleSheets composeStyleSheets(const StyleSettings &theme);
-
-// The look of the highlighted lane row: its own background and buttons in the theme's button colours.
-QString selectedLaneStyleSheet(const StyleSettings &theme);

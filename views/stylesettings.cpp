@@ -2,6 +2,27 @@
 
 #include <QCoreApplication>
 
+namespace
+{
+
+constexpr char kButtons[] =
+    "QPushButton {padding: 2px; margin: 0px; border-radius: 11px; border: 2px solid white; "
+    "background-color: rgb(%1,%2,%3);} QPushButton:hover{background-color: rgb(%4, %5, %6);} "
+    "QPushButton:pressed{background-color: rgb(%7, %8, %9);} "
+    "QPushButton:disabled{background-color: rgb(%10,%11,%12);}";
+constexpr char kRowBackground[] =
+    "* {background-color: rgb(%1, %2, %3); margin: 0px; padding: 0px; border: 0px;}";
+constexpr char kSelectedProgress[] = "QProgressBar {border: 2px solid white;}";
+constexpr char kSelectedCombo[] =
+    "QComboBox {border-top: 3px solid rgb(%1, %2, %3); border-bottom: 3px solid rgb(%1, %2, %3);}";
+
+QString filled(const char *format, const StyleColour &colour)
+{
+    return QString::fromLatin1(format).arg(colour.red).arg(colour.green).arg(colour.blue);
+}
+
+} // namespace
+
 namespace StyleThemes
 {
 
@@ -57,3 +78,25 @@ QStringList names()
 }
 
 } // namespace StyleThemes
+
+QString themeButtonsStyleSheet(const StyleColour &normal, const StyleColour &hover,
+                               const StyleColour &pressed, const StyleColour &disabled)
+{
+    QString text = QString::fromLatin1(kButtons);
+    for (const StyleColour &colour : {normal, hover, pressed, disabled})
+        text = text.arg(colour.red).arg(colour.green).arg(colour.blue);
+    return text;
+}
+
+QString themedRowStyleSheet(const StyleSettings &theme)
+{
+    return filled(kRowBackground, theme.buttonPressedColour) +
+           themeButtonsStyleSheet(theme.buttonColour, theme.buttonHoverColour, theme.buttonPressedColour,
+                                  theme.backgroundColour);
+}
+
+QString selectedLaneStyleSheet(const StyleSettings &theme)
+{
+    return themedRowStyleSheet(theme) + QString::fromLatin1(kSelectedProgress) +
+           filled(kSelectedCombo, theme.fontColour);
+}

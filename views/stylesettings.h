@@ -46,3 +46,12 @@ QList<StyleSettings> defaults();
 QStringList names();
 
 } // namespace StyleThemes
+
+// The theme's buttons in the given normal, hover, pressed and disabled colours.
+QString themeButtonsStyleSheet(const StyleColour &normal, const StyleColour &hover,
+                               const StyleColour &pressed, const StyleColour &disabled);
+// A row in the theme's colours: the pressed colour behind it and the theme's buttons, whose disabled
+// colour is the background's. A file tab's coordinator row wears it.
+QString themedRowStyleSheet(const StyleSettings &theme);
+// The highlighted lane row: a themed row whose progress bar and combo box are framed.
+QString selectedLaneStyleSheet(const StyleSettings &theme);

@@ -96,6 +96,8 @@ QByteArray handBuiltFile(int version)
 
 } // namespace
 
+Q_DECLARE_METATYPE(MeasurementFile::ReadError)
+
 class TstMeasurementFile : public QObject
 {
     Q_OBJECT
@@ -300,32 +302,41 @@ void TstMeasurementFile::everyTruncationFails()
 
 void TstMeasurementFile::damagedFilesFail_data()
 {
+    using Error = MeasurementFile::ReadError;
     QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<Error>("error");
+    QTest::addColumn<int>("entry");
     const QByteArray good = handBuiltFile(5);
     const int countAt = good.indexOf("01\x88");
     QByteArray digits = good;
     digits[countAt + 1] = 'a';
-    QTest::newRow("count not digits") << digits;
+    QTest::newRow("count not digits") << digits << Error::BlockCount << 0;
     QByteArray fewer = good;
     fewer[countAt + 1] = '2';
-    QTest::newRow("fewer records than counted") << fewer;
-    QTest::newRow("unknown version") << QByteArray("VQDO06") + good.mid(6);
+    QTest::newRow("fewer records than counted") << fewer << Error::MissingBlocks << 2;
+    QTest::newRow("unknown version") << QByteArray("VQDO06") + good.mid(6) << Error::UnknownVersion << 0;
+    QTest::newRow("other magic") << QByteArray("VQDA05") + good.mid(6) << Error::NotMeasurementFile << 0;
     QByteArray header = good;
     header[10] = char(0x7F); // race label longer than the header
-    QTest::newRow("label past header") << header;
+    QTest::newRow("label past header") << header << Error::RaceHeader << 0;
+    QTest::newRow("coordinator cut") << good.left(countAt - 1) << Error::Coordinator << 0;
     QByteArray log = good;
     log[log.size() - 10 - 4] = char(11); // block log claims 11 bytes, 10 remain
-    QTest::newRow("log past record") << log;
+    QTest::newRow("log past record") << log << Error::Block << 1;
 }
 
 void TstMeasurementFile::damagedFilesFail()
 {
     QFETCH(QByteArray, bytes);
+    QFETCH(MeasurementFile::ReadError, error);
+    QFETCH(int, entry);
     QVERIFY(handBuiltFile(5) != bytes);
     MeasurementFile file;
     QVERIFY(!file.read(bytes));
     QVERIFY(!file.hasCoordinator());
     QCOMPARE(file.blockCount(), 0);
+    QCOMPARE(file.error(), error);
+    QCOMPARE(file.errorEntry(), entry);
 }
 
 void TstMeasurementFile::readsWhatOlderReadersTolerated()

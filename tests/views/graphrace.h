@@ -5,6 +5,8 @@
 
 #include <QBuffer>
 #include <QByteArray>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QList>
 #include <QMetaType>
 
@@ -101,31 +103,113 @@ struct BlockReport {
     quint16 errorCode = 0;
 };
 
+// A lane of a saved race: what its block reported, with the reaction time of its status (field 4) and
+// its athlete.
+struct LaneReport {
+    BlockReport block;
+    quint16 reactionTime = CStartBlockMeasurement::kReactionNoValue;
+    QString name;
+};
+
+namespace GraphItems
+{
+
+inline void feed(CStartBlock &block, quint8 command, QByteArray items)
+{
+    block.HandlePacket(command, quint16(items.size()), reinterpret_cast<unsigned char *>(items.data()));
+}
+
+inline std::unique_ptr<CStartBlock> reportedBlock(const LaneReport &lane)
+{
+    const BlockReport &report = lane.block;
+    auto block = std::make_unique<CStartBlock>();
+    block->setMeasurement(new CStartBlockMeasurement(block.get()));
+    block->measurement()->setReactionAccepted(true);
+    feed(*block, DeviceCommand::kInfoReply, item8(2, report.lane) + item16(3, report.falseStartLimit));
+    feed(*block, DeviceCommand::kStatusReply, item16(16, report.errorCode) + item16(4, lane.reactionTime));
+    if (!report.graphItems.isEmpty())
+        feed(*block, DeviceCommand::kGraphReply, report.graphItems);
+    if (!report.soundItems.isEmpty())
+        feed(*block, DeviceCommand::kSoundGraphReply, report.soundItems);
+    block->setParticipationStatus(report.participation);
+    block->SetParticipantName(lane.name);
+    return block;
+}
+
+// The file the writer makes of the reported blocks; empty when it fails.
+inline QByteArray raceFile(const QList<LaneReport> &reports, const RaceHeader &header = RaceHeader(),
+                           const CCoordinator *coordinator = nullptr)
+{
+    std::vector<std::unique_ptr<CStartBlock>> live;
+    QList<CStartBlock *> written;
+    for (const LaneReport &report : reports) {
+        live.push_back(reportedBlock(report));
+        written << live.back().get();
+    }
+    QBuffer file;
+    file.open(QIODevice::WriteOnly);
+    return MeasurementFile::write(&file, header, coordinator, written) ? file.data() : QByteArray();
+}
+
+// A lane whose block sent a graph with its reaction (item 6) and status reaction time at ms, peaking
+// 10 x lane above its baseline.
+inline LaneReport racedLane(int number, quint16 ms, int participation = ParticipationActive,
+                            bool sound = false)
+{
+    Reaction graph;
+    graph.reaction = ms;
+    graph.values = flat(30, graph.offset, 12, graph.offset + 10 * number);
+    Sound soundGraph;
+    soundGraph.values = flat(20, 50);
+    LaneReport report;
+    report.block.lane = quint8(number);
+    report.block.participation = participation;
+    report.block.graphItems = reaction(graph);
+    report.block.soundItems = sound ? GraphItems::sound(soundGraph) : QByteArray();
+    report.reactionTime = ms;
+    report.name = QStringLiteral("Athlete %1").arg(number);
+    return report;
+}
+
+// Ten lanes: a false start in 2, DNS in 4, no block in 6, no data in 7, no reaction in 8, a sound graph
+// in 9.
+inline QList<LaneReport> tenLaneRace()
+{
+    LaneReport silent;
+    silent.block.lane = 7;
+    silent.name = QStringLiteral("Athlete 7");
+    return {racedLane(1, 190),
+            racedLane(2, 85),
+            racedLane(3, 170),
+            racedLane(4, 140, ParticipationDns),
+            racedLane(5, 150),
+            silent,
+            racedLane(8, CStartBlockMeasurement::kReactionNone),
+            racedLane(9, 110, ParticipationActive, true),
+            racedLane(10, 100)};
+}
+
+// The bytes as a file in the folder; its path, or empty when it cannot be written.
+inline QString savedFile(const QTemporaryDir &dir, const QString &name, const QByteArray &bytes)
+{
+    QFile file(dir.filePath(name));
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() ? file.fileName() : QString();
+}
+
+} // namespace GraphItems
+
 class GraphRace
 {
 public:
     bool load(const QList<BlockReport> &reports)
     {
-        std::vector<std::unique_ptr<CStartBlock>> live;
-        QList<CStartBlock *> written;
+        QList<LaneReport> lanes;
         for (const BlockReport &report : reports) {
-            auto block = std::make_unique<CStartBlock>();
-            block->setMeasurement(new CStartBlockMeasurement(block.get()));
-            feed(*block, DeviceCommand::kInfoReply,
-                 GraphItems::item8(2, report.lane) + GraphItems::item16(3, report.falseStartLimit));
-            feed(*block, DeviceCommand::kStatusReply, GraphItems::item16(16, report.errorCode));
-            if (!report.graphItems.isEmpty())
-                feed(*block, DeviceCommand::kGraphReply, report.graphItems);
-            if (!report.soundItems.isEmpty())
-                feed(*block, DeviceCommand::kSoundGraphReply, report.soundItems);
-            block->setParticipationStatus(report.participation);
-            written << block.get();
-            live.push_back(std::move(block));
+            lanes.append(LaneReport());
+            lanes.last().block = report;
         }
-        QBuffer file;
-        file.open(QIODevice::WriteOnly);
         MeasurementFile reader;
-        if (!MeasurementFile::write(&file, RaceHeader(), nullptr, written) || !reader.read(file.data()))
+        if (!reader.read(GraphItems::raceFile(lanes)))
             return false;
         m_blocks = reader.takeBlocks();
         for (const auto &block : m_blocks) {
@@ -139,10 +223,5 @@ public:
     QList<CStartBlockMeasurement *> measurements;
 
 private:
-    static void feed(CStartBlock &block, quint8 command, QByteArray items)
-    {
-        block.HandlePacket(command, quint16(items.size()), reinterpret_cast<unsigned char *>(items.data()));
-    }
-
     std::vector<std::unique_ptr<CStartBlock>> m_blocks;
 };
