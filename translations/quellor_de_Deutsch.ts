@@ -1300,10 +1300,6 @@
         <translation>%1 existiert. Möchten Sie die Datei wirklich überschreiben?</translation>
     </message>
     <message>
-        <source>QLR measurements (*.%1 *.%2)</source>
-        <translation>QLR-Messungen (*.%1 *.%2)</translation>
-    </message>
-    <message>
         <source>Open measurement</source>
         <translation>Messung öffnen</translation>
     </message>
@@ -1318,6 +1314,14 @@
     <message>
         <source>Comment:</source>
         <translation>Kommentar:</translation>
+    </message>
+    <message>
+        <source>QLR measurements (*.%1</source>
+        <translation>QLR-Messungen (*.%1</translation>
+    </message>
+    <message>
+        <source>%1 was not opened: %2.</source>
+        <translation>%1 wurde nicht geöffnet: %2.</translation>
     </message>
 </context>
 <context>
@@ -1449,6 +1453,45 @@
     <message>
         <source>Unknown</source>
         <translation>Unbekannt</translation>
+    </message>
+</context>
+<context>
+    <name>OpenTabWidget</name>
+    <message>
+        <source>it is larger than any measurement file</source>
+        <translation>sie ist größer als jede Messdatei</translation>
+    </message>
+    <message>
+        <source>it is not a measurement file</source>
+        <translation>sie ist keine Messdatei</translation>
+    </message>
+    <message>
+        <source>its version is unknown</source>
+        <translation>ihre Version ist unbekannt</translation>
+    </message>
+    <message>
+        <source>the race header is cut short or damaged</source>
+        <translation>der Kopf des Rennens ist abgeschnitten oder beschädigt</translation>
+    </message>
+    <message>
+        <source>the coordinator&apos;s record is cut short or damaged</source>
+        <translation>der Datensatz des Koordinators ist abgeschnitten oder beschädigt</translation>
+    </message>
+    <message>
+        <source>the number of start blocks is damaged</source>
+        <translation>die Anzahl der Startblöcke ist beschädigt</translation>
+    </message>
+    <message>
+        <source>the record of start block %1 is cut short or damaged</source>
+        <translation>der Datensatz von Startblock %1 ist abgeschnitten oder beschädigt</translation>
+    </message>
+    <message>
+        <source>the file ends before start block %1</source>
+        <translation>die Datei endet vor Startblock %1</translation>
+    </message>
+    <message>
+        <source>Comment: %1</source>
+        <translation>Kommentar: %1</translation>
     </message>
 </context>
 <context>

@@ -1300,10 +1300,6 @@
         <translation>%1 bestaat al. Weet u zeker dat u het wilt overschrijven?</translation>
     </message>
     <message>
-        <source>QLR measurements (*.%1 *.%2)</source>
-        <translation>QLR-metingen (*.%1 *.%2)</translation>
-    </message>
-    <message>
         <source>Open measurement</source>
         <translation>Meting openen</translation>
     </message>
@@ -1318,6 +1314,14 @@
     <message>
         <source>Comment:</source>
         <translation>Opmerking:</translation>
+    </message>
+    <message>
+        <source>QLR measurements (*.%1</source>
+        <translation>QLR-metingen (*.%1</translation>
+    </message>
+    <message>
+        <source>%1 was not opened: %2.</source>
+        <translation>%1 is niet geopend: %2.</translation>
     </message>
 </context>
 <context>
@@ -1449,6 +1453,45 @@
     <message>
         <source>Unknown</source>
         <translation>Onbekend</translation>
+    </message>
+</context>
+<context>
+    <name>OpenTabWidget</name>
+    <message>
+        <source>it is larger than any measurement file</source>
+        <translation>het is groter dan elk meetbestand</translation>
+    </message>
+    <message>
+        <source>it is not a measurement file</source>
+        <translation>het is geen meetbestand</translation>
+    </message>
+    <message>
+        <source>its version is unknown</source>
+        <translation>de versie is onbekend</translation>
+    </message>
+    <message>
+        <source>the race header is cut short or damaged</source>
+        <translation>de kop van de race is afgebroken of beschadigd</translation>
+    </message>
+    <message>
+        <source>the coordinator&apos;s record is cut short or damaged</source>
+        <translation>de gegevens van de coördinator zijn afgebroken of beschadigd</translation>
+    </message>
+    <message>
+        <source>the number of start blocks is damaged</source>
+        <translation>het aantal startblokken is beschadigd</translation>
+    </message>
+    <message>
+        <source>the record of start block %1 is cut short or damaged</source>
+        <translation>de gegevens van startblok %1 zijn afgebroken of beschadigd</translation>
+    </message>
+    <message>
+        <source>the file ends before start block %1</source>
+        <translation>het bestand eindigt vóór startblok %1</translation>
+    </message>
+    <message>
+        <source>Comment: %1</source>
+        <translation>Commentaar: %1</translation>
     </message>
 </context>
 <context>

@@ -78,8 +78,12 @@ void TstMainWindowTabs::openedFileIsATabUntilClosed()
 
     // the live view stays, wherever the tabs were moved
     tabs->tabBar()->moveTab(0, 1);
+    ModalAnswerer refusal;
+    refusal.answer(QDialogButtonBox::Ok);
     window->OnTabCloseRequested(1);
     QCOMPARE(tabs->count(), 2);
+    QCOMPARE(refusal.seen.size(), 1);
+    QCOMPARE(refusal.seen[0].text, QString("You can't close the live view."));
     window->OnTabCloseRequested(0);
     QCOMPARE(tabs->count(), 1);
     QVERIFY(window->measurementTabs().isEmpty());
