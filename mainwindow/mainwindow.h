@@ -28,6 +28,7 @@
 #include "mainwindow/racefiles.h"
 #include "mainwindow/racenumbering.h"
 #include "mainwindow/settingsdistribution.h"
+#include "views/laneorder.h"
 #include "views/stylesettings.h"
 #include "views/viewhost.h"
 
@@ -242,7 +243,8 @@ private:
 
     void addCoordinatorRow(CCoordinator *coordinator);
     void connectStartGateway(CCoordinator *coordinator);
-    void addPlaceholderRow(int lane, int position);
+    void addPlaceholderRow(int lane, int position, bool locked = true);
+    void placeLaneRows(const QList<LaneOrder::Place> &places, bool placeholdersLocked);
     void addLaneRow(CStartBlock *block, CStartBlockMeasurement *measurement, int position);
     void connectLaneRow(StartBlockMeasurementWidget *row, CStartBlock *block,
                         CStartBlockMeasurement *measurement);
@@ -290,7 +292,6 @@ private:
     void setLaneParticipation(CStartBlock *block, int status);
     void clearLaneReaction(CStartBlock *block);
     void relayLanes();
-    void showRowsInOrder(const QList<int> &order);
     void printRaceResults();
     void postRaceResults();
     void updateGatewayPanId(const CCoordinator &coordinator);

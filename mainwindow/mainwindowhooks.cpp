@@ -45,11 +45,6 @@ void MainWindow::relayLanes()
     ApplyColourStyleSheets();
 }
 
-void MainWindow::showRowsInOrder(const QList<int> &)
-{
-    // the lane rows of the live view take this order
-}
-
 void MainWindow::printRaceResults()
 {
     on_action_Print_triggered();

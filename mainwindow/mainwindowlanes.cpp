@@ -161,12 +161,12 @@ void MainWindow::connectStartGateway(CCoordinator *coordinator)
 }
 
 // An empty lane: a row without a block whose participation stays INACTIVE.
-void MainWindow::addPlaceholderRow(int lane, int position)
+void MainWindow::addPlaceholderRow(int lane, int position, bool locked)
 {
     auto *row = new StartBlockMeasurementWidget(this, this, true);
     QComboBox *combo = row->participationStatusCombo();
     combo->setCurrentIndex(combo->findData(kInactiveName));
-    combo->setEnabled(false);
+    combo->setEnabled(!locked);
     row->SetLane(quint8(lane), false);
     row->SetAccessLevel(m_mode);
     m_laneLayout->measurementsLayout()->insertWidget(position, row, kLaneStretch);

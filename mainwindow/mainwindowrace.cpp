@@ -13,6 +13,7 @@
 #include "devices/cstartblockmeasurement.h"
 #include "mainwindow/raceevaluation.h"
 #include "ui_mainwindow.h"
+#include "views/lanerowsorting.h"
 #include "views/startblockslayoutwidget.h"
 
 namespace
@@ -181,14 +182,26 @@ void MainWindow::OnStartInfoTextEdited(QString text)
     m_race.typeStart(text);
 }
 
+// The live view sorts as a measurement tab does; its placeholders keep their status list shut only in
+// lane order.
 void MainWindow::OnSortByLaneClicked(bool)
 {
-    showRowsInOrder(RaceEvaluation::orderByLane(startBlocks()));
+    LaneRowSorting::takeRows(m_laneLayout->measurementsLayout());
+    placeLaneRows(LaneOrder::byLane(LaneRowSorting::lanes(m_laneRows)), true);
 }
 
 void MainWindow::OnSortByReactionTimeClicked(bool)
 {
-    showRowsInOrder(RaceEvaluation::orderByReaction(startBlocks()));
+    const QList<int> formerLanes = LaneRowSorting::takeRows(m_laneLayout->measurementsLayout());
+    placeLaneRows(LaneOrder::byReactionTime(LaneRowSorting::reactionKeys(m_laneRows), formerLanes), false);
+}
+
+void MainWindow::placeLaneRows(const QList<LaneOrder::Place> &places, bool placeholdersLocked)
+{
+    m_laneRows = LaneRowSorting::placeRows(m_laneLayout->measurementsLayout(), m_laneRows, places, 0,
+                                           [this, placeholdersLocked](int lane, int position) {
+                                               addPlaceholderRow(lane, position, placeholdersLocked);
+                                           });
 }
 
 void MainWindow::OnMeasurementNewGraphReceived()

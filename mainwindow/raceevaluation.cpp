@@ -1,8 +1,6 @@
 #include "mainwindow/raceevaluation.h"
 
 #include <algorithm>
-#include <limits>
-#include <numeric>
 
 #include <QDebug>
 
@@ -74,30 +72,6 @@ bool hasResultToPrint(const QList<CStartBlock *> &blocks)
         return (status == ParticipationActive || status == ParticipationRup) && block->measurement() &&
                !isNoReaction(block->measurement()->reactionTimeRaw());
     });
-}
-
-QList<int> orderByLane(const QList<CStartBlock *> &blocks)
-{
-    QList<int> order(blocks.size());
-    std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(),
-                     [&blocks](int a, int b) { return blocks[a]->lane() < blocks[b]->lane(); });
-    return order;
-}
-
-QList<int> orderByReaction(const QList<CStartBlock *> &blocks)
-{
-    // rows whose measurement holds no reaction graph come last
-    const auto key = [&blocks](int index) -> int {
-        const CStartBlockMeasurement *measurement = blocks[index]->measurement();
-        if (!measurement || !measurement->hasGraph())
-            return std::numeric_limits<int>::max();
-        return qint16(measurement->graph().reactionPosition);
-    };
-    QList<int> order(blocks.size());
-    std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(), [&key](int a, int b) { return key(a) < key(b); });
-    return order;
 }
 
 } // namespace RaceEvaluation

@@ -22,8 +22,4 @@ int participationAfterRace(int status, bool dnsChosen, bool dqChosen);
 // Some ACTIVE or RUP block holds a reaction.
 bool hasResultToPrint(const QList<CStartBlock *> &blocks);
 
-// Indexes into the list: by lane, or by the reaction of the reaction graph (rows without a graph last).
-QList<int> orderByLane(const QList<CStartBlock *> &blocks);
-QList<int> orderByReaction(const QList<CStartBlock *> &blocks);
-
 } // namespace RaceEvaluation

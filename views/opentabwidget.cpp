@@ -19,6 +19,7 @@
 #include "views/graphtheme.h"
 #include "views/graphviews.h"
 #include "views/laneorder.h"
+#include "views/lanerowsorting.h"
 #include "views/startblockmeasurementwidget.h"
 #include "views/startblockslayoutwidget.h"
 #include "views/viewhost.h"
@@ -237,66 +238,22 @@ StyleSettings OpenTabWidget::currentStyle() const
 // ---------------------------------------------------------------------------------------------------
 // sorting
 
-// Every row leaves the layout, last first, and the placeholders go for good; gives the lanes of the
-// former places in that order.
-QList<int> OpenTabWidget::takeRows()
-{
-    QList<int> lanes;
-    QVBoxLayout *layout = m_laneLayout->measurementsLayout();
-    for (int position = layout->count() - 1; position >= 0; --position) {
-        const std::unique_ptr<QLayoutItem> item(layout->takeAt(position));
-        auto *row = qobject_cast<Row *>(item->widget());
-        if (!row)
-            continue;
-        if (const CStartBlock *block = row->startBlock()) {
-            lanes << block->lane();
-            continue;
-        }
-        lanes << row->DisplayedLane();
-        row->hide();
-        row->deleteLater();
-    }
-    return lanes;
-}
-
 void OpenTabWidget::placeRows(const QList<LaneOrder::Place> &places)
 {
-    const QList<Row *> rows = m_rows;
-    m_rows.clear();
-    for (int position = 0; position < places.size(); ++position) {
-        const LaneOrder::Place &place = places.at(position);
-        if (place.isPlaceholder()) {
-            addPlaceholderRow(place.lane, position);
-            continue;
-        }
-        m_rows << rows.at(place.row);
-        m_laneLayout->measurementsLayout()->insertWidget(position, m_rows.constLast(), kRowStretch);
-    }
+    m_rows = LaneRowSorting::placeRows(m_laneLayout->measurementsLayout(), m_rows, places, kRowStretch,
+                                       [this](int lane, int position) { addPlaceholderRow(lane, position); });
 }
 
 void OpenTabWidget::OnSortByLaneClicked(bool)
 {
-    takeRows();
-    QList<int> lanes;
-    for (const Row *row : std::as_const(m_rows))
-        lanes << row->startBlock()->lane();
-    placeRows(LaneOrder::byLane(lanes));
+    LaneRowSorting::takeRows(m_laneLayout->measurementsLayout());
+    placeRows(LaneOrder::byLane(LaneRowSorting::lanes(m_rows)));
 }
 
 void OpenTabWidget::OnSortByReactionTimeClicked(bool)
 {
-    const QList<int> formerLanes = takeRows();
-    QList<LaneOrder::RowKey> keys;
-    for (const Row *row : std::as_const(m_rows)) {
-        LaneOrder::RowKey key{row->startBlock()->lane(), row->measurement() != nullptr, std::nullopt};
-        if (const CStartBlockMeasurement *measurement = row->measurement()) {
-            qDebug() << "open widget react " << measurement->graph().reactionPosition;
-            if (measurement->hasGraph())
-                key.reaction = qint16(measurement->graph().reactionPosition);
-        }
-        keys << key;
-    }
-    placeRows(LaneOrder::byReactionTime(keys, formerLanes));
+    const QList<int> formerLanes = LaneRowSorting::takeRows(m_laneLayout->measurementsLayout());
+    placeRows(LaneOrder::byReactionTime(LaneRowSorting::reactionKeys(m_rows), formerLanes));
 }
 
 // ---------------------------------------------------------------------------------------------------

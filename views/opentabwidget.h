@@ -92,7 +92,6 @@ private:
     void addCoordinatorRow(std::unique_ptr<CCoordinator> coordinator);
     void addLaneRow(CStartBlock *block, int position);
     void addPlaceholderRow(int lane, int position);
-    QList<int> takeRows();
     void placeRows(const QList<LaneOrder::Place> &places);
     StyleSettings currentStyle() const;
 

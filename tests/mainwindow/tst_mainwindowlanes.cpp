@@ -115,6 +115,25 @@ void TstMainWindowLanes::placeholdersFillTheEmptyLanes()
     QCOMPARE(window->serialComThread()->coordinator(), window->coordinator());
     QVERIFY(window->coordinatorRow() && window->coordinatorRow()->coordinator() == window->coordinator());
     QCOMPARE(window->findChild<QProgressBar *>("pgbResultsSaved")->maximum(), 2);
+
+    // sorted by reaction time without graphs: the rows first, then the emptied lanes from the bottom up,
+    // their status lists open; sorted by lane again: as built
+    const auto shown = [this] {
+        QStringList rows;
+        for (int position = 0; position < 5; ++position) {
+            const Row *row = rowAt(window, position);
+            rows << QString::number(row->DisplayedLane()) + (row->startBlock() ? ""
+                                                             : row->participationStatusCombo()->isEnabled()
+                                                                 ? "o"
+                                                                 : "x");
+        }
+        return rows.join(' ');
+    };
+    window->laneLayoutWidget()->reactionTimeHeaderButton()->click();
+    QTRY_COMPARE(shown(), QString("2 5 4o 3o 1o"));
+    window->laneLayoutWidget()->laneHeaderButton()->click();
+    QTRY_COMPARE(shown(), QString("1x 2 3x 4x 5"));
+    QCOMPARE(window->laneRows(), QList<Row *>({rowAt(window, 1), rowAt(window, 4)}));
 }
 
 void TstMainWindowLanes::rebuildLeavesNothingOfTheOldSet()
