@@ -252,6 +252,8 @@ private:
     void releaseRequests(QObject *row);
     // keyboard commands
     bool liveViewCurrent() const;
+    void previousStart();
+    void nextStart();
     StartBlockMeasurementWidget *selectedLiveRow() const;
     void showSelectedLaneGraph();
     void openSelectedLaneParticipation();

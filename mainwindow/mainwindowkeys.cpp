@@ -24,8 +24,9 @@ void MainWindow::OnItemSelectedKeyPressed(KeyPressed key)
         KeyPressed key;
         Action action;
     };
-    // the opened tabs' own lanes and the start number join with their parts
-    static const std::array<Command, 16> kCommands = {{
+    static const std::array<Command, 18> kCommands = {{
+        {KeyPreviousStart, &MainWindow::previousStart},
+        {KeyNextStart, &MainWindow::nextStart},
         {KeyLaneGraph, &MainWindow::showSelectedLaneGraph},
         {KeyParticipation, &MainWindow::openSelectedLaneParticipation},
         {KeyLaneInfo, &MainWindow::showSelectedLaneInfo},
@@ -97,6 +98,18 @@ void MainWindow::showSelectedLaneMeasurements()
 {
     if (StartBlockMeasurementWidget *row = selectedLiveRow())
         row->OnBtnMeasurementsClicked();
+}
+
+void MainWindow::previousStart()
+{
+    m_race.previousStart();
+    UpdateRaceInfo();
+}
+
+void MainWindow::nextStart()
+{
+    m_race.nextStart();
+    UpdateRaceInfo();
 }
 
 bool MainWindow::liveViewCurrent() const

@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "core/sharedconstants.h"
+#include "meet/heat.h"
 #include "ui_mainwindow.h"
 
 void MainWindow::createMeetSelection()
@@ -50,9 +51,13 @@ void MainWindow::OnEventsCurrentIndexChanged(int)
 {
     const QString title = QString::fromLatin1(SharedConstants::kWindowTitle);
     setWindowTitle(title);
+    m_race.chooseMeetEvent(QString(), 1);
     MeetSelection::clearParticipants(startBlocks());
-    if (m_meet.chooseHeat(ui->cmbServers->currentIndex(), ui->cmbEvents->currentIndex()))
+    if (const Heat *heat = m_meet.chooseHeat(ui->cmbServers->currentIndex(), ui->cmbEvents->currentIndex())) {
+        m_race.chooseMeetEvent(ui->cmbEvents->currentText(), quint16(qMin<quint32>(heat->seqno, 65535)));
         setWindowTitle(title + QStringLiteral(": ") + ui->cmbEvents->currentText());
+    }
+    UpdateRaceInfo();
 }
 
 void MainWindow::OnBtnServersRefreshClicked()

@@ -54,6 +54,28 @@ void RaceNumbering::resetCounter()
     m_counterReset = true;
 }
 
+void RaceNumbering::chooseMeetEvent(const QString &name, quint16 heat)
+{
+    m_customName = name;
+    m_heat = qMax<quint16>(heat, 1);
+    m_start = 1;
+    m_eventChanged = true;
+    m_heatTyped = false;
+    m_counterReset = false;
+}
+
+void RaceNumbering::previousStart()
+{
+    if (m_start > 1)
+        --m_start;
+}
+
+void RaceNumbering::nextStart()
+{
+    if (m_start < kMaxCount)
+        ++m_start;
+}
+
 void RaceNumbering::typeRaceLabel(const QString &text)
 {
     if (text.isEmpty()) {

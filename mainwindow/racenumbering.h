@@ -30,6 +30,13 @@ public:
     // The race-counter reset: race 1, heat 1, start 1, and the next Ready checks no false start.
     void resetCounter();
 
+    // Another meet event was chosen: the race is named after it (empty when it holds no heat) and takes
+    // its heat number, from start 1; the next Ready keeps this event.
+    void chooseMeetEvent(const QString &name, quint16 heat);
+    // The start number one down (not below 1) or one up (not above 65535).
+    void previousStart();
+    void nextStart();
+
     // Typed by hand in the race fields; heat and start take whole numbers 1 to 65535 only.
     void typeRaceLabel(const QString &text);
     bool typeHeat(const QString &text);

@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTableView>
@@ -202,6 +203,15 @@ void TstKeyCommands::keysOnTheWindow()
     QCOMPARE(answerer.seen.size(), 1);
     QCOMPARE(answerer.seen[0].title + '|' + answerer.seen[0].text,
              QString("Close live view|You can't close the live view."));
+
+    // the start number: F11 stops at 1, F12 counts up, both show it at once
+    const auto *start = part<QLineEdit>(window, "txtStartInfo");
+    QStringList starts;
+    for (const char *key : {"F11", "F12", "F12", "F11"}) {
+        type(window, QString::fromLatin1(key));
+        starts << start->text();
+    }
+    QCOMPARE(starts, QStringList({"1", "2", "3", "2"}));
 }
 
 void TstKeyCommands::tabSelectorCyclesAndSwitches()

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QLineEdit>
 #include <QTest>
 
 #include "../core/apptestenvironment.h"
@@ -153,6 +154,11 @@ void TstMeetSelection::heatToLanesToPostedResults()
     QTest::keyClick(window.get(), Qt::Key_F10);
     QCOMPARE(lanes(blocks), QString("1:|2:|3:|4:|5:|6:|7:"));
     QCOMPARE(window->windowTitle(), kTitle + ": 100 m Men (Heats - heat 2)");
+    // the race is named after the event and numbered by its heat
+    QCOMPARE(QStringList({window->findChild<QLineEdit *>("txtRaceInfo")->text(),
+                          window->findChild<QLineEdit *>("txtHeatInfo")->text(),
+                          window->findChild<QLineEdit *>("txtStartInfo")->text()}),
+             QStringList({"100 m Men (Heats - heat 2)", "2", "1"}));
     const QString heat2 = "1:|2:107 NAKAMURA Pieter Valley Sprint Club|3:108 DORSEY Lukas Riverside AC|"
                           "4:109 KOVAC Anton Harbour Athletics|5:110 ALMEIDA Felix Northgate Runners|"
                           "6:111 HENDRIKS Jonas Valley Sprint Club|7:112 SAUER Milan Riverside AC";
