@@ -40,6 +40,8 @@ class QThread;
 class CSerialComThread;
 class CoordinatorMeasurementWidget;
 class KeyAssistantDlg;
+class MeasurementGraphWidget;
+class MeasurementSoundGraphWidget;
 class OpenTabWidget;
 class SerialPrinterThread;
 class StartBlockMeasurementWidget;
@@ -123,6 +125,15 @@ public:
     QList<OpenTabWidget *> measurementTabs() const;
     OpenTabWidget *currentMeasurementTab() const;
 
+    // One curve per racing lane of the two parallel lists; null when their lengths differ. The caller
+    // owns the panel; printing asks for print mode 1.
+    static MeasurementGraphWidget *
+    CreateMeasurementGraphWidget(QWidget *parent, const QList<CStartBlock *> &blocks,
+                                 const QList<CStartBlockMeasurement *> &measurements, int printMode);
+    static MeasurementSoundGraphWidget *
+    CreateSoundGraphWidget(QWidget *parent, const QList<CStartBlock *> &blocks,
+                           const QList<CStartBlockMeasurement *> &measurements, int printMode);
+
     void ApplyOrientation(int index);
     void ApplyStyleSheets();
 
@@ -197,6 +208,7 @@ public slots:
 
     void onBtnAllGraphsClicked();
     void onBtnAllSoundsClicked();
+    void on_action_ShowLiveView_triggered();
 
     void OnSaveResultsFile(ResultsDataType type, bool printing_allowed);
     void on_action_Open_triggered();
@@ -255,6 +267,8 @@ private:
     void previousStart();
     void nextStart();
     StartBlockMeasurementWidget *selectedLiveRow() const;
+    quint8 currentSelection() const;
+    void setCurrentSelection(quint8 lane);
     void showSelectedLaneGraph();
     void openSelectedLaneParticipation();
     void showSelectedLaneInfo();
@@ -268,7 +282,6 @@ private:
     void selectLaneAbove();
     void selectLaneBelow();
     void deselectLane();
-    void showLiveTab();
     void selectPreviousEvent();
     void selectNextEvent();
     void closeKeyAssistant();

@@ -11,6 +11,7 @@
 #include "outputs/printjobs.h"
 #include "outputs/startgatewayservice.h"
 #include "ui_mainwindow.h"
+#include "views/opentabwidget.h"
 #include "views/startblockmeasurementwidget.h"
 
 void MainWindow::showBusyNotice(bool hide, const QString &text)
@@ -54,13 +55,19 @@ void MainWindow::on_action_Print_triggered()
 {
     PrintRecord race;
     race.blocks = startBlocks();
-    race.measurements = PrintJobs::measurementsOf(race.blocks);
     race.raceNumber = m_race.raceNumber();
     race.raceName = m_race.customRaceName();
     race.heatNumber = m_race.heat();
     race.startNumber = m_race.start();
     race.falseStartLimit = m_startBlockSettings.iaafTime;
     race.starterName = m_settings.starterName;
+    // a saved race shown in its tab prints as it was saved
+    race.measurements = PrintJobs::measurementsOf(race.blocks);
+    if (const OpenTabWidget *tab = currentMeasurementTab()) {
+        race.blocks = tab->startBlocks();
+        race.measurements = tab->measurements();
+        PrintJobs::takeRaceFromFile(race, tab->raceHeader());
+    }
     race.raceInfo = PrintJobs::raceInfoField(ui->txtRaceInfo->text());
     race.printOption = m_settings.printerOption;
     PrintJobs::printOnAll(m_settings.printers, race, m_printer);

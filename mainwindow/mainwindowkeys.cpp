@@ -14,6 +14,7 @@
 #include "mainwindow/keyassistantdlg.h"
 #include "mainwindow/tabselectordlg.h"
 #include "ui_mainwindow.h"
+#include "views/opentabwidget.h"
 #include "views/startblockmeasurementwidget.h"
 #include "views/startblockslayoutwidget.h"
 
@@ -40,7 +41,7 @@ void MainWindow::OnItemSelectedKeyPressed(KeyPressed key)
         {KeyLaneUp, &MainWindow::selectLaneAbove},
         {KeyLaneDown, &MainWindow::selectLaneBelow},
         {KeyDeselect, &MainWindow::deselectLane},
-        {KeyLiveTab, &MainWindow::showLiveTab},
+        {KeyLiveTab, &MainWindow::on_action_ShowLiveView_triggered},
         {KeyPreviousEvent, &MainWindow::selectPreviousEvent},
         {KeyNextEvent, &MainWindow::selectNextEvent},
     }};
@@ -64,8 +65,12 @@ StartBlockMeasurementWidget *MainWindow::selectedLiveRow() const
 
 void MainWindow::showSelectedLaneGraph()
 {
-    // the highlighted row: only rows with a block and a measurement are ever highlighted
+    // the highlighted row of the tab shown: only rows with a block and a measurement are ever highlighted
     StartBlockMeasurementWidget *row = selectedLiveRow();
+    if (const OpenTabWidget *tab = currentMeasurementTab()) {
+        const QList<StartBlockMeasurementWidget *> rows = tab->displayedRows();
+        row = tab->selectedLane() < rows.size() ? rows.at(tab->selectedLane()) : nullptr;
+    }
     if (row && row->startBlock() && row->measurement() && row->graphButton()->isEnabled())
         row->OnBtnGraphClicked();
 }
@@ -179,10 +184,7 @@ void MainWindow::selectLaneAbove()
         m_keyAssistant->table()->setFocus();
         return;
     }
-    if (liveViewCurrent()) {
-        m_selectedLane = KeyCommands::laneAbove(m_selectedLane);
-        ApplyColourStyleSheets();
-    }
+    setCurrentSelection(KeyCommands::laneAbove(currentSelection()));
 }
 
 void MainWindow::selectLaneBelow()
@@ -191,10 +193,9 @@ void MainWindow::selectLaneBelow()
         m_keyAssistant->table()->setFocus();
         return;
     }
-    if (liveViewCurrent()) {
-        m_selectedLane = KeyCommands::laneBelow(m_selectedLane, liveLaneCount());
-        ApplyColourStyleSheets();
-    }
+    const OpenTabWidget *tab = currentMeasurementTab();
+    const int lanes = tab ? int(tab->displayedRows().size()) : liveLaneCount();
+    setCurrentSelection(KeyCommands::laneBelow(currentSelection(), lanes));
 }
 
 void MainWindow::deselectLane()
@@ -203,10 +204,26 @@ void MainWindow::deselectLane()
         closeKeyAssistant();
         return;
     }
-    if (liveViewCurrent()) {
-        m_selectedLane = kNoLaneSelected;
-        ApplyColourStyleSheets();
-    }
+    setCurrentSelection(kNoLaneSelected);
+}
+
+// The live view and every opened tab keep a lane selection of their own.
+quint8 MainWindow::currentSelection() const
+{
+    if (const OpenTabWidget *tab = currentMeasurementTab())
+        return tab->selectedLane();
+    return m_selectedLane;
+}
+
+void MainWindow::setCurrentSelection(quint8 lane)
+{
+    if (OpenTabWidget *tab = currentMeasurementTab())
+        tab->setSelectedLane(lane);
+    else if (liveViewCurrent())
+        m_selectedLane = lane;
+    else
+        return;
+    ApplyColourStyleSheets();
 }
 
 int MainWindow::liveLaneCount() const
@@ -218,11 +235,6 @@ int MainWindow::liveLaneCount() const
             ++count;
     }
     return count;
-}
-
-void MainWindow::showLiveTab()
-{
-    ui->tabCentral->setCurrentWidget(ui->tabLive);
 }
 
 void MainWindow::selectPreviousEvent()

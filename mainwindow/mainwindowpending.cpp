@@ -11,13 +11,3 @@ void MainWindow::OnOperationModeChanged(OperationMode)
 {
     // operation mode icon and settings: with the project settings
 }
-
-void MainWindow::onBtnAllGraphsClicked()
-{
-    // graphs of all lanes: with the graphs
-}
-
-void MainWindow::onBtnAllSoundsClicked()
-{
-    // sound graphs of all lanes: with the graphs
-}

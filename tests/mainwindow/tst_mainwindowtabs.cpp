@@ -76,6 +76,12 @@ void TstMainWindowTabs::openedFileIsATabUntilClosed()
     window->OnToggleApplicationMode(ModeAdministratorFull);
     QCOMPARE(tab->applicationMode(), ModeAdministratorFull);
 
+    // the tab keeps its own lane selection; the live view's stays as it was
+    for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_Down})
+        QTest::keyClick(window, key);
+    QCOMPARE(tab->selectedLane(), quint8(1));
+    QCOMPARE(window->selectedLane(), MainWindow::kNoLaneSelected);
+
     // the live view stays, wherever the tabs were moved
     tabs->tabBar()->moveTab(0, 1);
     ModalAnswerer refusal;

@@ -236,6 +236,12 @@ void TstRaceWindow::threeRacesAreNumberedSavedAndLogged()
     QCOMPARE(part<QProgressBar>(window, "pgbResultsSaved")->styleSheet(),
              SharedConstants::greenProgressStyle());
     QVERIFY(window->laneLayoutWidget()->allSoundsButton()->isEnabled());
+    ModalAnswerer graphs;
+    graphs.answer(QDialogButtonBox::Ok);
+    graphs.answer(QDialogButtonBox::Ok);
+    window->laneLayoutWidget()->allGraphsButton()->click();
+    window->laneLayoutWidget()->allSoundsButton()->click();
+    QCOMPARE(graphs.pending(), 0);
     QByteArray log;
     QVERIFY_DONE(checkRace("race_12_h1_s1", {150, 170, 190}, 1, log));
 
