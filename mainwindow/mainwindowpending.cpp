@@ -2,21 +2,6 @@
 // does nothing until then; none of them is finished.
 #include "mainwindow/mainwindow.h"
 
-void MainWindow::OnBtnSettingsClicked()
-{
-    // common start-block settings dialog: with the project settings
-}
-
-void MainWindow::OnOperationModeChanged(OperationMode)
-{
-    // operation mode icon and settings: with the project settings
-}
-
-void MainWindow::OnBroadcastIdleClicked()
-{
-    // broadcast Idle: with race control
-}
-
 void MainWindow::OnRaceInfoTextEdited(QString)
 {
     // custom race name: with race control
@@ -71,11 +56,6 @@ QString MainWindow::raceFileName() const
 {
     // race, heat and start numbering: with race control
     return QString();
-}
-
-void MainWindow::OnParticipationStatusChanged(CStartBlock *)
-{
-    // pending lanes after a settings change: with the project settings
 }
 
 void MainWindow::OnCoordinatorNewSetStatusField(unsigned char, unsigned char, unsigned char *)
