@@ -47,6 +47,10 @@ int main(int argc, char **argv)
     const std::unique_ptr<QuellorApp> app(QuellorApp::Create(argc, argv));
     StartupAutomation automation(StartupAutomation::Answer::Ok);
     bool saved = screenshot.isEmpty();
+    QObject::connect(&automation, &StartupAutomation::window_shown, &automation, [&] {
+        std::printf("window shown after %lld ms\n", static_cast<long long>(sinceStart.elapsed()));
+        std::fflush(stdout);
+    });
     QObject::connect(&automation, &StartupAutomation::lanes_live, &automation, [&](MainWindow *window) {
         std::printf("lanes live after %lld ms\n", static_cast<long long>(sinceStart.elapsed()));
         if (!screenshot.isEmpty()) {

@@ -45,7 +45,11 @@ void StartupAutomation::poll()
         return;
     }
     MainWindow *window = MainWindow::instance();
-    if (window && lanesLive(*window)) {
+    if (!m_windowShown && window->isVisible()) {
+        m_windowShown = true;
+        emit window_shown(window);
+    }
+    if (lanesLive(*window)) {
         m_poll.stop();
         emit lanes_live(window);
     }

@@ -25,6 +25,7 @@ public:
 signals:
     // Just before the answer, while the dialog shows what it was filled with.
     void dialog_shown(ProjectSettingsDlg *dialog);
+    void window_shown(MainWindow *window);
     void lanes_live(MainWindow *window);
 
 private:
@@ -34,5 +35,6 @@ private:
     static constexpr int kPollMs = 10;
     Answer m_answer;
     bool m_answered = false;
+    bool m_windowShown = false;
     QTimer m_poll;
 };
