@@ -120,7 +120,10 @@ bash scripts/in-netns.sh bash -c '
     meet_pid=$!
     trap "kill $meet_pid 2>/dev/null || true; wait $meet_pid 2>/dev/null || true" EXIT
     if [ "$headless" = 1 ]; then
-        xvfb-run -a -s "-screen 0 1600x1000x24" env QT_QPA_PLATFORM=xcb \
+        # a sanitizer build: the X keyboard library hands strndup a buffer without an end byte, which the
+        # strict string check takes for an overflow
+        xvfb-run -a -s "-screen 0 1600x1000x24" \
+            env QT_QPA_PLATFORM=xcb ASAN_OPTIONS="${ASAN_OPTIONS:-}:strict_string_checks=0" \
             "$build_dir/demo/quellor-demo" --screenshot "$screenshot"
     else
         echo "demo: the program shows its project settings; the simulator is chosen, click OK"
