@@ -89,7 +89,9 @@ MainWindow *TstDeviceActions::attach(int identifyLane)
                                                  {"StartBlockSettings/audiochannel", 1}};
     AppTestEnvironment::writeFile(SimulatorSettings::iniText(
         SimulatorSettings::forSimulator(scenario, sim->devicePath(), "Sim", results.path()) + expected));
+    // read before the window is made, as the program's start reads them
     QuellorApp::Instance()->SyncSettings();
+    QuellorApp::Instance()->LoadSettings();
     MainWindow *window = MainWindow::instance();
     window->ApplyProjectSettings(false, true);
     window->show();
