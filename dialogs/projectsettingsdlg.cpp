@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QSignalBlocker>
 #include <QStringListModel>
 #include <QStyle>
 
@@ -151,6 +152,13 @@ void ProjectSettingsDlg::SetSettings(const ProjectSettings &settings)
 // A stored port that is not listed gives way to the first listed one; with no list it stays.
 void ProjectSettingsDlg::selectCoordinatorPort()
 {
+    const QString device = unlistedDevicePort(m_comPorts->stringList(), m_settings.lastCom);
+    if (!device.isEmpty()) {
+        const QSignalBlocker quiet(ui->cmbCOM); // the entry is selected below, opening it once
+        const int row = m_comPorts->rowCount();
+        m_comPorts->insertRows(row, 1);
+        m_comPorts->setData(m_comPorts->index(row), device);
+    }
     const int index = int(m_comPorts->stringList().indexOf(m_settings.lastCom));
     if (index >= 0) {
         ui->cmbCOM->setCurrentIndex(index); // a move reopens the port

@@ -1,5 +1,9 @@
 #include "dialogs/projectsettingsvalues.h"
 
+#include <sys/stat.h>
+
+#include <QDir>
+#include <QFile>
 #include <QSerialPortInfo>
 
 #include "core/sharedconstants.h"
@@ -56,6 +60,18 @@ QStringList serialPortTexts()
     for (const QSerialPortInfo &port : ports)
         texts << QStringLiteral("%1 [%2]").arg(port.portName(), port.description());
     return texts;
+}
+
+QString unlistedDevicePort(const QStringList &listed, const QString &stored)
+{
+    const QString path = stored.section(QLatin1Char('['), 0, 0).trimmed();
+    if (listed.contains(stored) || !QDir::isAbsolutePath(path))
+        return {};
+    struct stat status = {};
+    // stat follows a link to the device itself
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0 || !S_ISCHR(status.st_mode))
+        return {};
+    return stored;
 }
 
 bool hasPrinter(const QList<PrinterEntry> &printers, int type)

@@ -32,6 +32,11 @@ int comboIndexFor(qint32 storedValue);
 // The list entries of the system's serial ports, "name [description]", in the serial library's order.
 QStringList serialPortTexts();
 
+// The stored port when the list lacks it but it names an existing character device by its full path: a
+// pseudo-terminal such as the device simulator's, or a link to one, which the serial library does not list.
+// Empty otherwise. Listed ports are names without a path, so stored real ports are never offered this way.
+QString unlistedDevicePort(const QStringList &listed, const QString &stored);
+
 bool hasPrinter(const QList<PrinterEntry> &printers, int type);
 // Removes every entry of the type, the last first.
 void removePrinters(QList<PrinterEntry> &printers, int type);

@@ -27,6 +27,21 @@ TestProcedureWindows::TestProcedureWindows(QWidget *window, TestProcedureHost &h
 
 TestProcedureWindows::~TestProcedureWindows() = default;
 
+TestHardwareDlg *TestProcedureWindows::hardwareTest() const
+{
+    return m_hardwareTest;
+}
+
+TestSynchronisationDlg *TestProcedureWindows::synchronisationTest() const
+{
+    return m_synchronisationTest;
+}
+
+CalibrateDeviceDialog *TestProcedureWindows::calibration() const
+{
+    return m_calibration;
+}
+
 TestHardwareDlg *TestProcedureWindows::openHardwareTest(const QList<CStartBlock *> &blocks)
 {
     if (m_hardwareTest) {

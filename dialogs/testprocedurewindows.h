@@ -37,9 +37,10 @@ public:
     // Cancels every open procedure while the rows and devices still exist, before a rebuild.
     void closeAll();
 
-    TestHardwareDlg *hardwareTest() const { return m_hardwareTest; }
-    TestSynchronisationDlg *synchronisationTest() const { return m_synchronisationTest; }
-    CalibrateDeviceDialog *calibration() const { return m_calibration; }
+    // out of line: a header that only names the dialogs can include this one
+    TestHardwareDlg *hardwareTest() const;
+    TestSynchronisationDlg *synchronisationTest() const;
+    CalibrateDeviceDialog *calibration() const;
 
 private:
     QPointer<QWidget> m_window;

@@ -77,6 +77,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(std::make_uniq
     connectForm();
     createSerialLink();
     createRaceOutputs();
+    createDeviceActions();
 
     UpdateModeActions(m_mode);
     m_laneLayout->SetAccessLevel(m_mode);

@@ -18,6 +18,12 @@
 #include "devices/ccoordinator.h"
 #include "devices/cstartblock.h"
 #include "mainwindow/activitybounce.h"
+#include "dialogs/busynotice.h"
+#include "dialogs/commonsettingsdistribution.h"
+#include "dialogs/deviceidentification.h"
+#include "dialogs/loadsampleactions.h"
+#include "dialogs/testprocedurehost.h"
+#include "dialogs/testprocedurewindows.h"
 #include "mainwindow/chosenset.h"
 #include "mainwindow/keycommands.h"
 #include "mainwindow/keyfilter.h"
@@ -59,7 +65,7 @@ class MainWindow;
 // widget, the keyboard filter), the devices of the chosen set and the colour themes, makes the
 // connections between itself and the workers, and sets the look and the language of the application.
 // Everything it does runs in the GUI thread; its concerns' logic lives in the plain classes beside it.
-class MainWindow : public QMainWindow, public ViewHost
+class MainWindow : public QMainWindow, public ViewHost, public TestProcedureHost
 {
     Q_OBJECT
 
@@ -148,6 +154,25 @@ public:
     void LoadLanguage(const QString &code);
     void UpdateModeActions(int mode);
 
+    // Project settings and device actions (mainwindowsettings.cpp).
+    // Applies the stored general settings: the lanes, the coordinator's port and what the devices must be
+    // told again. settingsChanged: a value the devices hold differs from before.
+    void ApplyProjectSettings(bool setsModified, bool settingsChanged);
+    // hide true releases the busy notice; otherwise shows it with the text. Ready is enabled exactly on hide.
+    void ShowBusy(bool hide, const QString &text);
+    void UpdateOperationModeIcon();
+    // The set whose lanes were last kept by Properties; compared when the settings are applied again.
+    QString lastSetName() const { return m_lastSetName; }
+    BusyIndicatorDlg *busyIndicator() const { return m_busy.indicator(); }
+    const TestProcedureWindows &testProcedures() const { return m_procedures; }
+
+    // What the test procedures drive: the race commands and the lane rows.
+    void broadcastReady() override;
+    void broadcastStart() override;
+    void broadcastIdle() override;
+    QList<CStartBlock *> laneRowBlocks() const override;
+    void setLaneRowParticipationStatus(CStartBlock *block, unsigned status) override;
+
 signals:
     void set_status_field_request(unsigned char type, QVariant data, CStartBlock *startBlock);
     void set_status_field_request_coordinator(unsigned char type, QVariant data, CCoordinator *coordinator);
@@ -228,6 +253,17 @@ public slots:
     void OnBackgroundColorRedSliderValueChanged(int value);
     void OnBackgroundColorGreenSliderValueChanged(int value);
     void OnBackgroundColorBlueSliderValueChanged(int value);
+
+    void on_action_ProjectProperties_triggered();
+    void on_action_Load_Demo_triggered();
+    void on_actionShutdown_Devices_triggered();
+    void on_actionDevice_Identification_triggered(bool checked);
+    void OnHandleIdentifierReply();
+    void on_action_Calibrate_Device_triggered();
+    void on_action_Test_Hardware_triggered();
+    void on_action_Test_Synchronization_triggered();
+    void CloseTestSyncDialog();
+    void CloseTestHardwareTesterDialog();
 
 protected slots:
     void closeEvent(QCloseEvent *event) override;
@@ -313,6 +349,12 @@ private:
     RaceNumbering::MeetEvent meetEvent() const;
     void moveToNextMeetEvent();
 
+    // project settings and device actions
+    void createDeviceActions();
+    void applyLanes(bool setsModified);
+    void applySerialPort();
+    void applyStartGateway();
+
     std::unique_ptr<Ui::MainWindow> ui;
     ChosenSet m_chosenSet;
     CSerialComThread *m_serial = nullptr;                     // child
@@ -330,6 +372,13 @@ private:
     ProjectSettings m_settings;
     StartBlockCommonSettings m_startBlockSettings;
     CoordinatorCommonSettings m_coordinatorSettings;
+    // project settings and device actions
+    QString m_lastSetName;
+    BusyNotice m_busy{this};
+    CommonSettingsDistribution m_commonSettings{m_startBlockSettings, m_coordinatorSettings, m_busy};
+    LoadSampleActions m_sampleActions;
+    DeviceIdentification m_identification;
+    TestProcedureWindows m_procedures{this, *this};
     bool m_dnsChosen = false;
     bool m_dqChosen = false;
     bool m_resultsSaved = false;

@@ -16,9 +16,8 @@
 
 void MainWindow::showBusyNotice(bool hide, const QString &text)
 {
-    // the busy dialog shows m_busyNotice; Ready waits while it is up
     m_busyNotice = hide ? QString() : text;
-    ui->btnReady->setEnabled(hide);
+    ShowBusy(hide, text);
 }
 
 void MainWindow::setLaneParticipation(CStartBlock *block, int status)

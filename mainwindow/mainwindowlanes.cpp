@@ -34,6 +34,8 @@ bool isRacing(const CStartBlock *block)
 
 void MainWindow::ClearStartBlockWidgets()
 {
+    // a running test procedure restores its rows while they and the devices still exist
+    m_procedures.closeAll();
     QVBoxLayout *layout = m_laneLayout->measurementsLayout();
     for (int index = layout->count() - 1; index >= 0; --index) {
         const std::unique_ptr<QLayoutItem> item(layout->takeAt(index));

@@ -17,6 +17,8 @@ PACKAGES=(
     poppler-utils
     # private network namespace for tests that broadcast
     iproute2 util-linux
+    # the demo's window where there is no display
+    xvfb xauth
 )
 
 missing=()

@@ -1,0 +1,136 @@
+#!/usr/bin/env bash
+# The demo: the program against the device simulator (a coordinator and 8 start blocks) and the meet
+# server simulator, with a settings folder and a results folder of its own, inside a private network
+# namespace, so that no start and no server search of the demo reaches a real network. With a display the
+# program shows its project settings and you click OK; without one it runs under Xvfb, OK is pressed for
+# you, and once the lanes are live a picture of the main window is saved and its path printed.
+# Every process the demo starts ends with it. Run it as root (the namespace needs it).
+#
+#   bash scripts/demo.sh [--headless] [--screenshot FILE.png] [--build-dir DIR] [--no-install] [--no-build]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+
+usage() {
+    sed -n '2,9p' "$0" | sed 's/^# \{0,1\}//'
+    exit "$1"
+}
+
+headless=0
+install=1
+build=1
+build_dir=build/plain
+screenshot=
+while [ $# -gt 0 ]; do
+    case $1 in
+        --headless) headless=1 ;;
+        --screenshot) screenshot=${2:?--screenshot needs a file}; shift ;;
+        --build-dir) build_dir=${2:?--build-dir needs a folder}; shift ;;
+        --no-install) install=0 ;;
+        --no-build) build=0 ;;
+        -h | --help) usage 0 ;;
+        *) echo "demo: unknown option $1" >&2; usage 2 ;;
+    esac
+    shift
+done
+[ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] || headless=1
+build_dir=$(realpath -m "$build_dir")
+screenshot=$(realpath -m "${screenshot:-$build_dir/demo/quellor-main-window.png}")
+
+if [ "$install" = 1 ]; then
+    bash scripts/install-deps.sh
+fi
+if [ "$build" = 1 ]; then
+    cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    cmake --build "$build_dir" -j "$(nproc)" --target quellor quellor-demo quellor-sim quellor-meet-sim
+fi
+if [ "$headless" = 1 ] && ! command -v xvfb-run >/dev/null; then
+    echo "demo: xvfb-run is missing (scripts/install-deps.sh installs it)" >&2
+    exit 1
+fi
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/quellor-demo.XXXXXX")
+sim_pid=
+cleanup() {
+    if [ -n "$sim_pid" ]; then
+        kill "$sim_pid" 2>/dev/null || true
+        wait "$sim_pid" 2>/dev/null || true
+    fi
+    rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+# the device simulator, reached through a link in the demo's folder
+coordinator=15:8d:00:01:00:00
+lanes=(1 2 3 4 5 6 7 8)
+block_mac() { printf '15:8d:00:00:00:%02x' "$1"; }
+{
+    printf '{ "coordinator": "%s", "lanes": [' "$coordinator"
+    sep=
+    for lane in "${lanes[@]}"; do
+        printf '%s { "lane": %d, "mac": "%s" }' "$sep" "$lane" "$(block_mac "$lane")"
+        sep=,
+    done
+    printf ' ] }\n'
+} >"$work/scenario.json"
+"$build_dir/sim/quellor-sim" --scenario "$work/scenario.json" --link "$work/coordinator" \
+    </dev/null >"$work/sim.log" 2>&1 &
+sim_pid=$!
+for _ in $(seq 100); do
+    [ -e "$work/coordinator" ] && break
+    kill -0 "$sim_pid" 2>/dev/null || { cat "$work/sim.log" >&2; exit 1; }
+    sleep 0.1
+done
+[ -e "$work/coordinator" ] || { echo "demo: the simulator did not start" >&2; exit 1; }
+
+# a settings folder of the demo's own: the simulator's port and its set chosen, results kept beside them
+mkdir -p "$work/home" "$work/config/Halvexa" "$work/results"
+{
+    echo '[%General]'
+    echo "last_com=$work/coordinator [Quellor simulator]"
+    echo 'last_set=Demo'
+    echo "results_dir=$work/results"
+    echo 'starter_name=Demo starter'
+    echo
+    echo '[sets]'
+    echo 'sets.count=1'
+    echo 'set%200.name=Demo'
+    echo "set%200.blocks=$((${#lanes[@]} + 1))"
+    echo 'set%200.block%200.lane=0'
+    echo "set%200.block%200.mac=$coordinator*"
+    for lane in "${lanes[@]}"; do
+        echo "set%200.block%20$lane.lane=$lane"
+        echo "set%200.block%20$lane.mac=$(block_mac "$lane")"
+    done
+} >"$work/config/Halvexa/Wireless Quellor.ini"
+export HOME="$work/home" XDG_CONFIG_HOME="$work/config"
+
+# the program and the meet server simulator share one private network namespace
+mkdir -p "$(dirname "$screenshot")"
+rm -f "$screenshot"
+bash scripts/in-netns.sh bash -c '
+    set -eu
+    if [ "${QUELLOR_TEST_NETNS:-}" != 1 ]; then
+        echo "demo: no private network namespace here (run as root); the program is not started" >&2
+        exit 1
+    fi
+    build_dir=$1 work=$2 headless=$3 screenshot=$4
+    "$build_dir/sim/quellor-meet-sim" --log "$work/meet-posts.log" >"$work/meet.log" 2>&1 &
+    meet_pid=$!
+    trap "kill $meet_pid 2>/dev/null || true; wait $meet_pid 2>/dev/null || true" EXIT
+    if [ "$headless" = 1 ]; then
+        # a sanitizer build: the X keyboard library hands strndup a buffer without an end byte, which the
+        # strict string check takes for an overflow
+        xvfb-run -a -s "-screen 0 1600x1000x24" \
+            env QT_QPA_PLATFORM=xcb ASAN_OPTIONS="${ASAN_OPTIONS:-}:strict_string_checks=0" \
+            "$build_dir/demo/quellor-demo" --screenshot "$screenshot"
+    else
+        echo "demo: the program shows its project settings; the simulator is chosen, click OK"
+        "$build_dir/bin/quellor"
+    fi' demo "$build_dir" "$work" "$headless" "$screenshot"
+
+if [ "$headless" = 1 ]; then
+    [ -s "$screenshot" ] || { echo "demo: no picture of the main window was saved" >&2; exit 1; }
+    echo "demo: the main window with the simulator's lanes live: $screenshot"
+fi
