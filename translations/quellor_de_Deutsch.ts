@@ -475,6 +475,33 @@
     </message>
 </context>
 <context>
+    <name>DeviceIdentificationDlg</name>
+    <message>
+        <source>Serial number:</source>
+        <translation>Seriennummer:</translation>
+    </message>
+    <message>
+        <source>PanID:</source>
+        <translation>PanID:</translation>
+    </message>
+    <message>
+        <source>Lane:</source>
+        <translation>Bahn:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>: Device Identification</source>
+        <translation>: Geräteidentifikation</translation>
+    </message>
+    <message>
+        <source>CU</source>
+        <translation>ZE</translation>
+    </message>
+</context>
+<context>
     <name>EventsModel</name>
     <message>
         <source>ID</source>
@@ -1322,6 +1349,14 @@
     <message>
         <source>%1 was not opened: %2.</source>
         <translation>%1 wurde nicht geöffnet: %2.</translation>
+    </message>
+    <message>
+        <source>Device Identification</source>
+        <translation>Geräteidentifikation</translation>
+    </message>
+    <message>
+        <source>The system was unable to identify the device. Please check the power and cabling of the device</source>
+        <translation>Das System konnte das Gerät nicht identifizieren. Bitte prüfen Sie die Stromversorgung und die Verkabelung des Geräts</translation>
     </message>
 </context>
 <context>

@@ -475,6 +475,33 @@
     </message>
 </context>
 <context>
+    <name>DeviceIdentificationDlg</name>
+    <message>
+        <source>Serial number:</source>
+        <translation>Serienummer:</translation>
+    </message>
+    <message>
+        <source>PanID:</source>
+        <translation>PanID:</translation>
+    </message>
+    <message>
+        <source>Lane:</source>
+        <translation>Baan:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>: Device Identification</source>
+        <translation>: Apparaatidentificatie</translation>
+    </message>
+    <message>
+        <source>CU</source>
+        <translation>CE</translation>
+    </message>
+</context>
+<context>
     <name>EventsModel</name>
     <message>
         <source>ID</source>
@@ -1322,6 +1349,14 @@
     <message>
         <source>%1 was not opened: %2.</source>
         <translation>%1 is niet geopend: %2.</translation>
+    </message>
+    <message>
+        <source>Device Identification</source>
+        <translation>Apparaatidentificatie</translation>
+    </message>
+    <message>
+        <source>The system was unable to identify the device. Please check the power and cabling of the device</source>
+        <translation>Het systeem kon het apparaat niet identificeren. Controleer de voeding en de bekabeling van het apparaat</translation>
     </message>
 </context>
 <context>
