@@ -16,15 +16,13 @@
 #include "core/utilities.h"
 #include "devices/measurementfile.h"
 #include "mainwindow/programpaths.h"
-#include "mainwindow/raceevaluation.h"
+#include "outputs/printrecord.h"
+#include "outputs/raceresults.h"
 #include "ui_mainwindow.h"
 #include "views/startblockslayoutwidget.h"
 
 namespace
 {
-
-constexpr int kPrintResults = 2;
-constexpr int kPrintResultsAndGraphs = 3;
 
 QString measurementFilter()
 {
@@ -45,7 +43,7 @@ QString MainWindow::BuildRaceFileName() const
 
 bool MainWindow::HasResultToPrint() const
 {
-    return RaceEvaluation::hasResultToPrint(startBlocks());
+    return RaceResults::anyRacingReaction(startBlocks());
 }
 
 // ---------------------------------------------------------------------------------------------------
@@ -89,7 +87,7 @@ void MainWindow::saveRace(const RaceSnapshot &race)
     m_resultsSaved = true;
     ui->pgbResultsSaved->setValue(ui->pgbResultsSaved->maximum());
     const bool printerOption =
-        m_settings.printerOption == kPrintResults || m_settings.printerOption == kPrintResultsAndGraphs;
+        m_settings.printerOption == PrintResults || m_settings.printerOption == PrintResultsAndGraphs;
     if (!m_settings.printers.isEmpty() && race.printing && printerOption && race.hasResultToPrint)
         printRaceResults();
     const QString path = freeMeasurementPath(race);

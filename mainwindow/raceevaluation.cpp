@@ -65,13 +65,4 @@ int participationAfterRace(int status, bool dnsChosen, bool dqChosen)
     }
 }
 
-bool hasResultToPrint(const QList<CStartBlock *> &blocks)
-{
-    return std::any_of(blocks.cbegin(), blocks.cend(), [](const CStartBlock *block) {
-        const int status = block ? block->participationStatus() : 0;
-        return (status == ParticipationActive || status == ParticipationRup) && block->measurement() &&
-               !isNoReaction(block->measurement()->reactionTimeRaw());
-    });
-}
-
 } // namespace RaceEvaluation

@@ -19,7 +19,5 @@ QList<CStartBlock *> falseStartBlocks(const QList<CStartBlock *> &blocks);
 // The participation after a race without a false start: RUP always, DNS and DQ unless chosen during the
 // race, go back to ACTIVE.
 int participationAfterRace(int status, bool dnsChosen, bool dqChosen);
-// Some ACTIVE or RUP block holds a reaction.
-bool hasResultToPrint(const QList<CStartBlock *> &blocks);
 
 } // namespace RaceEvaluation

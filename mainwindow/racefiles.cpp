@@ -13,7 +13,7 @@
 #include "devices/cstartblock.h"
 #include "devices/cstartblockmeasurement.h"
 #include "devices/measurementfile.h"
-#include "mainwindow/raceevaluation.h"
+#include "outputs/raceresults.h"
 
 namespace
 {
@@ -36,7 +36,7 @@ RaceSnapshot snapshot(ResultsDataType type, bool printing, const QDateTime &when
     race.baseName = baseName;
     race.raceLogLabel = raceLogLabel;
     race.measurementFile = measurementBytes(header, coordinator, blocks);
-    race.hasResultToPrint = RaceEvaluation::hasResultToPrint(blocks);
+    race.hasResultToPrint = RaceResults::anyRacingReaction(blocks);
     race.soundGraphHeld = std::any_of(blocks.cbegin(), blocks.cend(), [](const CStartBlock *block) {
         return block->measurement() && block->measurement()->hasSoundGraph();
     });
