@@ -124,7 +124,7 @@ bash scripts/in-netns.sh bash -c '
         # strict string check takes for an overflow
         xvfb-run -a -s "-screen 0 1600x1000x24" \
             env QT_QPA_PLATFORM=xcb ASAN_OPTIONS="${ASAN_OPTIONS:-}:strict_string_checks=0" \
-            "$build_dir/demo/quellor-demo" --screenshot "$screenshot"
+            "$build_dir/sim/quellor-demo" --screenshot "$screenshot"
     else
         echo "demo: the program shows its project settings; the simulator is chosen, click OK"
         "$build_dir/bin/quellor"

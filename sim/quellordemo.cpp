@@ -10,9 +10,9 @@
 #include <QTimer>
 
 #include "core/quellorapp.h"
-#include "demo/startupautomation.h"
 #include "mainwindow/mainwindow.h"
 #include "mainwindow/programstartup.h"
+#include "sim/startupautomation.h"
 
 namespace
 {
