@@ -25,7 +25,6 @@ namespace
 
 constexpr int kPrintResults = 2;
 constexpr int kPrintResultsAndGraphs = 3;
-constexpr int kMagicCheckLength = 4;
 
 QString measurementFilter()
 {
