@@ -25,6 +25,7 @@ namespace
 
 constexpr int kPrintResults = 2;
 constexpr int kPrintResultsAndGraphs = 3;
+constexpr int kMagicCheckLength = 4;
 
 QString measurementFilter()
 {
