@@ -13,8 +13,8 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include "demo/simulatorsettings.h"
 #include "sim/devicesimulator.h"
+#include "sim/simulatorsettings.h"
 
 namespace
 {

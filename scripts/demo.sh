@@ -3,7 +3,9 @@
 # server simulator, with a settings folder and a results folder of its own, inside a private network
 # namespace, so that no start and no server search of the demo reaches a real network. With a display the
 # program shows its project settings and you click OK; without one it runs under Xvfb, OK is pressed for
-# you, and once the lanes are live a picture of the main window is saved and its path printed.
+# you, a picture of the main window is saved once the lanes are live, and three races are run (a normal
+# one, a false start in lane 2, lane 3 never reacting), each pictured; the demo prints where the race
+# files, the race log and the pictures are. Race files and pictures stay in the picture's folder.
 # Every process the demo starts ends with it. Run it as root (the namespace needs it).
 #
 #   bash scripts/demo.sh [--headless] [--screenshot FILE.png] [--build-dir DIR] [--no-install] [--no-build]
@@ -12,7 +14,7 @@ cd "$(dirname "$0")/.."
 root=$(pwd)
 
 usage() {
-    sed -n '2,9p' "$0" | sed 's/^# \{0,1\}//'
+    sed -n '2,11p' "$0" | sed 's/^# \{0,1\}//'
     exit "$1"
 }
 
@@ -36,6 +38,7 @@ done
 [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] || headless=1
 build_dir=$(realpath -m "$build_dir")
 screenshot=$(realpath -m "${screenshot:-$build_dir/demo/quellor-main-window.png}")
+out=$(dirname "$screenshot")
 
 if [ "$install" = 1 ]; then
     bash scripts/install-deps.sh
@@ -61,7 +64,8 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 130' INT TERM
 
-# the device simulator, reached through a link in the demo's folder
+# the device simulator, reached through a link in the demo's folder; headless, the demo program runs it
+# itself, so that it can set what the blocks do in each race
 coordinator=15:8d:00:01:00:00
 lanes=(1 2 3 4 5 6 7 8)
 block_mac() { printf '15:8d:00:00:00:%02x' "$1"; }
@@ -69,28 +73,34 @@ block_mac() { printf '15:8d:00:00:00:%02x' "$1"; }
     printf '{ "coordinator": "%s", "lanes": [' "$coordinator"
     sep=
     for lane in "${lanes[@]}"; do
-        printf '%s { "lane": %d, "mac": "%s" }' "$sep" "$lane" "$(block_mac "$lane")"
+        printf '%s { "lane": %d, "mac": "%s", "reaction": %d }' "$sep" "$lane" "$(block_mac "$lane")" \
+            $((118 + 9 * lane))
         sep=,
     done
     printf ' ] }\n'
 } >"$work/scenario.json"
-"$build_dir/sim/quellor-sim" --scenario "$work/scenario.json" --link "$work/coordinator" \
-    </dev/null >"$work/sim.log" 2>&1 &
-sim_pid=$!
-for _ in $(seq 100); do
-    [ -e "$work/coordinator" ] && break
-    kill -0 "$sim_pid" 2>/dev/null || { cat "$work/sim.log" >&2; exit 1; }
-    sleep 0.1
-done
-[ -e "$work/coordinator" ] || { echo "demo: the simulator did not start" >&2; exit 1; }
+if [ "$headless" = 0 ]; then
+    "$build_dir/sim/quellor-sim" --scenario "$work/scenario.json" --link "$work/coordinator" \
+        </dev/null >"$work/sim.log" 2>&1 &
+    sim_pid=$!
+    for _ in $(seq 100); do
+        [ -e "$work/coordinator" ] && break
+        kill -0 "$sim_pid" 2>/dev/null || { cat "$work/sim.log" >&2; exit 1; }
+        sleep 0.1
+    done
+    [ -e "$work/coordinator" ] || { echo "demo: the simulator did not start" >&2; exit 1; }
+fi
 
-# a settings folder of the demo's own: the simulator's port and its set chosen, results kept beside them
-mkdir -p "$work/home" "$work/config/Halvexa" "$work/results"
+# a settings folder of the demo's own: the simulator's port and its set chosen; the race files are kept
+# beside the pictures, those of an earlier demo removed
+rm -rf "$out/results"
+rm -f "$out"/race_*.png
+mkdir -p "$work/home" "$work/config/Halvexa" "$out/results"
 {
     echo '[%General]'
     echo "last_com=$work/coordinator [Quellor simulator]"
     echo 'last_set=Demo'
-    echo "results_dir=$work/results"
+    echo "results_dir=$out/results"
     echo 'starter_name=Demo starter'
     echo
     echo '[sets]'
@@ -107,7 +117,6 @@ mkdir -p "$work/home" "$work/config/Halvexa" "$work/results"
 export HOME="$work/home" XDG_CONFIG_HOME="$work/config"
 
 # the program and the meet server simulator share one private network namespace
-mkdir -p "$(dirname "$screenshot")"
 rm -f "$screenshot"
 bash scripts/in-netns.sh bash -c '
     set -eu
@@ -124,7 +133,8 @@ bash scripts/in-netns.sh bash -c '
         # strict string check takes for an overflow
         xvfb-run -a -s "-screen 0 1600x1000x24" \
             env QT_QPA_PLATFORM=xcb ASAN_OPTIONS="${ASAN_OPTIONS:-}:strict_string_checks=0" \
-            "$build_dir/demo/quellor-demo" --screenshot "$screenshot"
+            "$build_dir/sim/quellor-demo" --screenshot "$screenshot" \
+            --scenario "$work/scenario.json" --link "$work/coordinator"
     else
         echo "demo: the program shows its project settings; the simulator is chosen, click OK"
         "$build_dir/bin/quellor"
@@ -132,5 +142,10 @@ bash scripts/in-netns.sh bash -c '
 
 if [ "$headless" = 1 ]; then
     [ -s "$screenshot" ] || { echo "demo: no picture of the main window was saved" >&2; exit 1; }
+    races=$(find "$out" -maxdepth 1 -name 'race_*.png' | wc -l)
+    files=$(find "$out/results" -name 'race_*.vq[12]' | wc -l)
+    [ "$races" = 3 ] && [ "$files" = 6 ] ||
+        { echo "demo: 3 races should leave 3 pictures and 6 race files, not $races and $files" >&2; exit 1; }
     echo "demo: the main window with the simulator's lanes live: $screenshot"
+    echo "demo: three races saved in $out/results, pictured in $out"
 fi

@@ -10,8 +10,6 @@
 #include "../core/apptestenvironment.h"
 #include "../dialogs/dialogtestkit.h"
 #include "core/quellorapp.h"
-#include "demo/simulatorsettings.h"
-#include "demo/startupautomation.h"
 #include "devices/cserialcomthread.h"
 #include "dialogs/busyindicatordlg.h"
 #include "dialogs/deviceidentificationdlg.h"
@@ -23,6 +21,8 @@
 #include "modalanswerer.h"
 #include "sim/devicesimulator.h"
 #include "sim/simframe.h"
+#include "sim/simulatorsettings.h"
+#include "sim/startupautomation.h"
 #include "testnetwork.h"
 #include "views/startblockmeasurementwidget.h"
 

@@ -1,12 +1,15 @@
-// The meet selection of the real window against the meet simulator, in the private network namespace:
-// discovery, competition, event and heat, the athletes in the lanes, the session id, the result posts
-// and the what-is-happening post byte for byte in the server's log, and a server that goes away.
+// The meet selection of the real window against the meet and device simulators, in the private network
+// namespace: discovery, competition, event and heat, the athletes in the lanes, the session id, a race run
+// on the simulator whose result posts and what-is-happening post reach the server's log byte for byte, and
+// a server that goes away mid-meet while the races go on.
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTemporaryDir>
-#include <QLineEdit>
 #include <QTest>
 
 #include "../core/apptestenvironment.h"
@@ -14,23 +17,29 @@
 #include "core/projectsettings.h"
 #include "core/quellorapp.h"
 #include "core/utilities.h"
+#include "devices/cserialcomthread.h"
 #include "devices/cstartblock.h"
-#include "devices/cstartblockmeasurement.h"
 #include "mainwindow/mainwindow.h"
 #include "mainwindow/meetselection.h"
+#include "sim/devicesimulator.h"
 #include "sim/meetsimdiscovery.h"
 #include "sim/meetsimserver.h"
+#include "simwindow.h"
 #include "testnetwork.h"
+#include "views/startblockmeasurementwidget.h"
 
 namespace
 {
 
 constexpr int kWaitMs = 15000;
+constexpr int kSetupMs = 40000;
+constexpr int kRaceMs = 60000;
 constexpr int kLanes = 7;
 const QString kStadium = QStringLiteral("10.99.0.1");
 const QString kSecond = QStringLiteral("127.0.0.2");
 const QString kTitle = QStringLiteral("Wireless Quellor - Halvexa");
 const QRegularExpression kSession(QStringLiteral("^SID:ZX:([0-9.]+):quellor:([^:]+):(\\{[0-9a-f-]{36}\\})$"));
+QString s_results; // the results folder of the run
 
 quint32 digitSum(const QString &text)
 {
@@ -40,28 +49,22 @@ quint32 digitSum(const QString &text)
     return sum;
 }
 
-// lanes 1 to 7, each with a false-start limit of 100 ms as the block reports it (info item 3)
-StartBlockSetGroup sevenLanes()
+// lanes 1 to 7 against the simulator: a valid reaction equal to the blocks' false-start limit of 100 ms in
+// lane 2, a start 20 ms before the gun in lane 3, none in lane 4; lanes 5 to 7 are marked during the race
+SimScenario sevenLanes()
 {
-    StartBlockSetGroup set;
-    for (int lane = 1; lane <= kLanes; ++lane) {
-        auto block = std::make_unique<CStartBlock>();
-        block->SetMacAddress(QStringLiteral("00:11:22:33:44:%1").arg(lane, 2, 10, QLatin1Char('0')));
-        block->setLane(quint8(lane));
-        unsigned char limit[] = {0x03, 0x02, 0x00, 0x64};
-        block->SetInfoFields(sizeof limit, limit);
-        set.blocks.push_back(std::move(block));
-    }
-    return set;
+    SimScenario scenario = SimScenario::standard(kLanes);
+    scenario.autoStartDelayMs = 300;
+    scenario.lanes[1].reactionMs = 100;
+    scenario.lanes[2].reactionMs = -20;
+    scenario.lanes[3].reactionMs.reset();
+    return scenario;
 }
 
-// the reaction as the block's status reply carries it (status item 4, big-endian)
-void setReaction(CStartBlock *block, int status, quint16 reaction)
+int raceFiles()
 {
-    block->setParticipationStatus(status);
-    block->measurement()->setReactionAccepted(true);
-    unsigned char item[] = {0x04, 0x02, quint8(reaction >> 8), quint8(reaction & 0xFF)};
-    block->measurement()->SetStatusFields(sizeof item, item);
+    return int(
+        QDir(s_results).entryList({QStringLiteral("*.vq1"), QStringLiteral("*.vq2")}, QDir::Files).size());
 }
 
 QString lanes(const QList<CStartBlock *> &blocks)
@@ -89,6 +92,23 @@ QStringList posts(const QString &path, int skip = 0)
     return lines;
 }
 
+// Ready once the program takes it, the given lane rows (index, status) marked as the starter marks them while
+// the race runs; true once both saves of the race are done.
+bool race(MainWindow *window, const QList<QPair<int, QString>> &marks = {})
+{
+    auto *ready = window->findChild<QPushButton *>(QStringLiteral("btnReady"));
+    if (!QTest::qWaitFor([&] { return window->busyNotice().isEmpty() && ready->isEnabled(); }, kSetupMs))
+        return false;
+    QSignalSpy saved(window->serialComThread(), &CSerialComThread::save_results_file);
+    ready->click();
+    for (const auto &[row, status] : marks) {
+        auto *combo =
+            window->laneRows().at(row)->findChild<QComboBox *>(QStringLiteral("cmbParticipationStatus"));
+        combo->setCurrentIndex(combo->findData(status));
+    }
+    return QTest::qWaitFor([&] { return saved.count() >= 2; }, kRaceMs);
+}
+
 int serverRow(MainWindow *window, const QString &address)
 {
     ZXServerModel &servers = window->meetSelection().servers();
@@ -110,6 +130,9 @@ private slots:
 void TstMeetSelection::heatToLanesToPostedResults()
 {
     QUELLOR_REQUIRE_ISOLATED_NETWORK();
+    DeviceSimulator sim(sevenLanes());
+    if (!sim.start())
+        QSKIP("no pseudo-terminal");
     QTemporaryDir dir;
     const QString log = dir.filePath(QStringLiteral("posts.log"));
     auto server = std::make_unique<MeetSimServer>(QStringLiteral(QUELLOR_MEETSIM_DATA_DIR));
@@ -121,7 +144,7 @@ void TstMeetSelection::heatToLanesToPostedResults()
     QVERIFY(second.setAnswerAddress(QHostAddress(kSecond)));
 
     const std::unique_ptr<MainWindow> window(MainWindow::instance());
-    window->chosenSet().adopt(sevenLanes());
+    attachSimulatorToWindow(window.get(), sim);
     const QList<CStartBlock *> blocks = window->startBlocks();
     auto *servers = window->findChild<QComboBox *>(QStringLiteral("cmbServers"));
     ZXConnection &connection = window->meetConnection();
@@ -164,17 +187,11 @@ void TstMeetSelection::heatToLanesToPostedResults()
                           "6:111 HENDRIKS Jonas Valley Sprint Club|7:112 SAUER Milan Riverside AC";
     QTRY_COMPARE_WITH_TIMEOUT(lanes(blocks), heat2, kWaitMs);
 
-    // a race: a reaction equal to the limit, a false start before the gun, no reaction, DNS, DQ, RUP;
-    // lane 1 has no athlete and posts nothing
-    setReaction(blocks[0], ParticipationActive, 0x0080);
-    setReaction(blocks[1], ParticipationActive, 0x0064);
-    setReaction(blocks[2], ParticipationActive, 0xFFEC);
-    setReaction(blocks[3], ParticipationActive, 0x7FFF);
-    setReaction(blocks[4], ParticipationDns, 0x0078);
-    setReaction(blocks[5], ParticipationDq, 0x0050);
-    setReaction(blocks[6], ParticipationRup, 0x0078);
+    // a race on the simulator: a reaction equal to the limit, a false start before the gun, no reaction,
+    // and DNS, DQ and RUP marked meanwhile; lane 1 has no athlete and posts nothing
     const DebugLines debug;
-    window->PostResults(3);
+    QVERIFY(race(window.get(), {{4, "DNS"}, {5, "DQ"}, {6, "RUP"}}));
+    QCOMPARE(raceFiles(), 2);
     QTRY_COMPARE_WITH_TIMEOUT(posts(log).size(), 7, kWaitMs);
     const auto result = [&firstSession](int participation, int seqno, const char *value,
                                         const char *info = "") {
@@ -193,15 +210,15 @@ void TstMeetSelection::heatToLanesToPostedResults()
             .arg(unique)
             .arg(start);
     };
-    QCOMPARE(posts(log, 0), (QStringList{result(5007, 3, "0.100"), result(5008, 3, "-0.020", "false"),
-                                         result(5009, 3, "-6"), result(5010, 3, "-3"), result(5011, 3, "-4"),
-                                         result(5012, 3, "-5"), happening(1, 3)}));
+    QCOMPARE(posts(log, 0), (QStringList{result(5007, 1, "0.100"), result(5008, 1, "-0.020", "false"),
+                                         result(5009, 1, "-6"), result(5010, 1, "-3"), result(5011, 1, "-4"),
+                                         result(5012, 1, "-5"), happening(1, 1)}));
     const QStringList said = debug.lines();
     QVERIFY(said.contains("Post results of participant 5012"));
     QCOMPARE(said.mid(said.indexOf("Post whats happening"), 4),
              (QStringList{"Post whats happening", "Event: 101", "Round: 1011", "Heat: 10112"}));
 
-    // the next race: start 300 goes out as its low byte, and the what-is-happening post counts on by two
+    // start 300 goes out as its low byte, and the what-is-happening post counts on by two
     window->PostResults(300);
     QTRY_COMPARE_WITH_TIMEOUT(posts(log).size(), 14, kWaitMs);
     QVERIFY(posts(log, 7).contains(result(5009, 44, "-6")));
@@ -218,9 +235,11 @@ void TstMeetSelection::heatToLanesToPostedResults()
     QVERIFY(backSession != firstSession);
     QTRY_COMPARE_WITH_TIMEOUT(lanes(blocks), heat1, kWaitMs);
 
-    // the server goes away mid-meet: the posts fail, say so, and end the session
+    // the server goes away mid-meet: the next race runs and saves, and its posts fail, say so and end the
+    // session
     server.reset();
-    window->PostResults(4);
+    QVERIFY(race(window.get()));
+    QCOMPARE(raceFiles(), 4);
     QTRY_VERIFY_WITH_TIMEOUT(connection.sessionId().isEmpty(), kWaitMs);
     QTRY_VERIFY_WITH_TIMEOUT(
         debug.lines().filter(QRegularExpression("^Meet server request /new_result failed: ")).size() == 6,
@@ -243,9 +262,14 @@ void TstMeetSelection::heatToLanesToPostedResults()
 int main(int argc, char **argv)
 {
     AppTestEnvironment environment;
-    if (!environment.isValid())
+    QTemporaryDir results;
+    if (!environment.isValid() || !results.isValid())
         return 1;
+    s_results = results.path();
     const std::unique_ptr<QuellorApp> application(QuellorApp::Create(argc, argv));
+    ProjectSettings settings = QuellorApp::Instance()->projectSettings();
+    settings.resultsDir = s_results;
+    QuellorApp::Instance()->setProjectSettings(settings);
     TstMeetSelection test;
     return QTest::qExec(&test, argc, argv);
 }

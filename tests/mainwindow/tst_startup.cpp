@@ -10,14 +10,14 @@
 
 #include "../core/apptestenvironment.h"
 #include "core/quellorapp.h"
-#include "demo/simulatorsettings.h"
-#include "demo/startupautomation.h"
 #include "devices/cserialcomthread.h"
 #include "dialogs/projectsettingsdlg.h"
 #include "mainwindow/mainwindow.h"
 #include "mainwindow/programstartup.h"
 #include "outputs/startgatewayservice.h"
 #include "sim/devicesimulator.h"
+#include "sim/simulatorsettings.h"
+#include "sim/startupautomation.h"
 #include "testnetwork.h"
 
 namespace

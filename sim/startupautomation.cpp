@@ -1,4 +1,4 @@
-#include "demo/startupautomation.h"
+#include "sim/startupautomation.h"
 
 #include <algorithm>
 

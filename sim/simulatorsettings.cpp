@@ -1,4 +1,4 @@
-#include "demo/simulatorsettings.h"
+#include "sim/simulatorsettings.h"
 
 #include <QFile>
 #include <QSettings>
