@@ -215,6 +215,30 @@ void MainWindow::OnDataRequestSent(CommandType)
     bar->setValue(m_activity.next(bar->value(), bar->minimum(), bar->maximum()));
 }
 
+QMessageBox *MainWindow::linkLostNotice() const
+{
+    return m_linkLostNotice;
+}
+
+// The serial object has closed the port and shows every device's link as lost; the race it was fetching is
+// saved by then. The operator is told without stopping the window: Properties is what reconnects.
+void MainWindow::OnSerialPortLost(const QString &port, const QString &reason)
+{
+    const QString text = tr("The connection to the coordinator on port %1 was lost: %2").arg(port, reason);
+    if (m_linkLostNotice) {
+        m_linkLostNotice->setText(text); // a later loss while the notice is open says so in the same box
+        m_linkLostNotice->raise();
+        return;
+    }
+    m_linkLostNotice = new QMessageBox(QMessageBox::Warning, windowTitleText() + tr(": Connection lost"),
+                                       text, QMessageBox::Ok, this);
+    m_linkLostNotice->setInformativeText(
+        tr("Once the coordinator is connected again, open Properties and press OK to reconnect it."));
+    m_linkLostNotice->setModal(false);
+    m_linkLostNotice->setAttribute(Qt::WA_DeleteOnClose);
+    m_linkLostNotice->show();
+}
+
 // ---------------------------------------------------------------------------------------------------
 // live device events: the project's settings, sent again while a device reports others
 
