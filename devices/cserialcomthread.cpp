@@ -552,8 +552,10 @@ bool CSerialComThread::sendFrame(const FrameBuilder &build, const LogAppender &l
         return false;
     if (log)
         log(PACKET_LOG{m_sequence, elapsedOnClock(), 0});
-    if (m_port->write(frame) < 0)
+    if (m_port->write(frame) < 0) {
         onPortFailed(m_port, m_port->errorString());
+        return false;
+    }
     ++m_sequence;
     return true;
 }

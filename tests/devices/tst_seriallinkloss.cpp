@@ -63,6 +63,8 @@ private slots:
     void errorsOfALivePortAreNoLoss_data();
     void errorsOfALivePortAreNoLoss();
     void failedWriteOnAnyPortIsALoss();
+    void onlyARaceUnderWayIsSavedOnALoss_data();
+    void onlyARaceUnderWayIsSavedOnALoss();
     void blockWithoutGraphIsGivenUpAfterTheBound_data();
     void blockWithoutGraphIsGivenUpAfterTheBound();
 
@@ -227,6 +229,53 @@ void TstSerialLinkLoss::failedWriteOnAnyPortIsALoss()
     f.open();
     QVERIFY(!f.serial->isPortLost());
     QVERIFY(!f.tick().isEmpty());
+}
+
+void TstSerialLinkLoss::onlyARaceUnderWayIsSavedOnALoss_data()
+{
+    QTest::addColumn<QString>("phase");
+    QTest::addColumn<QList<int>>("saves"); // result types saved on the loss, in order
+    QTest::newRow("armed, no start yet") << "armed" << QList<int>();
+    QTest::newRow("started, reactions coming") << "started" << QList<int>({0, 1});
+    QTest::newRow("reaction graphs in, sound graphs coming") << "graphs" << QList<int>({1});
+    QTest::newRow("saved already") << "saved" << QList<int>();
+    QTest::newRow("called off by Idle") << "idle" << QList<int>();
+}
+
+void TstSerialLinkLoss::onlyARaceUnderWayIsSavedOnALoss()
+{
+    QFETCH(QString, phase);
+    QFETCH(QList<int>, saves);
+    SerialFixture f(1);
+    f.serial->setUserSelectedOperationMode(OperationModeWireless);
+    f.open();
+    f.serial->OnSetStatusRequest(1, DeviceReady, f.serial->broadcastDevice());
+    f.reportStates(DeviceReady, DeviceReady);
+    f.tick();
+    if (phase != "armed")
+        f.replyCoordinator(0x0B, item8(1, 1));
+    if (phase == "graphs" || phase == "saved") {
+        f.reply(f.blocks[0], 0x05, statusItems(DeviceIdle, 150));
+        f.serial->startGraphsTimerTimeout();
+        f.serial->OnGraphTimerTimeout();
+        f.reply(f.blocks[0], 0x08, graphItems());
+        f.serial->OnGraphTimerTimeout();
+    }
+    if (phase == "saved") {
+        f.reply(f.blocks[0], 0x0A, graphItems());
+        f.serial->OnGraphTimerTimeout();
+    }
+    if (phase == "idle")
+        f.serial->OnSetStatusRequest(1, DeviceIdle, f.serial->broadcastDevice());
+    QSignalSpy saved(f.serial.get(), &CSerialComThread::save_results_file);
+    QSignalSpy lost(f.serial.get(), &CSerialComThread::serial_port_lost);
+    f.port->failWritesWith = QStringLiteral("Input/output error");
+    f.serial->SendStatusRequest(f.blocks[0]);
+    QTRY_COMPARE(lost.count(), 1);
+    QList<int> types;
+    for (const QList<QVariant> &save : saved)
+        types << int(save[0].value<ResultsDataType>());
+    QCOMPARE(types, saves);
 }
 
 void TstSerialLinkLoss::blockWithoutGraphIsGivenUpAfterTheBound_data()
