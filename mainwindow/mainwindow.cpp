@@ -165,6 +165,7 @@ void MainWindow::createSerialLink()
     connect(m_serial, &CSerialComThread::change_operation_mode, this, &MainWindow::OnOperationModeChanged);
     connect(m_serial, &CSerialComThread::data_request_sent, this, &MainWindow::OnDataRequestSent);
     connect(m_serial, &CSerialComThread::serial_port_lost, this, &MainWindow::OnSerialPortLost);
+    connect(m_serial, &CSerialComThread::serial_port_opened, this, &MainWindow::OnSerialPortOpened);
     connect(this, &MainWindow::startblockset_changed, m_serial, &CSerialComThread::OnStartBlockSetChanged);
     connect(this, &MainWindow::set_status_field_request, m_serial, &CSerialComThread::OnSetStatusRequest);
     connect(this, &MainWindow::set_status_field_request_coordinator, m_serial,

@@ -230,6 +230,7 @@ public slots:
     void OnMeasurementNewGraphReceived();
     void OnDataRequestSent(CommandType type);
     void OnSerialPortLost(const QString &port, const QString &reason);
+    void OnSerialPortOpened(bool ok);
 
     void OnStartBlockNewInfoFieldsSet(CStartBlock *startBlock);
     void OnCoordinatorNewInfoFieldsSet(CCoordinator *coordinator);

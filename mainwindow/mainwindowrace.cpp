@@ -220,10 +220,18 @@ QMessageBox *MainWindow::linkLostNotice() const
     return m_linkLostNotice;
 }
 
+// A port open again gives Ready back, unless the busy notice holds it.
+void MainWindow::OnSerialPortOpened(bool ok)
+{
+    if (ok)
+        ui->btnReady->setEnabled(!m_busy.indicator());
+}
+
 // The serial object has closed the port and shows every device's link as lost; the race it was fetching is
 // saved by then. The operator is told without stopping the window: Properties is what reconnects.
 void MainWindow::OnSerialPortLost(const QString &port, const QString &reason)
 {
+    ui->btnReady->setEnabled(false); // a race armed now could never run, yet would take a race number
     const QString text = tr("The connection to the coordinator on port %1 was lost: %2").arg(port, reason);
     if (m_linkLostNotice) {
         m_linkLostNotice->setText(text); // a later loss while the notice is open says so in the same box

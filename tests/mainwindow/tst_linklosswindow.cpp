@@ -181,7 +181,8 @@ void TstLinkLossWindow::idlePullShowsOneNoticeAndEveryLinkLost()
         notice->informativeText(),
         QString("Once the coordinator is connected again, open Properties and press OK to reconnect it."));
     QVERIFY(notice->isVisible() && !notice->isModal());
-    QVERIFY(!QApplication::activeModalWidget()); // the window goes on working
+    QVERIFY(!QApplication::activeModalWidget());                  // the window goes on working
+    QVERIFY(!part<QPushButton>(window, "btnReady")->isEnabled()); // until the port is back
     QTest::qWait(500);
     QCOMPARE(shownNotices(window), QList<QMessageBox *>({notice}));
 
