@@ -10,11 +10,10 @@
 #include <sys/resource.h>
 
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include "benchapp.h"
+#include "benchsimset.h"
 #include "core/quellorapp.h"
 #include "devices/ccoordinator.h"
 #include "devices/cserialcomthread.h"
@@ -30,26 +29,6 @@ constexpr int kMeasureMs = 10000;
 constexpr int kSettleMs = 1500;
 constexpr int kLiveTimeoutMs = 30000;
 constexpr double kGoalPercent = 5.0;
-const QString kSetName = QStringLiteral("bench");
-
-void runFor(int ms)
-{
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
-bool runUntil(const std::function<bool()> &done, int timeoutMs)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!done()) {
-        if (timer.elapsed() > timeoutMs)
-            return false;
-        runFor(10);
-    }
-    return true;
-}
 
 qint64 cpuMicroseconds()
 {
@@ -65,22 +44,8 @@ double cpuShareOverMeasure()
     const qint64 before = cpuMicroseconds();
     QElapsedTimer wall;
     wall.start();
-    runFor(kMeasureMs);
+    BenchSimSet::runFor(kMeasureMs);
     return 100.0 * double(cpuMicroseconds() - before) / (double(wall.nsecsElapsed()) / 1000.0);
-}
-
-void storeSet(QuellorApp &app, const SimScenario &scenario)
-{
-    StartBlockSetGroup set;
-    set.coordinator = std::make_unique<CCoordinator>();
-    set.coordinator->SetMacAddress(simMacText(scenario.coordinatorMac));
-    for (const SimLaneScenario &lane : scenario.lanes) {
-        auto block = std::make_unique<CStartBlock>();
-        block->SetMacAddress(simMacText(lane.mac));
-        block->setLane(lane.lane);
-        set.blocks.push_back(std::move(block));
-    }
-    app.SaveStartBlockSets({kSetName}, {&set});
 }
 
 void openPort(CSerialComThread *serial, const QString &path)
@@ -125,17 +90,17 @@ int main(int argc, char **argv)
         std::printf("link loss: no pseudo-terminal for the simulator\n");
         return 1;
     }
-    storeSet(*bench.app(), scenario);
+    BenchSimSet::store(*bench.app(), scenario);
     const std::unique_ptr<MainWindow> window(MainWindow::instance());
-    window->SetupStartBlockSet(kSetName);
+    window->SetupStartBlockSet(BenchSimSet::kSetName);
     CSerialComThread *serial = window->serialComThread();
     openPort(serial, link);
     window->show();
-    if (!runUntil([&] { return linkGood(*window); }, kLiveTimeoutMs)) {
+    if (!BenchSimSet::waitFor([&] { return linkGood(*window); }, kLiveTimeoutMs)) {
         std::printf("link loss: the lanes did not come live within %d ms\n", kLiveTimeoutMs);
         return 1;
     }
-    runFor(kSettleMs);
+    BenchSimSet::runFor(kSettleMs);
 
     std::printf("CPU share after the coordinator's port is pulled, %d lanes, wireless:\n", kLanes);
     sim.stop();
@@ -146,18 +111,18 @@ int main(int argc, char **argv)
         return 1;
     }
     openPort(serial, link);
-    if (!runUntil([&] { return linkGood(*window); }, kLiveTimeoutMs)) {
+    if (!BenchSimSet::waitFor([&] { return linkGood(*window); }, kLiveTimeoutMs)) {
         std::printf("link loss: the lanes did not come back within %d ms\n", kLiveTimeoutMs);
         return 1;
     }
-    runFor(kSettleMs);
+    BenchSimSet::runFor(kSettleMs);
     // the cable goes as soon as the first graph of the race is in
     bool graphIn = false;
     for (CStartBlock *block : window->startBlocks())
         QObject::connect(block->measurement(), &CStartBlockMeasurement::new_graph, &sim,
                          [&graphIn] { graphIn = true; });
     window->on_btnReady_clicked(false);
-    if (!runUntil([&] { return graphIn; }, kLiveTimeoutMs)) {
+    if (!BenchSimSet::waitFor([&] { return graphIn; }, kLiveTimeoutMs)) {
         std::printf("link loss: no graph arrived within %d ms\n", kLiveTimeoutMs);
         return 1;
     }
