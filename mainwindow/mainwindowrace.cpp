@@ -227,8 +227,8 @@ void MainWindow::OnSerialPortOpened(bool ok)
         ui->btnReady->setEnabled(!m_busy.indicator());
 }
 
-// The serial object has closed the port and shows every device's link as lost; the race it was fetching is
-// saved by then. The operator is told without stopping the window: Properties is what reconnects.
+// The serial object has closed the port and shows every device's link as lost; a race under way is saved
+// right after, with what arrived. The operator is told without stopping the window: Properties reconnects.
 void MainWindow::OnSerialPortLost(const QString &port, const QString &reason)
 {
     ui->btnReady->setEnabled(false); // a race armed now could never run, yet would take a race number
