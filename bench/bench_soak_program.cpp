@@ -2,7 +2,7 @@
 // for them. It counts the paints of the main window's live page and, told so on its standard input, plays
 // the starter for a number of races (Ready as soon as the program takes it; the simulator starts each race
 // by itself). One command a line on standard input, one answer a line on standard output:
-//   stats        -> "stats <page> <live> <combos> <requests> <log entries> <log bytes> <races>"
+//   stats        -> "stats <whole page> <page> <live> <combos> <requests> <log entries> <log bytes> <races>"
 //   paints       -> "paints <count> <class>#<object name> ..." since the last "paints", most painted first
 //   races <n>    -> "race <k> saved" after each race, then "races done"
 // "lanes live" comes once the lanes of the chosen set show their devices.
@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QHash>
+#include <QPaintEvent>
 #include <QPushButton>
 #include <QSocketNotifier>
 #include <QTimer>
@@ -41,13 +42,13 @@ void say(const QByteArray &line)
     std::fflush(stdout);
 }
 
-// Paint events of the live page: the page itself (a repaint of the whole page), anything on it, and
-// its combo boxes.
+// Paint events of the live page: of all of the page at once, of anything on it, and of its combo boxes.
 class PaintCounter : public QObject
 {
 public:
     void watch(QWidget *page) { m_page = page; }
     qint64 pagePaints = 0;
+    qint64 pageAreaPaints = 0;
     qint64 livePaints = 0;
     qint64 comboPaints = 0;
     QHash<QString, qint64> byWidget; // since the last "paints"
@@ -61,8 +62,12 @@ protected:
         if (widget != m_page && !m_page->isAncestorOf(widget))
             return false;
         ++livePaints;
-        if (widget == m_page)
-            ++pagePaints;
+        // the page also paints the area behind a child that is not opaque; all of it is a whole repaint
+        if (widget == m_page) {
+            ++pageAreaPaints;
+            if (static_cast<QPaintEvent *>(event)->rect().contains(m_page->rect()))
+                ++pagePaints;
+        }
         if (qobject_cast<QComboBox *>(widget))
             ++comboPaints;
         ++byWidget[QString::fromLatin1(widget->metaObject()->className()) + QLatin1Char('#') +
@@ -192,6 +197,7 @@ private:
     {
         if (line == "stats") {
             say("stats " + QByteArray::number(m_counter->pagePaints) + ' ' +
+                QByteArray::number(m_counter->pageAreaPaints) + ' ' +
                 QByteArray::number(m_counter->livePaints) + ' ' + QByteArray::number(m_counter->comboPaints) +
                 ' ' + QByteArray::number(m_requests) + ' ' + requestLogStats(*m_window) + ' ' +
                 QByteArray::number(m_starter.done()));
