@@ -1,6 +1,5 @@
 #include "views/palettesharingstyle.h"
 
-#include <QMutexLocker>
 #include <QStyleFactory>
 #include <QStyleOption>
 
@@ -11,7 +10,6 @@ PaletteSharingStyle::PaletteSharingStyle(QStyle *base)
 
 QPalette PaletteSharingStyle::shared(const QPalette &palette) const
 {
-    const QMutexLocker locker(&m_mutex);
     qsizetype found = m_palettes.indexOf(palette);
     if (found < 0) {
         if (m_palettes.size() >= kMaxPalettes)
@@ -23,12 +21,6 @@ QPalette PaletteSharingStyle::shared(const QPalette &palette) const
     QPalette kept = m_palettes.at(found);
     kept.setCurrentColorGroup(palette.currentColorGroup());
     return kept;
-}
-
-qsizetype PaletteSharingStyle::keptPalettes() const
-{
-    const QMutexLocker locker(&m_mutex);
-    return m_palettes.size();
 }
 
 template<typename Option, typename Draw>

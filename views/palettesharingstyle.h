@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QList>
-#include <QMutex>
 #include <QPalette>
 #include <QProxyStyle>
 
@@ -27,13 +26,12 @@ public:
 
     // The kept palette with these colours (taken into the list when new), in the colour group of palette.
     QPalette shared(const QPalette &palette) const;
-    qsizetype keptPalettes() const;
+    qsizetype keptPalettes() const { return m_palettes.size(); }
 
 private:
     // Draws a copy of option, of exactly type Option, with the shared palette; false for another type.
     template<typename Option, typename Draw>
     bool drawShared(const QStyleOption *option, Draw draw) const;
 
-    mutable QMutex m_mutex; // a picture may be drawn outside the GUI thread
-    mutable QList<QPalette> m_palettes;
+    mutable QList<QPalette> m_palettes; // widgets paint in the GUI thread only
 };
