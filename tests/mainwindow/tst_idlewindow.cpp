@@ -149,7 +149,7 @@ private:
     std::unique_ptr<DeviceSimulator> sim;
     std::unique_ptr<PageEvents> events;
     MainWindow *window = nullptr;
-    QHash<QObject *, int> m_statusReplies;
+    QHash<QObject *, int> statusReplies;
 };
 
 void TstIdleWindow::init()
@@ -164,16 +164,16 @@ void TstIdleWindow::init()
     attachSimulatorToWindow(window, *sim);
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window));
-    m_statusReplies.clear();
+    statusReplies.clear();
     for (CStartBlockMeasurement *measurement : window->chosenSet().measurements())
         connect(measurement, &CStartBlockMeasurement::new_status_field, this,
                 [this, measurement](uchar type) {
                     if (type == kStateItem)
-                        ++m_statusReplies[measurement];
+                        ++statusReplies[measurement];
                 });
     connect(window->coordinator(), &CCoordinator::new_status_field, this, [this](uchar type) {
         if (type == kStateItem)
-            ++m_statusReplies[window->coordinator()];
+            ++statusReplies[window->coordinator()];
     });
     // settings distributed, every block synchronised, every link known good: nothing more to show
     QTRY_VERIFY_WITH_TIMEOUT(window->busyNotice().isEmpty() && window->chosenSet().anyDeviceReachable(),
@@ -197,13 +197,13 @@ void TstIdleWindow::cleanup()
 
 bool TstIdleWindow::waitForStatusRounds(int rounds)
 {
-    const QHash<QObject *, int> before = m_statusReplies;
+    const QHash<QObject *, int> before = statusReplies;
     const int devices = kLanes + 1;
     return QTest::qWaitFor(
         [&] {
-            if (m_statusReplies.size() < devices)
+            if (statusReplies.size() < devices)
                 return false;
-            for (auto it = m_statusReplies.cbegin(); it != m_statusReplies.cend(); ++it) {
+            for (auto it = statusReplies.cbegin(); it != statusReplies.cend(); ++it) {
                 if (it.value() - before.value(it.key()) < rounds)
                     return false;
             }
