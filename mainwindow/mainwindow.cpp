@@ -32,6 +32,7 @@
 #include "views/coordinatormeasurementwidget.h"
 #include "views/startblockmeasurementwidget.h"
 #include "views/startblockslayoutwidget.h"
+#include "views/tablayoutguard.h"
 
 namespace
 {
@@ -68,6 +69,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(std::make_uniq
     m_race = RaceNumbering(quint32(qMax(1, m_settings.raceNumber)));
 
     ui->setupUi(this);
+    new TabLayoutGuard(ui->tabCentral); // a change in one lane repaints that lane, not the whole page
     ApplyStyleSheets();
     setWindowTitle(programTitle());
     ui->btnToggleSettings->setIcon(style()->standardIcon(QStyle::SP_ArrowUp));
