@@ -239,6 +239,15 @@ void MainWindow::on_actionAbout_Qt_triggered()
     QMessageBox::aboutQt(this, QString());
 }
 
+void MainWindow::on_actionAbout_triggered()
+{
+    QMessageBox::about(this, programTitle() + tr(": About"),
+                       tr("%1\n\nVersion %2\n\nMade by %3")
+                           .arg(QLatin1String(SharedConstants::kProgramName),
+                                QLatin1String(SharedConstants::kVersion),
+                                QLatin1String(SharedConstants::kMaker)));
+}
+
 // ---------------------------------------------------------------------------------------------------
 // application modes
 

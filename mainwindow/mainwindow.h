@@ -210,6 +210,7 @@ public slots:
 
     void on_action_Layout_triggered();
     void on_actionAbout_Qt_triggered();
+    void on_actionAbout_triggered();
     void OnUpdateLaneInSet(QString mac, unsigned char oldLane, unsigned char newLane);
 
     void on_action_Exit_triggered();

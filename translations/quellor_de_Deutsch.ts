@@ -1370,6 +1370,26 @@
         <source>Once the coordinator is connected again, open Properties and press OK to reconnect it.</source>
         <translation>Sobald der Koordinator wieder angeschlossen ist, öffnen Sie „Eigenschaften“ und klicken Sie auf OK, um die Verbindung wiederherzustellen.</translation>
     </message>
+    <message>
+        <source>: Testing synchronization</source>
+        <translation>: Synchronisationstest</translation>
+    </message>
+    <message>
+        <source>: About</source>
+        <translation>: Über</translation>
+    </message>
+    <message>
+        <source>%1
+
+Version %2
+
+Made by %3</source>
+        <translation>%1
+
+Version %2
+
+Hersteller: %3</translation>
+    </message>
 </context>
 <context>
     <name>MeasurementGraphDlg</name>

@@ -1370,6 +1370,26 @@
         <source>Once the coordinator is connected again, open Properties and press OK to reconnect it.</source>
         <translation>Zodra de coördinator weer is aangesloten, opent u 'Eigenschappen' en klikt u op OK om de verbinding te herstellen.</translation>
     </message>
+    <message>
+        <source>: Testing synchronization</source>
+        <translation>: Synchronisatietest</translation>
+    </message>
+    <message>
+        <source>: About</source>
+        <translation>: Over</translation>
+    </message>
+    <message>
+        <source>%1
+
+Version %2
+
+Made by %3</source>
+        <translation>%1
+
+Versie %2
+
+Fabrikant: %3</translation>
+    </message>
 </context>
 <context>
     <name>MeasurementGraphDlg</name>

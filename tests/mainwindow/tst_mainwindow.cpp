@@ -260,6 +260,8 @@ private slots:
 
     void choosingALanguageRelabelsTheWindow_data();
     void choosingALanguageRelabelsTheWindow();
+    void aboutBoxNamesProgramVersionAndMaker_data();
+    void aboutBoxNamesProgramVersionAndMaker();
 
 private:
     std::unique_ptr<WindowFixture> fixture;
@@ -314,6 +316,31 @@ void TstMainWindowLanguages::choosingALanguageRelabelsTheWindow()
     languages[entry]->trigger();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
     QCOMPARE(part<QAction>(window, "action_Open")->text(), QString("unchanged"));
+}
+
+void TstMainWindowLanguages::aboutBoxNamesProgramVersionAndMaker_data()
+{
+    QTest::addColumn<QString>("data");
+    QTest::addColumn<QString>("seen"); // title|text
+    QTest::newRow("built-in") << ""
+                              << kTitle + ": About|Wireless Quellor\n\nVersion 1.2.12\n\nMade by Halvexa";
+    QTest::newRow("German") << "de_Deutsch"
+                            << kTitle + ": Über|Wireless Quellor\n\nVersion 1.2.12\n\nHersteller: Halvexa";
+    QTest::newRow("Dutch") << "nl_Nederlands"
+                           << kTitle + ": Over|Wireless Quellor\n\nVersie 1.2.12\n\nFabrikant: Halvexa";
+}
+
+void TstMainWindowLanguages::aboutBoxNamesProgramVersionAndMaker()
+{
+    QFETCH(QString, data);
+    QFETCH(QString, seen);
+    fixture->window->LoadLanguage(data);
+    ModalAnswerer answerer;
+    answerer.answer(QDialogButtonBox::Ok);
+    part<QAction>(fixture->window, "actionAbout")->trigger();
+    QCOMPARE(answerer.pending(), 0);
+    QCOMPARE(answerer.seen.size(), 1);
+    QCOMPARE(answerer.seen[0].title + '|' + answerer.seen[0].text, seen);
 }
 
 // ---------------------------------------------------------------------------------------------------
