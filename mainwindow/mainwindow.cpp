@@ -10,10 +10,12 @@
 #include <QDir>
 #include <QIcon>
 #include <QInputDialog>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
 #include <QMutex>
 #include <QMutexLocker>
+#include <QShortcut>
 #include <QSlider>
 #include <QStyle>
 
@@ -136,6 +138,10 @@ void MainWindow::createKeyFilter()
     installEventFilter(m_keyFilter);
     ui->cmbEvents->installEventFilter(m_keyFilter);
     connect(m_keyFilter, &KeyFilter::send_key, this, &MainWindow::OnItemSelectedKeyPressed);
+    // With the focus on the tab bar or a lane's button, the tab widget takes Ctrl+Tab for itself before it
+    // reaches the window's filter; a shortcut of the window comes first, wherever the focus is.
+    auto *tabSelector = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this);
+    connect(tabSelector, &QShortcut::activated, this, [this] { OnItemSelectedKeyPressed(KeyTabSelector); });
 }
 
 void MainWindow::connectForm()
