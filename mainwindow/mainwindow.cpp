@@ -426,10 +426,28 @@ void MainWindow::LoadLanguage(const QString &code)
     m_currentLanguage = code;
     QLocale::setDefault(QLocale(code));
     QCoreApplication::removeTranslator(&m_translator);
+    QCoreApplication::removeTranslator(&m_toolkitTranslator);
     // without its file the program keeps its built-in texts
     if (m_translator.load(LanguageCatalog::translationFile(m_languagesFolder, code)))
         QCoreApplication::installTranslator(&m_translator);
+    if (m_toolkitTranslator.load(LanguageCatalog::toolkitTranslation(code),
+                                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&m_toolkitTranslator);
+    checkLanguageEntry(code);
     qDebug() << "Loaded language" << code;
+}
+
+// The menu marks the language shown, the stored one at start too, rather than the system's.
+void MainWindow::checkLanguageEntry(const QString &code)
+{
+    const QList<QAction *> entries = m_languageGroup->actions();
+    for (QAction *entry : entries) {
+        const QString data = entry->data().toString();
+        if (data == code || (!code.isEmpty() && LanguageCatalog::languageCode(data) == code)) {
+            entry->setChecked(true);
+            return;
+        }
+    }
 }
 
 void MainWindow::slotLanguageChanged(QAction *action)

@@ -287,6 +287,7 @@ private:
     void createEventsDirectory();
     void createMeetSelection();
     void CreateLanguageMenu();
+    void checkLanguageEntry(const QString &code);
 
     StyleSettings &currentTheme();
     bool askAdministratorMode();
@@ -394,6 +395,7 @@ private:
     bool m_exitDone = false;
     QActionGroup *m_languageGroup = nullptr; // child
     QTranslator m_translator;
+    QTranslator m_toolkitTranslator;
     QString m_currentLanguage;
     QString m_languagesFolder;
 
