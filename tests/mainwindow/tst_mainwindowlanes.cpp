@@ -4,6 +4,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
@@ -74,6 +75,7 @@ private slots:
     void rebuildLeavesNothingOfTheOldSet();
     void keepingTheBlocksLaneRebuildsTheSet();
     void rowsOpenTheirDialogsAndStartsReachTheLan();
+    void falseStartClearsTheDqLanesAtOnce();
 
 private:
     QuellorApp &app() { return *QuellorApp::Instance(); }
@@ -231,6 +233,35 @@ void TstMainWindowLanes::rowsOpenTheirDialogsAndStartsReachTheLan()
     QVERIFY(disconnect(gateway, &StartGatewayService::new_orvane_alert, serial,
                        &CSerialComThread::OnNewOrvaneAlert));
 }
+
+// After a false start the next Ready takes the reactions of the lanes set to DQ: their rows show none at
+// once, before any block answers again.
+void TstMainWindowLanes::falseStartClearsTheDqLanesAtOnce()
+{
+    window->SetupStartBlockSet("B");
+    const QList<int> reactions{119, 150}; // lane 1 false-starts against the limit of 120
+    for (int i = 0; i < 2; ++i) {
+        CStartBlock *block = window->startBlocks().at(i);
+        QByteArray info = SerialTest::item16(3, 120);
+        block->SetInfoFields(quint16(info.size()), data(info));
+        block->measurement()->setReactionAccepted(true);
+        QByteArray status = SerialTest::item16(4, quint16(reactions[i]));
+        block->measurement()->SetStatusFields(quint16(status.size()), data(status));
+    }
+    window->laneRows().at(1)->SetParticipationStatus(ParticipationDq);
+    const auto shown = [this] {
+        QStringList texts;
+        for (const Row *row : window->laneRows())
+            texts << row->findChild<QLabel *>("lblReactionTime")->text();
+        return texts.join('|');
+    };
+    QCOMPARE(shown(), QString("119ms|150ms"));
+    window->on_btnReady_clicked(false);
+    QCOMPARE(window->findChild<QLineEdit *>("txtStartInfo")->text(), QString("2")); // a false start
+    QCOMPARE(window->startBlocks().at(1)->participationStatus(), int(ParticipationDq));
+    QCOMPARE(shown().section('|', 1), QString());
+}
+
 
 int main(int argc, char **argv)
 {
