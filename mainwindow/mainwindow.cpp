@@ -470,6 +470,8 @@ void MainWindow::changeEvent(QEvent *event)
         refreshResultsLabel();
         if (!m_busyNotice.isEmpty())
             UpdateWaitingStatus();
+        else // the common settings' notice
+            m_busy.relabel();
     }
     QMainWindow::changeEvent(event);
 }

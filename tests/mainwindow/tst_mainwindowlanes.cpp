@@ -8,15 +8,19 @@
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSet>
 #include <QTest>
 #include <QVBoxLayout>
 
 #include "../common/modalanswerer.h"
 #include "../core/apptestenvironment.h"
+#include "../dialogs/dialogtestkit.h"
 #include "../devices/serialtestkit.h"
 #include "../devices/testbytes.h"
 #include "core/quellorapp.h"
 #include "devices/cserialcomthread.h"
+#include "dialogs/busyindicatordlg.h"
+#include "dialogs/startblockscommonsettingsdlg.h"
 #include "mainwindow/mainwindow.h"
 #include "outputs/startgatewayservice.h"
 #include "testnetwork.h"
@@ -76,6 +80,7 @@ private slots:
     void keepingTheBlocksLaneRebuildsTheSet();
     void rowsOpenTheirDialogsAndStartsReachTheLan();
     void falseStartClearsTheDqLanesAtOnce();
+    void commonSettingsNoticeFollowsTheLanguage();
 
 private:
     QuellorApp &app() { return *QuellorApp::Instance(); }
@@ -262,6 +267,33 @@ void TstMainWindowLanes::falseStartClearsTheDqLanesAtOnce()
     QCOMPARE(shown().section('|', 1), QString());
 }
 
+// No device has answered, so no waiting status of the window's own: the notice is the settings dialog's,
+// and a language change relabels it as it does the window's.
+void TstMainWindowLanes::commonSettingsNoticeFollowsTheLanguage()
+{
+    window->SetupStartBlockSet("B");
+    window->OnToggleApplicationMode(ModeAdministrator);
+    ModalAnswerer answerer;
+    whenModal<StartBlocksCommonSettingsDlg>(this, [&answerer](StartBlocksCommonSettingsDlg *dialog) {
+        answerer.answer(QDialogButtonBox::Yes);
+        dialog->findChild<QPushButton *>("btnOK")->click();
+    });
+    window->findChild<QPushButton *>("btnSettings")->click();
+    QCOMPARE(answerer.seen.size(), 1);
+    QCOMPARE(answerer.seen[0].title, QString("Change setting of startblocks"));
+    QVERIFY(window->busyIndicator() && window->busyNotice().isEmpty());
+    const char *busy = "BUSY, wait until all settings are distributed.";
+    QStringList shown;
+    for (const char *language : {"", "de_Deutsch", "nl_Nederlands", "en_English"}) {
+        window->LoadLanguage(language);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+        QCOMPARE(window->busyIndicator()->text(), QCoreApplication::translate("globals", busy));
+        shown << window->busyIndicator()->text();
+    }
+    // a translation of its own in each language, and back in English
+    QCOMPARE(QSet<QString>(shown.cbegin(), shown.cend()).size(), 3);
+    QCOMPARE(shown.last(), QString(busy));
+}
 
 int main(int argc, char **argv)
 {
