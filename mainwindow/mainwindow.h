@@ -340,6 +340,7 @@ private:
     QString freeMeasurementPath(const RaceSnapshot &race);
     bool writeMeasurementFile(const QString &path, const std::optional<QByteArray> &bytes, bool mayReplace);
     void showResultsSaved(ResultsDataType type);
+    void enableGraphViews(ResultsDataType type);
     void refreshResultsLabel();
     void AppendTabLog(const QString &logPath, const RaceSnapshot &race);
     void WriteRaceTextFile(const QString &path, const RaceSnapshot &race);
