@@ -913,6 +913,30 @@
         <source>You did not select a sample or the duration was not filled in properly. Please fill in these properties to load a sample file</source>
         <translation>Sie haben kein Sample gewählt oder die Dauer nicht richtig angegeben. Bitte füllen Sie diese Angaben aus, um eine Sampledatei zu laden</translation>
     </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>Unable to open file %1</source>
+        <translation>Datei %1 kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>Die Datei existiert nicht.</translation>
+    </message>
+    <message>
+        <source>This is a folder, not a file.</source>
+        <translation>Dies ist ein Ordner, keine Datei.</translation>
+    </message>
+    <message>
+        <source>You have no permission to read the file.</source>
+        <translation>Sie haben keine Berechtigung, die Datei zu lesen.</translation>
+    </message>
+    <message>
+        <source>Shutdown devices</source>
+        <translation>Geräte ausschalten</translation>
+    </message>
 </context>
 <context>
     <name>LoadSampleDlg</name>

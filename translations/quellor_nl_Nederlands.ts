@@ -913,6 +913,30 @@
         <source>You did not select a sample or the duration was not filled in properly. Please fill in these properties to load a sample file</source>
         <translation>U hebt geen sample gekozen of de duur niet juist ingevuld. Vul deze gegevens in om een samplebestand te laden</translation>
     </message>
+    <message>
+        <source>Warning</source>
+        <translation>Waarschuwing</translation>
+    </message>
+    <message>
+        <source>Unable to open file %1</source>
+        <translation>Kan bestand %1 niet openen</translation>
+    </message>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>Het bestand bestaat niet.</translation>
+    </message>
+    <message>
+        <source>This is a folder, not a file.</source>
+        <translation>Dit is een map, geen bestand.</translation>
+    </message>
+    <message>
+        <source>You have no permission to read the file.</source>
+        <translation>U hebt geen toestemming om het bestand te lezen.</translation>
+    </message>
+    <message>
+        <source>Shutdown devices</source>
+        <translation>Apparaten uitschakelen</translation>
+    </message>
 </context>
 <context>
     <name>LoadSampleDlg</name>
