@@ -2,6 +2,7 @@
 
 #include <limits>
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -73,7 +74,9 @@ void LoadSampleActions::refuseUnusableSample(QWidget *parent)
 
 void LoadSampleActions::refuseUnreadableSample(QWidget *parent, const QFile &file)
 {
-    QMessageBox box(QMessageBox::Warning, tr("Warning"), tr("Unable to open file %1").arg(file.fileName()),
+    // the window's own words for a file it cannot open
+    QMessageBox box(QMessageBox::Warning, QCoreApplication::translate("MainWindow", "Warning"),
+                    QCoreApplication::translate("MainWindow", "Unable to open file %1").arg(file.fileName()),
                     QMessageBox::Ok, parent);
     box.setInformativeText(unreadableReason(file));
     box.exec();

@@ -914,14 +914,6 @@
         <translation>Sie haben kein Sample gewählt oder die Dauer nicht richtig angegeben. Bitte füllen Sie diese Angaben aus, um eine Sampledatei zu laden</translation>
     </message>
     <message>
-        <source>Warning</source>
-        <translation>Warnung</translation>
-    </message>
-    <message>
-        <source>Unable to open file %1</source>
-        <translation>Datei %1 kann nicht geöffnet werden</translation>
-    </message>
-    <message>
         <source>The file does not exist.</source>
         <translation>Die Datei existiert nicht.</translation>
     </message>

@@ -914,14 +914,6 @@
         <translation>U hebt geen sample gekozen of de duur niet juist ingevuld. Vul deze gegevens in om een samplebestand te laden</translation>
     </message>
     <message>
-        <source>Warning</source>
-        <translation>Waarschuwing</translation>
-    </message>
-    <message>
-        <source>Unable to open file %1</source>
-        <translation>Kan bestand %1 niet openen</translation>
-    </message>
-    <message>
         <source>The file does not exist.</source>
         <translation>Het bestand bestaat niet.</translation>
     </message>

@@ -55,9 +55,9 @@ private:
 };
 
 // A text of the handlers as the operator reads it in the language loaded.
-QString shown(const char *source)
+QString shown(const char *source, const char *context = "LoadSampleActions")
 {
-    return QCoreApplication::translate("LoadSampleActions", source);
+    return QCoreApplication::translate(context, source);
 }
 
 QByteArray bangSample()
@@ -255,21 +255,15 @@ void TstSettingsDialogs::unreadableSampleNamesFileAndReason_data()
     QTest::addColumn<QString>("file"); // in an empty folder
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("reason"); // as written in the sources
-    QTest::newRow("missing") << "bang.raw"
-                             << ""
-                             << "The file does not exist.";
-    QTest::newRow("a folder") << "folder"
-                              << ""
-                              << "This is a folder, not a file.";
-    QTest::newRow("not readable") << "locked.raw"
-                                  << ""
-                                  << "You have no permission to read the file.";
-    QTest::newRow("missing, German") << "bang.raw"
-                                     << "de_Deutsch"
-                                     << "The file does not exist.";
-    QTest::newRow("a folder, Dutch") << "folder"
-                                     << "nl_Nederlands"
-                                     << "This is a folder, not a file.";
+    const char *const rows[][4] = {
+        {"missing", "bang.raw", "", "The file does not exist."},
+        {"a folder", "folder", "", "This is a folder, not a file."},
+        {"not readable", "locked.raw", "", "You have no permission to read the file."},
+        {"missing, German", "bang.raw", "de_Deutsch", "The file does not exist."},
+        {"a folder, Dutch", "folder", "nl_Nederlands", "This is a folder, not a file."},
+    };
+    for (const auto &row : rows)
+        QTest::newRow(row[0]) << QString(row[1]) << QString(row[2]) << QString(row[3]);
 }
 
 void TstSettingsDialogs::unreadableSampleNamesFileAndReason()
@@ -303,8 +297,8 @@ void TstSettingsDialogs::unreadableSampleNamesFileAndReason()
     QVERIFY(!actions.SendSample(nullptr, dialog));
     QCOMPARE(answerer.seen.size(), 1);
     QCOMPARE(answerer.seen[0].title + '|' + answerer.seen[0].text + '|' + informative,
-             shown("Warning") + '|' + shown("Unable to open file %1").arg(path) + '|' +
-                 shown(qPrintable(reason)));
+             shown("Warning", "MainWindow") + '|' + shown("Unable to open file %1", "MainWindow").arg(path) +
+                 '|' + shown(qPrintable(reason)));
     if (translation.loaded())
         QVERIFY(informative != reason && !answerer.seen[0].text.startsWith("Unable"));
     QCOMPARE(sent.count(), 0);
