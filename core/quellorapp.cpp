@@ -21,8 +21,6 @@ using namespace SettingsKeys;
 namespace
 {
 
-constexpr char kOrganisation[] = "Halvexa";
-constexpr char kApplication[] = "Wireless Quellor";
 constexpr char kResultsFolder[] = "/Results";
 constexpr char kEventsFolder[] = "/Events";
 constexpr char kDefaultStarterName[] = "Starter 1";
@@ -208,7 +206,8 @@ QuellorApp *QuellorApp::Instance()
 QuellorApp::QuellorApp(int &argc, char **argv)
     : QApplication(argc, argv),
       m_settings(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                             QLatin1String(kOrganisation), QLatin1String(kApplication)))
+                                             QLatin1String(SharedConstants::kMaker),
+                                             QLatin1String(SharedConstants::kProgramName)))
 {
     registerSharedMetaTypes(); // before any queued connection carries them
     LoadSettings();

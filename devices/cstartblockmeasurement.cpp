@@ -186,6 +186,15 @@ void CStartBlockMeasurement::storeErrorCode(quint8 length, unsigned char *value)
     m_errorCode = code;
 }
 
+void CStartBlockMeasurement::resetReactionTime()
+{
+    if (m_reactionTime == kReactionNoValue)
+        return;
+    m_reactionTime = kReactionNoValue;
+    unsigned char noValue[] = {kReactionNoValue >> 8, kReactionNoValue & 0xFF};
+    emit new_status_field(kReactionTime, sizeof(noValue), noValue);
+}
+
 void CStartBlockMeasurement::applyReactionReset()
 {
     if ((m_racePhase == kRacePhaseReady && m_status.state == DeviceReady) || !m_reactionAccepted)

@@ -78,7 +78,8 @@ public:
     quint16 reactionTimeRaw() const { return m_reactionTime; }
     qint16 reactionTimeMs() const { return qint16(m_reactionTime); }
     bool reactionIsNoValue() const { return m_reactionTime == kReactionNoValue; }
-    void resetReactionTime() { m_reactionTime = kReactionNoValue; }
+    // No reaction any more, told through new_status_field as a status reply with no value would be.
+    void resetReactionTime();
     quint16 statusField5() const { return m_statusField5; }
     quint8 statusField6() const { return m_statusField6; }
     quint8 measurementActive() const { return m_measurementActive; }

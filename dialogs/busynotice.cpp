@@ -1,5 +1,7 @@
 #include "dialogs/busynotice.h"
 
+#include <QCoreApplication>
+
 #include "core/sharedconstants.h"
 
 BusyNotice::BusyNotice(QWidget *window, QObject *parent) : QObject(parent), m_window(window) {}
@@ -12,6 +14,7 @@ BusyNotice::~BusyNotice()
 
 void BusyNotice::ShowBusy(bool hide, const QString &text)
 {
+    m_sourceText = nullptr;
     if (hide) {
         if (m_indicator) {
             m_indicator->hide();
@@ -28,4 +31,17 @@ void BusyNotice::ShowBusy(bool hide, const QString &text)
         m_indicator->raise();
     }
     emit ready_enabled(hide);
+}
+
+void BusyNotice::ShowBusyTranslated(const char *context, const char *sourceText)
+{
+    ShowBusy(false, QCoreApplication::translate(context, sourceText));
+    m_context = context;
+    m_sourceText = sourceText;
+}
+
+void BusyNotice::relabel()
+{
+    if (m_indicator && m_sourceText)
+        m_indicator->SetText(QCoreApplication::translate(m_context, m_sourceText));
 }

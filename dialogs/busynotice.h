@@ -21,6 +21,11 @@ public:
 
     // hide true releases the indicator; otherwise replaces its text, or creates, shows and raises it.
     void ShowBusy(bool hide, const QString &text);
+    // Shows it with the translation of a source text, which relabel() translates again.
+    void ShowBusyTranslated(const char *context, const char *sourceText);
+    // After a language change: the text given by ShowBusyTranslated in the new language. A text given
+    // ready-made to ShowBusy is its caller's to rebuild.
+    void relabel();
     BusyIndicatorDlg *indicator() const { return m_indicator; }
 
 signals:
@@ -30,4 +35,6 @@ signals:
 private:
     QPointer<QWidget> m_window;
     QPointer<BusyIndicatorDlg> m_indicator;
+    const char *m_context = nullptr;
+    const char *m_sourceText = nullptr; // null while the text came ready-made
 };

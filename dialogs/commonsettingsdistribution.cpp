@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include <QCoreApplication>
-
 #include "core/quellorapp.h"
 #include "core/sharedconstants.h"
 #include "core/sharedtypes.h"
@@ -130,7 +128,6 @@ bool CommonSettingsDistribution::Distribute(QWidget *parent, const StartBlockCom
         store(SettingsKeys::kGroupCoordinator, SettingsKeys::kAudioChannel, edited.audioChannel);
         emit set_info_field_request_coordinator(kAudioChannelItem, int(edited.audioChannel), coordinator);
     }
-    m_busy.ShowBusy(false, QCoreApplication::translate(SharedConstants::kTranslationContext,
-                                                       SharedConstants::kBusySettings));
+    m_busy.ShowBusyTranslated(SharedConstants::kTranslationContext, SharedConstants::kBusySettings);
     return true;
 }

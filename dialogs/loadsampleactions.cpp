@@ -2,7 +2,9 @@
 
 #include <limits>
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QMessageBox>
 
 #include "core/sharedconstants.h"
@@ -42,8 +44,10 @@ bool LoadSampleActions::SendSample(QWidget *parent, const LoadSampleDlg &dialog)
         return false;
     }
     QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly)) {
+        refuseUnreadableSample(parent, file);
         return false;
+    }
     if (file.size() > kMaxSampleBytes) {
         QMessageBox::warning(
             parent, tr("Sample size"),
@@ -68,12 +72,35 @@ void LoadSampleActions::refuseUnusableSample(QWidget *parent)
                                 "Please fill in these properties to load a sample file"));
 }
 
+void LoadSampleActions::refuseUnreadableSample(QWidget *parent, const QFile &file)
+{
+    // the window's own words for a file it cannot open
+    QMessageBox box(QMessageBox::Warning, QCoreApplication::translate("MainWindow", "Warning"),
+                    QCoreApplication::translate("MainWindow", "Unable to open file %1").arg(file.fileName()),
+                    QMessageBox::Ok, parent);
+    box.setInformativeText(unreadableReason(file));
+    box.exec();
+}
+
+// The usual reasons in the operator's language; any other in the system's words.
+QString LoadSampleActions::unreadableReason(const QFile &file)
+{
+    const QFileInfo info(file.fileName());
+    if (!info.exists())
+        return tr("The file does not exist.");
+    if (info.isDir())
+        return tr("This is a folder, not a file.");
+    if (!info.isReadable())
+        return tr("You have no permission to read the file.");
+    return file.errorString();
+}
+
 void LoadSampleActions::ShutdownDevices(QWidget *parent, CCoordinator *coordinator,
                                         const QList<CStartBlock *> &blocks, CStartBlock *broadcast)
 {
     LoadSampleDlg dialog(parent);
     dialog.HideSampleControls();
-    dialog.setWindowTitle(QStringLiteral("Shutdown devices"));
+    dialog.setWindowTitle(tr("Shutdown devices"));
     fillDevices(dialog, coordinator, blocks);
     if (dialog.exec() != QDialog::Accepted)
         return;

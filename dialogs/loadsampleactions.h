@@ -9,6 +9,7 @@
 class CCoordinator;
 class CStartBlock;
 class LoadSampleDlg;
+class QFile;
 class QWidget;
 
 // The main window's two uses of the device selection dialog: uploading the start sound to the chosen
@@ -41,4 +42,6 @@ private:
     static void fillDevices(LoadSampleDlg &dialog, CCoordinator *coordinator,
                             const QList<CStartBlock *> &blocks);
     void refuseUnusableSample(QWidget *parent);
+    void refuseUnreadableSample(QWidget *parent, const QFile &file);
+    static QString unreadableReason(const QFile &file);
 };

@@ -70,8 +70,9 @@ TestSynchronisationDlg *TestProcedureWindows::openSynchronisationTest(CCoordinat
         return nullptr;
     }
     m_synchronisationTest = new TestSynchronisationDlg(m_window, m_host);
-    m_synchronisationTest->setWindowTitle(QString::fromLatin1(SharedConstants::kWindowTitle) +
-                                          QStringLiteral(": Testing synchronization"));
+    m_synchronisationTest->setWindowTitle(
+        QString::fromLatin1(SharedConstants::kWindowTitle) +
+        QCoreApplication::translate("MainWindow", ": Testing synchronization"));
     m_synchronisationTest->SetCoordinator(coordinator);
     m_synchronisationTest->SetStartBlocks(blocks);
     connect(m_synchronisationTest, &QDialog::rejected, this,

@@ -9,6 +9,7 @@ namespace
 
 constexpr char kPrefix[] = "quellor_";
 constexpr char kPattern[] = "quellor_*.qm";
+constexpr char kToolkitPrefix[] = "qtbase_";
 constexpr QChar kSeparator = QLatin1Char('_');
 
 LanguageEntry entryFor(const QString &fileName)
@@ -16,7 +17,7 @@ LanguageEntry entryFor(const QString &fileName)
     const QString base = fileName.left(fileName.lastIndexOf(QLatin1Char('.')));
     LanguageEntry entry;
     entry.data = base.mid(base.indexOf(kSeparator) + 1);
-    entry.code = entry.data.section(kSeparator, 0, 0);
+    entry.code = LanguageCatalog::languageCode(entry.data);
     entry.name = entry.data.section(kSeparator, 1);
     if (entry.name.isEmpty()) // "quellor_de.qm" has no name of its own
         entry.name = entry.code;
@@ -55,6 +56,16 @@ QString translationFile(const QString &folder, const QString &data)
             return dir.filePath(QString::fromLatin1(kPrefix) + entry.data + QStringLiteral(".qm"));
     }
     return exact;
+}
+
+QString languageCode(const QString &data)
+{
+    return data.section(kSeparator, 0, 0);
+}
+
+QString toolkitTranslation(const QString &data)
+{
+    return QString::fromLatin1(kToolkitPrefix) + languageCode(data);
 }
 
 } // namespace LanguageCatalog

@@ -10,10 +10,12 @@
 #include <QDir>
 #include <QIcon>
 #include <QInputDialog>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
 #include <QMutex>
 #include <QMutexLocker>
+#include <QShortcut>
 #include <QSlider>
 #include <QStyle>
 
@@ -138,6 +140,10 @@ void MainWindow::createKeyFilter()
     installEventFilter(m_keyFilter);
     ui->cmbEvents->installEventFilter(m_keyFilter);
     connect(m_keyFilter, &KeyFilter::send_key, this, &MainWindow::OnItemSelectedKeyPressed);
+    // With the focus on the tab bar or a lane's button, the tab widget takes Ctrl+Tab for itself before it
+    // reaches the window's filter; a shortcut of the window comes first, wherever the focus is.
+    auto *tabSelector = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this);
+    connect(tabSelector, &QShortcut::activated, this, [this] { OnItemSelectedKeyPressed(KeyTabSelector); });
 }
 
 void MainWindow::connectForm()
@@ -239,6 +245,15 @@ void MainWindow::on_btnToggleSettings_clicked(bool)
 void MainWindow::on_actionAbout_Qt_triggered()
 {
     QMessageBox::aboutQt(this, QString());
+}
+
+void MainWindow::on_actionAbout_triggered()
+{
+    QMessageBox::about(this, programTitle() + tr(": About"),
+                       tr("%1\n\nVersion %2\n\nMade by %3")
+                           .arg(QLatin1String(SharedConstants::kProgramName),
+                                QLatin1String(SharedConstants::kVersion),
+                                QLatin1String(SharedConstants::kMaker)));
 }
 
 // ---------------------------------------------------------------------------------------------------
@@ -413,10 +428,28 @@ void MainWindow::LoadLanguage(const QString &code)
     m_currentLanguage = code;
     QLocale::setDefault(QLocale(code));
     QCoreApplication::removeTranslator(&m_translator);
+    QCoreApplication::removeTranslator(&m_toolkitTranslator);
     // without its file the program keeps its built-in texts
     if (m_translator.load(LanguageCatalog::translationFile(m_languagesFolder, code)))
         QCoreApplication::installTranslator(&m_translator);
+    if (m_toolkitTranslator.load(LanguageCatalog::toolkitTranslation(code),
+                                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&m_toolkitTranslator);
+    checkLanguageEntry(code);
     qDebug() << "Loaded language" << code;
+}
+
+// The menu marks the language shown, the stored one at start too, rather than the system's.
+void MainWindow::checkLanguageEntry(const QString &code)
+{
+    const QList<QAction *> entries = m_languageGroup->actions();
+    for (QAction *entry : entries) {
+        const QString data = entry->data().toString();
+        if (data == code || (!code.isEmpty() && LanguageCatalog::languageCode(data) == code)) {
+            entry->setChecked(true);
+            return;
+        }
+    }
 }
 
 void MainWindow::slotLanguageChanged(QAction *action)
@@ -439,6 +472,8 @@ void MainWindow::changeEvent(QEvent *event)
         refreshResultsLabel();
         if (!m_busyNotice.isEmpty())
             UpdateWaitingStatus();
+        else // the common settings' notice
+            m_busy.relabel();
     }
     QMainWindow::changeEvent(event);
 }

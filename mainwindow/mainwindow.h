@@ -210,6 +210,7 @@ public slots:
 
     void on_action_Layout_triggered();
     void on_actionAbout_Qt_triggered();
+    void on_actionAbout_triggered();
     void OnUpdateLaneInSet(QString mac, unsigned char oldLane, unsigned char newLane);
 
     void on_action_Exit_triggered();
@@ -286,6 +287,7 @@ private:
     void createEventsDirectory();
     void createMeetSelection();
     void CreateLanguageMenu();
+    void checkLanguageEntry(const QString &code);
 
     StyleSettings &currentTheme();
     bool askAdministratorMode();
@@ -338,6 +340,7 @@ private:
     QString freeMeasurementPath(const RaceSnapshot &race);
     bool writeMeasurementFile(const QString &path, const std::optional<QByteArray> &bytes, bool mayReplace);
     void showResultsSaved(ResultsDataType type);
+    void enableGraphViews(ResultsDataType type);
     void refreshResultsLabel();
     void AppendTabLog(const QString &logPath, const RaceSnapshot &race);
     void WriteRaceTextFile(const QString &path, const RaceSnapshot &race);
@@ -393,6 +396,7 @@ private:
     bool m_exitDone = false;
     QActionGroup *m_languageGroup = nullptr; // child
     QTranslator m_translator;
+    QTranslator m_toolkitTranslator;
     QString m_currentLanguage;
     QString m_languagesFolder;
 

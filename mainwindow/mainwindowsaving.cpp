@@ -95,6 +95,8 @@ void MainWindow::saveRace(const RaceSnapshot &race)
         postRaceResults();
     if (writeMeasurementFile(path, race.measurementFile, false))
         showResultsSaved(race.type);
+    else // the graphs are there even though their file is not
+        enableGraphViews(race.type);
     if (race.type == ResultsReactionGraphs) {
         qDebug() << "Saved to" << path;
         return;
@@ -139,6 +141,11 @@ void MainWindow::showResultsSaved(ResultsDataType type)
     m_resultsSavedShown = true;
     refreshResultsLabel();
     ui->pgbResultsSaved->setStyleSheet(SharedConstants::greenProgressStyle());
+    enableGraphViews(type);
+}
+
+void MainWindow::enableGraphViews(ResultsDataType type)
+{
     m_laneLayout->allGraphsButton()->setEnabled(true);
     if (type == ResultsSoundGraphs)
         m_laneLayout->allSoundsButton()->setEnabled(true);

@@ -1,5 +1,6 @@
 #include "mainwindow/tabselectordlg.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 
@@ -9,12 +10,16 @@ namespace
 {
 const QString kPlainLabel = QStringLiteral("border: none;");
 const QString kHighlightedLabel = QStringLiteral("background-color: rgb(%1, %2, %3); border: none;");
+constexpr int kControlWatchMs = 50;
 } // namespace
 
 TabSelectorDlg::TabSelectorDlg(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui::TabSelectorDlg>())
 {
     ui->setupUi(this);
     setStyleSheet(styleSheet() + QStringLiteral("border: 2px solid white;"));
+    m_controlWatch.setInterval(kControlWatchMs);
+    connect(&m_controlWatch, &QTimer::timeout, this, &TabSelectorDlg::acceptOnceControlIsUp);
+    connect(this, &QDialog::finished, &m_controlWatch, &QTimer::stop);
 }
 
 TabSelectorDlg::~TabSelectorDlg() = default;
@@ -58,5 +63,19 @@ void TabSelectorDlg::keyPressEvent(QKeyEvent *event)
 void TabSelectorDlg::keyReleaseEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Control)
+        accept();
+}
+
+// A quick Ctrl+Tab lets go of Control before the window system gives the list the keyboard; the release
+// then goes to the blocked main window and is lost, so the keyboard itself is asked.
+void TabSelectorDlg::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    m_controlWatch.start();
+}
+
+void TabSelectorDlg::acceptOnceControlIsUp()
+{
+    if (!(QGuiApplication::queryKeyboardModifiers() & Qt::ControlModifier))
         accept();
 }

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QList>
 #include <QStringList>
+#include <QTimer>
 
 #include "views/stylesettings.h"
 
@@ -17,7 +18,8 @@ class TabSelectorDlg;
 }
 
 // The frameless list of open tabs that Ctrl+Tab brings up: each Tab moves the highlight to the next name,
-// releasing Control accepts, and the caller shows the tab at selectedIndex() - 1.
+// releasing Control accepts, and the caller shows the tab at selectedIndex() - 1. Control released before
+// the list had the keyboard (its release then went to the window the list blocks) accepts as well.
 class TabSelectorDlg : public QDialog
 {
     Q_OBJECT
@@ -39,13 +41,16 @@ public:
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void keyReleaseEvent(QKeyEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void UpdateSelection();
+    void acceptOnceControlIsUp();
 
     std::unique_ptr<Ui::TabSelectorDlg> ui;
     int m_selectedIndex = 1;
     QStringList m_tabNames;
     QList<QLabel *> m_labels;
     StyleColour m_highlight;
+    QTimer m_controlWatch;
 };

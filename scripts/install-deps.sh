@@ -9,6 +9,8 @@ PACKAGES=(
     # Qt 6 with the serial port module, Designer forms and translations
     qt6-base-dev qt6-base-dev-tools qt6-serialport-dev
     qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev
+    # the toolkit's own texts (the standard buttons of message boxes) in the language chosen
+    qt6-translations-l10n
     # icon sets that the build turns into resources
     famfamfam-silk famfamfam-flag-png
     # sanitizer and fuzzer builds

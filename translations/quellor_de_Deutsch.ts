@@ -913,6 +913,22 @@
         <source>You did not select a sample or the duration was not filled in properly. Please fill in these properties to load a sample file</source>
         <translation>Sie haben kein Sample gewählt oder die Dauer nicht richtig angegeben. Bitte füllen Sie diese Angaben aus, um eine Sampledatei zu laden</translation>
     </message>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>Die Datei existiert nicht.</translation>
+    </message>
+    <message>
+        <source>This is a folder, not a file.</source>
+        <translation>Dies ist ein Ordner, keine Datei.</translation>
+    </message>
+    <message>
+        <source>You have no permission to read the file.</source>
+        <translation>Sie haben keine Berechtigung, die Datei zu lesen.</translation>
+    </message>
+    <message>
+        <source>Shutdown devices</source>
+        <translation>Geräte ausschalten</translation>
+    </message>
 </context>
 <context>
     <name>LoadSampleDlg</name>
@@ -1369,6 +1385,26 @@
     <message>
         <source>Once the coordinator is connected again, open Properties and press OK to reconnect it.</source>
         <translation>Sobald der Koordinator wieder angeschlossen ist, öffnen Sie „Eigenschaften“ und klicken Sie auf OK, um die Verbindung wiederherzustellen.</translation>
+    </message>
+    <message>
+        <source>: Testing synchronization</source>
+        <translation>: Synchronisationstest</translation>
+    </message>
+    <message>
+        <source>: About</source>
+        <translation>: Über</translation>
+    </message>
+    <message>
+        <source>%1
+
+Version %2
+
+Made by %3</source>
+        <translation>%1
+
+Version %2
+
+Hersteller: %3</translation>
     </message>
 </context>
 <context>

@@ -913,6 +913,22 @@
         <source>You did not select a sample or the duration was not filled in properly. Please fill in these properties to load a sample file</source>
         <translation>U hebt geen sample gekozen of de duur niet juist ingevuld. Vul deze gegevens in om een samplebestand te laden</translation>
     </message>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>Het bestand bestaat niet.</translation>
+    </message>
+    <message>
+        <source>This is a folder, not a file.</source>
+        <translation>Dit is een map, geen bestand.</translation>
+    </message>
+    <message>
+        <source>You have no permission to read the file.</source>
+        <translation>U hebt geen toestemming om het bestand te lezen.</translation>
+    </message>
+    <message>
+        <source>Shutdown devices</source>
+        <translation>Apparaten uitschakelen</translation>
+    </message>
 </context>
 <context>
     <name>LoadSampleDlg</name>
@@ -1369,6 +1385,26 @@
     <message>
         <source>Once the coordinator is connected again, open Properties and press OK to reconnect it.</source>
         <translation>Zodra de coördinator weer is aangesloten, opent u 'Eigenschappen' en klikt u op OK om de verbinding te herstellen.</translation>
+    </message>
+    <message>
+        <source>: Testing synchronization</source>
+        <translation>: Synchronisatietest</translation>
+    </message>
+    <message>
+        <source>: About</source>
+        <translation>: Over</translation>
+    </message>
+    <message>
+        <source>%1
+
+Version %2
+
+Made by %3</source>
+        <translation>%1
+
+Versie %2
+
+Fabrikant: %3</translation>
     </message>
 </context>
 <context>

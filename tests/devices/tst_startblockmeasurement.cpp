@@ -20,6 +20,7 @@ private slots:
     void sameErrorCodeIsLoggedOnce();
     void syncMarkerClearsNewSyncFlag();
     void statusItemOfWrongWidthIsSignalledButNotStored();
+    void clearedReactionIsSignalledAsNoValue();
 
     void graphIsAssembledFromChunks();
     void chunksBeforeHeaderAreDropped();
@@ -145,6 +146,23 @@ void TstStartBlockMeasurement::statusItemOfWrongWidthIsSignalledButNotStored()
     QCOMPARE(m_measurement->battery(), quint8(203));
     QCOMPARE(m_measurement->statusField18(), quint64(0xFFFF));
     QCOMPARE(m_measurement->statusField29(), 1u);
+}
+
+// what follows the status fields sees a cleared reaction as a reply without a value, and only once
+void TstStartBlockMeasurement::clearedReactionIsSignalledAsNoValue()
+{
+    m_measurement->setReactionAccepted(true);
+    feedStatus("010101 04020096");
+    QStringList signalled; // id:value, copied while the signal runs
+    connect(m_measurement, &CStartBlockMeasurement::new_status_field, this,
+            [&](unsigned char type, unsigned char length, unsigned char *value) {
+                signalled << QString::number(type) + ':' +
+                                 QByteArray(reinterpret_cast<const char *>(value), length).toHex();
+            });
+    m_measurement->resetReactionTime();
+    m_measurement->resetReactionTime();
+    QCOMPARE(signalled, QStringList{"4:6fff"});
+    QVERIFY(m_measurement->reactionIsNoValue());
 }
 
 void TstStartBlockMeasurement::graphIsAssembledFromChunks()

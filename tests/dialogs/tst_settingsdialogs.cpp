@@ -2,15 +2,18 @@
 // main window's upload and power-down handlers: what goes to which device in which order, the refusals
 // with their boxes, and settings and the start sound reaching the simulator's blocks.
 #include <QCheckBox>
+#include <QDir>
 #include <QGraphicsPixmapItem>
 #include <QGridLayout>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextBrowser>
+#include <QTranslator>
 
 #include "dialogs/busynotice.h"
 #include "dialogs/commonsettingsdistribution.h"
@@ -35,6 +38,28 @@ void tickRows(QDialog *dialog, const QList<int> &rows)
         qobject_cast<QCheckBox *>(grid->itemAtPosition(row, 0)->widget())->setChecked(true);
 }
 
+// The program's translation of a language, installed while this lives; none for an empty name.
+class Language
+{
+public:
+    explicit Language(const QString &data)
+    {
+        const QString file = QCoreApplication::applicationDirPath() + "/languages/quellor_" + data + ".qm";
+        if (!data.isEmpty() && m_translator.load(file))
+            QCoreApplication::installTranslator(&m_translator);
+    }
+    bool loaded() const { return !m_translator.isEmpty(); }
+
+private:
+    QTranslator m_translator;
+};
+
+// A text of the handlers as the operator reads it in the language loaded.
+QString shown(const char *source, const char *context = "LoadSampleActions")
+{
+    return QCoreApplication::translate(context, source);
+}
+
 QByteArray bangSample()
 {
     QFile file(QStringLiteral(":/samples/bang.raw"));
@@ -53,6 +78,8 @@ private slots:
     void busyIndicatorTurnsFromItsSecondFrame();
     void samplesAreRefusedOrTimed_data();
     void samplesAreRefusedOrTimed();
+    void unreadableSampleNamesFileAndReason_data();
+    void unreadableSampleNamesFileAndReason();
     void bangReachesTwoWiredBlocksWhole();
     void shutdownGoesToTheTickedDevices_data();
     void shutdownGoesToTheTickedDevices();
@@ -223,6 +250,60 @@ void TstSettingsDialogs::samplesAreRefusedOrTimed()
     QCOMPARE(sent[0][2].toStringList(), QStringList{"0b:00:00:00:00:0a"});
 }
 
+void TstSettingsDialogs::unreadableSampleNamesFileAndReason_data()
+{
+    QTest::addColumn<QString>("file"); // in an empty folder
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("reason"); // as written in the sources
+    const char *const rows[][4] = {
+        {"missing", "bang.raw", "", "The file does not exist."},
+        {"a folder", "folder", "", "This is a folder, not a file."},
+        {"not readable", "locked.raw", "", "You have no permission to read the file."},
+        {"missing, German", "bang.raw", "de_Deutsch", "The file does not exist."},
+        {"a folder, Dutch", "folder", "nl_Nederlands", "This is a folder, not a file."},
+    };
+    for (const auto &row : rows)
+        QTest::newRow(row[0]) << QString(row[1]) << QString(row[2]) << QString(row[3]);
+}
+
+void TstSettingsDialogs::unreadableSampleNamesFileAndReason()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, language);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(file);
+    if (file == "folder") {
+        QVERIFY(QDir().mkdir(path));
+    } else if (file == "locked.raw") {
+        QFile locked(path);
+        QVERIFY(locked.open(QIODevice::WriteOnly) && locked.write("\x5a\x5a") == 2);
+        locked.close();
+        QVERIFY(locked.setPermissions(QFileDevice::Permissions()));
+        if (locked.open(QIODevice::ReadOnly))
+            QSKIP("this user reads every file");
+    }
+    const Language translation(language);
+    QCOMPARE(translation.loaded(), !language.isEmpty());
+    LoadSampleDlg dialog;
+    child<QLineEdit>(&dialog, "txtFile")->setText(path);
+    LoadSampleActions actions;
+    QSignalSpy sent(&actions, &LoadSampleActions::set_demo_sample_request);
+    ModalAnswerer answerer;
+    QString informative;
+    answerer.answer(QDialogButtonBox::Ok, QString(), [&informative] {
+        informative = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())->informativeText();
+    });
+    QVERIFY(!actions.SendSample(nullptr, dialog));
+    QCOMPARE(answerer.seen.size(), 1);
+    QCOMPARE(answerer.seen[0].title + '|' + answerer.seen[0].text + '|' + informative,
+             shown("Warning", "MainWindow") + '|' + shown("Unable to open file %1", "MainWindow").arg(path) +
+                 '|' + shown(qPrintable(reason)));
+    if (translation.loaded())
+        QVERIFY(informative != reason && !answerer.seen[0].text.startsWith("Unable"));
+    QCOMPARE(sent.count(), 0);
+}
+
 void TstSettingsDialogs::bangReachesTwoWiredBlocksWhole()
 {
     SimScenario scenario = SimScenario::standard(2);
@@ -261,10 +342,14 @@ void TstSettingsDialogs::shutdownGoesToTheTickedDevices_data()
     QTest::addColumn<bool>("withCoordinator");
     QTest::addColumn<QList<int>>("rows");
     QTest::addColumn<QStringList>("expected");
-    QTest::newRow("every device") << true << QList<int>{1, 2, 3} << QStringList{"all"};
-    QTest::newRow("every block, no coordinator") << false << QList<int>{1, 2} << QStringList{"B1", "B2"};
-    QTest::newRow("coordinator and block 2") << true << QList<int>{1, 3} << QStringList{"B2", "C"};
-    QTest::newRow("none") << true << QList<int>{} << QStringList{};
+    QTest::addColumn<QString>("language");
+    QTest::newRow("every device") << true << QList<int>{1, 2, 3} << QStringList{"all"} << "";
+    QTest::newRow("every block, no coordinator")
+        << false << QList<int>{1, 2} << QStringList{"B1", "B2"} << "";
+    QTest::newRow("coordinator and block 2") << true << QList<int>{1, 3} << QStringList{"B2", "C"} << "";
+    QTest::newRow("none") << true << QList<int>{} << QStringList{} << "";
+    QTest::newRow("every device, German")
+        << true << QList<int>{1, 2, 3} << QStringList{"all"} << "de_Deutsch";
 }
 
 void TstSettingsDialogs::shutdownGoesToTheTickedDevices()
@@ -272,6 +357,9 @@ void TstSettingsDialogs::shutdownGoesToTheTickedDevices()
     QFETCH(bool, withCoordinator);
     QFETCH(QList<int>, rows);
     QFETCH(QStringList, expected);
+    QFETCH(QString, language);
+    const Language translation(language);
+    QCOMPARE(shown("Shutdown devices") == "Shutdown devices", !translation.loaded());
     CCoordinator coordinator;
     coordinator.SetMacAddress(QStringLiteral("0c:00:00:00:00:01"));
     CStartBlock first, second, broadcast;
@@ -293,7 +381,7 @@ void TstSettingsDialogs::shutdownGoesToTheTickedDevices()
         child<QPushButton>(dialog, "btnOK")->click();
     });
     actions.ShutdownDevices(nullptr, withCoordinator ? &coordinator : nullptr, {&first, &second}, &broadcast);
-    QCOMPARE(title, QStringLiteral("Shutdown devices"));
+    QCOMPARE(title, shown("Shutdown devices"));
     QCOMPARE(sent, expected);
 }
 

@@ -195,12 +195,20 @@ void TstDeviceActions::eachTestProcedureOpensOnce_data()
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("warning");
     QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("language"); // the texts above are then its translations
     QTest::newRow("hardware") << "action_Test_Hardware" << kTitle + ": Built in test"
                               << "Testing hardware"
-                              << "There is already an open window for testing the hardware";
+                              << "There is already an open window for testing the hardware"
+                              << "";
     QTest::newRow("synchronisation") << "action_Test_Synchronization" << kTitle + ": Testing synchronization"
                                      << "Testing synchronization"
-                                     << "There is already an open window for testing synchronization";
+                                     << "There is already an open window for testing synchronization"
+                                     << "";
+    QTest::newRow("synchronisation, Dutch")
+        << "action_Test_Synchronization" << kTitle + ": Testing synchronization"
+        << "Testing synchronization"
+        << "There is already an open window for testing synchronization"
+        << "nl_Nederlands";
 }
 
 void TstDeviceActions::eachTestProcedureOpensOnce()
@@ -210,8 +218,19 @@ void TstDeviceActions::eachTestProcedureOpensOnce()
     QFETCH(QString, title);
     QFETCH(QString, warning);
     QFETCH(QString, text);
+    QFETCH(QString, language);
     MainWindow *window = attach();
     QVERIFY(window);
+    if (!language.isEmpty()) {
+        window->LoadLanguage(language);
+        const auto translated = [](const QString &source) {
+            return QCoreApplication::translate("MainWindow", qPrintable(source));
+        };
+        QVERIFY(translated(warning) != warning);
+        title = kTitle + translated(title.mid(kTitle.size()));
+        warning = translated(warning);
+        text = translated(text);
+    }
     auto opened = [window]() -> QDialog * {
         if (QDialog *hardware = window->testProcedures().hardwareTest())
             return hardware;

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTableView>
@@ -76,12 +77,15 @@ private slots:
     void filterDecodesEveryKey();
     void keysOnTheWindow();
     void tabSelectorCyclesAndSwitches();
+    void ctrlTabOpensTheSelectorWhereverTheFocusIs_data();
+    void ctrlTabOpensTheSelectorWhereverTheFocusIs();
     void keyAssistantRowsFollowTheMode();
     void laneKeysOpenTheSelectedRowsDialogs();
     void cleanup();
 
 private:
     MainWindow *openWindow();
+    MainWindow *openWindowWithLanes();
     QString windowState() const;
     MainWindow *m_window = nullptr;
     QStringList m_sent;
@@ -247,6 +251,90 @@ void TstKeyCommands::tabSelectorCyclesAndSwitches()
     QTRY_VERIFY(window->findChildren<TabSelectorDlg *>().isEmpty());
 }
 
+// The window with the lanes of a set of two blocks.
+MainWindow *TstKeyCommands::openWindowWithLanes()
+{
+    StartBlockSetGroup set;
+    for (const int lane : {1, 2}) {
+        auto block = std::make_unique<CStartBlock>();
+        block->setLane(quint8(lane));
+        block->SetMacAddress(QStringLiteral("15:8d:00:00:00:%1").arg(lane, 2, 10, QLatin1Char('0')));
+        set.blocks.push_back(std::move(block));
+    }
+    QuellorApp::Instance()->SaveStartBlockSets({"keys"}, {&set});
+    m_window = MainWindow::instance();
+    m_window->SetupStartBlockSet("keys");
+    return m_window;
+}
+
+void TstKeyCommands::ctrlTabOpensTheSelectorWhereverTheFocusIs_data()
+{
+    QTest::addColumn<int>("tab");        // the tab shown
+    QTest::addColumn<QString>("focus");  // what has the focus there
+    QTest::addColumn<bool>("quick");     // Control let go before the list had the keyboard
+    QTest::addColumn<QString>("result"); // highlights while open, then the tab shown
+    QTest::newRow("tab bar") << 0 << "tab bar" << false << "1,2 -> 1";
+    QTest::newRow("lane's status list") << 0 << "status list" << false << "1,2 -> 1";
+    QTest::newRow("lane's button") << 0 << "lane button" << false << "1,2 -> 1";
+    QTest::newRow("opened tab") << 2 << "race_2_h1_s1" << false << "1,2 -> 1";
+    QTest::newRow("quick, back to the live view") << 2 << "race_2_h1_s1" << true << "1 -> 0";
+    QTest::newRow("quick on the tab bar") << 1 << "tab bar" << true << "1 -> 0";
+}
+
+// The keys go where the window system sends them: to the widget with the focus, and a Control release
+// that comes before the list has the keyboard to the window the list blocks.
+void TstKeyCommands::ctrlTabOpensTheSelectorWhereverTheFocusIs()
+{
+    QUELLOR_REQUIRE_ISOLATED_NETWORK();
+    QFETCH(int, tab);
+    QFETCH(QString, focus);
+    QFETCH(bool, quick);
+    QFETCH(QString, result);
+    MainWindow *window = openWindowWithLanes();
+    auto *tabs = part<QTabWidget>(window, "tabCentral");
+    for (const char *name : {"race_1_h1_s1", "race_2_h1_s1"}) {
+        auto *page = new QWidget;
+        new QPushButton(QString::fromLatin1(name), page);
+        page->findChild<QPushButton *>()->setObjectName(QString::fromLatin1(name));
+        tabs->addTab(page, QString::fromLatin1(name));
+    }
+    window->show(); // shown and active, as on a desktop
+    QApplication::setActiveWindow(window);
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    tabs->setCurrentIndex(tab);
+    const StartBlockMeasurementWidget *row = window->laneRows().at(1);
+    QWidget *target = focus == "tab bar"       ? tabs->tabBar()
+                      : focus == "status list" ? row->participationStatusCombo()
+                      : focus == "lane button" ? row->findChild<QPushButton *>("btnMeasurements")
+                                               : part(window, qPrintable(focus));
+    QVERIFY(target && target->isVisible() && target->isEnabled());
+    target->setFocus();
+    QCOMPARE(QApplication::focusWidget(), target);
+
+    QStringList highlights;
+    QTimer whileOpen; // stopped with the test, should no list ever open
+    whileOpen.setSingleShot(true);
+    connect(&whileOpen, &QTimer::timeout, this, [&] {
+        auto *selector = qobject_cast<TabSelectorDlg *>(QApplication::activeModalWidget());
+        if (!selector)
+            return;
+        highlights << QString::number(selector->selectedIndex());
+        if (quick) {
+            QTest::keyRelease(window, Qt::Key_Control);
+            return;
+        }
+        QTest::keyPress(selector, Qt::Key_Tab, Qt::ControlModifier);
+        highlights << QString::number(selector->selectedIndex());
+        QTest::keyRelease(selector, Qt::Key_Tab, Qt::ControlModifier);
+        QTest::keyRelease(selector, Qt::Key_Control);
+    });
+    whileOpen.start(0);
+    QTest::keyPress(target, Qt::Key_Control);
+    QTest::keyPress(target, Qt::Key_Tab, Qt::ControlModifier); // returns once the list is gone
+    QCOMPARE(highlights.join(u',') + " -> " + QString::number(tabs->currentIndex()), result);
+    QTRY_VERIFY(window->findChildren<TabSelectorDlg *>().isEmpty());
+}
+
 void TstKeyCommands::keyAssistantRowsFollowTheMode()
 {
     QUELLOR_REQUIRE_ISOLATED_NETWORK();
@@ -311,16 +399,7 @@ int main(int argc, char **argv)
 void TstKeyCommands::laneKeysOpenTheSelectedRowsDialogs()
 {
     QUELLOR_REQUIRE_ISOLATED_NETWORK();
-    StartBlockSetGroup set;
-    for (const int lane : {1, 2}) {
-        auto block = std::make_unique<CStartBlock>();
-        block->setLane(quint8(lane));
-        block->SetMacAddress(QStringLiteral("15:8d:00:00:00:%1").arg(lane, 2, 10, QLatin1Char('0')));
-        set.blocks.push_back(std::move(block));
-    }
-    QuellorApp::Instance()->SaveStartBlockSets({"keys"}, {&set});
-    m_window = MainWindow::instance();
-    m_window->SetupStartBlockSet("keys");
+    openWindowWithLanes();
     ModalAnswerer answerer;
     // operator: the second row's status list opens, its info stays shut; administrator: info, status
     // and log of the highlighted row

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -260,6 +261,8 @@ private slots:
 
     void choosingALanguageRelabelsTheWindow_data();
     void choosingALanguageRelabelsTheWindow();
+    void aboutBoxNamesProgramVersionAndMaker_data();
+    void aboutBoxNamesProgramVersionAndMaker();
 
 private:
     std::unique_ptr<WindowFixture> fixture;
@@ -267,15 +270,21 @@ private:
 
 void TstMainWindowLanguages::choosingALanguageRelabelsTheWindow_data()
 {
-    QTest::addColumn<int>("entry");
+    QTest::addColumn<int>("entry"); // the menu entry chosen after German; -1: data loaded as at start
     QTest::addColumn<QString>("data");
-    QTest::addColumn<QString>("texts"); // menuFile, action_Open, btnReady, lblServer, all graphs, tab 0
+    // menuFile, action_Open, btnReady, lblServer, all graphs, tab 0, a message box's Cancel, entry checked
+    QTest::addColumn<QString>("texts");
     QTest::newRow("German") << 0 << "de_Deutsch"
-                            << "&Datei|Ö&ffnen|Bereit (F5)|Server:|Alle Graphen|Live...";
-    QTest::newRow("Dutch") << 1 << "nl_Nederlands"
-                           << "&Bestand|&Openen|Gereed (F5)|Server:|Alle grafieken|Live...";
+                            << "&Datei|Ö&ffnen|Bereit (F5)|Server:|Alle Graphen|Live...|Abbrechen|Deutsch";
+    QTest::newRow("back to English") << 1 << "en_English"
+                                     << "&File|&Open|Ready (F5)|Server:|All graphs|Live...|Cancel|English";
+    QTest::newRow("Dutch")
+        << 2 << "nl_Nederlands"
+        << "&Bestand|&Openen|Gereed (F5)|Server:|Alle grafieken|Live...|Annuleren|Nederlands";
+    QTest::newRow("English stored") << -1 << "en_English"
+                                    << "&File|&Open|Ready (F5)|Server:|All graphs|Live...|Cancel|English";
     QTest::newRow("missing file") << -1 << "xx_Nowhere"
-                                  << "&File|&Open|Ready (F5)|Server:|All graphs|Live...";
+                                  << "&File|&Open|Ready (F5)|Server:|All graphs|Live...|Cancel|Deutsch";
 }
 
 void TstMainWindowLanguages::choosingALanguageRelabelsTheWindow()
@@ -288,24 +297,34 @@ void TstMainWindowLanguages::choosingALanguageRelabelsTheWindow()
     QStringList names;
     for (const QAction *action : languages)
         names << action->text() + ':' + action->data().toString() + (action->icon().isNull() ? "" : "+flag");
-    QCOMPARE(names, (QStringList{"Deutsch:de_Deutsch+flag", "Nederlands:nl_Nederlands+flag"}));
-    languages[0]->trigger(); // a language whose file is missing falls back to the built-in texts
+    QCOMPARE(names, (QStringList{"Deutsch:de_Deutsch+flag", "English:en_English+flag",
+                                 "Nederlands:nl_Nederlands+flag"}));
+    const auto flag = [](const QIcon &icon) { return icon.pixmap(QSize(16, 11)).toImage(); };
+    QCOMPARE(flag(languages[1]->icon()), flag(QIcon(":/flags/gb")));
+    languages[0]->trigger();
     if (entry >= 0)
         languages[entry]->trigger();
-    else
+    else // as the start loads the stored one; without its file the built-in texts stay
         window->LoadLanguage(data);
     // the toolkit posts the language change to every window
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
     QCOMPARE(window->currentLanguage(), data);
+    // the standard buttons come from the toolkit's own translation of the language
+    const QMessageBox box(QMessageBox::Question, kTitle, QString(), QMessageBox::Yes | QMessageBox::Cancel);
+    QString checked;
+    for (const QAction *action : languages)
+        checked += action->isChecked() ? action->text() : QString();
     const QStringList shown{part<QMenu>(window, "menuFile")->title(),
                             part<QAction>(window, "action_Open")->text(),
                             part<QPushButton>(window, "btnReady")->text(),
                             part<QLabel>(window, "lblServer")->text(),
                             window->laneLayoutWidget()->allGraphsButton()->text(),
-                            part<QTabWidget>(window, "tabCentral")->tabText(0)};
+                            part<QTabWidget>(window, "tabCentral")->tabText(0),
+                            box.button(QMessageBox::Cancel)->text(),
+                            checked};
     QCOMPARE(shown.join('|'), texts);
     QCOMPARE(part<QAction>(window, "action_Open")->shortcut(), QKeySequence("Ctrl+O"));
-    QCOMPARE(part<QMenu>(window, "menuLanguage")->actions().size(), 2);
+    QCOMPARE(part<QMenu>(window, "menuLanguage")->actions().size(), 3);
     if (entry < 0)
         return;
     QCOMPARE(QuellorApp::Instance()->GetSetting("general", "language").toString(), data);
@@ -314,6 +333,31 @@ void TstMainWindowLanguages::choosingALanguageRelabelsTheWindow()
     languages[entry]->trigger();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
     QCOMPARE(part<QAction>(window, "action_Open")->text(), QString("unchanged"));
+}
+
+void TstMainWindowLanguages::aboutBoxNamesProgramVersionAndMaker_data()
+{
+    QTest::addColumn<QString>("data");
+    QTest::addColumn<QString>("seen"); // title|text
+    QTest::newRow("built-in") << ""
+                              << kTitle + ": About|Wireless Quellor\n\nVersion 1.2.12\n\nMade by Halvexa";
+    QTest::newRow("German") << "de_Deutsch"
+                            << kTitle + ": Über|Wireless Quellor\n\nVersion 1.2.12\n\nHersteller: Halvexa";
+    QTest::newRow("Dutch") << "nl_Nederlands"
+                           << kTitle + ": Over|Wireless Quellor\n\nVersie 1.2.12\n\nFabrikant: Halvexa";
+}
+
+void TstMainWindowLanguages::aboutBoxNamesProgramVersionAndMaker()
+{
+    QFETCH(QString, data);
+    QFETCH(QString, seen);
+    fixture->window->LoadLanguage(data);
+    ModalAnswerer answerer;
+    answerer.answer(QDialogButtonBox::Ok);
+    part<QAction>(fixture->window, "actionAbout")->trigger();
+    QCOMPARE(answerer.pending(), 0);
+    QCOMPARE(answerer.seen.size(), 1);
+    QCOMPARE(answerer.seen[0].title + '|' + answerer.seen[0].text, seen);
 }
 
 // ---------------------------------------------------------------------------------------------------

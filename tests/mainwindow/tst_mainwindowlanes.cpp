@@ -4,18 +4,23 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSet>
 #include <QTest>
 #include <QVBoxLayout>
 
 #include "../common/modalanswerer.h"
 #include "../core/apptestenvironment.h"
+#include "../dialogs/dialogtestkit.h"
 #include "../devices/serialtestkit.h"
 #include "../devices/testbytes.h"
 #include "core/quellorapp.h"
 #include "devices/cserialcomthread.h"
+#include "dialogs/busyindicatordlg.h"
+#include "dialogs/startblockscommonsettingsdlg.h"
 #include "mainwindow/mainwindow.h"
 #include "outputs/startgatewayservice.h"
 #include "testnetwork.h"
@@ -74,6 +79,8 @@ private slots:
     void rebuildLeavesNothingOfTheOldSet();
     void keepingTheBlocksLaneRebuildsTheSet();
     void rowsOpenTheirDialogsAndStartsReachTheLan();
+    void falseStartClearsTheDqLanesAtOnce();
+    void commonSettingsNoticeFollowsTheLanguage();
 
 private:
     QuellorApp &app() { return *QuellorApp::Instance(); }
@@ -230,6 +237,62 @@ void TstMainWindowLanes::rowsOpenTheirDialogsAndStartsReachTheLan()
                         &CSerialComThread::OnStartTimeRequestCoordinator));
     QVERIFY(disconnect(gateway, &StartGatewayService::new_orvane_alert, serial,
                        &CSerialComThread::OnNewOrvaneAlert));
+}
+
+// After a false start the next Ready takes the reactions of the lanes set to DQ: their rows show none at
+// once, before any block answers again.
+void TstMainWindowLanes::falseStartClearsTheDqLanesAtOnce()
+{
+    window->SetupStartBlockSet("B");
+    const QList<int> reactions{119, 150}; // lane 1 false-starts against the limit of 120
+    for (int i = 0; i < 2; ++i) {
+        CStartBlock *block = window->startBlocks().at(i);
+        QByteArray info = SerialTest::item16(3, 120);
+        block->SetInfoFields(quint16(info.size()), data(info));
+        block->measurement()->setReactionAccepted(true);
+        QByteArray status = SerialTest::item16(4, quint16(reactions[i]));
+        block->measurement()->SetStatusFields(quint16(status.size()), data(status));
+    }
+    window->laneRows().at(1)->SetParticipationStatus(ParticipationDq);
+    const auto shown = [this] {
+        QStringList texts;
+        for (const Row *row : window->laneRows())
+            texts << row->findChild<QLabel *>("lblReactionTime")->text();
+        return texts.join('|');
+    };
+    QCOMPARE(shown(), QString("119ms|150ms"));
+    window->on_btnReady_clicked(false);
+    QCOMPARE(window->findChild<QLineEdit *>("txtStartInfo")->text(), QString("2")); // a false start
+    QCOMPARE(window->startBlocks().at(1)->participationStatus(), int(ParticipationDq));
+    QCOMPARE(shown().section('|', 1), QString());
+}
+
+// No device has answered, so no waiting status of the window's own: the notice is the settings dialog's,
+// and a language change relabels it as it does the window's.
+void TstMainWindowLanes::commonSettingsNoticeFollowsTheLanguage()
+{
+    window->SetupStartBlockSet("B");
+    window->OnToggleApplicationMode(ModeAdministrator);
+    ModalAnswerer answerer;
+    whenModal<StartBlocksCommonSettingsDlg>(this, [&answerer](StartBlocksCommonSettingsDlg *dialog) {
+        answerer.answer(QDialogButtonBox::Yes);
+        dialog->findChild<QPushButton *>("btnOK")->click();
+    });
+    window->findChild<QPushButton *>("btnSettings")->click();
+    QCOMPARE(answerer.seen.size(), 1);
+    QCOMPARE(answerer.seen[0].title, QString("Change setting of startblocks"));
+    QVERIFY(window->busyIndicator() && window->busyNotice().isEmpty());
+    const char *busy = "BUSY, wait until all settings are distributed.";
+    QStringList shown;
+    for (const char *language : {"", "de_Deutsch", "nl_Nederlands", "en_English"}) {
+        window->LoadLanguage(language);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+        QCOMPARE(window->busyIndicator()->text(), QCoreApplication::translate("globals", busy));
+        shown << window->busyIndicator()->text();
+    }
+    // a translation of its own in each language, and back in English
+    QCOMPARE(QSet<QString>(shown.cbegin(), shown.cend()).size(), 3);
+    QCOMPARE(shown.last(), QString(busy));
 }
 
 int main(int argc, char **argv)
