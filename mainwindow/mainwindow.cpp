@@ -474,6 +474,7 @@ void MainWindow::changeEvent(QEvent *event)
             UpdateWaitingStatus();
         else // the common settings' notice
             m_busy.relabel();
+        labelLinkLostNotice();
     }
     QMainWindow::changeEvent(event);
 }

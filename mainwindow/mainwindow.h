@@ -342,6 +342,7 @@ private:
     void showResultsSaved(ResultsDataType type);
     void enableGraphViews(ResultsDataType type);
     void refreshResultsLabel();
+    void labelLinkLostNotice();
     void AppendTabLog(const QString &logPath, const RaceSnapshot &race);
     void WriteRaceTextFile(const QString &path, const RaceSnapshot &race);
     void storeFolder(const char *key, QString &setting, const QString &filePath);
@@ -413,6 +414,8 @@ private:
     QString m_comment;
     QString m_busyNotice;
     QPointer<QMessageBox> m_linkLostNotice; // non-modal, deletes itself when closed
+    QString m_lostPort;                     // what the notice names, kept for a language change
+    QString m_lostReason;
     bool m_resultsSavedShown = false;
     QList<RaceSnapshot> m_pendingSaves; // results that came in while a save waited for the operator
     bool m_saving = false;

@@ -232,19 +232,30 @@ void MainWindow::OnSerialPortOpened(bool ok)
 void MainWindow::OnSerialPortLost(const QString &port, const QString &reason)
 {
     ui->btnReady->setEnabled(false); // a race armed now could never run, yet would take a race number
-    const QString text = tr("The connection to the coordinator on port %1 was lost: %2").arg(port, reason);
-    if (m_linkLostNotice) {
-        m_linkLostNotice->setText(text); // a later loss while the notice is open says so in the same box
-        m_linkLostNotice->raise();
-        return;
+    m_lostPort = port;
+    m_lostReason = reason;
+    if (!m_linkLostNotice) {
+        m_linkLostNotice = new QMessageBox(this);
+        m_linkLostNotice->setIcon(QMessageBox::Warning);
+        m_linkLostNotice->setStandardButtons(QMessageBox::Ok);
+        m_linkLostNotice->setModal(false);
+        m_linkLostNotice->setAttribute(Qt::WA_DeleteOnClose);
     }
-    m_linkLostNotice = new QMessageBox(QMessageBox::Warning, windowTitleText() + tr(": Connection lost"),
-                                       text, QMessageBox::Ok, this);
+    // a later loss while the notice is open says so in the same box
+    labelLinkLostNotice();
+    m_linkLostNotice->show();
+    m_linkLostNotice->raise();
+}
+
+void MainWindow::labelLinkLostNotice()
+{
+    if (!m_linkLostNotice)
+        return;
+    m_linkLostNotice->setWindowTitle(windowTitleText() + tr(": Connection lost"));
+    m_linkLostNotice->setText(
+        tr("The connection to the coordinator on port %1 was lost: %2").arg(m_lostPort, m_lostReason));
     m_linkLostNotice->setInformativeText(
         tr("Once the coordinator is connected again, open Properties and press OK to reconnect it."));
-    m_linkLostNotice->setModal(false);
-    m_linkLostNotice->setAttribute(Qt::WA_DeleteOnClose);
-    m_linkLostNotice->show();
 }
 
 // ---------------------------------------------------------------------------------------------------

@@ -34,7 +34,9 @@ const QString kWiredIcon = QStringLiteral(":/customicons/cable");
 
 void MainWindow::createDeviceActions()
 {
-    connect(&m_busy, &BusyNotice::ready_enabled, ui->btnReady, &QWidget::setEnabled);
+    // the notice going away gives Ready back only while the coordinator's port is there
+    connect(&m_busy, &BusyNotice::ready_enabled, this,
+            [this](bool enabled) { ui->btnReady->setEnabled(enabled && !m_serial->isPortLost()); });
     connect(&m_commonSettings, &CommonSettingsDistribution::set_info_field_request, this,
             &MainWindow::set_info_field_request);
     connect(&m_commonSettings, &CommonSettingsDistribution::set_info_field_request_coordinator, this,

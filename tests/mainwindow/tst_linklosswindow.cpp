@@ -193,6 +193,19 @@ void TstLinkLossWindow::idlePullShowsOneNoticeAndEveryLinkLost()
     QTRY_VERIFY_WITH_TIMEOUT(allLinks(LinkLost), kWaitMs);
     QTest::qWait(500);
     QCOMPARE(shownNotices(window), QList<QMessageBox *>({notice}));
+
+    // the open notice speaks the language chosen meanwhile, and the busy notice ending leaves Ready off
+    window->LoadLanguage("de_Deutsch");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    QCOMPARE(notice->windowTitle(), QString("Wireless Quellor - Halvexa: Verbindung unterbrochen"));
+    QVERIFY2(notice->text().contains(linkPath) && !notice->text().startsWith("The connection"),
+             qPrintable(notice->text()));
+    window->LoadLanguage("en_English");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    QCOMPARE(notice->windowTitle(), kNoticeTitle);
+    window->ShowBusy(false, "BUSY");
+    window->ShowBusy(true, QString());
+    QVERIFY(!part<QPushButton>(window, "btnReady")->isEnabled());
 }
 
 void TstLinkLossWindow::pullInTheGraphsSavesTheRaceAndTheNextRaceItsNumber()
