@@ -225,7 +225,8 @@ void TstMainWindowForm::layoutHoldsTheLiveViewAndTheLanes()
     QCOMPARE(part<QLineEdit>(window, "txtHeatInfo")->maximumWidth(), 50);
     QCOMPARE(part<QLineEdit>(window, "txtStartInfo")->maximumWidth(), 40);
     QCOMPARE(part<QProgressBar>(window, "pgbResultsSaved")->maximumSize(), QSize(60, 15));
-    QCOMPARE(part<QLabel>(window, "lblResultsSaved")->maximumWidth(), 155);
+    // 155 wide unless a text needs more (tst_textfit)
+    QCOMPARE(part<QLabel>(window, "lblResultsSaved")->minimumWidth(), 155);
     QCOMPARE(part<QVBoxLayout>(window, "layoutStartblockContainter")->itemAt(0)->widget(),
              window->laneLayoutWidget());
     QVERIFY(!window->laneLayoutWidget()->allGraphsButton()->isEnabled());
