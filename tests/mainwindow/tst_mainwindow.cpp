@@ -272,7 +272,7 @@ void TstMainWindowLanguages::choosingALanguageRelabelsTheWindow_data()
     QTest::addColumn<QString>("data");
     QTest::addColumn<QString>("texts"); // menuFile, action_Open, btnReady, lblServer, all graphs, tab 0
     QTest::newRow("German") << 0 << "de_Deutsch"
-                            << "&Datei|Ö&ffnen|Bereit (F5)|Server:|Alle Graphen|Live...";
+                            << "&Datei|Ö&ffnen|Bereit (F5)|Server:|Alle Grafiken|Live...";
     QTest::newRow("Dutch") << 1 << "nl_Nederlands"
                            << "&Bestand|&Openen|Gereed (F5)|Server:|Alle grafieken|Live...";
     QTest::newRow("missing file") << -1 << "xx_Nowhere"
