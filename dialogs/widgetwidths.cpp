@@ -18,22 +18,27 @@ namespace
 // more because the style sheet's box takes a pixel more from the field than it adds to its size
 constexpr int kLineEditTextMargins = 2 * 2 + 1 + 1;
 
+// The option the field paints itself with: its protected initStyleOption, named through a subclass.
+QStyleOptionFrame frameOption(const QLineEdit *edit)
+{
+    struct Access : QLineEdit {
+        static auto init() { return &Access::initStyleOption; }
+    };
+    QStyleOptionFrame option;
+    (edit->*Access::init())(&option);
+    return option;
+}
+
+// as QLineEdit::sizeHint, with the value in place of its default of 17 characters
 int widthForValue(const QLineEdit *edit)
 {
-    QStyleOptionFrame option;
-    option.initFrom(edit);
-    option.lineWidth =
-        edit->hasFrame() ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit) : 0;
-    option.state |= QStyle::State_Sunken;
-    if (edit->isReadOnly())
-        option.state |= QStyle::State_ReadOnly;
     const QMargins text = edit->textMargins();
     const QMargins contents = edit->contentsMargins();
     const int value = int(std::ceil(QFontMetricsF(edit->font()).horizontalAdvance(edit->displayText())));
     const int width =
         value + kLineEditTextMargins + text.left() + text.right() + contents.left() + contents.right();
-    const QSize size(width, edit->sizeHint().height());
-    return edit->style()->sizeFromContents(QStyle::CT_LineEdit, &option, size, edit).width();
+    const QStyleOptionFrame option = frameOption(edit);
+    return edit->style()->sizeFromContents(QStyle::CT_LineEdit, &option, QSize(width, 0), edit).width();
 }
 
 } // namespace

@@ -40,6 +40,18 @@ inline QString pathOf(const QWidget *widget)
     return names.isEmpty() ? QLatin1String(widget->metaObject()->className()) : names.join(QLatin1Char('/'));
 }
 
+// The option the widget paints itself with: its own protected initStyleOption, named through a subclass.
+template<typename Widget, typename Option>
+Option styleOption(const Widget *widget)
+{
+    struct Access : Widget {
+        static auto init() { return &Access::initStyleOption; }
+    };
+    Option option;
+    (widget->*Access::init())(&option);
+    return option;
+}
+
 struct Checker {
     QStringList cuts;
 
@@ -74,17 +86,18 @@ struct Checker {
         if (button->text().isEmpty())
             return;
         QStyleOptionButton option;
-        option.initFrom(button);
-        option.text = button->text();
-        option.icon = button->icon();
-        option.iconSize = button->iconSize();
         QStyle::SubElement contents = QStyle::SE_PushButtonContents;
-        if (qobject_cast<const QCheckBox *>(button))
+        if (const auto *check = qobject_cast<const QCheckBox *>(button)) {
+            option = styleOption<QCheckBox, QStyleOptionButton>(check);
             contents = QStyle::SE_CheckBoxContents;
-        else if (qobject_cast<const QRadioButton *>(button))
+        } else if (const auto *radio = qobject_cast<const QRadioButton *>(button)) {
+            option = styleOption<QRadioButton, QStyleOptionButton>(radio);
             contents = QStyle::SE_RadioButtonContents;
-        else if (const auto *push = qobject_cast<const QPushButton *>(button); push && push->isFlat())
-            option.features |= QStyleOptionButton::Flat;
+        } else if (const auto *push = qobject_cast<const QPushButton *>(button)) {
+            option = styleOption<QPushButton, QStyleOptionButton>(push);
+        } else {
+            return;
+        }
         const QRect room = button->style()->subElementRect(contents, &option, button);
         constexpr int kIconSpacing = 4; // between a button's icon and its text
         const int icon = button->icon().isNull() ? 0 : button->iconSize().width() + kIconSpacing;
@@ -97,13 +110,7 @@ struct Checker {
     {
         if ((!edit->isReadOnly() && edit->isEnabled()) || edit->displayText().isEmpty())
             return;
-        QStyleOptionFrame option;
-        option.initFrom(edit);
-        option.lineWidth =
-            edit->hasFrame() ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit) : 0;
-        option.state |= QStyle::State_Sunken;
-        if (edit->isReadOnly())
-            option.state |= QStyle::State_ReadOnly;
+        const auto option = styleOption<QLineEdit, QStyleOptionFrame>(edit);
         const QRect room = edit->style()
                                ->subElementRect(QStyle::SE_LineEditContents, &option, edit)
                                .marginsRemoved(edit->textMargins());
@@ -112,21 +119,15 @@ struct Checker {
                room.width() - kLineEditMargins);
     }
 
-    // The entry shown; for a combo box that cannot grow, every entry it may show.
+    // Every entry, as each may be the one shown.
     void combo(const QComboBox *combo)
     {
         if (combo->isEditable())
             return; // its line edit is a field of its own
-        QStyleOptionComboBox option;
-        option.initFrom(combo);
-        option.frame = combo->hasFrame();
-        option.subControls = QStyle::SC_All;
+        const auto option = styleOption<QComboBox, QStyleOptionComboBox>(combo);
         const QRect room =
             combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo);
-        const bool fixed = combo->maximumWidth() < QWIDGETSIZE_MAX;
         for (int i = 0; i < combo->count(); ++i) {
-            if (!fixed && i != combo->currentIndex())
-                continue;
             constexpr int kLabelMargins = 2; // the style draws the text one pixel in from each side
             const int icon = combo->itemIcon(i).isNull() ? 0 : combo->iconSize().width() + 4;
             expect(combo, combo->itemText(i), widthOf(combo->font(), combo->itemText(i)) + icon,
