@@ -15,6 +15,7 @@
 #include <QWindow>
 
 #include "benchapp.h"
+#include "benchsimset.h"
 #include "core/quellorapp.h"
 #include "devices/cserialcomthread.h"
 #include "mainwindow/mainwindow.h"
@@ -35,14 +36,6 @@ constexpr quint8 kStatusReply = 0x05;
 constexpr quint8 kStateItem = 1;
 constexpr quint8 kReactionItem = 4;
 constexpr quint8 kIdle = 1;
-const QString kSetName = QStringLiteral("bench");
-
-void runFor(int ms)
-{
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
 
 // Stops the clock when a reaction label paints the text it waits for.
 class PaintWatch : public QObject
@@ -66,20 +59,6 @@ protected:
         return false;
     }
 };
-
-void storeSet(QuellorApp &app, const SimScenario &scenario)
-{
-    StartBlockSetGroup set;
-    set.coordinator = std::make_unique<CCoordinator>();
-    set.coordinator->SetMacAddress(simMacText(scenario.coordinatorMac));
-    for (const SimLaneScenario &lane : scenario.lanes) {
-        auto block = std::make_unique<CStartBlock>();
-        block->SetMacAddress(simMacText(lane.mac));
-        block->setLane(lane.lane);
-        set.blocks.push_back(std::move(block));
-    }
-    app.SaveStartBlockSets({kSetName}, {&set});
-}
 
 SimFrame reactionFrame(const QByteArray &mac, int index, qint16 ms)
 {
@@ -126,10 +105,10 @@ int main(int argc, char **argv)
         std::printf("lane repaint: no pseudo-terminal for the simulator\n");
         return 1;
     }
-    storeSet(*bench.app(), scenario);
+    BenchSimSet::store(*bench.app(), scenario);
 
     const std::unique_ptr<MainWindow> window(MainWindow::instance());
-    window->SetupStartBlockSet(kSetName);
+    window->SetupStartBlockSet(BenchSimSet::kSetName);
     CSerialComThread *serial = window->serialComThread();
     serial->setUserSelectedOperationMode(OperationModeWireless);
     serial->OpenPort(sim.devicePath() + QStringLiteral(" [Quellor simulator]"), CSerialComThread::kBaudWired);
@@ -138,7 +117,7 @@ int main(int argc, char **argv)
         std::printf("lane repaint: main window not exposed within %d ms\n", kExposeTimeoutMs);
         return 1;
     }
-    runFor(kSettleMs);
+    BenchSimSet::runFor(kSettleMs);
 
     int requests = 0;
     QObject::connect(serial, &CSerialComThread::data_request_sent, &sim, [&requests] { ++requests; });
@@ -151,7 +130,7 @@ int main(int argc, char **argv)
     }
     QList<qint64> delays;
     for (int i = 0; i < kReactions; ++i) {
-        runFor(kGapMs);
+        BenchSimSet::runFor(kGapMs);
         StartBlockMeasurementWidget *row = rows.at(i % rows.size());
         const qint16 ms = qint16(100 + i % 97);
         row->measurement()->setReactionAccepted(true);

@@ -16,6 +16,7 @@
 #include <QTimer>
 
 #include "../tests/mainwindow/simwindow.h"
+#include "benchsimset.h"
 #include "core/quellorapp.h"
 #include "devices/cstartblockmeasurement.h"
 
@@ -25,15 +26,6 @@ constexpr int kLanes = 10;
 constexpr int kDefaultRaces = 50;
 constexpr int kSetupMs = 60000;
 constexpr int kRaceMs = 60000;
-
-bool waitFor(const std::function<bool()> &done, int ms)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!done() && timer.elapsed() < ms)
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 10);
-    return done();
-}
 
 double percentile(QList<double> values, double p)
 {
@@ -91,14 +83,14 @@ int main(int argc, char **argv)
         if (type == ResultsSoundGraphs)
             delays << double(clock.nsecsElapsed() - lastGraphAt) / 1e6;
     });
-    if (!waitFor([window] { return window->busyNotice().isEmpty(); }, kSetupMs)) {
+    if (!BenchSimSet::waitFor([window] { return window->busyNotice().isEmpty(); }, kSetupMs)) {
         std::printf("race saving: the devices never took the project's settings\n");
         return 1;
     }
     for (int race = 0; race < races; ++race) {
         const int before = saves;
         window->on_btnReady_clicked(false);
-        if (!waitFor([&] { return saves >= before + 2; }, kRaceMs)) {
+        if (!BenchSimSet::waitFor([&] { return saves >= before + 2; }, kRaceMs)) {
             std::printf("race saving: race %d was not saved within %d ms\n", race + 1, kRaceMs);
             return 1;
         }

@@ -6,15 +6,13 @@
 #include <cstdio>
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include "sim/devicesimulator.h"
-#include "sim/simulatorsettings.h"
+#include "simprogramenvironment.h"
 
 namespace
 {
@@ -82,19 +80,7 @@ int main(int argc, char **argv)
         std::printf("start-up: no folder or no pseudo-terminal for the simulator\n");
         return 1;
     }
-    const QString config = dir.filePath(QStringLiteral("config"));
-    QDir().mkpath(dir.filePath(QStringLiteral("home")));
-    QDir().mkpath(dir.filePath(QStringLiteral("results")));
-    SimulatorSettings::writeFile(config + QStringLiteral("/Halvexa/Wireless Quellor.ini"),
-                                 SimulatorSettings::forSimulator(scenario, sim.devicePath(),
-                                                                 QStringLiteral("Sim"),
-                                                                 dir.filePath(QStringLiteral("results"))));
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("HOME"), dir.filePath(QStringLiteral("home")));
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), config);
-    if (!environment.contains(QStringLiteral("QT_QPA_PLATFORM")))
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    environment.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("*.debug=false"));
+    const QProcessEnvironment environment = simProgramEnvironment(dir, sim);
 
     QList<double> shown;
     QList<double> live;

@@ -22,6 +22,11 @@
 #include "devices/serialclock.h"
 #include "devices/serialframes.h"
 
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <poll.h>
+#endif
+
 namespace
 {
 Q_LOGGING_CATEGORY(lcSerial, "quellor.serial")
@@ -54,6 +59,16 @@ constexpr int kSamplePauseMs = 1001;
 constexpr int kSampleAckWaitMs = 2000;
 constexpr quint8 kMinHeaderRun = 3;
 constexpr quint8 kMaxHeaderRun = 6;
+
+// A block whose graph does not come is given up on, so that the race is saved without that graph. The
+// longest reply a block sends (1749 item bytes and 14 frame bytes) takes 1.84 s on the wire at 9600 baud;
+// four of them leave it seven wired (1100 ms) or ten wireless (750 ms) requests to answer one.
+constexpr qint64 kBitsPerByte = 10; // start bit, 8 data bits, stop bit
+constexpr qint64 kLongestReplyMs =
+    qint64(SerialFrameRing::kMaxAcceptedLength + SerialFrameRing::kFrameOverhead) * kBitsPerByte * 1000 /
+    CSerialComThread::kBaudWired;
+constexpr int kGraphReplyTries = 4;
+constexpr qint64 kGraphWaitMs = kGraphReplyTries * kLongestReplyMs;
 
 // coordinator info field 22 chooses the link speed: 3 wireless (38400), 1 wired (9600)
 constexpr quint8 kInfoLinkSpeed = 22;
@@ -88,6 +103,33 @@ bool isParticipating(int status)
 bool isLeftOut(int status)
 {
     return status == ParticipationDns || status == ParticipationDq || status == ParticipationInactive;
+}
+
+// A read woken up for nothing reports a resource error too: only a hang-up or an error on the descriptor
+// says that the device went away.
+bool isHungUp(const QSerialPort &port)
+{
+#ifdef Q_OS_UNIX
+    pollfd watched{int(port.handle()), POLLIN, 0};
+    if (watched.fd < 0)
+        return true;
+    int ready = 0;
+    do {
+        ready = ::poll(&watched, 1, 0);
+    } while (ready < 0 && errno == EINTR);
+    return ready > 0 && (watched.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
+#else
+    Q_UNUSED(port);
+    return true;
+#endif
+}
+
+// The device is gone, or reads and writes fail as if it were; timeouts and the rest are left as they are.
+bool isLinkLoss(const QSerialPort &port, QSerialPort::SerialPortError error)
+{
+    const bool failed = error == QSerialPort::ResourceError || error == QSerialPort::ReadError ||
+                        error == QSerialPort::WriteError || error == QSerialPort::DeviceNotFoundError;
+    return failed && isHungUp(port);
 }
 
 QString macTextOf(const QByteArray &mac)
@@ -140,14 +182,19 @@ void CSerialComThread::run()
 QIODevice *CSerialComThread::openSerialPort(const QString &name, qint32 baudRate)
 {
     auto port = std::make_unique<QSerialPort>(name);
-    if (!port->open(QIODevice::ReadWrite))
-        return nullptr;
-    port->setBaudRate(baudRate);
-    port->setParity(QSerialPort::NoParity);
-    port->setDataBits(QSerialPort::Data8);
-    port->setFlowControl(QSerialPort::NoFlowControl);
-    port->setStopBits(QSerialPort::OneStop);
-    return port.release();
+    return openAndConfigure(*port, baudRate) ? port.release() : nullptr;
+}
+
+bool CSerialComThread::openAndConfigure(QSerialPort &port, qint32 baudRate)
+{
+    if (!port.open(QIODevice::ReadWrite))
+        return false;
+    port.setBaudRate(baudRate);
+    port.setParity(QSerialPort::NoParity);
+    port.setDataBits(QSerialPort::Data8);
+    port.setFlowControl(QSerialPort::NoFlowControl);
+    port.setStopBits(QSerialPort::OneStop);
+    return true;
 }
 
 qint64 CSerialComThread::now() const
@@ -182,7 +229,9 @@ void CSerialComThread::OpenPort(const QString &portText, qint32 baudRate)
         m_port = port;
         m_baudRate = baudRate;
     }
+    m_portLost = false;
     connect(port, &QIODevice::readyRead, this, &CSerialComThread::onReadyRead);
+    connectPortFailures(port);
     emit serial_port_opened(true);
     startQuestionsTimerTimeout();
 }
@@ -199,13 +248,68 @@ void CSerialComThread::closePort()
     if (!old)
         return;
     disconnect(old, nullptr, this, nullptr);
-    // the frame written just before a speed change must still leave at the old speed
-    while (old->bytesToWrite() > 0 && old->waitForBytesWritten(kFlushTimeoutMs)) {
+    // the frame written just before a speed change must still leave at the old speed; a lost port
+    // takes nothing any more
+    if (!m_portLost) {
+        while (old->bytesToWrite() > 0 && old->waitForBytesWritten(kFlushTimeoutMs)) {
+        }
+        if (auto *serial = qobject_cast<QSerialPort *>(old))
+            serial->flush();
     }
-    if (auto *serial = qobject_cast<QSerialPort *>(old))
-        serial->flush();
     old->close();
     old->deleteLater(); // we may be inside one of its signals
+}
+
+void CSerialComThread::connectPortFailures(QIODevice *port)
+{
+    auto *serial = qobject_cast<QSerialPort *>(port);
+    if (!serial)
+        return; // other devices report a failed write by its result (sendFrame)
+    connect(serial, &QSerialPort::errorOccurred, this, [this, serial](QSerialPort::SerialPortError error) {
+        if (isLinkLoss(*serial, error))
+            onPortFailed(serial, serial->errorString());
+    });
+}
+
+// The port may be inside its own write or read notification: nothing more is written or asked from now
+// on, and the port is closed once control is back in the event loop.
+void CSerialComThread::onPortFailed(QIODevice *port, const QString &reason)
+{
+    if (m_portLost || port != m_port)
+        return;
+    m_portLost = true;
+    stopWritingTimers();
+    const QPointer<QIODevice> failed(port);
+    QMetaObject::invokeMethod(
+        this, [this, failed, reason] { closeLostPort(failed, reason); }, Qt::QueuedConnection);
+}
+
+void CSerialComThread::closeLostPort(QIODevice *port, const QString &reason)
+{
+    if (!port || port != m_port || !m_portLost)
+        return; // another port was opened meanwhile
+    closePort();
+    qCDebug(lcSerial).nospace().noquote() << "Serial port lost: " << m_portName << " (" << reason << ")";
+    markDevicesLinkLost();
+    emit serial_port_lost(m_portName, reason);
+    saveRaceWithWhatArrived();
+}
+
+void CSerialComThread::stopWritingTimers()
+{
+    m_pollTimer.stop();
+    m_graphTimer.stop();
+    m_graphStartTimer.stop();
+    StopResyncTimer();
+}
+
+// no request can reach a device now: each shows its link as the link rule shows one that stopped answering
+void CSerialComThread::markDevicesLinkLost()
+{
+    if (CCoordinator *c = coordinator())
+        c->SetMeasurementsStatus(LinkLost);
+    for (CStartBlock *block : polledBlocks() + inactiveBlocks())
+        block->SetMeasurementsStatus(LinkLost);
 }
 
 bool CSerialComThread::waitForBytesWritten(int msecs)
@@ -239,7 +343,7 @@ void CSerialComThread::ApplyOperationModeBaudRate()
     const qint32 baud = isWired() ? kBaudWired : kBaudWireless;
     if (CCoordinator *c = coordinator()) {
         OnSetInfoRequestCoordinator(kInfoLinkSpeed, isWired() ? kLinkSpeedWired : kLinkSpeedWireless, c);
-        if (m_port && baudRate() != baud)
+        if (canWrite() && baudRate() != baud)
             reopenPort(baud);
     }
     m_baudSwitchDone = false;
@@ -441,14 +545,17 @@ quint8 CSerialComThread::stateOf(const CStartBlock *block)
 bool CSerialComThread::sendFrame(const FrameBuilder &build, const LogAppender &log)
 {
     QMutexLocker lock(&m_writeLock);
-    if (!m_port)
+    if (!canWrite())
         return false;
     const QByteArray frame = build(m_sequence);
     if (frame.isEmpty())
         return false;
     if (log)
         log(PACKET_LOG{m_sequence, elapsedOnClock(), 0});
-    m_port->write(frame);
+    if (m_port->write(frame) < 0) {
+        onPortFailed(m_port, m_port->errorString());
+        return false;
+    }
     ++m_sequence;
     return true;
 }
@@ -467,8 +574,8 @@ CSerialComThread::LogAppender CSerialComThread::logTo(Device *device)
 void CSerialComThread::writeRaw(const QByteArray &bytes)
 {
     QMutexLocker lock(&m_writeLock);
-    if (m_port)
-        m_port->write(bytes);
+    if (canWrite() && m_port->write(bytes) < 0)
+        onPortFailed(m_port, m_port->errorString());
 }
 
 void CSerialComThread::writeAlarmIndication()
@@ -790,6 +897,9 @@ void CSerialComThread::dispatchToCoordinator(RingFrame &frame)
     const int frameLength = int(frame.items.size()) + SerialFrameRing::kFrameOverhead;
     if (frame.command == DeviceCommand::kStartIndication) {
         m_raceStarted = true;
+        // from now on the race is saved whatever happens to the link
+        if (m_forceMode == DeviceReady && !m_soundsSaved)
+            m_raceUnsaved = true;
         qCDebug(lcSerial) << "RX Start indication from CU";
         if (isWired()) {
             // wired blocks hear the start only from us
@@ -851,7 +961,9 @@ void CSerialComThread::beginReadyPhase()
     m_raceStarted = false;
     m_startHeaderReceived = false;
     m_everybodyReadySent = false;
+    m_graphsSaved = false;
     m_soundsSaved = false;
+    m_raceUnsaved = false;
     startForceClock(DeviceReady);
     m_skipList.clear();
     for (CStartBlock *block : polledBlocks()) {
@@ -867,6 +979,7 @@ void CSerialComThread::beginReadyPhase()
 void CSerialComThread::beginIdlePhase()
 {
     m_raceStarted = false;
+    m_raceUnsaved = false; // the operator called the race off
     m_startHeaderReceived = false;
     startForceClock(DeviceIdle);
     for (CStartBlock *block : polledBlocks()) {
@@ -946,6 +1059,8 @@ void CSerialComThread::OnStartBlockSetChanged()
 
 void CSerialComThread::startQuestionsTimerTimeout()
 {
+    if (m_portLost)
+        return; // nothing is asked until a port is opened again
     m_quiet = false;
     m_switchCycle = 0;
     m_graphTimer.stop();
@@ -954,6 +1069,8 @@ void CSerialComThread::startQuestionsTimerTimeout()
 
 void CSerialComThread::OnQuestionsTimer()
 {
+    if (m_portLost)
+        return;
     CCoordinator *c = coordinator();
     const QList<CStartBlock *> blocks = polledBlocks();
     if (blocks.isEmpty()) {
@@ -1142,6 +1259,8 @@ void CSerialComThread::skipBlocksWithoutReaction(const QList<CStartBlock *> &blo
     qCDebug(lcSerial).nospace() << "get Graphs " << boolText(getGraphs);
     if (getGraphs)
         startGraphsTimerTimeout();
+    else
+        m_raceUnsaved = false; // nobody reacted: there are no results to save
 }
 
 void CSerialComThread::updateAllIdle(bool idle)
@@ -1304,14 +1423,19 @@ void CSerialComThread::superviseLinkSpeed()
 
 void CSerialComThread::startGraphsTimerTimeout()
 {
+    if (m_portLost)
+        return;
     m_graphsSaved = false;
     m_soundsSaved = false;
+    m_graphWait = {};
     m_pollTimer.stop();
     m_graphTimer.start(graphPeriodMs());
 }
 
 void CSerialComThread::OnGraphTimerTimeout()
 {
+    if (m_portLost)
+        return;
     const QList<CStartBlock *> blocks = polledBlocks();
     if (blocks.isEmpty()) {
         endGraphPolling(); // nothing left to fetch
@@ -1319,21 +1443,42 @@ void CSerialComThread::OnGraphTimerTimeout()
     }
     if (!requestNextGraph(blocks)) {
         qCDebug(lcSerial) << "All graphs received";
-        if (!m_graphsSaved) {
-            m_graphsSaved = true;
-            emit save_results_file(ResultsReactionGraphs, true);
-        }
+        emitReactionGraphsSaved();
         if (!requestNextSoundGraph(blocks)) {
             qCDebug(lcSerial) << "All sound graphs received";
-            if (!m_soundsSaved) {
-                m_soundsSaved = true;
-                emit save_results_file(ResultsSoundGraphs, false);
-            }
+            emitSoundGraphsSaved();
             endGraphPolling();
         }
     }
     if (!m_wasReady)
         endGraphPolling();
+}
+
+void CSerialComThread::emitReactionGraphsSaved()
+{
+    if (m_graphsSaved)
+        return;
+    m_graphsSaved = true;
+    emit save_results_file(ResultsReactionGraphs, true);
+}
+
+void CSerialComThread::emitSoundGraphsSaved()
+{
+    m_raceUnsaved = false;
+    if (m_soundsSaved)
+        return;
+    m_soundsSaved = true;
+    emit save_results_file(ResultsSoundGraphs, false);
+}
+
+// The graphs still missing can no longer come: the race is saved as graph polling would save it.
+void CSerialComThread::saveRaceWithWhatArrived()
+{
+    if (!m_raceUnsaved)
+        return;
+    qCDebug(lcSerial) << "Saving the race with the graphs received";
+    emitReactionGraphsSaved();
+    emitSoundGraphsSaved();
 }
 
 bool CSerialComThread::requestNextGraph(const QList<CStartBlock *> &blocks)
@@ -1344,6 +1489,8 @@ bool CSerialComThread::requestNextGraph(const QList<CStartBlock *> &blocks)
             continue;
         }
         if (!block->measurement() || !block->measurement()->hasGraph()) {
+            if (givesUpOnGraph(block, false))
+                continue;
             OnGetGraphRequest(block, false);
             return true;
         }
@@ -1359,11 +1506,31 @@ bool CSerialComThread::requestNextSoundGraph(const QList<CStartBlock *> &blocks)
             continue;
         }
         if (!block->measurement() || !block->measurement()->hasSoundGraph()) {
+            if (givesUpOnGraph(block, true))
+                continue;
             OnGetSoundGraphRequest(block, false);
             return true;
         }
     }
     return false;
+}
+
+// True when the block has been asked for this graph for too long: it is skipped from now on, as a block
+// that never reacted is.
+bool CSerialComThread::givesUpOnGraph(CStartBlock *block, bool sound)
+{
+    const qint64 t = now();
+    if (m_graphWait.block != block || m_graphWait.sound != sound) {
+        m_graphWait = {block, sound, t};
+        return false;
+    }
+    if (t - m_graphWait.sinceMs < kGraphWaitMs)
+        return false;
+    qCDebug(lcSerial).nospace() << (sound ? "No sound graph from lane " : "No graph from lane ")
+                                << block->lane() << ", saving without it";
+    m_skipList.append(block);
+    m_graphWait = {};
+    return true;
 }
 
 void CSerialComThread::endGraphPolling()
@@ -1507,9 +1674,12 @@ bool CSerialComThread::sendSamplePacket(const QByteArray &mac, quint16 samplePer
     m_sampleAcknowledged = false;
     {
         QMutexLocker lock(&m_writeLock);
-        if (!m_port || packet.isEmpty())
+        if (!canWrite() || packet.isEmpty())
             return false;
-        m_port->write(packet);
+        if (m_port->write(packet) < 0) {
+            onPortFailed(m_port, m_port->errorString());
+            return false;
+        }
     }
     qCDebug(lcSerial).nospace() << "Sending packet address offset: " << offset;
     m_sampleClockStart = now();
@@ -1519,7 +1689,7 @@ bool CSerialComThread::sendSamplePacket(const QByteArray &mac, quint16 samplePer
 bool CSerialComThread::waitForSampleAck()
 {
     while (!m_sampleAcknowledged && !isUploadCanceled() && now() - m_sampleClockStart < kSampleAckWaitMs) {
-        if (m_port && m_port->bytesAvailable() > 0)
+        if (canWrite() && m_port->bytesAvailable() > 0)
             onReadyRead();
         else
             processEventsFor(kAckPollSliceMs);

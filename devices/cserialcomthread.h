@@ -18,6 +18,7 @@
 
 class QIODevice;
 class QProgressDialog;
+class QSerialPort;
 class CCoordinator;
 class CStartBlock;
 class SerialClock;
@@ -47,6 +48,11 @@ public:
     ~CSerialComThread() override;
 
     static QIODevice *openSerialPort(const QString &name, qint32 baudRate);
+    // Opens a port made elsewhere (a subclass, say) as openSerialPort() does; false when it cannot.
+    static bool openAndConfigure(QSerialPort &port, qint32 baudRate);
+    // The port failed after it had opened (the device went away): it is closed, nothing is polled or
+    // written until a port is opened again.
+    bool isPortLost() const { return m_portLost; }
 
     // Every device has followed Ready and the race has not started; read directly by the test dialogs.
     bool allReady = false;
@@ -125,6 +131,8 @@ public:
 
 signals:
     void serial_port_opened(bool ok);
+    // Once per loss of an open port; reason is the system's text.
+    void serial_port_lost(const QString &port, const QString &reason);
     void save_results_file(ResultsDataType type, bool printing_allowed);
     void change_operation_mode(OperationMode mode);
     void data_request_sent(CommandType type);
@@ -189,6 +197,12 @@ private:
 
     // port
     void closePort();
+    bool canWrite() const { return m_port && !m_portLost; }
+    void connectPortFailures(QIODevice *port);
+    void onPortFailed(QIODevice *port, const QString &reason);
+    void closeLostPort(QIODevice *port, const QString &reason);
+    void stopWritingTimers();
+    void markDevicesLinkLost();
     void flushPort();
     void reopenPort(qint32 baudRate);
     void processEventsFor(int ms);
@@ -244,6 +258,10 @@ private:
     // graphs, samples, mode vote
     bool requestNextGraph(const QList<CStartBlock *> &blocks);
     bool requestNextSoundGraph(const QList<CStartBlock *> &blocks);
+    bool givesUpOnGraph(CStartBlock *block, bool sound);
+    void emitReactionGraphsSaved();
+    void emitSoundGraphsSaved();
+    void saveRaceWithWhatArrived();
     void endGraphPolling();
     void evaluateModeAnswer(int answer);
     void switchToWireless();
@@ -256,6 +274,7 @@ private:
     QIODevice *m_port = nullptr; // child of this object
     QString m_portName;
     qint32 m_baudRate = 0;
+    bool m_portLost = false;
 
     QList<CStartBlock *> m_polledBlocks;
     QList<CStartBlock *> m_inactiveBlocks;
@@ -311,6 +330,13 @@ private:
     quint8 m_alarmThreshold = 0;
     quint8 m_startThreshold = 0;
     QList<CStartBlock *> m_skipList;
+    bool m_raceUnsaved = false; // started after Ready, its sound-graph save still to come
+    // the block whose graph (or sound graph) is being asked for, since when
+    struct GraphWait {
+        CStartBlock *block = nullptr;
+        bool sound = false;
+        qint64 sinceMs = 0;
+    } m_graphWait;
     quint16 m_noReactionTicks = 0;
     qint64 m_startHeaderTime = 0;
 

@@ -138,6 +138,13 @@ void CStartBlock::CheckMeasurementsStatus(int blockCount)
         m_measurement->SetMeasurementsStatus(m_linkState);
 }
 
+void CStartBlock::SetMeasurementsStatus(int status)
+{
+    m_linkState = status;
+    if (m_measurement)
+        m_measurement->SetMeasurementsStatus(m_linkState);
+}
+
 void CStartBlock::CountAnsweredQuestions()
 {
     m_requestsSent = int(m_link.requestLog().size());

@@ -61,6 +61,8 @@ public:
 
     // blockCount: the number of blocks in the set, which sets how many requests the check looks at.
     void CheckMeasurementsStatus(int blockCount);
+    // A link state known otherwise than from the request log (the port is gone); handed to the measurement.
+    void SetMeasurementsStatus(int status);
     void CountAnsweredQuestions();
     int requestsSent() const { return m_requestsSent; }
     int requestsAnswered() const { return m_requestsAnswered; }

@@ -32,6 +32,7 @@
 #include "views/coordinatormeasurementwidget.h"
 #include "views/startblockmeasurementwidget.h"
 #include "views/startblockslayoutwidget.h"
+#include "views/tablayoutguard.h"
 
 namespace
 {
@@ -68,6 +69,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(std::make_uniq
     m_race = RaceNumbering(quint32(qMax(1, m_settings.raceNumber)));
 
     ui->setupUi(this);
+    new TabLayoutGuard(ui->tabCentral); // a change in one lane repaints that lane, not the whole page
     ApplyStyleSheets();
     setWindowTitle(programTitle());
     ui->btnToggleSettings->setIcon(style()->standardIcon(QStyle::SP_ArrowUp));
@@ -164,6 +166,8 @@ void MainWindow::createSerialLink()
     connect(m_serial, &CSerialComThread::save_results_file, this, &MainWindow::OnSaveResultsFile);
     connect(m_serial, &CSerialComThread::change_operation_mode, this, &MainWindow::OnOperationModeChanged);
     connect(m_serial, &CSerialComThread::data_request_sent, this, &MainWindow::OnDataRequestSent);
+    connect(m_serial, &CSerialComThread::serial_port_lost, this, &MainWindow::OnSerialPortLost);
+    connect(m_serial, &CSerialComThread::serial_port_opened, this, &MainWindow::OnSerialPortOpened);
     connect(this, &MainWindow::startblockset_changed, m_serial, &CSerialComThread::OnStartBlockSetChanged);
     connect(this, &MainWindow::set_status_field_request, m_serial, &CSerialComThread::OnSetStatusRequest);
     connect(this, &MainWindow::set_status_field_request_coordinator, m_serial,

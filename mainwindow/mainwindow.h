@@ -42,6 +42,7 @@ class QAction;
 class QActionGroup;
 class QCloseEvent;
 class QEvent;
+class QMessageBox;
 class QThread;
 class CSerialComThread;
 class CoordinatorMeasurementWidget;
@@ -146,6 +147,8 @@ public:
     // Race control, live device events, saving of race results, race log and race text file.
     // The waiting text while the busy notice is up; empty when it is not.
     QString busyNotice() const { return m_busyNotice; }
+    // The notice of a lost coordinator port while it is open; null otherwise.
+    QMessageBox *linkLostNotice() const;
     void UpdateRaceInfo();
     void UpdateWaitingStatus();
     QString BuildRaceFileName() const;
@@ -226,6 +229,8 @@ public slots:
     void OnSortByReactionTimeClicked(bool clicked);
     void OnMeasurementNewGraphReceived();
     void OnDataRequestSent(CommandType type);
+    void OnSerialPortLost(const QString &port, const QString &reason);
+    void OnSerialPortOpened(bool ok);
 
     void OnStartBlockNewInfoFieldsSet(CStartBlock *startBlock);
     void OnCoordinatorNewInfoFieldsSet(CCoordinator *coordinator);
@@ -403,6 +408,7 @@ private:
     ActivityBounce m_activity;
     QString m_comment;
     QString m_busyNotice;
+    QPointer<QMessageBox> m_linkLostNotice; // non-modal, deletes itself when closed
     bool m_resultsSavedShown = false;
     QList<RaceSnapshot> m_pendingSaves; // results that came in while a save waited for the operator
     bool m_saving = false;

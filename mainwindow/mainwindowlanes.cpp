@@ -17,6 +17,7 @@
 #include "views/opentabwidget.h"
 #include "views/startblockmeasurementwidget.h"
 #include "views/startblockslayoutwidget.h"
+#include "views/widgetlook.h"
 
 namespace
 {
@@ -263,6 +264,6 @@ void MainWindow::ApplyColourStyleSheets()
         if (!row)
             continue;
         const bool selected = position == m_selectedLane && row->startBlock() && row->measurement();
-        row->setStyleSheet(selected ? selectedStyle : QString());
+        WidgetLook::setStyleSheet(row, selected ? selectedStyle : QString());
     }
 }

@@ -215,6 +215,38 @@ void MainWindow::OnDataRequestSent(CommandType)
     bar->setValue(m_activity.next(bar->value(), bar->minimum(), bar->maximum()));
 }
 
+QMessageBox *MainWindow::linkLostNotice() const
+{
+    return m_linkLostNotice;
+}
+
+// A port open again gives Ready back, unless the busy notice holds it.
+void MainWindow::OnSerialPortOpened(bool ok)
+{
+    if (ok)
+        ui->btnReady->setEnabled(!m_busy.indicator());
+}
+
+// The serial object has closed the port and shows every device's link as lost; a race under way is saved
+// right after, with what arrived. The operator is told without stopping the window: Properties reconnects.
+void MainWindow::OnSerialPortLost(const QString &port, const QString &reason)
+{
+    ui->btnReady->setEnabled(false); // a race armed now could never run, yet would take a race number
+    const QString text = tr("The connection to the coordinator on port %1 was lost: %2").arg(port, reason);
+    if (m_linkLostNotice) {
+        m_linkLostNotice->setText(text); // a later loss while the notice is open says so in the same box
+        m_linkLostNotice->raise();
+        return;
+    }
+    m_linkLostNotice = new QMessageBox(QMessageBox::Warning, windowTitleText() + tr(": Connection lost"),
+                                       text, QMessageBox::Ok, this);
+    m_linkLostNotice->setInformativeText(
+        tr("Once the coordinator is connected again, open Properties and press OK to reconnect it."));
+    m_linkLostNotice->setModal(false);
+    m_linkLostNotice->setAttribute(Qt::WA_DeleteOnClose);
+    m_linkLostNotice->show();
+}
+
 // ---------------------------------------------------------------------------------------------------
 // live device events: the project's settings, sent again while a device reports others
 

@@ -20,6 +20,7 @@
 #include "views/coordinatormeasurementwidget.h"
 #include "views/startblockmeasurementwidget.h"
 #include "views/startblockslayoutwidget.h"
+#include "views/widgetlook.h"
 
 namespace
 {
@@ -152,11 +153,11 @@ void MainWindow::OnOperationModeChanged(OperationMode mode)
 void MainWindow::UpdateOperationModeIcon()
 {
     if (m_settings.operationMode == OperationModeWireless)
-        ui->lblOperationModeIcon->setPixmap(QPixmap(kWirelessIcon));
+        WidgetLook::setPixmap(ui->lblOperationModeIcon, QPixmap(kWirelessIcon));
     else if (m_settings.operationMode == OperationModeWired)
-        ui->lblOperationModeIcon->setPixmap(QPixmap(kWiredIcon));
+        WidgetLook::setPixmap(ui->lblOperationModeIcon, QPixmap(kWiredIcon));
     else
-        ui->lblOperationModeIcon->clear();
+        WidgetLook::clear(ui->lblOperationModeIcon);
 }
 
 // ---------------------------------------------------------------------------------------------------

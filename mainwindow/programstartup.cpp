@@ -9,6 +9,7 @@
 #include "mainwindow/mainwindow.h"
 #include "mainwindow/projectsettingsstore.h"
 #include "outputs/serialprinterthread.h"
+#include "views/palettesharingstyle.h"
 
 namespace ProgramStartup
 {
@@ -25,7 +26,7 @@ void setLook()
 {
     if (!QIcon::hasThemeIcon(QStringLiteral("document-open")))
         QIcon::setThemeName(QLatin1String(kFallbackIconTheme));
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setStyle(new PaletteSharingStyle); // Fusion
     // the settings store keeps the names it was opened with
     QCoreApplication::setOrganizationName(QLatin1String(kOrganisation));
     QCoreApplication::setOrganizationDomain(QLatin1String(kOrganisationDomain));

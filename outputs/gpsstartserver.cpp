@@ -38,6 +38,7 @@ GpsStartServer::~GpsStartServer() = default;
 void GpsStartServer::OnNewConnection()
 {
     while (QTcpSocket *socket = nextPendingConnection()) {
+        socket->setReadBufferSize(kReadBufferSize);
         connect(socket, &QTcpSocket::readyRead, this, &GpsStartServer::readyRead);
         connect(socket, &QTcpSocket::disconnected, this, &GpsStartServer::disconnected);
         qDebug() << "New client from:" << peerText(socket);
@@ -79,15 +80,17 @@ void GpsStartServer::readyRead()
     if (!socket)
         return;
     qDebug() << "read data from" << peerText(socket);
-    const QByteArray received = socket->readAll();
-    if (received.isEmpty())
-        return;
-    QByteArray pending = m_clients.value(socket);
-    const QList<QByteArray> replies = answer(pending, received);
-    m_clients[socket] = pending;
-    for (const QByteArray &reply : replies) {
-        if (!sendFrame(reply, socket))
+    while (socket->bytesAvailable() > 0) {
+        const QByteArray received = socket->read(kReadBufferSize);
+        if (received.isEmpty())
             return;
+        QByteArray pending = m_clients.value(socket);
+        const QList<QByteArray> replies = answer(pending, received);
+        m_clients[socket] = pending;
+        for (const QByteArray &reply : replies) {
+            if (!sendFrame(reply, socket))
+                return;
+        }
     }
 }
 

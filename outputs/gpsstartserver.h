@@ -20,6 +20,9 @@ public:
     static constexpr quint16 kPort = 1110;
     // A client that stops reading loses its connection rather than growing our send buffer.
     static constexpr qint64 kMaxUnsentBytes = 64 * 1024;
+    // What a client's socket holds before it waits for us: a burst is read in pieces of this size, never
+    // as one allocation. Far above a request frame.
+    static constexpr qint64 kReadBufferSize = 4096;
 
     // Listens at once unless told not to; the gateway is the parent and the source of every answer.
     explicit GpsStartServer(StartGatewayService *gateway, bool listenForClients = true);

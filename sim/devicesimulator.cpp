@@ -55,6 +55,13 @@ bool DeviceSimulator::start(const QString &linkPath)
     return true;
 }
 
+void DeviceSimulator::stop()
+{
+    m_pty.close();
+    // half a frame cut off by the pull must not run into the first frame on the new terminal
+    m_parser = SimFrameParser();
+}
+
 const SimStartBlock *DeviceSimulator::blockForLane(quint8 lane) const
 {
     for (const SimStartBlock &block : m_blocks) {

@@ -29,6 +29,10 @@ public:
 
     // Opens the pseudo-terminal (and the link, when a path is given); false with errorString() set.
     bool start(const QString &linkPath = QString());
+    // Drops the terminal as a pulled cable would; the devices keep their state, and start() with the same
+    // link path puts them back on a new terminal behind it.
+    void stop();
+    bool isRunning() const { return m_pty.isOpen(); }
     QString devicePath() const { return m_pty.devicePath(); }
     QString errorString() const { return m_pty.errorString(); }
     const SimScenario &scenario() const { return m_scenario; }

@@ -31,13 +31,16 @@ public:
     // Writes everything or, when the program does not read, what the terminal still takes.
     void write(const QByteArray &bytes);
 
+    // Closes both ends and removes the link: the program's end of the terminal hangs up, as a serial
+    // adapter does when it is pulled out. open() makes a new terminal.
+    void close();
+
 signals:
     void bytesReceived(const QByteArray &bytes);
 
 private:
     void readAvailable();
     bool fail(const QString &what);
-    void close();
 
     int m_master = -1;
     int m_slave = -1;

@@ -1358,6 +1358,18 @@
         <source>The system was unable to identify the device. Please check the power and cabling of the device</source>
         <translation>Das System konnte das Gerät nicht identifizieren. Bitte prüfen Sie die Stromversorgung und die Verkabelung des Geräts</translation>
     </message>
+    <message>
+        <source>The connection to the coordinator on port %1 was lost: %2</source>
+        <translation>Die Verbindung zum Koordinator am COM-Port %1 ist unterbrochen: %2</translation>
+    </message>
+    <message>
+        <source>: Connection lost</source>
+        <translation>: Verbindung unterbrochen</translation>
+    </message>
+    <message>
+        <source>Once the coordinator is connected again, open Properties and press OK to reconnect it.</source>
+        <translation>Sobald der Koordinator wieder angeschlossen ist, öffnen Sie „Eigenschaften“ und klicken Sie auf OK, um die Verbindung wiederherzustellen.</translation>
+    </message>
 </context>
 <context>
     <name>MeasurementGraphDlg</name>

@@ -1358,6 +1358,18 @@
         <source>The system was unable to identify the device. Please check the power and cabling of the device</source>
         <translation>Het systeem kon het apparaat niet identificeren. Controleer de voeding en de bekabeling van het apparaat</translation>
     </message>
+    <message>
+        <source>The connection to the coordinator on port %1 was lost: %2</source>
+        <translation>De verbinding met de coördinator op COM-poort %1 is verbroken: %2</translation>
+    </message>
+    <message>
+        <source>: Connection lost</source>
+        <translation>: Verbinding verbroken</translation>
+    </message>
+    <message>
+        <source>Once the coordinator is connected again, open Properties and press OK to reconnect it.</source>
+        <translation>Zodra de coördinator weer is aangesloten, opent u 'Eigenschappen' en klikt u op OK om de verbinding te herstellen.</translation>
+    </message>
 </context>
 <context>
     <name>MeasurementGraphDlg</name>

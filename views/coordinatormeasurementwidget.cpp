@@ -18,6 +18,7 @@
 #include "views/coordinatormeasurementsstatusdlg.h"
 #include "views/loggingdlg.h"
 #include "views/viewhost.h"
+#include "views/widgetlook.h"
 
 namespace
 {
@@ -136,7 +137,7 @@ bool CoordinatorMeasurementWidget::holdsDatedStart() const
 void CoordinatorMeasurementWidget::SetLabelStyle(const QString &css)
 {
     for (QLabel *label : findChildren<QLabel *>())
-        label->setStyleSheet(css);
+        WidgetLook::setStyleSheet(label, css);
 }
 
 QLabel *CoordinatorMeasurementWidget::statusIconLabel() const
@@ -197,14 +198,14 @@ void CoordinatorMeasurementWidget::showState()
         break;
     }
     if (image.isEmpty())
-        ui->lblStatusIcon->clear();
+        WidgetLook::clear(ui->lblStatusIcon);
     else
-        ui->lblStatusIcon->setPixmap(QPixmap(image));
+        WidgetLook::setPixmap(ui->lblStatusIcon, QPixmap(image));
 }
 
 void CoordinatorMeasurementWidget::showReadyMark(QLabel *label, quint8 flag)
 {
-    label->setPixmap(QPixmap(QString::fromLatin1(flag != 0 ? kReadyImage : kIdleImage)));
+    WidgetLook::setPixmap(label, QPixmap(QString::fromLatin1(flag != 0 ? kReadyImage : kIdleImage)));
 }
 
 void CoordinatorMeasurementWidget::showStartCount()
@@ -227,7 +228,9 @@ void CoordinatorMeasurementWidget::showGpsTime()
     ui->dtGps->setVisible(seconds != 0);
     // the edit keeps its UTC spec but shows the local clock, as the operator reads the time of day
     const QDateTime local = QDateTime::fromSecsSinceEpoch(qint64(seconds), QTimeZone::utc()).toLocalTime();
-    ui->dtGps->setDateTime(QDateTime(local.date(), local.time(), QTimeZone::utc()));
+    const QDateTime shown(local.date(), local.time(), QTimeZone::utc());
+    if (ui->dtGps->dateTime() != shown)
+        ui->dtGps->setDateTime(shown);
 }
 
 void CoordinatorMeasurementWidget::checkMeasurementsStatus()
@@ -246,14 +249,14 @@ void CoordinatorMeasurementWidget::checkMeasurementsStatus()
 void CoordinatorMeasurementWidget::SetMeasurementsButtonStyle(bool bad)
 {
     if (bad) {
-        ui->btnMeasurementsStatus->setStyleSheet(QString::fromLatin1(kBadStyle));
+        WidgetLook::setStyleSheet(ui->btnMeasurementsStatus, QString::fromLatin1(kBadStyle));
         return;
     }
     const quint8 battery = m_coordinator ? m_coordinator->battery() : kEmptyBattery;
     const double fill = battery > kEmptyBattery ? (battery - kEmptyBattery) / kBatterySpan : 0.0;
     const double edge = fill < 1.0 ? fill + kGradientEdge : fill;
-    ui->btnMeasurementsStatus->setStyleSheet(
-        QString::fromLatin1(kGoodStyle).arg(shortest(fill), shortest(edge)));
+    WidgetLook::setStyleSheet(ui->btnMeasurementsStatus,
+                              QString::fromLatin1(kGoodStyle).arg(shortest(fill), shortest(edge)));
 }
 
 void CoordinatorMeasurementWidget::OnCoordinatorNewStartTimeField(HX_GPS_TIME)

@@ -183,8 +183,11 @@ void OpenTabWidget::addLaneRow(CStartBlock *block, int position)
     // only a racing lane shows what its block measured; the file's time is shown as saved, unmarked
     if (isRacing(block->participationStatus())) {
         const bool graph = measurement->hasGraph();
-        row->ShowReactionTime(
-            short(graph ? measurement->reactionTimeRaw() : CStartBlockMeasurement::kReactionNone));
+        // a race saved after its link was lost may hold a reaction whose graph never came
+        const quint16 reaction = measurement->reactionTimeRaw();
+        const bool reacted = reaction != CStartBlockMeasurement::kReactionNoValue &&
+                             reaction != CStartBlockMeasurement::kReactionNone;
+        row->ShowReactionTime(short(graph || reacted ? reaction : CStartBlockMeasurement::kReactionNone));
         row->setMeasurement(measurement);
         row->ShowSignal(graph ? int(measurement->graph().peak) : 0);
         row->ShowErrorCode();

@@ -11,7 +11,6 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <QStyle>
 
 #include "core/projectsettings.h"
 #include "core/sharedconstants.h"
@@ -23,6 +22,7 @@
 #include "views/loggingdlg.h"
 #include "views/startblockmeasurementsstatusdlg.h"
 #include "views/viewhost.h"
+#include "views/widgetlook.h"
 
 namespace
 {
@@ -219,8 +219,7 @@ void StartBlockMeasurementWidget::SetLane(unsigned char lane, bool compare)
     const bool mismatch = setLane != text;
     ui->lblLane->setVisible(!mismatch);
     ui->btnLane->setVisible(mismatch);
-    ui->btnLane->setProperty("mismatch", mismatch);
-    repolish(ui->btnLane);
+    WidgetLook::setStyleProperty(ui->btnLane, "mismatch", mismatch);
 }
 
 int StartBlockMeasurementWidget::DisplayedLane() const
@@ -275,13 +274,12 @@ void StartBlockMeasurementWidget::ShowReactionTime(short ms)
 void StartBlockMeasurementWidget::clearReaction()
 {
     SetAlarm(false);
-    ui->lblReactionTime->clear();
+    WidgetLook::clear(ui->lblReactionTime);
 }
 
 void StartBlockMeasurementWidget::SetAlarm(bool alarm)
 {
-    ui->lblReactionTime->setProperty("alarm", alarm);
-    repolish(ui->lblReactionTime);
+    WidgetLook::setStyleProperty(ui->lblReactionTime, "alarm", alarm);
 }
 
 void StartBlockMeasurementWidget::ShowSignal(int signal)
@@ -292,7 +290,7 @@ void StartBlockMeasurementWidget::ShowSignal(int signal)
 void StartBlockMeasurementWidget::ShowErrorCode()
 {
     const bool error = m_measurement && m_measurement->errorCode() != 0;
-    ui->btnGraph->setStyleSheet(error ? QString::fromLatin1(kGraphErrorStyle) : QString());
+    WidgetLook::setStyleSheet(ui->btnGraph, error ? QString::fromLatin1(kGraphErrorStyle) : QString());
 }
 
 void StartBlockMeasurementWidget::UpdateGraphButtons()
@@ -310,7 +308,7 @@ void StartBlockMeasurementWidget::OnMeasurementNewGraph()
 
 void StartBlockMeasurementWidget::OnMeasurementGraphReset()
 {
-    ui->lblSignal->clear();
+    WidgetLook::clear(ui->lblSignal);
     ui->btnGraph->setEnabled(false);
     ui->btnSoundGraph->setEnabled(false);
 }
@@ -386,9 +384,9 @@ void StartBlockMeasurementWidget::ShowStatus(int imageIndex)
     const char *image =
         imageIndex > 0 && imageIndex < kStatusImageCount ? kStatusImages[imageIndex] : nullptr;
     if (image)
-        ui->lblStatusIcon->setPixmap(QPixmap(QString::fromLatin1(image)));
+        WidgetLook::setPixmap(ui->lblStatusIcon, QPixmap(QString::fromLatin1(image)));
     else
-        ui->lblStatusIcon->clear();
+        WidgetLook::clear(ui->lblStatusIcon);
 }
 
 // The block measures only while it takes part; a block that says otherwise is corrected.
@@ -454,7 +452,7 @@ void StartBlockMeasurementWidget::checkMeasurementsStatus()
 void StartBlockMeasurementWidget::SetMeasurementsButtonStyle(bool bad)
 {
     if (bad) {
-        ui->btnMeasurements->setStyleSheet(QString::fromLatin1(kMeasurementsBadStyle));
+        WidgetLook::setStyleSheet(ui->btnMeasurements, QString::fromLatin1(kMeasurementsBadStyle));
     } else {
         const quint8 battery =
             m_measurement ? m_measurement->battery() : CStartBlockMeasurement::kInitialBattery;
@@ -466,7 +464,8 @@ void StartBlockMeasurementWidget::SetMeasurementsButtonStyle(bool bad)
             first = (battery - CStartBlockMeasurement::kInitialBattery) / kBatterySpan;
             second = first + kGradientEdge;
         }
-        ui->btnMeasurements->setStyleSheet(
+        WidgetLook::setStyleSheet(
+            ui->btnMeasurements,
             QString::fromLatin1(kMeasurementsGoodStyle).arg(gradientStop(first), gradientStop(second)));
     }
     showLinkQuality();
@@ -483,13 +482,6 @@ void StartBlockMeasurementWidget::showLinkQuality()
         QString::number((quality - kLowestLinkQuality) * kFullScale / kLinkQualitySpan));
 }
 
-void StartBlockMeasurementWidget::repolish(QWidget *widget)
-{
-    widget->style()->unpolish(widget);
-    widget->style()->polish(widget);
-    widget->update();
-}
-
 // ---------------------------------------------------------------------------------------------------
 // participation
 
@@ -497,7 +489,7 @@ void StartBlockMeasurementWidget::OnParticipationStatusIndexChanged(int index)
 {
     if (!m_startBlock)
         return;
-    ui->cmbParticipationStatus->setStyleSheet(QString());
+    WidgetLook::setStyleSheet(ui->cmbParticipationStatus, QString());
     const int participation = SharedConstants::participationStatusFromComboIndex(index);
     switch (index) {
     case kComboActive:
@@ -514,7 +506,7 @@ void StartBlockMeasurementWidget::OnParticipationStatusIndexChanged(int index)
             m_host->noteParticipationChosen(ParticipationDq);
         break;
     case kComboRup:
-        ui->cmbParticipationStatus->setStyleSheet(QString::fromLatin1(kRupComboStyle));
+        WidgetLook::setStyleSheet(ui->cmbParticipationStatus, QString::fromLatin1(kRupComboStyle));
         applyParticipationToGraphs();
         break;
     case kComboInactive:

@@ -118,7 +118,6 @@ private:
     bool syncWithinTolerance();
     void SetMeasurementsButtonStyle(bool bad);
     void showLinkQuality();
-    static void repolish(QWidget *widget);
     QString blockMacText() const;
 
     // The dialogs each button opens; they come with the dialogs themselves.

@@ -34,6 +34,7 @@ public:
     QList<QByteArray> writes;
     QList<qint64> writeTimes; // ms on a steady clock, for order and spacing checks
     std::function<void(const QByteArray &written)> onWrite;
+    QString failWritesWith; // set: every write fails with this text, as on a device that went away
 
 protected:
     qint64 readData(char *data, qint64 maxSize) override
@@ -45,6 +46,10 @@ protected:
     }
     qint64 writeData(const char *data, qint64 size) override
     {
+        if (!failWritesWith.isEmpty()) {
+            setErrorString(failWritesWith);
+            return -1;
+        }
         writes.append(QByteArray(data, size));
         writeTimes.append(m_started.elapsed());
         if (onWrite)

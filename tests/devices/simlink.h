@@ -11,7 +11,8 @@
 class SimLink
 {
 public:
-    explicit SimLink(const SimScenario &scenario) : sim(scenario)
+    explicit SimLink(const SimScenario &scenario, CSerialComThread::PortFactory portFactory = {})
+        : sim(scenario), serial(nullptr, std::move(portFactory))
     {
         coordinator = new CCoordinator(&devices);
         coordinator->SetMacAddress(simMacText(scenario.coordinatorMac));

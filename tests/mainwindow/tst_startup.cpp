@@ -3,6 +3,7 @@
 // applies them, and shows the window with the chosen set's lanes live.
 #include <QApplication>
 #include <QFile>
+#include <QProxyStyle>
 #include <QRegularExpression>
 #include <QStyle>
 #include <QTest>
@@ -51,12 +52,15 @@ QByteArray settingsFileText()
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// The application's style beneath the window's style sheets.
+// The application's style beneath the window's style sheets and the program's own proxy over it.
 QString baseStyleName()
 {
     const QString sheet = qApp->styleSheet();
     qApp->setStyleSheet(QString());
-    const QString name = QApplication::style()->name();
+    const QStyle *style = QApplication::style();
+    if (const auto *proxy = qobject_cast<const QProxyStyle *>(style))
+        style = proxy->baseStyle();
+    const QString name = style->name();
     qApp->setStyleSheet(sheet);
     return name;
 }

@@ -44,6 +44,7 @@ private slots:
     void answersEachRequest_data();
     void answersEachRequest();
     void clientsKeepTheirOwnPartialFrames();
+    void aBurstIsReadInBoundedPieces();
     void alertReachesTheCoordinatorThroughTheSerialObject();
 
 private:
@@ -123,6 +124,18 @@ void TstGpsStartServer::clientsKeepTheirOwnPartialFrames()
     QCOMPARE(other.receivedBefore(zeroRecord(0x0B02, 9)), QByteArray());
     other.socket.disconnectFromHost();
     QTRY_COMPARE_WITH_TIMEOUT(gateway->startServer().clientCount(), 1, kWaitMs); // the other one is forgotten
+}
+
+void TstGpsStartServer::aBurstIsReadInBoundedPieces()
+{
+    const QList<QTcpSocket *> sockets = gateway->startServer().findChildren<QTcpSocket *>();
+    QCOMPARE(sockets.size(), 1);
+    QCOMPARE(sockets.first()->readBufferSize(), GpsStartServer::kReadBufferSize);
+    // a mebibyte of frames that ask for nothing, cut anywhere by the pieces, then two requests
+    const QByteArray silent = frame(0x0C00, 1);
+    client->send(silent.repeated(1024 * 1024 / int(silent.size())) + startRequest(0x0C01, 9) +
+                 frame(0x0C02, 0));
+    QCOMPARE(client->receivedBefore(infoReply(0x0C02)).toHex(' '), zeroRecord(0x0C01, 9).toHex(' '));
 }
 
 void TstGpsStartServer::alertReachesTheCoordinatorThroughTheSerialObject()

@@ -1,0 +1,263 @@
+// The coordinator's port pulled while the main window runs against the device simulator on a
+// pseudo-terminal: idle, and in the middle of a race's graphs; then the simulator back behind the same link,
+// reconnected through Properties and OK.
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "../core/apptestenvironment.h"
+#include "../dialogs/dialogtestkit.h"
+#include "core/quellorapp.h"
+#include "devices/cserialcomthread.h"
+#include "devices/measurementfile.h"
+#include "dialogs/projectsettingsdlg.h"
+#include "mainwindow/mainwindow.h"
+#include "mainwindow/programpaths.h"
+#include "sim/devicesimulator.h"
+#include "sim/simulatorsettings.h"
+#include "sim/startupautomation.h"
+#include "testnetwork.h"
+#include "views/coordinatormeasurementwidget.h"
+#include "views/opentabwidget.h"
+#include "views/startblockmeasurementwidget.h"
+
+namespace
+{
+
+constexpr int kWaitMs = 40000;
+const QList<int> kReactions{150, 170, 190};
+const QString kNoticeTitle = "Wireless Quellor - Halvexa: Connection lost";
+
+template<typename T>
+T *part(QObject *parent, const char *name)
+{
+    return parent->findChild<T *>(QLatin1String(name));
+}
+
+QList<QMessageBox *> shownNotices(MainWindow *window)
+{
+    QList<QMessageBox *> shown;
+    for (QMessageBox *box : window->findChildren<QMessageBox *>()) {
+        if (box->isVisible())
+            shown << box;
+    }
+    return shown;
+}
+
+} // namespace
+
+class TstLinkLossWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void idlePullShowsOneNoticeAndEveryLinkLost();
+    void pullInTheGraphsSavesTheRaceAndTheNextRaceItsNumber();
+
+private:
+    bool attach();
+    bool waitUntilReady();
+    bool allLinks(int state) const;
+    QStringList linkStyles() const;
+    // The simulator back behind the same link, then Properties and OK, until the lanes answer again.
+    bool reconnect();
+    QStringList resultFiles(const QString &pattern) const
+    {
+        return QDir(results.path()).entryList({pattern}, QDir::Files, QDir::Name);
+    }
+
+    QTemporaryDir results;
+    QString linkPath;
+    std::unique_ptr<DeviceSimulator> sim;
+    MainWindow *window = nullptr;
+};
+
+void TstLinkLossWindow::init()
+{
+    QUELLOR_REQUIRE_ISOLATED_NETWORK();
+    QVERIFY(results.isValid());
+    QFile::remove(ProgramPaths::raceLogPath());
+    linkPath = QDir(results.path()).filePath("coordinator");
+    SimScenario scenario = SimScenario::standard(3);
+    scenario.autoStartDelayMs = 300;
+    for (int i = 0; i < 3; ++i)
+        scenario.lanes[i].reactionMs = kReactions[i];
+    sim = std::make_unique<DeviceSimulator>(scenario);
+    if (!sim->start(linkPath))
+        QSKIP("no pseudo-terminal");
+    QVERIFY(attach());
+}
+
+void TstLinkLossWindow::cleanup()
+{
+    delete window;
+    window = nullptr;
+    sim.reset();
+}
+
+bool TstLinkLossWindow::attach()
+{
+    const SimulatorSettings::Entries wireless = {
+        {"general/race_nr", 11}, {"general/userselectedoperationmode", 1}, {"general/operationmode", 1}};
+    AppTestEnvironment::writeFile(SimulatorSettings::iniText(
+        SimulatorSettings::forSimulator(sim->scenario(), linkPath, "Sim", results.path()) + wireless));
+    QuellorApp::Instance()->SyncSettings();
+    QuellorApp::Instance()->LoadSettings();
+    window = MainWindow::instance();
+    window->ApplyProjectSettings(false, true);
+    window->show();
+    return QTest::qWaitFor([this] { return StartupAutomation::lanesLive(*window); }, kWaitMs) &&
+           waitUntilReady();
+}
+
+bool TstLinkLossWindow::waitUntilReady()
+{
+    return QTest::qWaitFor(
+        [this] {
+            return window->busyNotice().isEmpty() && part<QPushButton>(window, "btnReady")->isEnabled();
+        },
+        kWaitMs);
+}
+
+bool TstLinkLossWindow::allLinks(int state) const
+{
+    const QList<CStartBlockMeasurement *> lanes = window->chosenSet().measurements();
+    return window->coordinator()->linkState() == state &&
+           std::all_of(lanes.cbegin(), lanes.cend(),
+                       [state](const CStartBlockMeasurement *m) { return m->linkState() == state; });
+}
+
+// How the coordinator row and each lane row draw their link.
+QStringList TstLinkLossWindow::linkStyles() const
+{
+    QStringList styles{part<QPushButton>(window->coordinatorRow(), "btnMeasurementsStatus")->styleSheet()};
+    for (StartBlockMeasurementWidget *row : window->laneRows())
+        styles << part<QPushButton>(row, "btnMeasurements")->styleSheet();
+    return styles;
+}
+
+bool TstLinkLossWindow::reconnect()
+{
+    if (!sim->start(linkPath))
+        return false;
+    whenModal<ProjectSettingsDlg>(
+        this, [](ProjectSettingsDlg *dialog) { part<QPushButton>(dialog, "btnOK")->click(); });
+    part<QAction>(window, "action_ProjectProperties")->trigger();
+    return QTest::qWaitFor([this] { return !window->serialComThread()->isPortLost() && allLinks(LinkGood); },
+                           kWaitMs) &&
+           waitUntilReady();
+}
+
+void TstLinkLossWindow::idlePullShowsOneNoticeAndEveryLinkLost()
+{
+    QTRY_VERIFY_WITH_TIMEOUT(allLinks(LinkGood), kWaitMs);
+    const QStringList goodStyles = linkStyles();
+    sim->stop();
+    QTRY_VERIFY_WITH_TIMEOUT(window->linkLostNotice(), kWaitMs);
+    QMessageBox *notice = window->linkLostNotice();
+    QVERIFY(allLinks(LinkLost));
+    // every row draws its link as the link rule draws a device that stopped answering
+    const QStringList lostStyles = linkStyles();
+    for (int i = 0; i < lostStyles.size(); ++i)
+        QVERIFY2(lostStyles[i] != goodStyles[i], qPrintable(QString::number(i)));
+    QCOMPARE(QSet<QString>(lostStyles.cbegin() + 1, lostStyles.cend()).size(), 1);
+
+    QCOMPARE(notice->windowTitle(), kNoticeTitle);
+    // the system's own reason follows
+    const QRegularExpression text("^The connection to the coordinator on port " +
+                                  QRegularExpression::escape(linkPath) + " was lost: \\S.*$");
+    QVERIFY2(text.match(notice->text()).hasMatch(), qPrintable(notice->text()));
+    QCOMPARE(
+        notice->informativeText(),
+        QString("Once the coordinator is connected again, open Properties and press OK to reconnect it."));
+    QVERIFY(notice->isVisible() && !notice->isModal());
+    QVERIFY(!QApplication::activeModalWidget());                  // the window goes on working
+    QVERIFY(!part<QPushButton>(window, "btnReady")->isEnabled()); // until the port is back
+    QTest::qWait(500);
+    QCOMPARE(shownNotices(window), QList<QMessageBox *>({notice}));
+
+    // reconnected with the notice still open, then pulled again: still the one notice
+    QVERIFY(reconnect());
+    QVERIFY(linkStyles() != lostStyles);
+    sim->stop();
+    QTRY_VERIFY_WITH_TIMEOUT(allLinks(LinkLost), kWaitMs);
+    QTest::qWait(500);
+    QCOMPARE(shownNotices(window), QList<QMessageBox *>({notice}));
+}
+
+void TstLinkLossWindow::pullInTheGraphsSavesTheRaceAndTheNextRaceItsNumber()
+{
+    // the cable goes as soon as the second lane's graph is in
+    CStartBlockMeasurement *second = window->startBlocks().at(1)->measurement();
+    connect(second, &CStartBlockMeasurement::new_graph, sim.get(),
+            [this] { QTimer::singleShot(0, sim.get(), [this] { sim->stop(); }); });
+    QSignalSpy saved(window->serialComThread(), &CSerialComThread::save_results_file);
+    part<QPushButton>(window, "btnReady")->click();
+    QTRY_COMPARE_WITH_TIMEOUT(saved.count(), 2, kWaitMs);
+    QVERIFY(window->serialComThread()->isPortLost());
+    QCOMPARE(part<QLabel>(window, "lblResultsSaved")->text(), QString("Results Saved"));
+
+    const QStringList files = resultFiles("race_12_h1_s1_*");
+    QCOMPARE(files.size(), 2);
+    QVERIFY(files[0].endsWith(".vq1") && files[1].endsWith(".vq2"));
+    for (const QString &name : files) {
+        QFile file(QDir(results.path()).filePath(name));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        MeasurementFile measurement;
+        QVERIFY(measurement.read(file.readAll()));
+        QCOMPARE(measurement.raceHeader().raceLabel, QString("12"));
+        const auto blocks = measurement.takeBlocks();
+        QCOMPARE(int(blocks.size()), 3);
+        for (int i = 0; i < 3; ++i) {
+            const CStartBlockMeasurement *lane = blocks[i]->measurement();
+            QCOMPARE(int(lane->reactionTimeMs()), kReactions[i]);
+            QCOMPARE(lane->hasGraph(), i < 2);
+            QVERIFY(!lane->hasSoundGraph());
+        }
+    }
+    QFile raceLog(ProgramPaths::raceLogPath());
+    QVERIFY(raceLog.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = raceLog.readAll().split('\n');
+    QCOMPARE(lines.size(), 1 + 3 + 1);
+    for (int i = 1; i <= 3; ++i)
+        QVERIFY2(lines[i].contains(QString("\trace_12_h1_s1\tL%1\t\t\t\t\t\t\r").arg(i).toUtf8()), lines[i]);
+
+    // the saved race opened as a tab shows each lane's reaction, also the one whose graph never came
+    OpenTabWidget *tab = window->OpenMeasurementFile(QDir(results.path()).filePath(files[1]));
+    QVERIFY(tab);
+    QStringList shown;
+    for (StartBlockMeasurementWidget *row : tab->findChildren<StartBlockMeasurementWidget *>()) {
+        if (row->startBlock())
+            shown << part<QLabel>(row, "lblReactionTime")->text();
+    }
+    QCOMPARE(shown, QStringList({"150ms", "170ms", "190ms"}));
+
+    QVERIFY(reconnect());
+    saved.clear();
+    part<QPushButton>(window, "btnReady")->click();
+    QTRY_COMPARE_WITH_TIMEOUT(saved.count(), 2, kWaitMs);
+    QCOMPARE(resultFiles("race_13_h1_s1_*").size(), 2);
+    QCOMPARE(resultFiles("*.vq1").size(), 2);
+}
+
+int main(int argc, char **argv)
+{
+    AppTestEnvironment environment;
+    if (!environment.isValid())
+        return 1;
+    const std::unique_ptr<QuellorApp> application(QuellorApp::Create(argc, argv));
+    TstLinkLossWindow test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_linklosswindow.moc"
