@@ -1360,7 +1360,7 @@
     </message>
     <message>
         <source>The connection to the coordinator on port %1 was lost: %2</source>
-        <translation>Die Verbindung zum Koordinator am COM-Port %1 ist unterbrochen: %2</translation>
+        <translation>Die Verbindung zur Zentraleinheit am COM-Port %1 ist unterbrochen: %2</translation>
     </message>
     <message>
         <source>: Connection lost</source>
@@ -1368,7 +1368,7 @@
     </message>
     <message>
         <source>Once the coordinator is connected again, open Properties and press OK to reconnect it.</source>
-        <translation>Sobald der Koordinator wieder angeschlossen ist, öffnen Sie „Eigenschaften“ und klicken Sie auf OK, um die Verbindung wiederherzustellen.</translation>
+        <translation>Sobald die Zentraleinheit wieder angeschlossen ist, öffnen Sie „Eigenschaften“ und klicken Sie auf OK, um die Verbindung wiederherzustellen.</translation>
     </message>
 </context>
 <context>

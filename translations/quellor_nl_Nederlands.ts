@@ -1360,7 +1360,7 @@
     </message>
     <message>
         <source>The connection to the coordinator on port %1 was lost: %2</source>
-        <translation>De verbinding met de coördinator op COM-poort %1 is verbroken: %2</translation>
+        <translation>De verbinding met de centrale eenheid op COM-poort %1 is verbroken: %2</translation>
     </message>
     <message>
         <source>: Connection lost</source>
@@ -1368,7 +1368,7 @@
     </message>
     <message>
         <source>Once the coordinator is connected again, open Properties and press OK to reconnect it.</source>
-        <translation>Zodra de coördinator weer is aangesloten, opent u 'Eigenschappen' en klikt u op OK om de verbinding te herstellen.</translation>
+        <translation>Zodra de centrale eenheid weer is aangesloten, opent u &apos;Eigenschappen&apos; en klikt u op OK om de verbinding te herstellen.</translation>
     </message>
 </context>
 <context>
