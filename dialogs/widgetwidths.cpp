@@ -18,17 +18,6 @@ namespace
 // more because the style sheet's box takes a pixel more from the field than it adds to its size
 constexpr int kLineEditTextMargins = 2 * 2 + 1 + 1;
 
-// The option the field paints itself with: its protected initStyleOption, named through a subclass.
-QStyleOptionFrame frameOption(const QLineEdit *edit)
-{
-    struct Access : QLineEdit {
-        static auto init() { return &Access::initStyleOption; }
-    };
-    QStyleOptionFrame option;
-    (edit->*Access::init())(&option);
-    return option;
-}
-
 // as QLineEdit::sizeHint, with the value in place of its default of 17 characters
 int widthForValue(const QLineEdit *edit)
 {
@@ -37,7 +26,7 @@ int widthForValue(const QLineEdit *edit)
     const int value = int(std::ceil(QFontMetricsF(edit->font()).horizontalAdvance(edit->displayText())));
     const int width =
         value + kLineEditTextMargins + text.left() + text.right() + contents.left() + contents.right();
-    const QStyleOptionFrame option = frameOption(edit);
+    const auto option = WidgetWidths::styleOption<QLineEdit, QStyleOptionFrame>(edit);
     return edit->style()->sizeFromContents(QStyle::CT_LineEdit, &option, QSize(width, 0), edit).width();
 }
 

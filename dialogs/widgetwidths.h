@@ -8,6 +8,19 @@ class QWidget;
 namespace WidgetWidths
 {
 
+// The style option the widget paints itself with: its own protected initStyleOption, named through a
+// subclass (a pointer to the base's member may be formed there and used on any widget of that class).
+template<typename Widget, typename Option>
+Option styleOption(const Widget *widget)
+{
+    struct Access : Widget {
+        static auto init() { return &Access::initStyleOption; }
+    };
+    Option option;
+    (widget->*Access::init())(&option);
+    return option;
+}
+
 // Every read-only or disabled line edit under root becomes at least as wide as its whole value needs.
 // Only ever widens, so a value refreshed every second requests a new layout only when it grows.
 void fitFieldsToValues(QWidget *root);

@@ -18,6 +18,8 @@
 #include <QTextDocument>
 #include <QWidget>
 
+#include "dialogs/widgetwidths.h"
+
 // Finds the texts that a window shows cut off: every visible label, button, read-only (or disabled) field,
 // combo box entry and header section of the window (not of other windows inside it) is measured in the
 // widget's own font against the room its style gives the text. Each cut text is described as
@@ -38,18 +40,6 @@ inline QString pathOf(const QWidget *widget)
             names.prepend(w->objectName());
     }
     return names.isEmpty() ? QLatin1String(widget->metaObject()->className()) : names.join(QLatin1Char('/'));
-}
-
-// The option the widget paints itself with: its own protected initStyleOption, named through a subclass.
-template<typename Widget, typename Option>
-Option styleOption(const Widget *widget)
-{
-    struct Access : Widget {
-        static auto init() { return &Access::initStyleOption; }
-    };
-    Option option;
-    (widget->*Access::init())(&option);
-    return option;
 }
 
 struct Checker {
@@ -88,13 +78,13 @@ struct Checker {
         QStyleOptionButton option;
         QStyle::SubElement contents = QStyle::SE_PushButtonContents;
         if (const auto *check = qobject_cast<const QCheckBox *>(button)) {
-            option = styleOption<QCheckBox, QStyleOptionButton>(check);
+            option = WidgetWidths::styleOption<QCheckBox, QStyleOptionButton>(check);
             contents = QStyle::SE_CheckBoxContents;
         } else if (const auto *radio = qobject_cast<const QRadioButton *>(button)) {
-            option = styleOption<QRadioButton, QStyleOptionButton>(radio);
+            option = WidgetWidths::styleOption<QRadioButton, QStyleOptionButton>(radio);
             contents = QStyle::SE_RadioButtonContents;
         } else if (const auto *push = qobject_cast<const QPushButton *>(button)) {
-            option = styleOption<QPushButton, QStyleOptionButton>(push);
+            option = WidgetWidths::styleOption<QPushButton, QStyleOptionButton>(push);
         } else {
             return;
         }
@@ -110,7 +100,7 @@ struct Checker {
     {
         if ((!edit->isReadOnly() && edit->isEnabled()) || edit->displayText().isEmpty())
             return;
-        const auto option = styleOption<QLineEdit, QStyleOptionFrame>(edit);
+        const auto option = WidgetWidths::styleOption<QLineEdit, QStyleOptionFrame>(edit);
         const QRect room = edit->style()
                                ->subElementRect(QStyle::SE_LineEditContents, &option, edit)
                                .marginsRemoved(edit->textMargins());
@@ -124,7 +114,7 @@ struct Checker {
     {
         if (combo->isEditable())
             return; // its line edit is a field of its own
-        const auto option = styleOption<QComboBox, QStyleOptionComboBox>(combo);
+        const auto option = WidgetWidths::styleOption<QComboBox, QStyleOptionComboBox>(combo);
         const QRect room =
             combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo);
         for (int i = 0; i < combo->count(); ++i) {
