@@ -3,6 +3,7 @@
 #include "core/quellorapp.h"
 #include "devices/ccoordinator.h"
 #include "dialogs/deviceinfotexts.h"
+#include "dialogs/widgetwidths.h"
 #include "ui_coordinatorinfodlg.h"
 
 namespace
@@ -48,6 +49,7 @@ void CoordinatorInfoDlg::SetCoordinator(CCoordinator *coordinator)
     showField(ui->txtHeadsetVolume, texts.volumePercent(coordinator->headsetVolume()),
               m_live && coordinator->headsetVolume() != m_expected.headsetVolume);
     showField(ui->txtCalibrationNumber, DeviceInfoTexts::calibration(coordinator->calibration()), false);
+    WidgetWidths::fitFieldsToValues(ui->grpInfo);
 }
 
 void CoordinatorInfoDlg::SetTxPower(signed char power)

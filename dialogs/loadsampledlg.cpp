@@ -9,6 +9,7 @@
 #include "core/quellorapp.h"
 #include "devices/ccoordinator.h"
 #include "devices/cstartblock.h"
+#include "dialogs/widgetwidths.h"
 #include "ui_loadsampledlg.h"
 
 namespace
@@ -35,6 +36,7 @@ LoadSampleDlg::LoadSampleDlg(QWidget *parent) : QDialog(parent), ui(std::make_un
     ui->txtFile->setEnabled(false);
     ui->txtFileDuration->setText(tr("500"));
     ui->txtFileDuration->setEnabled(false);
+    WidgetWidths::fitFieldsToValues(this);
     ui->btnBrowse->hide();
     connect(ui->btnBrowse, &QPushButton::clicked, this, &LoadSampleDlg::OnBtnBrowseClicked);
     connect(ui->btnSelectAll, &QPushButton::clicked, this, &LoadSampleDlg::OnBtnSelectAllClicked);
@@ -110,6 +112,7 @@ void LoadSampleDlg::OnBtnBrowseClicked()
     app->SetSetting(QLatin1String(SettingsKeys::kGroupGeneral), QLatin1String(SettingsKeys::kLoadPath),
                     QFileInfo(file).absolutePath());
     ui->txtFile->setText(file);
+    WidgetWidths::fitFieldsToValues(this);
 }
 
 void LoadSampleDlg::OnBtnSelectAllClicked()

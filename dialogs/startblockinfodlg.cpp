@@ -4,6 +4,7 @@
 
 #include "devices/cstartblock.h"
 #include "dialogs/deviceinfotexts.h"
+#include "dialogs/widgetwidths.h"
 #include "ui_startblockinfodlg.h"
 
 namespace
@@ -56,6 +57,7 @@ void StartBlockInfoDlg::SetStartBlock(CStartBlock *block)
               m_live && block->stabilitySensitivity() != m_expected.stabilitySensitivity);
     showField(ui->txtIAAFTime, QString::number(block->falseStartLimit()),
               m_live && block->falseStartLimit() != m_expected.iaafTime);
+    WidgetWidths::fitFieldsToValues(ui->grpInfo);
 }
 
 // The spin box clamps to lanes 1..10: a lane outside them is shown clamped but stays what it was until

@@ -2,6 +2,7 @@
 
 #include <QEvent>
 
+#include "dialogs/widgetwidths.h"
 #include "ui_keyassistantdlg.h"
 
 KeyAssistantDlg::KeyAssistantDlg(QWidget *parent, int level)
@@ -15,7 +16,11 @@ KeyAssistantDlg::KeyAssistantDlg(QWidget *parent, int level)
     ui->tblKeyAssistant->sortByColumn(KeyAssistantTableModel::ColumnShortcut, Qt::AscendingOrder);
     for (int column = 0; column < m_model.columnCount(); ++column)
         ui->tblKeyAssistant->setColumnHidden(column, KeyAssistantTableModel::IsColumnHidden(column));
+    ensurePolished(); // the columns fit the style sheet's font
     ui->tblKeyAssistant->resizeColumnsToContents();
+    // wider than the form where the theme's font or a translation needs it, so the shortcuts stay in view
+    WidgetWidths::fitTableToColumns(ui->tblKeyAssistant);
+    resize(size().expandedTo(minimumSizeHint()));
     if (parent)
         move(0, parent->height() - height());
 }

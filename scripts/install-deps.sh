@@ -21,6 +21,9 @@ PACKAGES=(
     iproute2 util-linux
     # the demo's window where there is no display
     xvfb xauth
+    # the themes' font family "Arial": fontconfig maps it to Liberation Sans, which has Arial's metrics, so
+    # texts fit the forms' widths (without it the wider DejaVu Sans cuts them)
+    fonts-liberation2
 )
 
 missing=()

@@ -53,7 +53,7 @@
     </message>
     <message>
         <source>Mark this checkbox if the device is a central unit</source>
-        <translation>Dieses Kästchen ankreuzen, wenn das Gerät eine Zentraleinheit ist</translation>
+        <translation>Aktivieren, wenn das Gerät eine Zentraleinheit ist</translation>
     </message>
     <message>
         <source>Central Unit</source>
@@ -69,7 +69,7 @@
     </message>
     <message>
         <source>Set &apos;%1&apos;&apos; already exists. You have to fill in a unique name for the new set of starting blocks</source>
-        <translation>Satz &apos;%1&apos; gibt es schon. Sie müssen einen eindeutigen Namen für den neuen Startblocksatz angeben</translation>
+        <translation>Satz &apos;%1&apos; existiert bereits. Sie müssen einen eindeutigen Namen für den neuen Startblocksatz angeben</translation>
     </message>
     <message>
         <source>Error in the serial number of the new starting block</source>
@@ -81,15 +81,15 @@
     </message>
     <message>
         <source>Serial number %1 already existss. You have to fill in a unique serial number for the device</source>
-        <translation>Seriennummer %1 gibt es schon. Sie müssen eine eindeutige Seriennummer für das Gerät angeben</translation>
+        <translation>Seriennummer %1 ist bereits vergeben. Sie müssen eine eindeutige Seriennummer für das Gerät angeben</translation>
     </message>
     <message>
         <source>Error in coordinator selection</source>
-        <translation>Fehler bei der Wahl des Koordinators</translation>
+        <translation>Fehler bei der Auswahl der Zentraleinheit</translation>
     </message>
     <message>
         <source>There is already a starting block selected as coordinator</source>
-        <translation>Es ist bereits ein Startblock als Koordinator gewählt</translation>
+        <translation>Es ist bereits ein Startblock als Zentraleinheit gewählt</translation>
     </message>
     <message>
         <source>Error in the lane of the new starting block</source>
@@ -97,7 +97,7 @@
     </message>
     <message>
         <source>Lane %1 already exists. You have to fill in a unique lane for the starting block</source>
-        <translation>Bahn %1 gibt es schon. Sie müssen eine eindeutige Bahn für den Startblock angeben</translation>
+        <translation>Bahn %1 ist bereits vergeben. Sie müssen eine eindeutige Bahn für den Startblock angeben</translation>
     </message>
     <message>
         <source>You have to fill in a lane for the starting block</source>
@@ -109,15 +109,15 @@
     </message>
     <message>
         <source>Are you sure you want to remove set &apos;%1&apos;</source>
-        <translation>Möchten Sie den Satz &apos;%1&apos; wirklich entfernen</translation>
+        <translation>Möchten Sie den Satz &apos;%1&apos; wirklich entfernen?</translation>
     </message>
     <message>
         <source>Removing a coordinator</source>
-        <translation>Koordinator entfernen</translation>
+        <translation>Zentraleinheit entfernen</translation>
     </message>
     <message>
         <source>Are you sure you want to remove coordinator &apos;%1&apos;</source>
-        <translation>Möchten Sie den Koordinator &apos;%1&apos; wirklich entfernen</translation>
+        <translation>Möchten Sie die Zentraleinheit &apos;%1&apos; wirklich entfernen?</translation>
     </message>
     <message>
         <source>Removing a starting blocks</source>
@@ -125,7 +125,7 @@
     </message>
     <message>
         <source>Are you sure you want to remove starting block &apos;%1&apos;</source>
-        <translation>Möchten Sie den Startblock &apos;%1&apos; wirklich entfernen</translation>
+        <translation>Möchten Sie den Startblock &apos;%1&apos; wirklich entfernen?</translation>
     </message>
     <message>
         <source>Import set</source>
@@ -279,7 +279,7 @@
     </message>
     <message>
         <source>Are you sure you want to change the settings for all starting blocks</source>
-        <translation>Möchten Sie die Einstellungen aller Startblöcke wirklich ändern</translation>
+        <translation>Möchten Sie die Einstellungen aller Startblöcke wirklich ändern?</translation>
     </message>
 </context>
 <context>
@@ -389,11 +389,11 @@
     </message>
     <message>
         <source>Change setting of coordinator</source>
-        <translation>Einstellung des Koordinators ändern</translation>
+        <translation>Einstellung der Zentraleinheit ändern</translation>
     </message>
     <message>
         <source>Are you sure you want to change the settings of the coordinator</source>
-        <translation>Möchten Sie die Einstellungen des Koordinators wirklich ändern</translation>
+        <translation>Möchten Sie die Einstellungen der Zentraleinheit wirklich ändern?</translation>
     </message>
 </context>
 <context>
@@ -416,7 +416,7 @@
     </message>
     <message>
         <source>Display the  measurements of the central unit</source>
-        <translation>Die Messwerte der Zentrale anzeigen</translation>
+        <translation>Die Messwerte der Zentraleinheit anzeigen</translation>
     </message>
     <message>
         <source>Alt+Shift+M</source>
@@ -424,7 +424,7 @@
     </message>
     <message>
         <source>Central Unit:</source>
-        <translation>Zentrale:</translation>
+        <translation>Zentraleinheit:</translation>
     </message>
     <message>
         <source>OV:</source>
@@ -459,7 +459,7 @@
     </message>
     <message>
         <source>Central Unit measurements</source>
-        <translation>Messwerte der Zentrale</translation>
+        <translation>Messwerte der Zentraleinheit</translation>
     </message>
     <message>
         <source>Connected: %1V</source>
@@ -640,7 +640,7 @@
     </message>
     <message>
         <source>Set all startblocks to READY</source>
-        <translation>Alle Startblöcke auf READY setzen</translation>
+        <translation>Alle Startblöcke bereit machen</translation>
     </message>
     <message>
         <source>F6</source>
@@ -656,7 +656,7 @@
     </message>
     <message>
         <source>Show selected athlete graph</source>
-        <translation>Graph des gewählten Athleten zeigen</translation>
+        <translation>Grafik des gewählten Athleten zeigen</translation>
     </message>
     <message>
         <source>F8</source>
@@ -664,7 +664,7 @@
     </message>
     <message>
         <source>Show all athlete graphs</source>
-        <translation>Graphen aller Athleten zeigen</translation>
+        <translation>Grafiken aller Athleten zeigen</translation>
     </message>
     <message>
         <source>F9</source>
@@ -672,7 +672,7 @@
     </message>
     <message>
         <source>Set previous race</source>
-        <translation>Vorheriges Rennen einstellen</translation>
+        <translation>Vorheriges Rennen</translation>
     </message>
     <message>
         <source>F10</source>
@@ -680,7 +680,7 @@
     </message>
     <message>
         <source>Set next race</source>
-        <translation>Nächstes Rennen einstellen</translation>
+        <translation>Nächstes Rennen</translation>
     </message>
     <message>
         <source>F11</source>
@@ -688,7 +688,7 @@
     </message>
     <message>
         <source>Set previous start</source>
-        <translation>Vorigen Start einstellen</translation>
+        <translation>Vorheriger Start</translation>
     </message>
     <message>
         <source>F12</source>
@@ -696,7 +696,7 @@
     </message>
     <message>
         <source>Set next start</source>
-        <translation>Nächsten Start einstellen</translation>
+        <translation>Nächster Start</translation>
     </message>
     <message>
         <source>Ctrl+A</source>
@@ -712,7 +712,7 @@
     </message>
     <message>
         <source>Open window for built in test</source>
-        <translation>Fenster für den eingebauten Test öffnen</translation>
+        <translation>Fenster für den Selbsttest öffnen</translation>
     </message>
     <message>
         <source>Ctrl+L</source>
@@ -720,7 +720,7 @@
     </message>
     <message>
         <source>Select window layout</source>
-        <translation>Fensterlayout wählen</translation>
+        <translation>Darstellung wählen</translation>
     </message>
     <message>
         <source>Ctrl+O</source>
@@ -736,7 +736,7 @@
     </message>
     <message>
         <source>Show setup properties</source>
-        <translation>Einstellungen zeigen</translation>
+        <translation>Eigenschaften zeigen</translation>
     </message>
     <message>
         <source>Ctrl+R</source>
@@ -776,7 +776,7 @@
     </message>
     <message>
         <source>Open key assistant window</source>
-        <translation>Tastenassistent öffnen</translation>
+        <translation>Tastenhilfe öffnen</translation>
     </message>
     <message>
         <source>Alt+E</source>
@@ -808,7 +808,7 @@
     </message>
     <message>
         <source>Display current measurements</source>
-        <translation>Aktuelle Messungen anzeigen</translation>
+        <translation>Aktuelle Messwerte anzeigen</translation>
     </message>
     <message>
         <source>Alt+X</source>
@@ -824,7 +824,7 @@
     </message>
     <message>
         <source>Display central unit measurements</source>
-        <translation>Messungen der Zentrale anzeigen</translation>
+        <translation>Messwerte der Zentraleinheit anzeigen</translation>
     </message>
     <message>
         <source>F2</source>
@@ -856,7 +856,7 @@
     </message>
     <message>
         <source>Show selected startblock sound graph</source>
-        <translation>Tongraph des gewählten Startblocks zeigen</translation>
+        <translation>Tongrafik des gewählten Startblocks zeigen</translation>
     </message>
     <message>
         <source>Alt+Shift+B</source>
@@ -864,7 +864,7 @@
     </message>
     <message>
         <source>Show spectrum of central unit</source>
-        <translation>Spektrum der Zentrale zeigen</translation>
+        <translation>Spektrum der Zentraleinheit zeigen</translation>
     </message>
     <message>
         <source>Alt+Shift+D</source>
@@ -872,7 +872,7 @@
     </message>
     <message>
         <source>Show central unit logs</source>
-        <translation>Protokolle der Zentrale zeigen</translation>
+        <translation>Protokolle der Zentraleinheit zeigen</translation>
     </message>
     <message>
         <source>Alt+Shift+I</source>
@@ -880,7 +880,7 @@
     </message>
     <message>
         <source>Show central unit information</source>
-        <translation>Informationen der Zentrale zeigen</translation>
+        <translation>Informationen der Zentraleinheit zeigen</translation>
     </message>
     <message>
         <source>Command</source>
@@ -946,7 +946,7 @@
     </message>
     <message>
         <source>File duration (ms):</source>
-        <translation>Dateidauer (ms):</translation>
+        <translation>Dauer der Datei (ms):</translation>
     </message>
     <message>
         <source>Select devices</source>
@@ -978,7 +978,7 @@
     </message>
     <message>
         <source>CU</source>
-        <translation>CU</translation>
+        <translation>ZE</translation>
     </message>
     <message>
         <source>Load sample</source>
@@ -1060,11 +1060,11 @@
     </message>
     <message>
         <source>Set all startblocks to idle</source>
-        <translation>Alle Startblöcke in Ruhe versetzen</translation>
+        <translation>Alle Startblöcke in den Ruhezustand versetzen</translation>
     </message>
     <message>
         <source>Idle</source>
-        <translation>Ruhe</translation>
+        <translation>Ruhezustand</translation>
     </message>
     <message>
         <source>Set all startblocks to ready</source>
@@ -1088,7 +1088,7 @@
     </message>
     <message>
         <source>Reading Results:</source>
-        <translation>Ergebnisse lesen:</translation>
+        <translation>Ergebnisabruf:</translation>
     </message>
     <message>
         <source>Select common startblock settings</source>
@@ -1268,7 +1268,7 @@
     </message>
     <message>
         <source>Do you want to shutdown all devices?</source>
-        <translation>Wollen Sie alle Geräte ausschalten?</translation>
+        <translation>Möchten Sie alle Geräte ausschalten?</translation>
     </message>
     <message>
         <source>Testing hardware</source>
@@ -1312,7 +1312,7 @@
     </message>
     <message>
         <source>File %1 already exists, save as %2</source>
-        <translation>Die Datei %1 existiert bereits, gespeichert als %2</translation>
+        <translation>Die Datei %1 existiert bereits; sie wird als %2 gespeichert</translation>
     </message>
     <message>
         <source>The set has more start blocks than a measurement file holds</source>
@@ -1376,7 +1376,7 @@
     </message>
     <message>
         <source>The connection to the coordinator on port %1 was lost: %2</source>
-        <translation>Die Verbindung zum Koordinator am COM-Port %1 ist unterbrochen: %2</translation>
+        <translation>Die Verbindung zur Zentraleinheit am COM-Port %1 ist unterbrochen: %2</translation>
     </message>
     <message>
         <source>: Connection lost</source>
@@ -1384,7 +1384,7 @@
     </message>
     <message>
         <source>Once the coordinator is connected again, open Properties and press OK to reconnect it.</source>
-        <translation>Sobald der Koordinator wieder angeschlossen ist, öffnen Sie „Eigenschaften“ und klicken Sie auf OK, um die Verbindung wiederherzustellen.</translation>
+        <translation>Sobald die Zentraleinheit wieder angeschlossen ist, öffnen Sie „Eigenschaften“ und klicken Sie auf OK, um die Verbindung wiederherzustellen.</translation>
     </message>
     <message>
         <source>: Testing synchronization</source>
@@ -1542,7 +1542,7 @@ Hersteller: %3</translation>
     <name>OpenTabWidget</name>
     <message>
         <source>it is larger than any measurement file</source>
-        <translation>sie ist größer als jede Messdatei</translation>
+        <translation>sie ist zu groß für eine Messdatei</translation>
     </message>
     <message>
         <source>it is not a measurement file</source>
@@ -1554,11 +1554,11 @@ Hersteller: %3</translation>
     </message>
     <message>
         <source>the race header is cut short or damaged</source>
-        <translation>der Kopf des Rennens ist abgeschnitten oder beschädigt</translation>
+        <translation>der Kopfteil der Renndaten ist abgeschnitten oder beschädigt</translation>
     </message>
     <message>
         <source>the coordinator&apos;s record is cut short or damaged</source>
-        <translation>der Datensatz des Koordinators ist abgeschnitten oder beschädigt</translation>
+        <translation>der Datensatz der Zentraleinheit ist abgeschnitten oder beschädigt</translation>
     </message>
     <message>
         <source>the number of start blocks is damaged</source>
@@ -1628,7 +1628,7 @@ Hersteller: %3</translation>
     </message>
     <message>
         <source>Start number:</source>
-        <translation>Startnummer:</translation>
+        <translation>Start:</translation>
     </message>
     <message>
         <source>Starter name:</source>
@@ -1668,7 +1668,7 @@ Hersteller: %3</translation>
     </message>
     <message>
         <source>Start number</source>
-        <translation>Startnummer</translation>
+        <translation>Rennen</translation>
     </message>
     <message>
         <source>Race name</source>
@@ -1692,7 +1692,7 @@ Hersteller: %3</translation>
     </message>
     <message>
         <source>Ready-&gt;Start</source>
-        <translation>Fertig-Start</translation>
+        <translation>Bereit&gt;Start</translation>
     </message>
     <message>
         <source>Lane  OK? Signal Time   </source>
@@ -1739,11 +1739,11 @@ Hersteller: %3</translation>
     </message>
     <message>
         <source>Ticketprinter</source>
-        <translation>Ticketdrucker</translation>
+        <translation>Bondrucker</translation>
     </message>
     <message>
         <source>Serialprinter</source>
-        <translation>Seriendrucker</translation>
+        <translation>Serieller Drucker</translation>
     </message>
     <message>
         <source>Automatic printing:</source>
@@ -1775,11 +1775,11 @@ Hersteller: %3</translation>
     </message>
     <message>
         <source>Photofinish:</source>
-        <translation>Zielfoto:</translation>
+        <translation>Zielfotoanlage:</translation>
     </message>
     <message>
         <source>Select the use of a photofinish device</source>
-        <translation>Verwendung eines Zielfotogeräts wählen</translation>
+        <translation>Verwendung einer Zielfotoanlage wählen</translation>
     </message>
     <message>
         <source>Headset volume:</source>
@@ -1807,7 +1807,7 @@ Hersteller: %3</translation>
     </message>
     <message>
         <source>Select the mode to specify if the recall beeps need to be played</source>
-        <translation>Modus wählen, ob die Rückruf-Pieptöne gespielt werden</translation>
+        <translation>Modus wählen, der festlegt, ob die Rückruf-Pieptöne abgespielt werden</translation>
     </message>
     <message>
         <source>Sound volume:</source>
@@ -2012,7 +2012,7 @@ Warten auf</translation>
     </message>
     <message>
         <source>Are you sure you want to change the settings of starting block %1</source>
-        <translation>Möchten Sie die Einstellungen des Startblocks %1 wirklich ändern</translation>
+        <translation>Möchten Sie die Einstellungen des Startblocks %1 wirklich ändern?</translation>
     </message>
 </context>
 <context>
@@ -2063,7 +2063,7 @@ Warten auf</translation>
     </message>
     <message>
         <source>Are you sure you want to resynchronize starting block %1</source>
-        <translation>Soll Startblock %1 wirklich neu synchronisiert werden</translation>
+        <translation>Soll Startblock %1 wirklich neu synchronisiert werden?</translation>
     </message>
 </context>
 <context>
@@ -2239,7 +2239,7 @@ Dieser Wert wird an alle Startblöcke verteilt.</translation>
     </message>
     <message>
         <source>All graphs</source>
-        <translation>Alle Graphen</translation>
+        <translation>Alle Grafiken</translation>
     </message>
     <message>
         <source>F8</source>
@@ -2303,7 +2303,7 @@ Dieser Wert wird an alle Startblöcke verteilt.</translation>
     </message>
     <message>
         <source>Graph</source>
-        <translation>Graph</translation>
+        <translation>Grafik</translation>
     </message>
     <message>
         <source>Sound</source>
@@ -2311,7 +2311,7 @@ Dieser Wert wird an alle Startblöcke verteilt.</translation>
     </message>
     <message>
         <source>Log</source>
-        <translation>Protokoll</translation>
+        <translation>Log</translation>
     </message>
     <message>
         <source>Sync</source>
@@ -2330,11 +2330,11 @@ Dieser Wert wird an alle Startblöcke verteilt.</translation>
     </message>
     <message>
         <source>Error in the serial number of the coordinator</source>
-        <translation>Fehler in der Seriennummer des Koordinators</translation>
+        <translation>Fehler in der Seriennummer der Zentraleinheit</translation>
     </message>
     <message>
         <source>You have to fill in a unique serial number for the coordinator</source>
-        <translation>Sie müssen eine eindeutige Seriennummer für den Koordinator angeben</translation>
+        <translation>Sie müssen eine eindeutige Seriennummer für die Zentraleinheit angeben</translation>
     </message>
     <message>
         <source>Error in the serial number of the starting block</source>
@@ -2373,7 +2373,7 @@ Dieser Wert wird an alle Startblöcke verteilt.</translation>
     </message>
     <message>
         <source>Resync</source>
-        <translation>Neu synchronisieren</translation>
+        <translation>Resync</translation>
     </message>
 </context>
 <context>
@@ -2384,7 +2384,7 @@ Dieser Wert wird an alle Startblöcke verteilt.</translation>
     </message>
     <message>
         <source>Start number:</source>
-        <translation>Startnummer:</translation>
+        <translation>Nr. des Starts:</translation>
     </message>
     <message>
         <source>Get</source>
@@ -2399,7 +2399,7 @@ Dieser Wert wird an alle Startblöcke verteilt.</translation>
     <name>StartTimeModel</name>
     <message>
         <source>Start number</source>
-        <translation>Startnummer</translation>
+        <translation>Nr. des Starts</translation>
     </message>
     <message>
         <source>Date/Time</source>
@@ -2421,7 +2421,7 @@ Dieser Wert wird an alle Startblöcke verteilt.</translation>
     </message>
     <message>
         <source>Start delay (%1 s)</source>
-        <translation>Startverzögerung (%1 s)</translation>
+        <translation>Startverz. (%1 s)</translation>
     </message>
     <message>
         <source>Test</source>
@@ -2449,7 +2449,7 @@ Dieser Wert wird an alle Startblöcke verteilt.</translation>
     </message>
     <message>
         <source>Press test button to start built in test</source>
-        <translation>Test drücken, um den eingebauten Test zu starten</translation>
+        <translation>Test drücken, um den Selbsttest zu starten</translation>
     </message>
     <message>
         <source>ALL</source>
@@ -2457,7 +2457,7 @@ Dieser Wert wird an alle Startblöcke verteilt.</translation>
     </message>
     <message>
         <source>: Built in test</source>
-        <translation>: Eingebauter Test</translation>
+        <translation>: Selbsttest</translation>
     </message>
 </context>
 <context>
@@ -2480,7 +2480,7 @@ Dieser Wert wird an alle Startblöcke verteilt.</translation>
     </message>
     <message>
         <source>Repeat Test</source>
-        <translation>Test wiederholen</translation>
+        <translation>Dauertest</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -2555,7 +2555,7 @@ Dieser Wert wird an alle Startblöcke verteilt.</translation>
     </message>
     <message>
         <source>ETSI High Power</source>
-        <translation>ETSI Hohe Leistung</translation>
+        <translation>ETSI hohe Leistung</translation>
     </message>
     <message>
         <source>Wireless</source>
@@ -2575,7 +2575,7 @@ Dieser Wert wird an alle Startblöcke verteilt.</translation>
     </message>
     <message>
         <source>Bang</source>
-        <translation>Knall</translation>
+        <translation>Schuss</translation>
     </message>
     <message>
         <source>Automatic Recall</source>
@@ -2583,7 +2583,7 @@ Dieser Wert wird an alle Startblöcke verteilt.</translation>
     </message>
     <message>
         <source>Remote (Manual) Recall</source>
-        <translation>Fern-(Hand-)Rückruf</translation>
+        <translation>Manueller Rückruf (Fernbedienung)</translation>
     </message>
     <message>
         <source>On</source>
@@ -2591,11 +2591,11 @@ Dieser Wert wird an alle Startblöcke verteilt.</translation>
     </message>
     <message>
         <source>Startblock ON Central unit OFF</source>
-        <translation>Startblock EIN Zentrale AUS</translation>
+        <translation>Startblock EIN Zentraleinheit AUS</translation>
     </message>
     <message>
         <source>Startblock OFF Central unit ON</source>
-        <translation>Startblock AUS Zentrale EIN</translation>
+        <translation>Startblock AUS Zentraleinheit EIN</translation>
     </message>
     <message>
         <source>ON</source>
@@ -2619,7 +2619,7 @@ Dieser Wert wird an alle Startblöcke verteilt.</translation>
     </message>
     <message>
         <source>Results and graphs</source>
-        <translation>Ergebnisse und Graphen</translation>
+        <translation>Ergebnisse und Grafiken</translation>
     </message>
     <message>
         <source>Professional</source>
@@ -2631,23 +2631,23 @@ Dieser Wert wird an alle Startblöcke verteilt.</translation>
     </message>
     <message>
         <source>Reading Results:</source>
-        <translation>Ergebnisse lesen:</translation>
+        <translation>Ergebnisabruf:</translation>
     </message>
     <message>
         <source>Results Saved</source>
-        <translation>Ergebnisse gespeichert</translation>
+        <translation>Gespeichert</translation>
     </message>
     <message>
         <source>BUSY, wait until all settings are distributed.</source>
-        <translation>BESCHÄFTIGT, warten bis alle Einstellungen verteilt sind.</translation>
+        <translation>BESCHÄFTIGT, bitte warten, bis alle Einstellungen verteilt sind.</translation>
     </message>
     <message>
         <source>BUSY, wait until all systems are synchronized.</source>
-        <translation>BESCHÄFTIGT, warten bis alle Systeme synchronisiert sind.</translation>
+        <translation>BESCHÄFTIGT, bitte warten, bis alle Systeme synchronisiert sind.</translation>
     </message>
     <message>
         <source>Central unit sync time loo long before start module sync time</source>
-        <translation>Synchronisationszeit der Zentrale zu lange vor der des Startmoduls</translation>
+        <translation>Synchronisationszeit der Zentraleinheit zu lange vor der des Startmoduls</translation>
     </message>
     <message>
         <source>Not started packet received after being started</source>

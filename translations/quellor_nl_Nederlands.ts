@@ -85,11 +85,11 @@
     </message>
     <message>
         <source>Error in coordinator selection</source>
-        <translation>Fout in de keuze van de coördinator</translation>
+        <translation>Fout in de keuze van de centrale eenheid</translation>
     </message>
     <message>
         <source>There is already a starting block selected as coordinator</source>
-        <translation>Er is al een startblok als coördinator gekozen</translation>
+        <translation>Er is al een startblok als centrale eenheid gekozen</translation>
     </message>
     <message>
         <source>Error in the lane of the new starting block</source>
@@ -109,15 +109,15 @@
     </message>
     <message>
         <source>Are you sure you want to remove set &apos;%1&apos;</source>
-        <translation>Weet u zeker dat u set &apos;%1&apos; wilt verwijderen</translation>
+        <translation>Weet u zeker dat u set &apos;%1&apos; wilt verwijderen?</translation>
     </message>
     <message>
         <source>Removing a coordinator</source>
-        <translation>Coördinator verwijderen</translation>
+        <translation>Centrale eenheid verwijderen</translation>
     </message>
     <message>
         <source>Are you sure you want to remove coordinator &apos;%1&apos;</source>
-        <translation>Weet u zeker dat u coördinator &apos;%1&apos; wilt verwijderen</translation>
+        <translation>Weet u zeker dat u centrale eenheid &apos;%1&apos; wilt verwijderen?</translation>
     </message>
     <message>
         <source>Removing a starting blocks</source>
@@ -125,7 +125,7 @@
     </message>
     <message>
         <source>Are you sure you want to remove starting block &apos;%1&apos;</source>
-        <translation>Weet u zeker dat u startblok &apos;%1&apos; wilt verwijderen</translation>
+        <translation>Weet u zeker dat u startblok &apos;%1&apos; wilt verwijderen?</translation>
     </message>
     <message>
         <source>Import set</source>
@@ -279,7 +279,7 @@
     </message>
     <message>
         <source>Are you sure you want to change the settings for all starting blocks</source>
-        <translation>Weet u zeker dat u de instellingen van alle startblokken wilt wijzigen</translation>
+        <translation>Weet u zeker dat u de instellingen van alle startblokken wilt wijzigen?</translation>
     </message>
 </context>
 <context>
@@ -309,7 +309,7 @@
     </message>
     <message>
         <source>Operation mode:</source>
-        <translation>Werkingsmodus:</translation>
+        <translation>Bedrijfsmodus:</translation>
     </message>
     <message>
         <source>Headset Volume (%):</source>
@@ -321,7 +321,7 @@
     </message>
     <message>
         <source>Start sound mode:</source>
-        <translation>Startgeluidmodus:</translation>
+        <translation>Startgeluidsmodus:</translation>
     </message>
     <message>
         <source>Module:</source>
@@ -329,7 +329,7 @@
     </message>
     <message>
         <source>Recall sound mode:</source>
-        <translation>Terugroepgeluidmodus:</translation>
+        <translation>Terugroepgeluidsmodus:</translation>
     </message>
     <message>
         <source>Recall beeps mode:</source>
@@ -389,11 +389,11 @@
     </message>
     <message>
         <source>Change setting of coordinator</source>
-        <translation>Instelling van de coördinator wijzigen</translation>
+        <translation>Instelling van de centrale eenheid wijzigen</translation>
     </message>
     <message>
         <source>Are you sure you want to change the settings of the coordinator</source>
-        <translation>Weet u zeker dat u de instellingen van de coördinator wilt wijzigen</translation>
+        <translation>Weet u zeker dat u de instellingen van de centrale eenheid wilt wijzigen?</translation>
     </message>
 </context>
 <context>
@@ -416,7 +416,7 @@
     </message>
     <message>
         <source>Display the  measurements of the central unit</source>
-        <translation>De metingen van de centrale unit tonen</translation>
+        <translation>De metingen van de centrale eenheid tonen</translation>
     </message>
     <message>
         <source>Alt+Shift+M</source>
@@ -424,7 +424,7 @@
     </message>
     <message>
         <source>Central Unit:</source>
-        <translation>Centrale unit:</translation>
+        <translation>Centrale eenheid:</translation>
     </message>
     <message>
         <source>OV:</source>
@@ -459,7 +459,7 @@
     </message>
     <message>
         <source>Central Unit measurements</source>
-        <translation>Metingen van de centrale unit</translation>
+        <translation>Metingen van de centrale eenheid</translation>
     </message>
     <message>
         <source>Connected: %1V</source>
@@ -640,7 +640,7 @@
     </message>
     <message>
         <source>Set all startblocks to READY</source>
-        <translation>Alle startblokken op READY zetten</translation>
+        <translation>Alle startblokken gereed zetten</translation>
     </message>
     <message>
         <source>F6</source>
@@ -712,7 +712,7 @@
     </message>
     <message>
         <source>Open window for built in test</source>
-        <translation>Venster voor de ingebouwde test openen</translation>
+        <translation>Venster voor de zelftest openen</translation>
     </message>
     <message>
         <source>Ctrl+L</source>
@@ -720,7 +720,7 @@
     </message>
     <message>
         <source>Select window layout</source>
-        <translation>Vensterindeling kiezen</translation>
+        <translation>Opmaak kiezen</translation>
     </message>
     <message>
         <source>Ctrl+O</source>
@@ -736,7 +736,7 @@
     </message>
     <message>
         <source>Show setup properties</source>
-        <translation>Instellingen tonen</translation>
+        <translation>Eigenschappen tonen</translation>
     </message>
     <message>
         <source>Ctrl+R</source>
@@ -776,7 +776,7 @@
     </message>
     <message>
         <source>Open key assistant window</source>
-        <translation>Toetsenassistent openen</translation>
+        <translation>Toetsenhulp openen</translation>
     </message>
     <message>
         <source>Alt+E</source>
@@ -824,7 +824,7 @@
     </message>
     <message>
         <source>Display central unit measurements</source>
-        <translation>Metingen van de centrale unit weergeven</translation>
+        <translation>Metingen van de centrale eenheid weergeven</translation>
     </message>
     <message>
         <source>F2</source>
@@ -864,7 +864,7 @@
     </message>
     <message>
         <source>Show spectrum of central unit</source>
-        <translation>Spectrum van de centrale unit tonen</translation>
+        <translation>Spectrum van de centrale eenheid tonen</translation>
     </message>
     <message>
         <source>Alt+Shift+D</source>
@@ -872,7 +872,7 @@
     </message>
     <message>
         <source>Show central unit logs</source>
-        <translation>Logboeken van de centrale unit tonen</translation>
+        <translation>Logboeken van de centrale eenheid tonen</translation>
     </message>
     <message>
         <source>Alt+Shift+I</source>
@@ -880,7 +880,7 @@
     </message>
     <message>
         <source>Show central unit information</source>
-        <translation>Informatie van de centrale unit tonen</translation>
+        <translation>Informatie van de centrale eenheid tonen</translation>
     </message>
     <message>
         <source>Command</source>
@@ -978,7 +978,7 @@
     </message>
     <message>
         <source>CU</source>
-        <translation>CU</translation>
+        <translation>CE</translation>
     </message>
     <message>
         <source>Load sample</source>
@@ -1060,11 +1060,11 @@
     </message>
     <message>
         <source>Set all startblocks to idle</source>
-        <translation>Alle startblokken in rust zetten</translation>
+        <translation>Alle startblokken in ruststand zetten</translation>
     </message>
     <message>
         <source>Idle</source>
-        <translation>Rust</translation>
+        <translation>Ruststand</translation>
     </message>
     <message>
         <source>Set all startblocks to ready</source>
@@ -1208,7 +1208,7 @@
     </message>
     <message>
         <source>Reset Race Counter</source>
-        <translation>Raceteller herstellen</translation>
+        <translation>Raceteller terugzetten</translation>
     </message>
     <message>
         <source>Ctrl+R</source>
@@ -1304,11 +1304,11 @@
     </message>
     <message>
         <source>: Reset race counter</source>
-        <translation>: Raceteller herstellen</translation>
+        <translation>: Raceteller terugzetten</translation>
     </message>
     <message>
         <source>Do you want to reset the race counter?</source>
-        <translation>Wilt u de raceteller herstellen?</translation>
+        <translation>Wilt u de raceteller terugzetten?</translation>
     </message>
     <message>
         <source>File %1 already exists, save as %2</source>
@@ -1376,7 +1376,7 @@
     </message>
     <message>
         <source>The connection to the coordinator on port %1 was lost: %2</source>
-        <translation>De verbinding met de coördinator op COM-poort %1 is verbroken: %2</translation>
+        <translation>De verbinding met de centrale eenheid op COM-poort %1 is verbroken: %2</translation>
     </message>
     <message>
         <source>: Connection lost</source>
@@ -1384,7 +1384,7 @@
     </message>
     <message>
         <source>Once the coordinator is connected again, open Properties and press OK to reconnect it.</source>
-        <translation>Zodra de coördinator weer is aangesloten, opent u 'Eigenschappen' en klikt u op OK om de verbinding te herstellen.</translation>
+        <translation>Zodra de centrale eenheid weer is aangesloten, opent u &apos;Eigenschappen&apos; en klikt u op OK om de verbinding te herstellen.</translation>
     </message>
     <message>
         <source>: Testing synchronization</source>
@@ -1542,7 +1542,7 @@ Fabrikant: %3</translation>
     <name>OpenTabWidget</name>
     <message>
         <source>it is larger than any measurement file</source>
-        <translation>het is groter dan elk meetbestand</translation>
+        <translation>het is te groot voor een meetbestand</translation>
     </message>
     <message>
         <source>it is not a measurement file</source>
@@ -1554,11 +1554,11 @@ Fabrikant: %3</translation>
     </message>
     <message>
         <source>the race header is cut short or damaged</source>
-        <translation>de kop van de race is afgebroken of beschadigd</translation>
+        <translation>de kop van de race is afgekapt of beschadigd</translation>
     </message>
     <message>
         <source>the coordinator&apos;s record is cut short or damaged</source>
-        <translation>de gegevens van de coördinator zijn afgebroken of beschadigd</translation>
+        <translation>de gegevens van de centrale eenheid zijn afgekapt of beschadigd</translation>
     </message>
     <message>
         <source>the number of start blocks is damaged</source>
@@ -1566,7 +1566,7 @@ Fabrikant: %3</translation>
     </message>
     <message>
         <source>the record of start block %1 is cut short or damaged</source>
-        <translation>de gegevens van startblok %1 zijn afgebroken of beschadigd</translation>
+        <translation>de gegevens van startblok %1 zijn afgekapt of beschadigd</translation>
     </message>
     <message>
         <source>the file ends before start block %1</source>
@@ -1574,7 +1574,7 @@ Fabrikant: %3</translation>
     </message>
     <message>
         <source>Comment: %1</source>
-        <translation>Commentaar: %1</translation>
+        <translation>Opmerking: %1</translation>
     </message>
 </context>
 <context>
@@ -1624,11 +1624,11 @@ Fabrikant: %3</translation>
     </message>
     <message>
         <source>Heat number:</source>
-        <translation>Serienummer:</translation>
+        <translation>Serie:</translation>
     </message>
     <message>
         <source>Start number:</source>
-        <translation>Startnummer:</translation>
+        <translation>Start:</translation>
     </message>
     <message>
         <source>Starter name:</source>
@@ -1668,7 +1668,7 @@ Fabrikant: %3</translation>
     </message>
     <message>
         <source>Start number</source>
-        <translation>Startnummer</translation>
+        <translation>Race</translation>
     </message>
     <message>
         <source>Race name</source>
@@ -1676,11 +1676,11 @@ Fabrikant: %3</translation>
     </message>
     <message>
         <source>Heat number</source>
-        <translation>Serienummer</translation>
+        <translation>Serie</translation>
     </message>
     <message>
         <source>IAAF setting</source>
-        <translation>IAAF-instel.</translation>
+        <translation>IAAF-inst.</translation>
     </message>
     <message>
         <source>%1sec%2</source>
@@ -1692,11 +1692,11 @@ Fabrikant: %3</translation>
     </message>
     <message>
         <source>Ready-&gt;Start</source>
-        <translation>Klaar-&gt;Start</translation>
+        <translation>Gereed&gt;Start</translation>
     </message>
     <message>
         <source>Lane  OK? Signal Time   </source>
-        <translation>Baan  OK? Signaal Tijd  </translation>
+        <translation>Baan  OK? Sign.  Tijd   </translation>
     </message>
 </context>
 <context>
@@ -1759,11 +1759,11 @@ Fabrikant: %3</translation>
     </message>
     <message>
         <source>Operation mode:</source>
-        <translation>Werkingsmodus:</translation>
+        <translation>Bedrijfsmodus:</translation>
     </message>
     <message>
         <source>Select the operation mode</source>
-        <translation>Kies de werkingsmodus</translation>
+        <translation>Kies de bedrijfsmodus</translation>
     </message>
     <message>
         <source>Recall mode:</source>
@@ -1779,7 +1779,7 @@ Fabrikant: %3</translation>
     </message>
     <message>
         <source>Select the use of a photofinish device</source>
-        <translation>Kies het gebruik van een finishfotoapparaat</translation>
+        <translation>Kies of er een finishfotosysteem wordt gebruikt</translation>
     </message>
     <message>
         <source>Headset volume:</source>
@@ -1916,7 +1916,7 @@ Wachten op</translation>
     </message>
     <message>
         <source>Operation mode:</source>
-        <translation>Werkingsmodus:</translation>
+        <translation>Bedrijfsmodus:</translation>
     </message>
     <message>
         <source>Sensitivity (AD):</source>
@@ -1932,7 +1932,7 @@ Wachten op</translation>
     </message>
     <message>
         <source>Start sound mode:</source>
-        <translation>Startgeluidmodus:</translation>
+        <translation>Startgeluidsmodus:</translation>
     </message>
     <message>
         <source>Module:</source>
@@ -1940,7 +1940,7 @@ Wachten op</translation>
     </message>
     <message>
         <source>Recall sound mode:</source>
-        <translation>Terugroepgeluidmodus:</translation>
+        <translation>Terugroepgeluidsmodus:</translation>
     </message>
     <message>
         <source>Recall beeps mode:</source>
@@ -2012,7 +2012,7 @@ Wachten op</translation>
     </message>
     <message>
         <source>Are you sure you want to change the settings of starting block %1</source>
-        <translation>Weet u zeker dat u de instellingen van startblok %1 wilt wijzigen</translation>
+        <translation>Weet u zeker dat u de instellingen van startblok %1 wilt wijzigen?</translation>
     </message>
 </context>
 <context>
@@ -2063,7 +2063,7 @@ Wachten op</translation>
     </message>
     <message>
         <source>Are you sure you want to resynchronize starting block %1</source>
-        <translation>Weet u zeker dat u startblok %1 opnieuw wilt synchroniseren</translation>
+        <translation>Weet u zeker dat u startblok %1 opnieuw wilt synchroniseren?</translation>
     </message>
 </context>
 <context>
@@ -2086,7 +2086,7 @@ Wachten op</translation>
     </message>
     <message>
         <source>Link:</source>
-        <translation>Verbinding:</translation>
+        <translation>Radioverbinding:</translation>
     </message>
     <message>
         <source>Synchronization:</source>
@@ -2146,7 +2146,7 @@ Deze waarde wordt naar alle startblokken verstuurd.</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Specify the accelero stability sensitivity of the Wireless Quellor system.&lt;/p&gt;&lt;p&gt;This setting is used to evaluate the stability of the accelerometer before going to ready state. (20 to 50)&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Geef de stabiliteitsgevoeligheid van de versnellingsmeter van het Wireless Quellor-systeem op.&lt;/p&gt;&lt;p&gt;Met deze instelling wordt de stabiliteit van de versnellingsmeter beoordeeld voordat de toestand klaar wordt. (20 tot 50)&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Geef de stabiliteitsgevoeligheid van de versnellingsmeter van het Wireless Quellor-systeem op.&lt;/p&gt;&lt;p&gt;Met deze instelling wordt de stabiliteit van de versnellingsmeter beoordeeld voordat het startblok naar de gereedtoestand gaat. (20 tot 50)&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>IAAF time (ms):</source>
@@ -2197,19 +2197,19 @@ Deze waarde wordt naar alle startblokken verstuurd.</translation>
     <message>
         <source>Operation Mode : %1
 </source>
-        <translation>Werkingsmodus : %1
+        <translation>Bedrijfsmodus : %1
 </translation>
     </message>
     <message>
         <source>Start Sound Mode : %1
 </source>
-        <translation>Startgeluidmodus : %1
+        <translation>Startgeluidsmodus : %1
 </translation>
     </message>
     <message>
         <source>Recall Sound Mode : %1
 </source>
-        <translation>Terugroepgeluidmodus : %1
+        <translation>Terugroepgeluidsmodus : %1
 </translation>
     </message>
     <message>
@@ -2311,7 +2311,7 @@ Deze waarde wordt naar alle startblokken verstuurd.</translation>
     </message>
     <message>
         <source>Log</source>
-        <translation>Logboek</translation>
+        <translation>Log</translation>
     </message>
     <message>
         <source>Sync</source>
@@ -2330,11 +2330,11 @@ Deze waarde wordt naar alle startblokken verstuurd.</translation>
     </message>
     <message>
         <source>Error in the serial number of the coordinator</source>
-        <translation>Fout in het serienummer van de coördinator</translation>
+        <translation>Fout in het serienummer van de centrale eenheid</translation>
     </message>
     <message>
         <source>You have to fill in a unique serial number for the coordinator</source>
-        <translation>U moet een uniek serienummer voor de coördinator invullen</translation>
+        <translation>U moet een uniek serienummer voor de centrale eenheid invullen</translation>
     </message>
     <message>
         <source>Error in the serial number of the starting block</source>
@@ -2373,7 +2373,7 @@ Deze waarde wordt naar alle startblokken verstuurd.</translation>
     </message>
     <message>
         <source>Resync</source>
-        <translation>Opnieuw synchroniseren</translation>
+        <translation>Resync</translation>
     </message>
 </context>
 <context>
@@ -2384,7 +2384,7 @@ Deze waarde wordt naar alle startblokken verstuurd.</translation>
     </message>
     <message>
         <source>Start number:</source>
-        <translation>Startnummer:</translation>
+        <translation>Startvolgnummer:</translation>
     </message>
     <message>
         <source>Get</source>
@@ -2399,7 +2399,7 @@ Deze waarde wordt naar alle startblokken verstuurd.</translation>
     <name>StartTimeModel</name>
     <message>
         <source>Start number</source>
-        <translation>Startnummer</translation>
+        <translation>Startvolgnummer</translation>
     </message>
     <message>
         <source>Date/Time</source>
@@ -2421,7 +2421,7 @@ Deze waarde wordt naar alle startblokken verstuurd.</translation>
     </message>
     <message>
         <source>Start delay (%1 s)</source>
-        <translation>Startvertraging (%1 s)</translation>
+        <translation>Vertraging (%1 s)</translation>
     </message>
     <message>
         <source>Test</source>
@@ -2449,7 +2449,7 @@ Deze waarde wordt naar alle startblokken verstuurd.</translation>
     </message>
     <message>
         <source>Press test button to start built in test</source>
-        <translation>Druk op Test om de ingebouwde test te starten</translation>
+        <translation>Druk op Test om de zelftest te starten</translation>
     </message>
     <message>
         <source>ALL</source>
@@ -2457,7 +2457,7 @@ Deze waarde wordt naar alle startblokken verstuurd.</translation>
     </message>
     <message>
         <source>: Built in test</source>
-        <translation>: Ingebouwde test</translation>
+        <translation>: Zelftest</translation>
     </message>
 </context>
 <context>
@@ -2476,11 +2476,11 @@ Deze waarde wordt naar alle startblokken verstuurd.</translation>
     </message>
     <message>
         <source>Single Test</source>
-        <translation>Enkele test</translation>
+        <translation>Eenmalige test</translation>
     </message>
     <message>
         <source>Repeat Test</source>
-        <translation>Test herhalen</translation>
+        <translation>Doorlopend testen</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -2579,11 +2579,11 @@ Deze waarde wordt naar alle startblokken verstuurd.</translation>
     </message>
     <message>
         <source>Automatic Recall</source>
-        <translation>Automatische terugroep</translation>
+        <translation>Automatisch terugroepen</translation>
     </message>
     <message>
         <source>Remote (Manual) Recall</source>
-        <translation>Terugroep op afstand (handmatig)</translation>
+        <translation>Handmatig terugroepen (op afstand)</translation>
     </message>
     <message>
         <source>On</source>
@@ -2591,11 +2591,11 @@ Deze waarde wordt naar alle startblokken verstuurd.</translation>
     </message>
     <message>
         <source>Startblock ON Central unit OFF</source>
-        <translation>Startblok AAN centrale unit UIT</translation>
+        <translation>Startblok AAN centrale eenheid UIT</translation>
     </message>
     <message>
         <source>Startblock OFF Central unit ON</source>
-        <translation>Startblok UIT centrale unit AAN</translation>
+        <translation>Startblok UIT centrale eenheid AAN</translation>
     </message>
     <message>
         <source>ON</source>
@@ -2635,11 +2635,11 @@ Deze waarde wordt naar alle startblokken verstuurd.</translation>
     </message>
     <message>
         <source>Results Saved</source>
-        <translation>Resultaten opgeslagen</translation>
+        <translation>Opgeslagen</translation>
     </message>
     <message>
         <source>BUSY, wait until all settings are distributed.</source>
-        <translation>BEZIG, wacht tot alle instellingen verdeeld zijn.</translation>
+        <translation>BEZIG, wacht tot alle instellingen verstuurd zijn.</translation>
     </message>
     <message>
         <source>BUSY, wait until all systems are synchronized.</source>
@@ -2647,7 +2647,7 @@ Deze waarde wordt naar alle startblokken verstuurd.</translation>
     </message>
     <message>
         <source>Central unit sync time loo long before start module sync time</source>
-        <translation>Synchronisatietijd van de centrale unit te lang voor die van de startmodule</translation>
+        <translation>Synchronisatietijd van de centrale eenheid te lang vóór die van de startmodule</translation>
     </message>
     <message>
         <source>Not started packet received after being started</source>

@@ -6,6 +6,7 @@
 
 #include "devices/ccoordinator.h"
 #include "devices/cstartblock.h"
+#include "dialogs/widgetwidths.h"
 #include "ui_loggingdlg.h"
 #include "views/measurementsdisplayfilter.h"
 #include "views/packetlog.h"
@@ -52,6 +53,7 @@ void LoggingDlg::fill()
         {tr("Packet nr"), tr("Sent (ms)"), tr("Received (ms)"), tr("Delay (ms)")});
     ui->tblLogging->setRowCount(int(log.size()));
     ui->tblLogging->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    WidgetWidths::fitTableToColumns(ui->tblLogging);
     for (int row = 0; row < log.size(); ++row) {
         const PACKET_LOG &entry = log.at(row);
         setCell(ui->tblLogging, row, kPacket, entry.packetNumber);

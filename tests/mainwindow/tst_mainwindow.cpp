@@ -226,7 +226,8 @@ void TstMainWindowForm::layoutHoldsTheLiveViewAndTheLanes()
     QCOMPARE(part<QLineEdit>(window, "txtHeatInfo")->maximumWidth(), 50);
     QCOMPARE(part<QLineEdit>(window, "txtStartInfo")->maximumWidth(), 40);
     QCOMPARE(part<QProgressBar>(window, "pgbResultsSaved")->maximumSize(), QSize(60, 15));
-    QCOMPARE(part<QLabel>(window, "lblResultsSaved")->maximumWidth(), 155);
+    // 155 wide unless a text needs more (tst_textfit)
+    QCOMPARE(part<QLabel>(window, "lblResultsSaved")->minimumWidth(), 155);
     QCOMPARE(part<QVBoxLayout>(window, "layoutStartblockContainter")->itemAt(0)->widget(),
              window->laneLayoutWidget());
     QVERIFY(!window->laneLayoutWidget()->allGraphsButton()->isEnabled());
@@ -275,7 +276,7 @@ void TstMainWindowLanguages::choosingALanguageRelabelsTheWindow_data()
     // menuFile, action_Open, btnReady, lblServer, all graphs, tab 0, a message box's Cancel, entry checked
     QTest::addColumn<QString>("texts");
     QTest::newRow("German") << 0 << "de_Deutsch"
-                            << "&Datei|Ö&ffnen|Bereit (F5)|Server:|Alle Graphen|Live...|Abbrechen|Deutsch";
+                            << "&Datei|Ö&ffnen|Bereit (F5)|Server:|Alle Grafiken|Live...|Abbrechen|Deutsch";
     QTest::newRow("back to English") << 1 << "en_English"
                                      << "&File|&Open|Ready (F5)|Server:|All graphs|Live...|Cancel|English";
     QTest::newRow("Dutch")

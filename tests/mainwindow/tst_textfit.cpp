@@ -1,0 +1,425 @@
+// Every text fits its widget in English, German and Dutch, in the theme's font (Arial, which fontconfig
+// maps to Liberation Sans): the main window with ten live lanes after a race against the device simulator,
+// a measurement tab, each dialog and the key assistant, opened as the operator opens them; and the ticket's
+// translated labels fit its 24 columns. Builds the main window, which broadcasts: inside the private
+// network namespace only.
+#include <QAction>
+#include <QDir>
+#include <QFontInfo>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QSlider>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "../core/apptestenvironment.h"
+#include "core/quellorapp.h"
+#include "core/sharedconstants.h"
+#include "devices/cstartblock.h"
+#include "mainwindow/mainwindow.h"
+#include "mainwindow/tabselectordlg.h"
+#include "outputs/printobject.h"
+#include "outputs/printrecord.h"
+#include "outputs/printjobs.h"
+#include "sim/devicesimulator.h"
+#include "sim/raceautomation.h"
+#include "sim/simulatorsettings.h"
+#include "sim/startupautomation.h"
+#include "testnetwork.h"
+#include "textfitcheck.h"
+#include "views/coordinatormeasurementwidget.h"
+#include "views/startblockmeasurementwidget.h"
+
+namespace
+{
+
+constexpr int kWaitMs = 60000;
+constexpr int kLanes = 10;
+constexpr int kFalseStartMs = 60;
+constexpr int kDesktopWidth = 1920; // the stock desktop the program meets
+constexpr int kDesktopHeight = 1080;
+
+template<typename T = QObject>
+T *part(QObject *parent, const char *name)
+{
+    return parent->findChild<T *>(QLatin1String(name));
+}
+
+void click(QWidget *parent, const char *name)
+{
+    part<QAbstractButton>(parent, name)->click();
+}
+
+void trigger(MainWindow *window, const char *action)
+{
+    part<QAction>(window, action)->trigger();
+}
+
+// The window of that class once it is shown; null while there is none.
+QWidget *shownWindow(const QString &className)
+{
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (widget->isVisible() && widget->inherits(qPrintable(className)))
+            return widget;
+    }
+    return nullptr;
+}
+
+// Acts on the window of that class once it is shown, polling from the event loop while context lives.
+void whenShown(QObject *context, const QString &className, const std::function<void(QWidget *)> &act)
+{
+    QTimer::singleShot(10, context, [context, className, act] {
+        if (QWidget *shown = shownWindow(className))
+            act(shown);
+        else
+            whenShown(context, className, act);
+    });
+}
+
+// for a look at what was checked: QUELLOR_TEXTFIT_PICTURES=<folder> saves each window there
+void savePicture(QWidget *shown)
+{
+    const QString name = QString(QTest::currentDataTag()).replace(QRegularExpression("[^a-z0-9]+"), "-");
+    shown->grab().save(QDir(qEnvironmentVariable("QUELLOR_TEXTFIT_PICTURES")).filePath(name + ".png"));
+}
+
+QString translated(const char *context, const char *source)
+{
+    return QCoreApplication::translate(context, source);
+}
+
+} // namespace
+
+class TstTextFit : public QObject
+{
+    Q_OBJECT
+
+public:
+    // How a window is opened (it returns once a modal one is closed again) and, once checked, closed.
+    struct Opening {
+        QString className;
+        std::function<void(MainWindow *)> open;
+        std::function<void(QWidget *)> prepare; // brings the widest text into view
+        std::function<void(MainWindow *, QWidget *)> close;
+    };
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+
+    void ticketFitsItsColumns_data();
+    void ticketFitsItsColumns();
+    void textsFitTheirWidgets_data();
+    void textsFitTheirWidgets();
+
+private:
+    void useLanguage(const QString &language);
+    bool runRace();
+    // Checks the window the opening shows and closes it again.
+    QStringList cutTextsOf(const Opening &opening);
+
+    std::unique_ptr<DeviceSimulator> sim;
+    QTemporaryDir results;
+    MainWindow *window = nullptr;
+};
+Q_DECLARE_METATYPE(TstTextFit::Opening)
+
+void TstTextFit::initTestCase()
+{
+    QUELLOR_REQUIRE_ISOLATED_NETWORK();
+    QVERIFY(results.isValid());
+    SimScenario scenario = SimScenario::standard(kLanes);
+    scenario.autoStartDelayMs = 300;
+    scenario.identifyResponderLane = 3;
+    sim = std::make_unique<DeviceSimulator>(scenario);
+    if (!sim->start())
+        QSKIP("no pseudo-terminal");
+    AppTestEnvironment::writeFile(SimulatorSettings::iniText(
+        SimulatorSettings::forSimulator(scenario, sim->devicePath(), "Sim", results.path())));
+    QuellorApp::Instance()->SyncSettings();
+    QuellorApp::Instance()->LoadSettings();
+    window = MainWindow::instance();
+    window->ApplyProjectSettings(false, true);
+    // every column and button shown
+    window->OnToggleApplicationMode(ModeAdministratorFull);
+    window->resize(kDesktopWidth, kDesktopHeight);
+    window->show();
+    QVERIFY(QTest::qWaitFor([this] { return StartupAutomation::lanesLive(*window); }, kWaitMs));
+    QCOMPARE(window->laneRows().size(), kLanes);
+    // athletes of a heat, as the meet server simulator's sample meet gives them
+    const QStringList clubs = {"Harbour Athletics", "Northgate Runners", "Valley Sprint Club",
+                               "Riverside AC"};
+    for (int i = 0; i < kLanes; ++i) {
+        CStartBlock *block = window->startBlocks().at(i);
+        block->SetParticipantId(QString::number(101 + i));
+        block->SetParticipantName(QStringLiteral("LINDQVIST Elias %1").arg(i + 1));
+        block->SetParticipantInfo(clubs.at(i % clubs.size()));
+    }
+    // the theme's family, as the stock desktop resolves it
+    const QFont themeFont = part<QLabel>(window, "lblResultsSaved")->font();
+    QCOMPARE(themeFont.family(), QString("Arial"));
+    QCOMPARE(QFontInfo(themeFont).family(), QString("Liberation Sans"));
+    QVERIFY(runRace());
+}
+
+void TstTextFit::cleanupTestCase()
+{
+    delete window;
+    sim.reset();
+}
+
+void TstTextFit::useLanguage(const QString &language)
+{
+    if (window->currentLanguage() == language)
+        return;
+    window->LoadLanguage(language);
+    // the toolkit posts the change to every window
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    QCoreApplication::processEvents();
+}
+
+// One race with a false start in lane 2, run as the starter runs it: the rows show their reactions, the
+// signals and "Results Saved", and the ticket has an OK and a FALSE line.
+bool TstTextFit::runRace()
+{
+    RaceAutomation race(window, sim.get(), {{QStringLiteral("false start"), {{1, kFalseStartMs}}}});
+    QSignalSpy finished(&race, &RaceAutomation::finished);
+    race.start();
+    return finished.wait(kWaitMs) || !finished.isEmpty();
+}
+
+QStringList TstTextFit::cutTextsOf(const Opening &opening)
+{
+    QStringList cuts;
+    bool checked = false;
+    QObject polling; // ends the polling with this call
+    whenShown(&polling, opening.className, [&](QWidget *shown) {
+        if (opening.prepare)
+            opening.prepare(shown);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        cuts = TextFit::cutTexts(shown);
+        checked = true;
+        if (!qEnvironmentVariableIsEmpty("QUELLOR_TEXTFIT_PICTURES"))
+            savePicture(shown);
+        if (opening.close)
+            opening.close(window, shown);
+        else if (auto *dialog = qobject_cast<QDialog *>(shown))
+            dialog->reject();
+    });
+    opening.open(window);
+    if (!QTest::qWaitFor([&] { return checked; }, kWaitMs))
+        cuts << opening.className + " was not shown";
+    return cuts;
+}
+
+namespace
+{
+
+const QStringList kLanguages = {"en_English", "de_Deutsch", "nl_Nederlands"};
+
+// Opened by a button of the second lane's row.
+TstTextFit::Opening laneDialog(const char *className, const char *button)
+{
+    return {className, [button](MainWindow *w) { click(w->laneRows().at(1), button); }, {}, {}};
+}
+
+TstTextFit::Opening coordinatorDialog(const char *className, const char *button)
+{
+    return {className, [button](MainWindow *w) { click(w->coordinatorRow(), button); }, {}, {}};
+}
+
+TstTextFit::Opening actionDialog(const char *className, const char *action)
+{
+    return {className, [action](MainWindow *w) { trigger(w, action); }, {}, {}};
+}
+
+// One lane (lane 2, which false-started) and the coordinator stand in for all of them.
+QList<std::pair<QString, TstTextFit::Opening>> openings()
+{
+    const auto leaveOpen = [](MainWindow *, QWidget *) {};
+    const auto showLiveView = [](MainWindow *w, QWidget *) {
+        part<QTabWidget>(w, "tabCentral")->setCurrentIndex(0);
+    };
+    return {
+        {"main window", {"MainWindow", [](MainWindow *) {}, {}, leaveOpen}},
+        {"measurement tab",
+         {"MainWindow",
+          [](MainWindow *w) {
+              const QDir folder(w->generalSettings().resultsDir);
+              const QStringList files = folder.entryList({"*.vq2"}, QDir::Files, QDir::Time);
+              if (!files.isEmpty())
+                  w->OpenMeasurementFile(folder.filePath(files.first()));
+          },
+          {},
+          showLiveView}},
+        {"project settings", actionDialog("ProjectSettingsDlg", "action_ProjectProperties")},
+        {"start-block sets",
+         {"AddStartBlockSetDlg",
+          [](MainWindow *w) {
+              whenShown(w, "ProjectSettingsDlg", [](QWidget *settings) {
+                  click(settings, "btnManageSet");
+                  qobject_cast<QDialog *>(settings)->reject();
+              });
+              trigger(w, "action_ProjectProperties");
+          },
+          {},
+          {}}},
+        {"lane info", laneDialog("StartBlockInfoDlg", "btnInfo")},
+        {"lane measurements", laneDialog("StartBlockMeasurementsStatusDlg", "btnMeasurements")},
+        {"lane log", laneDialog("LoggingDlg", "btnLogging")},
+        {"lane graph", laneDialog("MeasurementGraphDlg", "btnGraph")},
+        {"lane sound graph", laneDialog("MeasurementSoundGraphDlg", "btnSoundGraph")},
+        {"coordinator info", coordinatorDialog("CoordinatorInfoDlg", "btnInfo")},
+        {"coordinator measurements",
+         coordinatorDialog("CoordinatorMeasurementsStatusDlg", "btnMeasurementsStatus")},
+        {"coordinator log", coordinatorDialog("LoggingDlg", "btnLogging")},
+        {"spectrum", coordinatorDialog("Spectrumdlg", "btnSpectrum")},
+        {"start times", coordinatorDialog("StartTimeDlg", "btnNrStarts")},
+        {"common settings",
+         {"StartBlocksCommonSettingsDlg", [](MainWindow *w) { click(w, "btnSettings"); }, {}, {}}},
+        {"load sound", actionDialog("LoadSampleDlg", "action_Load_Demo")},
+        {"shutdown devices", actionDialog("LoadSampleDlg", "actionShutdown_Devices")},
+        {"hardware test",
+         {"TestHardwareDlg",
+          [](MainWindow *w) { trigger(w, "action_Test_Hardware"); },
+          [](QWidget *dialog) {
+              auto *delay = part<QSlider>(dialog, "hslStartDelay");
+              delay->setValue(delay->maximum());
+          },
+          {}}},
+        {"synchronisation test", actionDialog("TestSynchronisationDlg", "action_Test_Synchronization")},
+        {"calibration", actionDialog("CalibrateDeviceDialog", "action_Calibrate_Device")},
+        {"busy notice",
+         {"BusyIndicatorDlg",
+          [](MainWindow *w) {
+              w->ShowBusy(false, SharedConstants::translatedGlobal(SharedConstants::kBusySynchronisation));
+          },
+          {},
+          [](MainWindow *w, QWidget *) { w->ShowBusy(true, QString()); }}},
+        {"key assistant", actionDialog("KeyAssistantDlg", "actionKey_assistant")},
+        {"layout", actionDialog("ColorSetDlg", "action_Layout")},
+        {"identification", actionDialog("DeviceIdentificationDlg", "actionDevice_Identification")},
+        {"tab selector",
+         {"TabSelectorDlg",
+          [](MainWindow *w) {
+              auto *selector = new TabSelectorDlg(w);
+              selector->setAttribute(Qt::WA_DeleteOnClose);
+              selector->SetTabNames({part<QTabWidget>(w, "tabCentral")->tabText(0), "race_1_h1_s1"});
+              selector->SetTabs();
+              selector->show();
+          },
+          {},
+          [](MainWindow *, QWidget *selector) { selector->close(); }}},
+    };
+}
+
+// The window after Ready: "Reading Results:", the lanes ready.
+TstTextFit::Opening armed()
+{
+    return {"MainWindow",
+            [](MainWindow *w) { w->OnBroadcastReadyClicked(); },
+            {},
+            [](MainWindow *w, QWidget *) { w->OnBroadcastIdleClicked(); }};
+}
+
+} // namespace
+
+void TstTextFit::textsFitTheirWidgets_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<Opening>("opening");
+    for (const QString &language : kLanguages) {
+        for (const auto &[name, opening] : openings())
+            QTest::newRow(qPrintable(language.left(2) + ": " + name)) << language << opening;
+    }
+    // last: Ready clears the race's reactions and graphs
+    for (const QString &language : kLanguages)
+        QTest::newRow(qPrintable(language.left(2) + ": main window armed")) << language << armed();
+}
+
+void TstTextFit::textsFitTheirWidgets()
+{
+    QFETCH(QString, language);
+    QFETCH(Opening, opening);
+    useLanguage(language);
+    const QStringList cuts = cutTextsOf(opening);
+    QVERIFY2(cuts.isEmpty(), qPrintable("\n" + cuts.join('\n')));
+}
+
+void TstTextFit::ticketFitsItsColumns_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const QString &language : kLanguages)
+        QTest::newRow(qPrintable(language.left(2))) << language;
+}
+
+// The ticket of the race with a false start in lane 2: each line 24 columns, every translated
+// label whole, each column heading over its column, and nothing but ASCII, which every ticket printer's
+// code page prints.
+void TstTextFit::ticketFitsItsColumns()
+{
+    QFETCH(QString, language);
+    useLanguage(language);
+    PrintRecord record;
+    record.blocks = window->startBlocks();
+    record.measurements = PrintJobs::measurementsOf(record.blocks);
+    record.raceNumber = 12;
+    record.heatNumber = 3;
+    record.startNumber = 2;
+    record.falseStartLimit = 100;
+    record.starterName = "Starter";
+    PrintObject ticket(PrinterSerial);
+    ticket.setPrinterSettings(&record);
+    ticket.createPrintLayout();
+    QStringList lines = ticket.layout().mid(1).split('\r');
+    lines.removeLast(); // the paper feed
+    for (const QString &line : lines)
+        QVERIFY2(line.size() == PrintObject::kTicketWidth, qPrintable(line));
+    for (const QChar c : ticket.layout())
+        QVERIFY2(c.unicode() < 0x80, qPrintable(ticket.layout()));
+
+    const QString sec = translated("PrintObject", "%1sec%2");
+    const QList<std::pair<const char *, QString>> head = {
+        {"Start number", ":12"},      {"Race name", ": 12.2"},
+        {"Heat number", ":3"},        {"IAAF setting", ":" + sec.arg("0,100", "")},
+        {"Starter name", ":Starter"}, {"Ready->Start", ":" + sec.arg("-----", "")},
+    };
+    for (int i = 0; i < head.size(); ++i) {
+        const QString label = translated("PrintObject", head.at(i).first);
+        QCOMPARE(lines.at(i).trimmed(), label.leftJustified(12) + head.at(i).second);
+    }
+
+    // the value columns of a lane line: lane 0-3, state 5-9, signal 11-13, time 15-20
+    const QString falseStart = lines.at(9);
+    QCOMPARE(falseStart.mid(5, 5).trimmed(), translated("PrintObject", "FALSE"));
+    QCOMPARE(lines.at(8).mid(5, 5).trimmed(), translated("PrintObject", "OK"));
+    const QList<std::pair<int, int>> columns = {{0, 4}, {5, 10}, {11, 14}, {15, 21}};
+    const QString headings = translated("PrintObject", "Lane  OK? Signal Time   ");
+    QCOMPARE(lines.at(7), headings.leftJustified(PrintObject::kTicketWidth));
+    const QStringList words = headings.split(' ', Qt::SkipEmptyParts);
+    QCOMPARE(words.size(), columns.size());
+    int from = 0;
+    for (int i = 0; i < words.size(); ++i) {
+        const int start = int(headings.indexOf(words.at(i), from));
+        from = start + int(words.at(i).size());
+        const double centre = (start + from) / 2.0;
+        QVERIFY2(centre >= columns.at(i).first && centre <= columns.at(i).second,
+                 qPrintable(words.at(i) + " stands beside its column"));
+        QVERIFY2(from <= columns.last().second, qPrintable(words.at(i) + " runs past the times"));
+    }
+}
+
+int main(int argc, char **argv)
+{
+    AppTestEnvironment environment;
+    if (!environment.isValid())
+        return 1;
+    const std::unique_ptr<QuellorApp> application(QuellorApp::Create(argc, argv));
+    TstTextFit test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_textfit.moc"
