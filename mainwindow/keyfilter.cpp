@@ -63,6 +63,16 @@ std::optional<KeyPressed> KeyFilter::commandFor(int key, Qt::KeyboardModifiers m
     return std::nullopt;
 }
 
+QString KeyFilter::altLetters()
+{
+    QString letters;
+    for (const KeyRule &rule : kRules) {
+        if (rule.needed == kAlt && rule.key >= Qt::Key_A && rule.key <= Qt::Key_Z)
+            letters += QChar(rule.key);
+    }
+    return letters;
+}
+
 bool KeyFilter::eventFilter(QObject *, QEvent *event)
 {
     if (event->type() == QEvent::KeyRelease)

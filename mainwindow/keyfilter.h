@@ -4,6 +4,7 @@
 
 #include <QMetaType>
 #include <QObject>
+#include <QString>
 
 class QEvent;
 
@@ -46,6 +47,8 @@ public:
     // The command of a key press, from the key and the modifiers the press itself carries (never from
     // presses seen earlier: the release of a modifier may have gone to another window).
     static std::optional<KeyPressed> commandFor(int key, Qt::KeyboardModifiers modifiers);
+    // The letters of the Alt+letter commands, upper case: no menu-bar title may claim one of them.
+    static QString altLetters();
 
     bool eventFilter(QObject *watched, QEvent *event) override;
 

@@ -26,6 +26,7 @@
 #include "mainwindow/colorsetdlg.h"
 #include "mainwindow/keyassistantdlg.h"
 #include "mainwindow/languagecatalog.h"
+#include "mainwindow/menumnemonics.h"
 #include "mainwindow/programpaths.h"
 #include "mainwindow/stylesheets.h"
 #include "outputs/serialprinterthread.h"
@@ -71,6 +72,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(std::make_uniq
     m_race = RaceNumbering(quint32(qMax(1, m_settings.raceNumber)));
 
     ui->setupUi(this);
+    keepMenuMnemonicsFree();
     new TabLayoutGuard(ui->tabCentral); // a change in one lane repaints that lane, not the whole page
     ApplyStyleSheets();
     setWindowTitle(programTitle());
@@ -463,12 +465,23 @@ void MainWindow::slotLanguageChanged(QAction *action)
                         QString::fromLatin1(SettingsKeys::kLanguage), data);
 }
 
+// The menu bar takes its Alt+letter before the keyboard filter: a title of any language that claims a
+// command's letter gets another one.
+void MainWindow::keepMenuMnemonicsFree()
+{
+    const QString taken = KeyFilter::altLetters();
+    const QList<QAction *> titles = ui->menuBar->actions();
+    for (QAction *title : titles)
+        title->setText(MenuMnemonics::avoiding(title->text(), taken));
+}
+
 void MainWindow::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LocaleChange)
         LoadLanguage(LanguageCatalog::systemLanguageCode(QLocale::system()));
     else if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
+        keepMenuMnemonicsFree();
         refreshResultsLabel();
         if (!m_busyNotice.isEmpty())
             UpdateWaitingStatus();

@@ -288,6 +288,7 @@ private:
     void createMeetSelection();
     void CreateLanguageMenu();
     void checkLanguageEntry(const QString &code);
+    void keepMenuMnemonicsFree();
 
     StyleSettings &currentTheme();
     bool askAdministratorMode();

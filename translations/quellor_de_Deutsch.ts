@@ -1104,7 +1104,7 @@
     </message>
     <message>
         <source>&amp;File</source>
-        <translation>&amp;Datei</translation>
+        <translation>Da&amp;tei</translation>
     </message>
     <message>
         <source>Setup</source>

@@ -8,18 +8,22 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 
 #include "../core/apptestenvironment.h"
 #include "core/quellorapp.h"
 #include "mainwindow/keyassistantdlg.h"
 #include "mainwindow/keycommands.h"
 #include "mainwindow/mainwindow.h"
+#include "mainwindow/menumnemonics.h"
 #include "mainwindow/tabselectordlg.h"
 #include "meet/heat.h"
 #include "meet/round.h"
@@ -67,6 +71,38 @@ T *part(QWidget *window, const char *name)
     return window->findChild<T *>(QString::fromLatin1(name));
 }
 
+// A language whose menu titles claim the letters of the Alt commands.
+class GreedyTranslator : public QTranslator
+{
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char *context, const char *source, const char *, int) const override
+    {
+        static const QHash<QString, QString> titles = {{"&File", "&Datei"},
+                                                       {"Setup", "&Einrichtung"},
+                                                       {"Window", "&Lied"},
+                                                       {"Language", "&Sprache"},
+                                                       {"Help", "&Hilfe"}};
+        return QByteArrayView(context) == "MainWindow" ? titles.value(QString::fromUtf8(source)) : QString();
+    }
+};
+
+// The titles of the menu bar, "|" between them.
+QString menuTitles(QWidget *window)
+{
+    QStringList titles;
+    for (const QAction *title : part<QMenuBar>(window, "menuBar")->actions())
+        titles << title->text();
+    return titles.join(u'|');
+}
+
+// The language shown by the window, as the Language menu loads it.
+void showLanguage(MainWindow *window, const QString &data)
+{
+    window->LoadLanguage(data);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+}
+
 } // namespace
 
 class TstKeyCommands : public QObject
@@ -80,6 +116,10 @@ private slots:
     void ctrlTabOpensTheSelectorWhereverTheFocusIs_data();
     void ctrlTabOpensTheSelectorWhereverTheFocusIs();
     void keyAssistantRowsFollowTheMode();
+    void mnemonicMovesOffTakenLetters_data();
+    void mnemonicMovesOffTakenLetters();
+    void menuBarLeavesTheAltCommandsToTheFilter();
+    void initTestCase() { m_locale = QLocale(); }
     void laneKeysOpenTheSelectedRowsDialogs();
     void cleanup();
 
@@ -89,6 +129,7 @@ private:
     QString windowState() const;
     MainWindow *m_window = nullptr;
     QStringList m_sent;
+    QLocale m_locale;
 };
 
 void TstKeyCommands::cleanup()
@@ -96,6 +137,7 @@ void TstKeyCommands::cleanup()
     delete m_window;
     m_window = nullptr;
     m_sent.clear();
+    QLocale::setDefault(m_locale); // a language loaded by a test
 }
 
 void TstKeyCommands::filterDecodesEveryKey()
@@ -382,6 +424,79 @@ void TstKeyCommands::keyAssistantRowsFollowTheMode()
     QVERIFY(!window->keyAssistant());
     part<QAction>(window, "actionKey_assistant")->trigger();
     QVERIFY(window->keyAssistant());
+}
+
+void TstKeyCommands::mnemonicMovesOffTakenLetters_data()
+{
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("free") << "&Bestand"
+                          << "&Bestand";
+    QTest::newRow("none") << "Setup"
+                          << "Setup";
+    QTest::newRow("taken") << "&Datei"
+                           << "D&atei";
+    QTest::newRow("inside") << "Da&tei"
+                            << "Da&tei";
+    QTest::newRow("next free") << "&Einrichtung"
+                               << "Ei&nrichtung";
+    QTest::newRow("all taken") << "&Lied"
+                               << "Lied";
+    QTest::newRow("ampersand") << "&&&Dx"
+                               << "&&D&x";
+    QTest::newRow("lower case") << "&delen"
+                                << "dele&n";
+}
+
+void TstKeyCommands::mnemonicMovesOffTakenLetters()
+{
+    QFETCH(QString, title);
+    QFETCH(QString, shown);
+    QCOMPARE(MenuMnemonics::avoiding(title, "DEIL"), shown);
+}
+
+// The menu bar takes its Alt+letter before the keyboard filter: no title may claim a command's letter,
+// in any language shipped nor in one that claims them all.
+void TstKeyCommands::menuBarLeavesTheAltCommandsToTheFilter()
+{
+    QUELLOR_REQUIRE_ISOLATED_NETWORK();
+    MainWindow *window = openWindowWithLanes();
+    const QString taken = KeyFilter::altLetters();
+    QCOMPARE(taken, QString("EXIJLDM"));
+    QStringList shown;
+    const QList<QAction *> languages = part<QMenu>(window, "menuLanguage")->actions();
+    QVERIFY(languages.size() >= 3);
+    for (QAction *language : languages) {
+        showLanguage(window, language->data().toString());
+        for (const QAction *title : part<QMenuBar>(window, "menuBar")->actions())
+            QVERIFY2(!taken.contains(MenuMnemonics::letterOf(title->text())), qPrintable(title->text()));
+        shown << menuTitles(window);
+    }
+    // the translators' own choice stays
+    QVERIFY2(shown.contains("Da&tei|Einrichtung|Fenster|Sprache|Hilfe"), qPrintable(shown.join(u',')));
+    GreedyTranslator greedy;
+    QCoreApplication::installTranslator(&greedy);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    QCOMPARE(menuTitles(window), QString("D&atei|Ei&nrichtung|Lied|&Sprache|&Hilfe"));
+    QCoreApplication::removeTranslator(&greedy);
+
+    // in German, Alt+D on the live view opens the highlighted lane's log, not the file menu
+    showLanguage(window, "de_Deutsch");
+    window->OnToggleApplicationMode(ModeAdministrator);
+    window->show();
+    QApplication::setActiveWindow(window);
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    type(window, "Down Down");
+    part(window, "btnReady")->setFocus();
+    QCOMPARE(QApplication::focusWidget(), part(window, "btnReady"));
+    ModalAnswerer answerer;
+    QString dialog;
+    answerer.answer(QDialogButtonBox::Cancel, QString(),
+                    [&] { dialog = QApplication::activeModalWidget()->metaObject()->className(); });
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_D, Qt::AltModifier);
+    QVERIFY(!QApplication::activePopupWidget());
+    QCOMPARE(answerer.pending(), 0);
+    QCOMPARE(dialog, QString("LoggingDlg"));
 }
 
 int main(int argc, char **argv)

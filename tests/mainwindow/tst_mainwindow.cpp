@@ -276,7 +276,7 @@ void TstMainWindowLanguages::choosingALanguageRelabelsTheWindow_data()
     // menuFile, action_Open, btnReady, lblServer, all graphs, tab 0, a message box's Cancel, entry checked
     QTest::addColumn<QString>("texts");
     QTest::newRow("German") << 0 << "de_Deutsch"
-                            << "&Datei|Ö&ffnen|Bereit (F5)|Server:|Alle Grafiken|Live...|Abbrechen|Deutsch";
+                            << "Da&tei|Ö&ffnen|Bereit (F5)|Server:|Alle Grafiken|Live...|Abbrechen|Deutsch";
     QTest::newRow("back to English") << 1 << "en_English"
                                      << "&File|&Open|Ready (F5)|Server:|All graphs|Live...|Cancel|English";
     QTest::newRow("Dutch")
