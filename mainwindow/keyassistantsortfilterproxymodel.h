@@ -2,7 +2,8 @@
 
 #include <QSortFilterProxyModel>
 
-// Shows the key assistant's rows up to a level, and sorts the shortcuts so that F2 comes before F10.
+// Shows the key assistant's rows up to a level, and sorts the shortcuts by their keys, the same in every
+// language: plain keys, F2 before F10, then the Ctrl and the Alt keys.
 class KeyAssistantSortFilterProxyModel : public QSortFilterProxyModel
 {
     Q_OBJECT

@@ -587,296 +587,148 @@
 <context>
     <name>KeyAssistantTableModel</name>
     <message>
-        <source>Arrow Down</source>
-        <translation>Pijl omlaag</translation>
-    </message>
-    <message>
         <source>Select next athlete</source>
         <translation>Volgende atleet kiezen</translation>
-    </message>
-    <message>
-        <source>Arrow Up</source>
-        <translation>Pijl omhoog</translation>
     </message>
     <message>
         <source>Select previous athlete</source>
         <translation>Vorige atleet kiezen</translation>
     </message>
     <message>
-        <source>Enter,Return</source>
-        <translation>Enter,Return</translation>
-    </message>
-    <message>
         <source>Set focus on the main window</source>
         <translation>Focus op het hoofdvenster zetten</translation>
-    </message>
-    <message>
-        <source>Escape</source>
-        <translation>Escape</translation>
     </message>
     <message>
         <source>Deselect athelete</source>
         <translation>Atleet deselecteren</translation>
     </message>
     <message>
-        <source>F3</source>
-        <translation>F3</translation>
-    </message>
-    <message>
         <source>Sort results based on lane number</source>
         <translation>Resultaten op baannummer sorteren</translation>
-    </message>
-    <message>
-        <source>F4</source>
-        <translation>F4</translation>
     </message>
     <message>
         <source>Sort results based on reaction time</source>
         <translation>Resultaten op reactietijd sorteren</translation>
     </message>
     <message>
-        <source>F5</source>
-        <translation>F5</translation>
-    </message>
-    <message>
         <source>Set all startblocks to READY</source>
         <translation>Alle startblokken gereed zetten</translation>
-    </message>
-    <message>
-        <source>F6</source>
-        <translation>F6</translation>
     </message>
     <message>
         <source>Change participation status of selected athlete</source>
         <translation>Deelnamestatus van de gekozen atleet wijzigen</translation>
     </message>
     <message>
-        <source>F7</source>
-        <translation>F7</translation>
-    </message>
-    <message>
         <source>Show selected athlete graph</source>
         <translation>Grafiek van de gekozen atleet tonen</translation>
-    </message>
-    <message>
-        <source>F8</source>
-        <translation>F8</translation>
     </message>
     <message>
         <source>Show all athlete graphs</source>
         <translation>Grafieken van alle atleten tonen</translation>
     </message>
     <message>
-        <source>F9</source>
-        <translation>F9</translation>
-    </message>
-    <message>
         <source>Set previous race</source>
         <translation>Vorige race instellen</translation>
-    </message>
-    <message>
-        <source>F10</source>
-        <translation>F10</translation>
     </message>
     <message>
         <source>Set next race</source>
         <translation>Volgende race instellen</translation>
     </message>
     <message>
-        <source>F11</source>
-        <translation>F11</translation>
-    </message>
-    <message>
         <source>Set previous start</source>
         <translation>Vorige start instellen</translation>
-    </message>
-    <message>
-        <source>F12</source>
-        <translation>F12</translation>
     </message>
     <message>
         <source>Set next start</source>
         <translation>Volgende start instellen</translation>
     </message>
     <message>
-        <source>Ctrl+A</source>
-        <translation>Ctrl+A</translation>
-    </message>
-    <message>
         <source>Go to administrative mode</source>
         <translation>Naar de beheerdersmodus gaan</translation>
-    </message>
-    <message>
-        <source>Ctrl+B</source>
-        <translation>Ctrl+B</translation>
     </message>
     <message>
         <source>Open window for built in test</source>
         <translation>Venster voor de zelftest openen</translation>
     </message>
     <message>
-        <source>Ctrl+L</source>
-        <translation>Ctrl+L</translation>
-    </message>
-    <message>
         <source>Select window layout</source>
         <translation>Opmaak kiezen</translation>
-    </message>
-    <message>
-        <source>Ctrl+O</source>
-        <translation>Ctrl+O</translation>
     </message>
     <message>
         <source>Open results</source>
         <translation>Resultaten openen</translation>
     </message>
     <message>
-        <source>Ctrl+P</source>
-        <translation>Ctrl+P</translation>
-    </message>
-    <message>
         <source>Show setup properties</source>
         <translation>Eigenschappen tonen</translation>
-    </message>
-    <message>
-        <source>Ctrl+R</source>
-        <translation>Ctrl+R</translation>
     </message>
     <message>
         <source>Reset race counter</source>
         <translation>Raceteller terugzetten</translation>
     </message>
     <message>
-        <source>Ctrl+S</source>
-        <translation>Ctrl+S</translation>
-    </message>
-    <message>
         <source>Save results</source>
         <translation>Resultaten opslaan</translation>
-    </message>
-    <message>
-        <source>Ctrl+X</source>
-        <translation>Ctrl+X</translation>
     </message>
     <message>
         <source>Exit application</source>
         <translation>Programma afsluiten</translation>
     </message>
     <message>
-        <source>Ctrl+Tab</source>
-        <translation>Ctrl+Tab</translation>
-    </message>
-    <message>
         <source>Display all open tabs</source>
         <translation>Alle open tabbladen weergeven</translation>
-    </message>
-    <message>
-        <source>Ctrl+Shift+L</source>
-        <translation>Ctrl+Shift+L</translation>
     </message>
     <message>
         <source>Open key assistant window</source>
         <translation>Toetsenhulp openen</translation>
     </message>
     <message>
-        <source>Alt+E</source>
-        <translation>Alt+E</translation>
-    </message>
-    <message>
         <source>Select race</source>
         <translation>Race kiezen</translation>
-    </message>
-    <message>
-        <source>Alt+H</source>
-        <translation>Alt+H</translation>
     </message>
     <message>
         <source>Hide race info panel</source>
         <translation>Race-informatie verbergen</translation>
     </message>
     <message>
-        <source>Alt+L</source>
-        <translation>Alt+L</translation>
-    </message>
-    <message>
         <source>Go to live tab</source>
         <translation>Naar het livetabblad gaan</translation>
-    </message>
-    <message>
-        <source>Alt+M</source>
-        <translation>Alt+M</translation>
     </message>
     <message>
         <source>Display current measurements</source>
         <translation>Huidige metingen weergeven</translation>
     </message>
     <message>
-        <source>Alt+X</source>
-        <translation>Alt+X</translation>
-    </message>
-    <message>
         <source>Close current tab</source>
         <translation>Huidig tabblad sluiten</translation>
-    </message>
-    <message>
-        <source>Alt+Shift+M</source>
-        <translation>Alt+Shift+M</translation>
     </message>
     <message>
         <source>Display central unit measurements</source>
         <translation>Metingen van de centrale eenheid weergeven</translation>
     </message>
     <message>
-        <source>F2</source>
-        <translation>F2</translation>
-    </message>
-    <message>
         <source>Show common startblock settings</source>
         <translation>Gemeenschappelijke startblokinstellingen tonen</translation>
-    </message>
-    <message>
-        <source>Alt+D</source>
-        <translation>Alt+D</translation>
     </message>
     <message>
         <source>Show selected startblock logs</source>
         <translation>Logboeken van het gekozen startblok tonen</translation>
     </message>
     <message>
-        <source>Alt+I</source>
-        <translation>Alt+I</translation>
-    </message>
-    <message>
         <source>Show selected startblock information</source>
         <translation>Informatie van het gekozen startblok tonen</translation>
-    </message>
-    <message>
-        <source>Alt+J</source>
-        <translation>Alt+J</translation>
     </message>
     <message>
         <source>Show selected startblock sound graph</source>
         <translation>Geluidsgrafiek van het gekozen startblok tonen</translation>
     </message>
     <message>
-        <source>Alt+Shift+B</source>
-        <translation>Alt+Shift+B</translation>
-    </message>
-    <message>
         <source>Show spectrum of central unit</source>
         <translation>Spectrum van de centrale eenheid tonen</translation>
     </message>
     <message>
-        <source>Alt+Shift+D</source>
-        <translation>Alt+Shift+D</translation>
-    </message>
-    <message>
         <source>Show central unit logs</source>
         <translation>Logboeken van de centrale eenheid tonen</translation>
-    </message>
-    <message>
-        <source>Alt+Shift+I</source>
-        <translation>Alt+Shift+I</translation>
     </message>
     <message>
         <source>Show central unit information</source>
