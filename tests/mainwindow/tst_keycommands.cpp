@@ -420,11 +420,16 @@ void TstKeyCommands::keyAssistantRowsFollowTheMode()
     QVERIFY(window->keyAssistant());
 }
 
+namespace
+{
+
 // The keys of the key assistant, Ctrl+Q for exit among them, in the order it lists them in every language.
 const QString kListedKeys =
     "Esc|Enter; Return|Up|Down|F2|F3|F4|F5|F6|F7|F8|F9|F10|F11|F12|Ctrl+A|Ctrl+B|Ctrl+L|"
     "Ctrl+O|Ctrl+P|Ctrl+Q|Ctrl+R|Ctrl+S|Ctrl+Tab|Ctrl+Shift+L|Alt+D|Alt+E|Alt+H|Alt+I|"
     "Alt+J|Alt+L|Alt+M|Alt+X|Alt+Shift+B|Alt+Shift+D|Alt+Shift+I|Alt+Shift+M";
+
+} // namespace
 
 void TstKeyCommands::keyAssistantNamesTheKeysAsTheMenusDo_data()
 {
