@@ -4,6 +4,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 
 #include "core/projectsettings.h"
 #include "devices/ccoordinator.h"
@@ -94,6 +95,8 @@ private slots:
     void numbersRaces();
     void findsFalseStartsAndResetsParticipations();
     void namesTheDevicesWaitedOn();
+    void noticeIsInTheLanguage_data();
+    void noticeIsInTheLanguage();
     void waitsForSynchronisation_data();
     void waitsForSynchronisation();
     void raceLogResults_data();
@@ -221,6 +224,38 @@ void TstRaceParts::namesTheDevicesWaitedOn()
     distribution.clearConfirmations();
     QCOMPARE(distribution.pendingDevices(), (QStringList{"CU", "4"}));
     QVERIFY(!distribution.coordinatorConfirmed() && !distribution.blocksConfirmed());
+}
+
+void TstRaceParts::noticeIsInTheLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("notice");
+    QTest::newRow("built-in") << QString()
+                              << "BUSY, wait until all settings are distributed.\nWaiting on CU, SB 2";
+    QTest::newRow("German")
+        << "de_Deutsch"
+        << "BESCHÄFTIGT, bitte warten, bis alle Einstellungen verteilt sind.\nWarten auf ZE, SB 2";
+    QTest::newRow("Dutch") << "nl_Nederlands"
+                           << "BEZIG, wacht tot alle instellingen verstuurd zijn.\nWachten op CE, SB 2";
+}
+
+void TstRaceParts::noticeIsInTheLanguage()
+{
+    QFETCH(QString, language);
+    QTranslator translator;
+    if (!language.isEmpty()) {
+        QVERIFY(translator.load(QCoreApplication::applicationDirPath() + "/languages/quellor_" + language));
+        QCoreApplication::installTranslator(&translator);
+    }
+    QObject owner;
+    CCoordinator unit;
+    CoordinatorCommonSettings unitExpected;
+    unitExpected.headsetVolume = 12;
+    CStartBlock *lane2 = block(&owner, 2, blockInfo(5));
+    SettingsDistribution distribution;
+    distribution.reviewCoordinator(unit, unitExpected);
+    distribution.reviewBlocks({lane2}, expectedBlock());
+    QTEST(distribution.waitingStatus({lane2}).notice, "notice");
 }
 
 void TstRaceParts::waitsForSynchronisation_data()
