@@ -470,6 +470,7 @@ void MainWindow::changeEvent(QEvent *event)
     else if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
         refreshResultsLabel();
+        relabelMeetEvent();
         if (!m_busyNotice.isEmpty())
             UpdateWaitingStatus();
         else // the common settings' notice

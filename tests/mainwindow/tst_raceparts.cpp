@@ -107,7 +107,8 @@ private slots:
 
 void TstRaceParts::numbersRaces_data()
 {
-    // steps: ready, false (a Ready after a false start), reset, meet, last (meet event), type:, heat:, start:
+    // steps: ready, false (a Ready after a false start), reset, meet, last (meet event), type:, heat:,
+    // start:, event: (heat 3 of a meet event chosen), rename: (its name in another language)
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QString>("fileBase");
     QTest::addColumn<QString>("infoText");
@@ -122,6 +123,12 @@ void TstRaceParts::numbersRaces_data()
     numberingRow("meet: last event", {"last"}, "race_12_h1_s1", "12", "0");
     numberingRow("typed numbers", {"heat:65535", "start:7", "heat:0", "start:65536", "heat:x"},
                  "race_11_h65535_s7", "11");
+    numberingRow("meet: event renamed", {"event:Heat 3", "meet", "rename:Lauf 3"}, "race_Lauf 3_h3_s1",
+                 "Lauf 3", "0");
+    numberingRow("meet: a typed name stays", {"event:Heat 3", "type:Mine", "rename:Lauf 3"},
+                 "race_Mine_h1_s1", "Mine");
+    numberingRow("meet: the number after the last stays", {"event:Heat 3", "last", "rename:Lauf 3"},
+                 "race_12_h1_s1", "12", "0");
 }
 
 void TstRaceParts::numbersRaces()
@@ -139,6 +146,10 @@ void TstRaceParts::numbersRaces()
             race.typeHeat(value);
         else if (step.startsWith("start:"))
             race.typeStart(value);
+        else if (step.startsWith("event:"))
+            race.chooseMeetEvent(value, 3);
+        else if (step.startsWith("rename:"))
+            race.renameMeetEvent(value);
         else {
             const auto meet = step == "meet"   ? RaceNumbering::MeetEvent::InUse
                               : step == "last" ? RaceNumbering::MeetEvent::Last
