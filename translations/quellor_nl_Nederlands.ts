@@ -162,15 +162,15 @@
     <name>CSerialComThread</name>
     <message>
         <source>Loading samples</source>
-        <translation>Samples laden</translation>
+        <translation>Startgeluid laden</translation>
     </message>
     <message>
         <source>Loading samples to a startblock is not possible in wireless mode</source>
-        <translation>Samples laden naar een startblok is in draadloze modus niet mogelijk</translation>
+        <translation>Startgeluid laden naar een startblok is in draadloze modus niet mogelijk</translation>
     </message>
     <message>
         <source>Loading samples to %1</source>
-        <translation>Samples laden naar %1</translation>
+        <translation>Startgeluid laden naar %1</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -329,11 +329,11 @@
     </message>
     <message>
         <source>Recall sound mode:</source>
-        <translation>Terugroepgeluidsmodus:</translation>
+        <translation>Terugroepmodus:</translation>
     </message>
     <message>
         <source>Recall beeps mode:</source>
-        <translation>Terugroeppiepmodus:</translation>
+        <translation>Terugroeppiepjes:</translation>
     </message>
     <message>
         <source>Audio Volume (%):</source>
@@ -373,7 +373,7 @@
     </message>
     <message>
         <source>Specify the Pan ID (Group ID). Devices with the same Pan ID can connect in a network.</source>
-        <translation>Geef de Pan-ID (groeps-ID) op. Apparaten met dezelfde Pan-ID kunnen in een netwerk verbinden.</translation>
+        <translation>Geef de Pan-ID (groeps-ID) op. Apparaten met dezelfde Pan-ID kunnen in een netwerk met elkaar verbinding maken.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -528,7 +528,7 @@
     </message>
     <message>
         <source>IAAF time</source>
-        <translation>IAAF-tijd</translation>
+        <translation>Valse-startgrens</translation>
     </message>
     <message>
         <source>Reaction time</source>
@@ -555,7 +555,7 @@
     </message>
     <message>
         <source>Restore</source>
-        <translation>Herstellen</translation>
+        <translation>Zoom herstellen</translation>
     </message>
     <message>
         <source>Graph zooming</source>
@@ -744,7 +744,7 @@
     </message>
     <message>
         <source>Reset race counter</source>
-        <translation>Raceteller terugzetten</translation>
+        <translation>Raceteller resetten</translation>
     </message>
     <message>
         <source>Ctrl+S</source>
@@ -768,7 +768,7 @@
     </message>
     <message>
         <source>Display all open tabs</source>
-        <translation>Alle open tabbladen weergeven</translation>
+        <translation>Alle open tabbladen tonen</translation>
     </message>
     <message>
         <source>Ctrl+Shift+L</source>
@@ -808,7 +808,7 @@
     </message>
     <message>
         <source>Display current measurements</source>
-        <translation>Huidige metingen weergeven</translation>
+        <translation>Huidige metingen tonen</translation>
     </message>
     <message>
         <source>Alt+X</source>
@@ -824,7 +824,7 @@
     </message>
     <message>
         <source>Display central unit measurements</source>
-        <translation>Metingen van de centrale eenheid weergeven</translation>
+        <translation>Metingen van de centrale eenheid tonen</translation>
     </message>
     <message>
         <source>F2</source>
@@ -832,7 +832,7 @@
     </message>
     <message>
         <source>Show common startblock settings</source>
-        <translation>Gemeenschappelijke startblokinstellingen tonen</translation>
+        <translation>Algemene startblokinstellingen tonen</translation>
     </message>
     <message>
         <source>Alt+D</source>
@@ -895,7 +895,7 @@
     <name>LoadSampleActions</name>
     <message>
         <source>: Loading sound</source>
-        <translation>: Geluid laden</translation>
+        <translation>: Startgeluid laden</translation>
     </message>
     <message>
         <source>Sample size</source>
@@ -962,7 +962,7 @@
     </message>
     <message>
         <source>Select All</source>
-        <translation>Alles kiezen</translation>
+        <translation>Alles selecteren</translation>
     </message>
     <message>
         <source>OK</source>
@@ -982,7 +982,7 @@
     </message>
     <message>
         <source>Load sample</source>
-        <translation>Sample laden</translation>
+        <translation>Startgeluidbestand laden</translation>
     </message>
     <message>
         <source>RAW audio file (*.RAW)</source>
@@ -1025,11 +1025,11 @@
     </message>
     <message>
         <source>Packets sent: %1 ; received: %2 ; no reply: %3</source>
-        <translation>Pakketten verzonden: %1 ; ontvangen: %2 ; geen antwoord: %3</translation>
+        <translation>Pakketten verzonden: %1; ontvangen: %2; geen antwoord: %3</translation>
     </message>
     <message>
         <source>Average delay: %1ms</source>
-        <translation>Gemiddelde vertraging: %1ms</translation>
+        <translation>Gemiddelde vertraging: %1 ms</translation>
     </message>
 </context>
 <context>
@@ -1088,11 +1088,11 @@
     </message>
     <message>
         <source>Reading Results:</source>
-        <translation>Resultaten lezen:</translation>
+        <translation>Resultaten ophalen:</translation>
     </message>
     <message>
         <source>Select common startblock settings</source>
-        <translation>Gemeenschappelijke startblokinstellingen kiezen</translation>
+        <translation>Algemene startblokinstellingen kiezen</translation>
     </message>
     <message>
         <source>Settings</source>
@@ -1208,7 +1208,7 @@
     </message>
     <message>
         <source>Reset Race Counter</source>
-        <translation>Raceteller terugzetten</translation>
+        <translation>Raceteller resetten</translation>
     </message>
     <message>
         <source>Ctrl+R</source>
@@ -1304,11 +1304,11 @@
     </message>
     <message>
         <source>: Reset race counter</source>
-        <translation>: Raceteller terugzetten</translation>
+        <translation>: Raceteller resetten</translation>
     </message>
     <message>
         <source>Do you want to reset the race counter?</source>
-        <translation>Wilt u de raceteller terugzetten?</translation>
+        <translation>Wilt u de raceteller resetten?</translation>
     </message>
     <message>
         <source>File %1 already exists, save as %2</source>
@@ -1636,7 +1636,7 @@ Fabrikant: %3</translation>
     </message>
     <message>
         <source>IAAF setting:</source>
-        <translation>IAAF-instelling:</translation>
+        <translation>Valse-startgrens:</translation>
     </message>
     <message>
         <source>%1 sec</source>
@@ -1667,10 +1667,6 @@ Fabrikant: %3</translation>
         <translation>Grafiek:</translation>
     </message>
     <message>
-        <source>Start number</source>
-        <translation>Race</translation>
-    </message>
-    <message>
         <source>Race name</source>
         <translation>Racenaam</translation>
     </message>
@@ -1698,12 +1694,16 @@ Fabrikant: %3</translation>
         <source>Lane  OK? Signal Time   </source>
         <translation>Baan  OK? Sign.  Tijd   </translation>
     </message>
+    <message>
+        <source>Race number</source>
+        <translation>Race</translation>
+    </message>
 </context>
 <context>
     <name>ProjectSettingsDlg</name>
     <message>
         <source>Application</source>
-        <translation>Toepassing</translation>
+        <translation>Programma</translation>
     </message>
     <message>
         <source>Properties</source>
@@ -1803,7 +1803,7 @@ Fabrikant: %3</translation>
     </message>
     <message>
         <source>Recall sound:</source>
-        <translation>Terugroepgeluid:</translation>
+        <translation>Terugroeppiepjes:</translation>
     </message>
     <message>
         <source>Select the mode to specify if the recall beeps need to be played</source>
@@ -1843,6 +1843,14 @@ Fabrikant: %3</translation>
         <translation>Resultatenmap &apos;%1&apos; bestaat niet
  Kies een nieuwe resultatenmap.</translation>
     </message>
+    <message>
+        <source>Sound volume: %1 %</source>
+        <translation>Volume: %1 %</translation>
+    </message>
+    <message>
+        <source>Headset volume: %1 %</source>
+        <translation>Volume hoofdtelefoon: %1 %</translation>
+    </message>
 </context>
 <context>
     <name>RaceFiles</name>
@@ -1862,6 +1870,10 @@ Wachten op</translation>
     <message>
         <source> SB</source>
         <translation> SB</translation>
+    </message>
+    <message>
+        <source>CU</source>
+        <translation>CE</translation>
     </message>
 </context>
 <context>
@@ -1940,11 +1952,11 @@ Wachten op</translation>
     </message>
     <message>
         <source>Recall sound mode:</source>
-        <translation>Terugroepgeluidsmodus:</translation>
+        <translation>Terugroepmodus:</translation>
     </message>
     <message>
         <source>Recall beeps mode:</source>
-        <translation>Terugroeppiepmodus:</translation>
+        <translation>Terugroeppiepjes:</translation>
     </message>
     <message>
         <source>Audio volume (%):</source>
@@ -1964,7 +1976,7 @@ Wachten op</translation>
     </message>
     <message>
         <source>IAAF time:</source>
-        <translation>IAAF-tijd:</translation>
+        <translation>Valse-startgrens:</translation>
     </message>
     <message>
         <source>Settings</source>
@@ -1992,7 +2004,7 @@ Wachten op</translation>
     </message>
     <message>
         <source>Specify the Pan ID (Group ID). Devices with the same Pan ID can connect in a network.</source>
-        <translation>Geef de Pan-ID (groeps-ID) op. Apparaten met dezelfde Pan-ID kunnen in een netwerk verbinden.</translation>
+        <translation>Geef de Pan-ID (groeps-ID) op. Apparaten met dezelfde Pan-ID kunnen in een netwerk met elkaar verbinding maken.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -2150,7 +2162,7 @@ Deze waarde wordt naar alle startblokken verstuurd.</translation>
     </message>
     <message>
         <source>IAAF time (ms):</source>
-        <translation>IAAF-tijd (ms):</translation>
+        <translation>Valse-startgrens (ms):</translation>
     </message>
     <message>
         <source>OK</source>
@@ -2162,7 +2174,7 @@ Deze waarde wordt naar alle startblokken verstuurd.</translation>
     </message>
     <message>
         <source>: Common startblock settings</source>
-        <translation>: Gemeenschappelijke startblokinstellingen</translation>
+        <translation>: Algemene startblokinstellingen</translation>
     </message>
     <message>
         <source>Unknown</source>
@@ -2209,13 +2221,13 @@ Deze waarde wordt naar alle startblokken verstuurd.</translation>
     <message>
         <source>Recall Sound Mode : %1
 </source>
-        <translation>Terugroepgeluidsmodus : %1
+        <translation>Terugroepmodus : %1
 </translation>
     </message>
     <message>
         <source>Recall Beeps Mode : %1
 </source>
-        <translation>Terugroeppiepmodus : %1
+        <translation>Terugroeppiepjes : %1
 </translation>
     </message>
     <message>
@@ -2227,7 +2239,7 @@ Deze waarde wordt naar alle startblokken verstuurd.</translation>
     <message>
         <source>IAAF time(ms) : %1
 </source>
-        <translation>IAAF-tijd(ms) : %1
+        <translation>Valse-startgrens (ms) : %1
 </translation>
     </message>
 </context>
@@ -2247,7 +2259,7 @@ Deze waarde wordt naar alle startblokken verstuurd.</translation>
     </message>
     <message>
         <source>All sounds</source>
-        <translation>Alle geluiden</translation>
+        <translation>Alle geluidsgrafieken</translation>
     </message>
     <message>
         <source>Active</source>
@@ -2421,7 +2433,7 @@ Deze waarde wordt naar alle startblokken verstuurd.</translation>
     </message>
     <message>
         <source>Start delay (%1 s)</source>
-        <translation>Vertraging (%1 s)</translation>
+        <translation>Startvertraging (%1 s)</translation>
     </message>
     <message>
         <source>Test</source>
@@ -2476,11 +2488,11 @@ Deze waarde wordt naar alle startblokken verstuurd.</translation>
     </message>
     <message>
         <source>Single Test</source>
-        <translation>Eenmalige test</translation>
+        <translation>Enkele test</translation>
     </message>
     <message>
         <source>Repeat Test</source>
-        <translation>Doorlopend testen</translation>
+        <translation>Doorlopende test</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -2543,7 +2555,7 @@ Deze waarde wordt naar alle startblokken verstuurd.</translation>
     </message>
     <message>
         <source>RUP</source>
-        <translation>RUP</translation>
+        <translation>PROTEST</translation>
     </message>
     <message>
         <source>Standard</source>
@@ -2571,7 +2583,7 @@ Deze waarde wordt naar alle startblokken verstuurd.</translation>
     </message>
     <message>
         <source>Beep</source>
-        <translation>Piep</translation>
+        <translation>Pieptoon</translation>
     </message>
     <message>
         <source>Bang</source>
@@ -2631,7 +2643,7 @@ Deze waarde wordt naar alle startblokken verstuurd.</translation>
     </message>
     <message>
         <source>Reading Results:</source>
-        <translation>Resultaten lezen:</translation>
+        <translation>Resultaten ophalen:</translation>
     </message>
     <message>
         <source>Results Saved</source>
