@@ -1,5 +1,6 @@
 #include "dialogs/projectsettingsdlg.h"
 
+#include <QComboBox>
 #include <QDebug>
 #include <QDir>
 #include <QEvent>
@@ -30,9 +31,10 @@ constexpr int kRecallBeepsOff = 4;
 constexpr int kPrintResultsIndex = 1;
 constexpr char kErrorProperty[] = "error";
 
-QString recallBeepsText(int mode)
+// The entry shows the translated text and carries the mode, which is what gets stored.
+void addRecallBeepsEntry(QComboBox *combo, int mode)
 {
-    return SharedConstants::recallBeepsModes().at(mode - 1); // not translated: the mode is read back from it
+    combo->addItem(SharedConstants::translatedGlobal(SharedConstants::recallBeepsModes().at(mode - 1)), mode);
 }
 
 } // namespace
@@ -229,13 +231,13 @@ void ProjectSettingsDlg::FillRecallBeepsCombo()
     QComboBox *combo = ui->cmbRecallBeepsMode;
     for (int index = combo->count() - 1; index >= 0; --index)
         combo->removeItem(index);
-    combo->addItem(recallBeepsText(kRecallBeepsOn));
+    addRecallBeepsEntry(combo, kRecallBeepsOn);
     if (m_settings.recallSoundMode == kRecallAutomatic) {
         combo->setCurrentIndex(0);
         m_settings.recallBeepsMode = kRecallBeepsOn;
         return;
     }
-    combo->addItem(recallBeepsText(kRecallBeepsOff));
+    addRecallBeepsEntry(combo, kRecallBeepsOff);
     if (m_settings.recallBeepsMode == kRecallBeepsOff) {
         combo->setCurrentIndex(1);
     } else {
@@ -440,7 +442,9 @@ void ProjectSettingsDlg::OnRecallSoundModeIndexChanged(int index)
 
 void ProjectSettingsDlg::OnRecallBeepsModeIndexChanged(int index)
 {
-    m_settings.recallBeepsMode = recallBeepsModeFromText(ui->cmbRecallBeepsMode->itemText(index));
+    // an emptied list stands for "On"
+    const QVariant mode = ui->cmbRecallBeepsMode->itemData(index);
+    m_settings.recallBeepsMode = mode.isValid() ? mode.toInt() : kRecallBeepsOn;
 }
 
 void ProjectSettingsDlg::OnPhotoFinishDeviceIndexChanged(int index)
@@ -452,13 +456,13 @@ void ProjectSettingsDlg::OnPhotoFinishDeviceIndexChanged(int index)
 void ProjectSettingsDlg::OnAudioVolumeValueChanged(int value)
 {
     m_settings.audioVolume = volumeCode(value);
-    ui->lblVolume->setText(QStringLiteral("Sound volume: %1 %").arg(volumePercent(value)));
+    ui->lblVolume->setText(tr("Sound volume: %1 %").arg(volumePercent(value)));
 }
 
 void ProjectSettingsDlg::OnHeadsetVolumeValueChanged(int value)
 {
     m_settings.headsetVolume = volumeCode(value);
-    ui->lblHeadsetVolume->setText(QStringLiteral("Headset volume: %1 %").arg(volumePercent(value)));
+    ui->lblHeadsetVolume->setText(tr("Headset volume: %1 %").arg(volumePercent(value)));
 }
 
 void ProjectSettingsDlg::OnAcceleroSensitivityValueChanged(int value)

@@ -15,7 +15,6 @@ namespace
 {
 constexpr qint32 kUnusableBaudRate = 110;
 constexpr int kLoudestPosition = int(SharedConstants::kVolumeCodes.size()) - 1;
-constexpr qint32 kRecallBeepsOn = 1;
 } // namespace
 
 qint32 reopenBaudRate(qint32 reported)
@@ -40,12 +39,6 @@ quint8 volumeCode(int position)
 int volumePercent(int position)
 {
     return SharedConstants::kVolumePercentages.at(size_t(qBound(0, position, kLoudestPosition)));
-}
-
-qint32 recallBeepsModeFromText(const QString &text)
-{
-    const qsizetype index = SharedConstants::recallBeepsModes().indexOf(text);
-    return index < 0 ? kRecallBeepsOn : qint32(index + 1);
 }
 
 int comboIndexFor(qint32 storedValue)

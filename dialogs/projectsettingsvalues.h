@@ -23,9 +23,6 @@ int volumePosition(quint8 code);
 quint8 volumeCode(int position);
 int volumePercent(int position);
 
-// The recall beeps mode a list text stands for: "On" 1 ... "Off" 4; any other text 1.
-qint32 recallBeepsModeFromText(const QString &text);
-
 // The list entry of a stored value (value - 1, low 8 bits only); -1 and beyond the list select nothing.
 int comboIndexFor(qint32 storedValue);
 

@@ -483,6 +483,7 @@ void MainWindow::changeEvent(QEvent *event)
         ui->retranslateUi(this);
         keepMenuMnemonicsFree();
         refreshResultsLabel();
+        relabelMeetEvent();
         if (!m_busyNotice.isEmpty())
             UpdateWaitingStatus();
         else // the common settings' notice

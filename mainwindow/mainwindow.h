@@ -286,6 +286,7 @@ private:
     void createRaceOutputs();
     void createEventsDirectory();
     void createMeetSelection();
+    void relabelMeetEvent();
     void CreateLanguageMenu();
     void checkLanguageEntry(const QString &code);
     void keepMenuMnemonicsFree();

@@ -60,6 +60,18 @@ void MainWindow::OnEventsCurrentIndexChanged(int)
     UpdateRaceInfo();
 }
 
+// The heat's name is made in the language at hand: the title and the race field follow a language change,
+// while the numbers, the athletes and the files already saved stay as they are.
+void MainWindow::relabelMeetEvent()
+{
+    if (meetEvent() == RaceNumbering::MeetEvent::None)
+        return;
+    const QString name = ui->cmbEvents->currentText();
+    setWindowTitle(QString::fromLatin1(SharedConstants::kWindowTitle) + QStringLiteral(": ") + name);
+    m_race.renameMeetEvent(name);
+    UpdateRaceInfo();
+}
+
 void MainWindow::OnBtnServersRefreshClicked()
 {
     m_meetConnection.echoForServers();

@@ -20,6 +20,7 @@ bool RaceNumbering::closeRace(bool falseStart, MeetEvent meet)
                 m_raceNumber = qMin(m_raceNumber + 1, kMaxRaceNumber);
                 m_heat = 1;
                 m_customName = QString::number(m_raceNumber);
+                m_nameFromMeetEvent = false;
             } else if (!m_eventChanged) {
                 qDebug() << "Next ZX event";
                 nextEvent = true;
@@ -47,6 +48,7 @@ void RaceNumbering::clearRaceFlags()
 void RaceNumbering::resetCounter()
 {
     m_customName.clear();
+    m_nameFromMeetEvent = false;
     m_customNameInUse = false;
     m_raceNumber = 1;
     m_heat = 1;
@@ -57,6 +59,7 @@ void RaceNumbering::resetCounter()
 void RaceNumbering::chooseMeetEvent(const QString &name, quint16 heat)
 {
     m_customName = name;
+    m_nameFromMeetEvent = !name.isEmpty();
     m_heat = qMax<quint16>(heat, 1);
     m_start = 1;
     m_eventChanged = true;
@@ -76,8 +79,15 @@ void RaceNumbering::nextStart()
         ++m_start;
 }
 
+void RaceNumbering::renameMeetEvent(const QString &name)
+{
+    if (m_nameFromMeetEvent)
+        m_customName = name;
+}
+
 void RaceNumbering::typeRaceLabel(const QString &text)
 {
+    m_nameFromMeetEvent = false;
     if (text.isEmpty()) {
         qDebug() << "Clear custom race name";
         m_customName.clear();

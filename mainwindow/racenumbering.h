@@ -33,6 +33,8 @@ public:
     // Another meet event was chosen: the race is named after it (empty when it holds no heat) and takes
     // its heat number, from start 1; the next Ready keeps this event.
     void chooseMeetEvent(const QString &name, quint16 heat);
+    // The chosen event's name in another language; a name typed or numbered since stays.
+    void renameMeetEvent(const QString &name);
     // The start number one down (not below 1) or one up (not above 65535).
     void previousStart();
     void nextStart();
@@ -58,6 +60,7 @@ private:
     quint32 m_raceNumber = 1;
     QString m_customName;
     bool m_customNameInUse = false;
+    bool m_nameFromMeetEvent = false; // the custom name is the chosen event's
     quint16 m_heat = 1;
     quint16 m_start = 1;
     bool m_eventChanged = true; // the first race stays at the event chosen before it

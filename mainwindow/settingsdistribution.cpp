@@ -12,8 +12,8 @@
 namespace
 {
 
-constexpr qint32 kSyncTolerance = 1000; // ms either way
-constexpr char kCoordinatorEntry[] = "CU";
+constexpr qint32 kSyncTolerance = 1000;    // ms either way
+constexpr char kCoordinatorEntry[] = "CU"; // the key; the notice shows it translated
 
 // One row of the comparison: the value the project expects against the one reported, on `bits` bits.
 struct SettingRow {
@@ -184,9 +184,11 @@ QString SettingsDistribution::settingsNotice() const
     for (qsizetype i = 0; i < m_pending.size(); ++i) {
         if (i > 0)
             text += QLatin1Char(',');
-        if (m_pending[i] != QLatin1String(kCoordinatorEntry))
-            text += tr(" SB");
-        text += QLatin1Char(' ') + m_pending[i];
+        if (m_pending[i] == QLatin1String(kCoordinatorEntry)) {
+            text += QLatin1Char(' ') + tr("CU");
+            continue;
+        }
+        text += tr(" SB") + QLatin1Char(' ') + m_pending[i];
     }
     return text;
 }

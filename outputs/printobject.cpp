@@ -239,7 +239,7 @@ QString PrintObject::ticketHead() const
                              ? QStringLiteral("%1.%2").arg(race.raceNumber).arg(race.startNumber)
                              : race.raceName;
     const QStringList lines = {
-        label(tr("Start number")) + QLatin1Char(':') +
+        label(tr("Race number")) + QLatin1Char(':') +
             QString::number(race.raceNumber).leftJustified(kValueWidth),
         label(tr("Race name")) + QLatin1String(": ") +
             name.leftJustified(kRaceNameWidth, QLatin1Char(' '), true),

@@ -69,7 +69,7 @@
     </message>
     <message>
         <source>Set &apos;%1&apos;&apos; already exists. You have to fill in a unique name for the new set of starting blocks</source>
-        <translation>Satz &apos;%1&apos; existiert bereits. Sie müssen einen eindeutigen Namen für den neuen Startblocksatz angeben</translation>
+        <translation>Satz „%1“ existiert bereits. Sie müssen einen eindeutigen Namen für den neuen Startblocksatz angeben</translation>
     </message>
     <message>
         <source>Error in the serial number of the new starting block</source>
@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>Are you sure you want to remove set &apos;%1&apos;</source>
-        <translation>Möchten Sie den Satz &apos;%1&apos; wirklich entfernen?</translation>
+        <translation>Möchten Sie den Satz „%1“ wirklich entfernen?</translation>
     </message>
     <message>
         <source>Removing a coordinator</source>
@@ -117,7 +117,7 @@
     </message>
     <message>
         <source>Are you sure you want to remove coordinator &apos;%1&apos;</source>
-        <translation>Möchten Sie die Zentraleinheit &apos;%1&apos; wirklich entfernen?</translation>
+        <translation>Möchten Sie die Zentraleinheit „%1“ wirklich entfernen?</translation>
     </message>
     <message>
         <source>Removing a starting blocks</source>
@@ -125,7 +125,7 @@
     </message>
     <message>
         <source>Are you sure you want to remove starting block &apos;%1&apos;</source>
-        <translation>Möchten Sie den Startblock &apos;%1&apos; wirklich entfernen?</translation>
+        <translation>Möchten Sie den Startblock „%1“ wirklich entfernen?</translation>
     </message>
     <message>
         <source>Import set</source>
@@ -162,15 +162,15 @@
     <name>CSerialComThread</name>
     <message>
         <source>Loading samples</source>
-        <translation>Samples laden</translation>
+        <translation>Startton laden</translation>
     </message>
     <message>
         <source>Loading samples to a startblock is not possible in wireless mode</source>
-        <translation>Das Laden von Samples in einen Startblock ist im Funkbetrieb nicht möglich</translation>
+        <translation>Das Laden des Starttons in einen Startblock ist im Funkbetrieb nicht möglich</translation>
     </message>
     <message>
         <source>Loading samples to %1</source>
-        <translation>Samples werden in %1 geladen</translation>
+        <translation>Startton wird in %1 geladen</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -329,11 +329,11 @@
     </message>
     <message>
         <source>Recall sound mode:</source>
-        <translation>Rückruf-Tonmodus:</translation>
+        <translation>Rückruf-Modus:</translation>
     </message>
     <message>
         <source>Recall beeps mode:</source>
-        <translation>Rückruf-Piepmodus:</translation>
+        <translation>Rückruf-Pieptöne:</translation>
     </message>
     <message>
         <source>Audio Volume (%):</source>
@@ -528,7 +528,7 @@
     </message>
     <message>
         <source>IAAF time</source>
-        <translation>IAAF-Zeit</translation>
+        <translation>Fehlstartgrenze</translation>
     </message>
     <message>
         <source>Reaction time</source>
@@ -628,19 +628,19 @@
     </message>
     <message>
         <source>Set previous race</source>
-        <translation>Vorheriges Rennen</translation>
+        <translation>Vorheriges Rennen wählen</translation>
     </message>
     <message>
         <source>Set next race</source>
-        <translation>Nächstes Rennen</translation>
+        <translation>Nächstes Rennen wählen</translation>
     </message>
     <message>
         <source>Set previous start</source>
-        <translation>Vorheriger Start</translation>
+        <translation>Vorherigen Start wählen</translation>
     </message>
     <message>
         <source>Set next start</source>
-        <translation>Nächster Start</translation>
+        <translation>Nächsten Start wählen</translation>
     </message>
     <message>
         <source>Go to administrative mode</source>
@@ -712,7 +712,7 @@
     </message>
     <message>
         <source>Show selected startblock logs</source>
-        <translation>Protokolle des gewählten Startblocks zeigen</translation>
+        <translation>Log des gewählten Startblocks zeigen</translation>
     </message>
     <message>
         <source>Show selected startblock information</source>
@@ -728,7 +728,7 @@
     </message>
     <message>
         <source>Show central unit logs</source>
-        <translation>Protokolle der Zentraleinheit zeigen</translation>
+        <translation>Log der Zentraleinheit zeigen</translation>
     </message>
     <message>
         <source>Show central unit information</source>
@@ -747,7 +747,7 @@
     <name>LoadSampleActions</name>
     <message>
         <source>: Loading sound</source>
-        <translation>: Ton laden</translation>
+        <translation>: Startton laden</translation>
     </message>
     <message>
         <source>Sample size</source>
@@ -834,7 +834,7 @@
     </message>
     <message>
         <source>Load sample</source>
-        <translation>Sample laden</translation>
+        <translation>Starttondatei laden</translation>
     </message>
     <message>
         <source>RAW audio file (*.RAW)</source>
@@ -877,11 +877,11 @@
     </message>
     <message>
         <source>Packets sent: %1 ; received: %2 ; no reply: %3</source>
-        <translation>Pakete gesendet: %1 ; empfangen: %2 ; keine Antwort: %3</translation>
+        <translation>Pakete gesendet: %1; empfangen: %2; keine Antwort: %3</translation>
     </message>
     <message>
         <source>Average delay: %1ms</source>
-        <translation>Mittlere Verzögerung: %1ms</translation>
+        <translation>Mittlere Verzögerung: %1 ms</translation>
     </message>
 </context>
 <context>
@@ -896,7 +896,7 @@
     </message>
     <message>
         <source>Competition:</source>
-        <translation>Wettkampf:</translation>
+        <translation>Veranstaltung:</translation>
     </message>
     <message>
         <source>Race:</source>
@@ -912,11 +912,11 @@
     </message>
     <message>
         <source>Set all startblocks to idle</source>
-        <translation>Alle Startblöcke in den Ruhezustand versetzen</translation>
+        <translation>Alle Startblöcke in den Grundzustand versetzen</translation>
     </message>
     <message>
         <source>Idle</source>
-        <translation>Ruhezustand</translation>
+        <translation>Grundzustand</translation>
     </message>
     <message>
         <source>Set all startblocks to ready</source>
@@ -1152,7 +1152,7 @@
     </message>
     <message>
         <source>No GPS signal received for more then 1 hour. No wireless start will be send to Orvane!</source>
-        <translation>Seit mehr als 1 Stunde kein GPS-Signal empfangen. Es wird kein drahtloser Start an Orvane gesendet!</translation>
+        <translation>Seit mehr als 1 Stunde kein GPS-Signal empfangen. Es wird kein Funk-Startsignal an Orvane gesendet!</translation>
     </message>
     <message>
         <source>: Reset race counter</source>
@@ -1488,7 +1488,7 @@ Hersteller: %3</translation>
     </message>
     <message>
         <source>IAAF setting:</source>
-        <translation>IAAF-Einstellung:</translation>
+        <translation>Fehlstartgrenze:</translation>
     </message>
     <message>
         <source>%1 sec</source>
@@ -1519,10 +1519,6 @@ Hersteller: %3</translation>
         <translation>Grafik:</translation>
     </message>
     <message>
-        <source>Start number</source>
-        <translation>Rennen</translation>
-    </message>
-    <message>
         <source>Race name</source>
         <translation>Rennname</translation>
     </message>
@@ -1532,7 +1528,7 @@ Hersteller: %3</translation>
     </message>
     <message>
         <source>IAAF setting</source>
-        <translation>IAAF-Einst.</translation>
+        <translation>Fehlstartgr.</translation>
     </message>
     <message>
         <source>%1sec%2</source>
@@ -1549,6 +1545,10 @@ Hersteller: %3</translation>
     <message>
         <source>Lane  OK? Signal Time   </source>
         <translation>Bahn  OK? Signal Zeit   </translation>
+    </message>
+    <message>
+        <source>Race number</source>
+        <translation>Rennen</translation>
     </message>
 </context>
 <context>
@@ -1655,7 +1655,7 @@ Hersteller: %3</translation>
     </message>
     <message>
         <source>Recall sound:</source>
-        <translation>Rückruf-Ton:</translation>
+        <translation>Rückruf-Pieptöne:</translation>
     </message>
     <message>
         <source>Select the mode to specify if the recall beeps need to be played</source>
@@ -1692,8 +1692,16 @@ Hersteller: %3</translation>
     <message>
         <source>Unexisting results directory &apos;%1&apos;
  Please select a new results directory.</source>
-        <translation>Ergebnisordner &apos;%1&apos; existiert nicht
+        <translation>Ergebnisordner „%1“ existiert nicht
  Bitte wählen Sie einen neuen Ergebnisordner.</translation>
+    </message>
+    <message>
+        <source>Sound volume: %1 %</source>
+        <translation>Lautstärke: %1 %</translation>
+    </message>
+    <message>
+        <source>Headset volume: %1 %</source>
+        <translation>Kopfhörer-Lautstärke: %1 %</translation>
     </message>
 </context>
 <context>
@@ -1714,6 +1722,10 @@ Warten auf</translation>
     <message>
         <source> SB</source>
         <translation> SB</translation>
+    </message>
+    <message>
+        <source>CU</source>
+        <translation>ZE</translation>
     </message>
 </context>
 <context>
@@ -1792,11 +1804,11 @@ Warten auf</translation>
     </message>
     <message>
         <source>Recall sound mode:</source>
-        <translation>Rückruf-Tonmodus:</translation>
+        <translation>Rückruf-Modus:</translation>
     </message>
     <message>
         <source>Recall beeps mode:</source>
-        <translation>Rückruf-Piepmodus:</translation>
+        <translation>Rückruf-Pieptöne:</translation>
     </message>
     <message>
         <source>Audio volume (%):</source>
@@ -1816,7 +1828,7 @@ Warten auf</translation>
     </message>
     <message>
         <source>IAAF time:</source>
-        <translation>IAAF-Zeit:</translation>
+        <translation>Fehlstartgrenze:</translation>
     </message>
     <message>
         <source>Settings</source>
@@ -2002,7 +2014,7 @@ Dieser Wert wird an alle Startblöcke verteilt.</translation>
     </message>
     <message>
         <source>IAAF time (ms):</source>
-        <translation>IAAF-Zeit (ms):</translation>
+        <translation>Fehlstartgrenze (ms):</translation>
     </message>
     <message>
         <source>OK</source>
@@ -2061,13 +2073,13 @@ Dieser Wert wird an alle Startblöcke verteilt.</translation>
     <message>
         <source>Recall Sound Mode : %1
 </source>
-        <translation>Rückruf-Tonmodus : %1
+        <translation>Rückruf-Modus : %1
 </translation>
     </message>
     <message>
         <source>Recall Beeps Mode : %1
 </source>
-        <translation>Rückruf-Piepmodus : %1
+        <translation>Rückruf-Pieptöne : %1
 </translation>
     </message>
     <message>
@@ -2079,7 +2091,7 @@ Dieser Wert wird an alle Startblöcke verteilt.</translation>
     <message>
         <source>IAAF time(ms) : %1
 </source>
-        <translation>IAAF-Zeit(ms) : %1
+        <translation>Fehlstartgrenze (ms) : %1
 </translation>
     </message>
 </context>
@@ -2099,7 +2111,7 @@ Dieser Wert wird an alle Startblöcke verteilt.</translation>
     </message>
     <message>
         <source>All sounds</source>
-        <translation>Alle Töne</translation>
+        <translation>Alle Tongrafiken</translation>
     </message>
     <message>
         <source>Active</source>
@@ -2273,7 +2285,7 @@ Dieser Wert wird an alle Startblöcke verteilt.</translation>
     </message>
     <message>
         <source>Start delay (%1 s)</source>
-        <translation>Startverz. (%1 s)</translation>
+        <translation>Startverzögerung (%1 s)</translation>
     </message>
     <message>
         <source>Test</source>
@@ -2395,7 +2407,7 @@ Dieser Wert wird an alle Startblöcke verteilt.</translation>
     </message>
     <message>
         <source>RUP</source>
-        <translation>RUP</translation>
+        <translation>PROTEST</translation>
     </message>
     <message>
         <source>Standard</source>
@@ -2443,11 +2455,11 @@ Dieser Wert wird an alle Startblöcke verteilt.</translation>
     </message>
     <message>
         <source>Startblock ON Central unit OFF</source>
-        <translation>Startblock EIN Zentraleinheit AUS</translation>
+        <translation>Startblock ein, Zentraleinheit aus</translation>
     </message>
     <message>
         <source>Startblock OFF Central unit ON</source>
-        <translation>Startblock AUS Zentraleinheit EIN</translation>
+        <translation>Startblock aus, Zentraleinheit ein</translation>
     </message>
     <message>
         <source>ON</source>

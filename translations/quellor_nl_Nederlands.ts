@@ -162,15 +162,15 @@
     <name>CSerialComThread</name>
     <message>
         <source>Loading samples</source>
-        <translation>Samples laden</translation>
+        <translation>Startgeluid laden</translation>
     </message>
     <message>
         <source>Loading samples to a startblock is not possible in wireless mode</source>
-        <translation>Samples laden naar een startblok is in draadloze modus niet mogelijk</translation>
+        <translation>Startgeluid laden naar een startblok is in draadloze modus niet mogelijk</translation>
     </message>
     <message>
         <source>Loading samples to %1</source>
-        <translation>Samples laden naar %1</translation>
+        <translation>Startgeluid laden naar %1</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -329,11 +329,11 @@
     </message>
     <message>
         <source>Recall sound mode:</source>
-        <translation>Terugroepgeluidsmodus:</translation>
+        <translation>Terugroepmodus:</translation>
     </message>
     <message>
         <source>Recall beeps mode:</source>
-        <translation>Terugroeppiepmodus:</translation>
+        <translation>Terugroeppiepjes:</translation>
     </message>
     <message>
         <source>Audio Volume (%):</source>
@@ -373,7 +373,7 @@
     </message>
     <message>
         <source>Specify the Pan ID (Group ID). Devices with the same Pan ID can connect in a network.</source>
-        <translation>Geef de Pan-ID (groeps-ID) op. Apparaten met dezelfde Pan-ID kunnen in een netwerk verbinden.</translation>
+        <translation>Geef de Pan-ID (groeps-ID) op. Apparaten met dezelfde Pan-ID kunnen in een netwerk met elkaar verbinding maken.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -528,7 +528,7 @@
     </message>
     <message>
         <source>IAAF time</source>
-        <translation>IAAF-tijd</translation>
+        <translation>Valse-startgrens</translation>
     </message>
     <message>
         <source>Reaction time</source>
@@ -555,7 +555,7 @@
     </message>
     <message>
         <source>Restore</source>
-        <translation>Herstellen</translation>
+        <translation>Zoom herstellen</translation>
     </message>
     <message>
         <source>Graph zooming</source>
@@ -664,7 +664,7 @@
     </message>
     <message>
         <source>Reset race counter</source>
-        <translation>Raceteller terugzetten</translation>
+        <translation>Raceteller resetten</translation>
     </message>
     <message>
         <source>Save results</source>
@@ -676,7 +676,7 @@
     </message>
     <message>
         <source>Display all open tabs</source>
-        <translation>Alle open tabbladen weergeven</translation>
+        <translation>Alle open tabbladen tonen</translation>
     </message>
     <message>
         <source>Open key assistant window</source>
@@ -696,7 +696,7 @@
     </message>
     <message>
         <source>Display current measurements</source>
-        <translation>Huidige metingen weergeven</translation>
+        <translation>Huidige metingen tonen</translation>
     </message>
     <message>
         <source>Close current tab</source>
@@ -704,11 +704,11 @@
     </message>
     <message>
         <source>Display central unit measurements</source>
-        <translation>Metingen van de centrale eenheid weergeven</translation>
+        <translation>Metingen van de centrale eenheid tonen</translation>
     </message>
     <message>
         <source>Show common startblock settings</source>
-        <translation>Gemeenschappelijke startblokinstellingen tonen</translation>
+        <translation>Algemene startblokinstellingen tonen</translation>
     </message>
     <message>
         <source>Show selected startblock logs</source>
@@ -747,7 +747,7 @@
     <name>LoadSampleActions</name>
     <message>
         <source>: Loading sound</source>
-        <translation>: Geluid laden</translation>
+        <translation>: Startgeluid laden</translation>
     </message>
     <message>
         <source>Sample size</source>
@@ -814,7 +814,7 @@
     </message>
     <message>
         <source>Select All</source>
-        <translation>Alles kiezen</translation>
+        <translation>Alles selecteren</translation>
     </message>
     <message>
         <source>OK</source>
@@ -834,7 +834,7 @@
     </message>
     <message>
         <source>Load sample</source>
-        <translation>Sample laden</translation>
+        <translation>Startgeluidbestand laden</translation>
     </message>
     <message>
         <source>RAW audio file (*.RAW)</source>
@@ -877,11 +877,11 @@
     </message>
     <message>
         <source>Packets sent: %1 ; received: %2 ; no reply: %3</source>
-        <translation>Pakketten verzonden: %1 ; ontvangen: %2 ; geen antwoord: %3</translation>
+        <translation>Pakketten verzonden: %1; ontvangen: %2; geen antwoord: %3</translation>
     </message>
     <message>
         <source>Average delay: %1ms</source>
-        <translation>Gemiddelde vertraging: %1ms</translation>
+        <translation>Gemiddelde vertraging: %1 ms</translation>
     </message>
 </context>
 <context>
@@ -940,11 +940,11 @@
     </message>
     <message>
         <source>Reading Results:</source>
-        <translation>Resultaten lezen:</translation>
+        <translation>Resultaten ophalen:</translation>
     </message>
     <message>
         <source>Select common startblock settings</source>
-        <translation>Gemeenschappelijke startblokinstellingen kiezen</translation>
+        <translation>Algemene startblokinstellingen kiezen</translation>
     </message>
     <message>
         <source>Settings</source>
@@ -1060,7 +1060,7 @@
     </message>
     <message>
         <source>Reset Race Counter</source>
-        <translation>Raceteller terugzetten</translation>
+        <translation>Raceteller resetten</translation>
     </message>
     <message>
         <source>Ctrl+R</source>
@@ -1156,11 +1156,11 @@
     </message>
     <message>
         <source>: Reset race counter</source>
-        <translation>: Raceteller terugzetten</translation>
+        <translation>: Raceteller resetten</translation>
     </message>
     <message>
         <source>Do you want to reset the race counter?</source>
-        <translation>Wilt u de raceteller terugzetten?</translation>
+        <translation>Wilt u de raceteller resetten?</translation>
     </message>
     <message>
         <source>File %1 already exists, save as %2</source>
@@ -1488,7 +1488,7 @@ Fabrikant: %3</translation>
     </message>
     <message>
         <source>IAAF setting:</source>
-        <translation>IAAF-instelling:</translation>
+        <translation>Valse-startgrens:</translation>
     </message>
     <message>
         <source>%1 sec</source>
@@ -1519,10 +1519,6 @@ Fabrikant: %3</translation>
         <translation>Grafiek:</translation>
     </message>
     <message>
-        <source>Start number</source>
-        <translation>Race</translation>
-    </message>
-    <message>
         <source>Race name</source>
         <translation>Racenaam</translation>
     </message>
@@ -1550,12 +1546,16 @@ Fabrikant: %3</translation>
         <source>Lane  OK? Signal Time   </source>
         <translation>Baan  OK? Sign.  Tijd   </translation>
     </message>
+    <message>
+        <source>Race number</source>
+        <translation>Race</translation>
+    </message>
 </context>
 <context>
     <name>ProjectSettingsDlg</name>
     <message>
         <source>Application</source>
-        <translation>Toepassing</translation>
+        <translation>Programma</translation>
     </message>
     <message>
         <source>Properties</source>
@@ -1655,7 +1655,7 @@ Fabrikant: %3</translation>
     </message>
     <message>
         <source>Recall sound:</source>
-        <translation>Terugroepgeluid:</translation>
+        <translation>Terugroeppiepjes:</translation>
     </message>
     <message>
         <source>Select the mode to specify if the recall beeps need to be played</source>
@@ -1695,6 +1695,14 @@ Fabrikant: %3</translation>
         <translation>Resultatenmap &apos;%1&apos; bestaat niet
  Kies een nieuwe resultatenmap.</translation>
     </message>
+    <message>
+        <source>Sound volume: %1 %</source>
+        <translation>Volume: %1 %</translation>
+    </message>
+    <message>
+        <source>Headset volume: %1 %</source>
+        <translation>Volume hoofdtelefoon: %1 %</translation>
+    </message>
 </context>
 <context>
     <name>RaceFiles</name>
@@ -1714,6 +1722,10 @@ Wachten op</translation>
     <message>
         <source> SB</source>
         <translation> SB</translation>
+    </message>
+    <message>
+        <source>CU</source>
+        <translation>CE</translation>
     </message>
 </context>
 <context>
@@ -1792,11 +1804,11 @@ Wachten op</translation>
     </message>
     <message>
         <source>Recall sound mode:</source>
-        <translation>Terugroepgeluidsmodus:</translation>
+        <translation>Terugroepmodus:</translation>
     </message>
     <message>
         <source>Recall beeps mode:</source>
-        <translation>Terugroeppiepmodus:</translation>
+        <translation>Terugroeppiepjes:</translation>
     </message>
     <message>
         <source>Audio volume (%):</source>
@@ -1816,7 +1828,7 @@ Wachten op</translation>
     </message>
     <message>
         <source>IAAF time:</source>
-        <translation>IAAF-tijd:</translation>
+        <translation>Valse-startgrens:</translation>
     </message>
     <message>
         <source>Settings</source>
@@ -1844,7 +1856,7 @@ Wachten op</translation>
     </message>
     <message>
         <source>Specify the Pan ID (Group ID). Devices with the same Pan ID can connect in a network.</source>
-        <translation>Geef de Pan-ID (groeps-ID) op. Apparaten met dezelfde Pan-ID kunnen in een netwerk verbinden.</translation>
+        <translation>Geef de Pan-ID (groeps-ID) op. Apparaten met dezelfde Pan-ID kunnen in een netwerk met elkaar verbinding maken.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -2002,7 +2014,7 @@ Deze waarde wordt naar alle startblokken verstuurd.</translation>
     </message>
     <message>
         <source>IAAF time (ms):</source>
-        <translation>IAAF-tijd (ms):</translation>
+        <translation>Valse-startgrens (ms):</translation>
     </message>
     <message>
         <source>OK</source>
@@ -2014,7 +2026,7 @@ Deze waarde wordt naar alle startblokken verstuurd.</translation>
     </message>
     <message>
         <source>: Common startblock settings</source>
-        <translation>: Gemeenschappelijke startblokinstellingen</translation>
+        <translation>: Algemene startblokinstellingen</translation>
     </message>
     <message>
         <source>Unknown</source>
@@ -2061,13 +2073,13 @@ Deze waarde wordt naar alle startblokken verstuurd.</translation>
     <message>
         <source>Recall Sound Mode : %1
 </source>
-        <translation>Terugroepgeluidsmodus : %1
+        <translation>Terugroepmodus : %1
 </translation>
     </message>
     <message>
         <source>Recall Beeps Mode : %1
 </source>
-        <translation>Terugroeppiepmodus : %1
+        <translation>Terugroeppiepjes : %1
 </translation>
     </message>
     <message>
@@ -2079,7 +2091,7 @@ Deze waarde wordt naar alle startblokken verstuurd.</translation>
     <message>
         <source>IAAF time(ms) : %1
 </source>
-        <translation>IAAF-tijd(ms) : %1
+        <translation>Valse-startgrens (ms) : %1
 </translation>
     </message>
 </context>
@@ -2099,7 +2111,7 @@ Deze waarde wordt naar alle startblokken verstuurd.</translation>
     </message>
     <message>
         <source>All sounds</source>
-        <translation>Alle geluiden</translation>
+        <translation>Alle geluidsgrafieken</translation>
     </message>
     <message>
         <source>Active</source>
@@ -2273,7 +2285,7 @@ Deze waarde wordt naar alle startblokken verstuurd.</translation>
     </message>
     <message>
         <source>Start delay (%1 s)</source>
-        <translation>Vertraging (%1 s)</translation>
+        <translation>Startvertraging (%1 s)</translation>
     </message>
     <message>
         <source>Test</source>
@@ -2328,11 +2340,11 @@ Deze waarde wordt naar alle startblokken verstuurd.</translation>
     </message>
     <message>
         <source>Single Test</source>
-        <translation>Eenmalige test</translation>
+        <translation>Enkele test</translation>
     </message>
     <message>
         <source>Repeat Test</source>
-        <translation>Doorlopend testen</translation>
+        <translation>Doorlopende test</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -2395,7 +2407,7 @@ Deze waarde wordt naar alle startblokken verstuurd.</translation>
     </message>
     <message>
         <source>RUP</source>
-        <translation>RUP</translation>
+        <translation>PROTEST</translation>
     </message>
     <message>
         <source>Standard</source>
@@ -2423,7 +2435,7 @@ Deze waarde wordt naar alle startblokken verstuurd.</translation>
     </message>
     <message>
         <source>Beep</source>
-        <translation>Piep</translation>
+        <translation>Pieptoon</translation>
     </message>
     <message>
         <source>Bang</source>
@@ -2483,7 +2495,7 @@ Deze waarde wordt naar alle startblokken verstuurd.</translation>
     </message>
     <message>
         <source>Reading Results:</source>
-        <translation>Resultaten lezen:</translation>
+        <translation>Resultaten ophalen:</translation>
     </message>
     <message>
         <source>Results Saved</source>

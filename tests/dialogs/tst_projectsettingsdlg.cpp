@@ -89,6 +89,8 @@ private slots:
     void tickedPrintersMakeTheList();
     void storedModesMapToTheLists_data();
     void storedModesMapToTheLists();
+    void textsFollowTheLanguage_data();
+    void textsFollowTheLanguage();
 
 private:
     std::unique_ptr<ProjectSettingsDlg> makeDialog(const QStringList &ports = kPorts);
@@ -386,6 +388,51 @@ void TstProjectSettingsDlg::storedModesMapToTheLists()
     QCOMPARE(entries(), recallMode == 1 ? (QStringList{"On", "Off"}) : QStringList{"On"});
     QCOMPARE(beepsList->currentText(), QStringLiteral("On"));
     QCOMPARE(result.recallBeepsMode, 1);
+}
+
+void TstProjectSettingsDlg::textsFollowTheLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QStringList>("texts"); // the two volume labels, then the recall sound entries
+    QTest::newRow("built-in") << QString()
+                              << QStringList{"Sound volume: 37 %", "Headset volume: 87 %", "On", "Off"};
+    QTest::newRow("German") << "de_Deutsch"
+                            << QStringList{"Lautstärke: 37 %", "Kopfhörer-Lautstärke: 87 %", "Ein", "Aus"};
+    QTest::newRow("Dutch") << "nl_Nederlands"
+                           << QStringList{"Volume: 37 %", "Volume hoofdtelefoon: 87 %", "Aan", "Uit"};
+}
+
+// The recall sound entries are translated and still give the stored mode; the volume labels follow a
+// language change while the dialog is open.
+void TstProjectSettingsDlg::textsFollowTheLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QStringList, texts);
+    m_settings.recallSoundMode = 2;
+    m_settings.recallBeepsMode = 4;
+    m_settings.audioVolume = 6;
+    m_settings.headsetVolume = 14;
+    auto translation = std::make_unique<Language>(language);
+    QCOMPARE(translation->loaded(), !language.isEmpty());
+    m_dialog = makeDialog();
+    auto *beeps = widget<QComboBox>("cmbRecallBeepsMode");
+    const auto shown = [this, beeps] {
+        return QStringList{widget<QLabel>("lblVolume")->text(), widget<QLabel>("lblHeadsetVolume")->text(),
+                           beeps->itemText(0), beeps->itemText(1)};
+    };
+    QCOMPARE(shown(), texts);
+    QCOMPARE(beeps->currentIndex(), 1);
+    const ProjectSettings &result = m_dialog->projectSettings();
+    QCOMPARE(result.recallBeepsMode, 4);
+    beeps->setCurrentIndex(0);
+    QCOMPARE(result.recallBeepsMode, 1);
+    beeps->setCurrentIndex(1);
+    QCOMPARE(result.recallBeepsMode, 4);
+
+    translation.reset(); // back to the built-in texts; the entries keep the language they were made in
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    QCOMPARE(shown(), (QStringList{"Sound volume: 37 %", "Headset volume: 87 %", texts[2], texts[3]}));
+    QCOMPARE(result.recallBeepsMode, 4);
 }
 
 int main(int argc, char **argv)

@@ -13,7 +13,6 @@
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextBrowser>
-#include <QTranslator>
 
 #include "dialogs/busynotice.h"
 #include "dialogs/commonsettingsdistribution.h"
@@ -37,22 +36,6 @@ void tickRows(QDialog *dialog, const QList<int> &rows)
     for (int row : rows)
         qobject_cast<QCheckBox *>(grid->itemAtPosition(row, 0)->widget())->setChecked(true);
 }
-
-// The program's translation of a language, installed while this lives; none for an empty name.
-class Language
-{
-public:
-    explicit Language(const QString &data)
-    {
-        const QString file = QCoreApplication::applicationDirPath() + "/languages/quellor_" + data + ".qm";
-        if (!data.isEmpty() && m_translator.load(file))
-            QCoreApplication::installTranslator(&m_translator);
-    }
-    bool loaded() const { return !m_translator.isEmpty(); }
-
-private:
-    QTranslator m_translator;
-};
 
 // A text of the handlers as the operator reads it in the language loaded.
 QString shown(const char *source, const char *context = "LoadSampleActions")

@@ -218,6 +218,25 @@ void TstMeetSelection::heatToLanesToPostedResults()
     QCOMPARE(said.mid(said.indexOf("Post whats happening"), 4),
              (QStringList{"Post whats happening", "Event: 101", "Round: 1011", "Heat: 10112"}));
 
+    // another language names the chosen heat anew in the title and the race field; the numbers, the athletes
+    // and the files already saved stay
+    const auto raceFields = [&window] {
+        return QStringList({window->findChild<QLineEdit *>("txtRaceInfo")->text(),
+                            window->findChild<QLineEdit *>("txtHeatInfo")->text(),
+                            window->findChild<QLineEdit *>("txtStartInfo")->text()});
+    };
+    const QStringList numbered = raceFields();
+    const QStringList saved = QDir(s_results).entryList(QDir::Files);
+    for (const auto &[language, heat] : {std::pair{"de_Deutsch", "100 m Men (Heats - Lauf 2)"},
+                                         std::pair{"en_English", "100 m Men (Heats - heat 2)"}}) {
+        window->LoadLanguage(QString::fromLatin1(language));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+        QCOMPARE(window->windowTitle(), kTitle + ": " + heat);
+        QCOMPARE(raceFields(), QStringList({heat}) + numbered.mid(1));
+    }
+    QCOMPARE(lanes(blocks), heat2);
+    QCOMPARE(QDir(s_results).entryList(QDir::Files), saved);
+
     // start 300 goes out as its low byte, and the what-is-happening post counts on by two
     window->PostResults(300);
     QTRY_COMPARE_WITH_TIMEOUT(posts(log).size(), 14, kWaitMs);

@@ -4,6 +4,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 
 #include "core/projectsettings.h"
 #include "devices/ccoordinator.h"
@@ -94,6 +95,8 @@ private slots:
     void numbersRaces();
     void findsFalseStartsAndResetsParticipations();
     void namesTheDevicesWaitedOn();
+    void noticeIsInTheLanguage_data();
+    void noticeIsInTheLanguage();
     void waitsForSynchronisation_data();
     void waitsForSynchronisation();
     void raceLogResults_data();
@@ -104,7 +107,8 @@ private slots:
 
 void TstRaceParts::numbersRaces_data()
 {
-    // steps: ready, false (a Ready after a false start), reset, meet, last (meet event), type:, heat:, start:
+    // steps: ready, false (a Ready after a false start), reset, meet, last (meet event), type:, heat:,
+    // start:, event: (heat 3 of a meet event chosen), rename: (its name in another language)
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QString>("fileBase");
     QTest::addColumn<QString>("infoText");
@@ -119,6 +123,12 @@ void TstRaceParts::numbersRaces_data()
     numberingRow("meet: last event", {"last"}, "race_12_h1_s1", "12", "0");
     numberingRow("typed numbers", {"heat:65535", "start:7", "heat:0", "start:65536", "heat:x"},
                  "race_11_h65535_s7", "11");
+    numberingRow("meet: event renamed", {"event:Heat 3", "meet", "rename:Lauf 3"}, "race_Lauf 3_h3_s1",
+                 "Lauf 3", "0");
+    numberingRow("meet: a typed name stays", {"event:Heat 3", "type:Mine", "rename:Lauf 3"},
+                 "race_Mine_h1_s1", "Mine");
+    numberingRow("meet: the number after the last stays", {"event:Heat 3", "last", "rename:Lauf 3"},
+                 "race_12_h1_s1", "12", "0");
 }
 
 void TstRaceParts::numbersRaces()
@@ -136,6 +146,10 @@ void TstRaceParts::numbersRaces()
             race.typeHeat(value);
         else if (step.startsWith("start:"))
             race.typeStart(value);
+        else if (step.startsWith("event:"))
+            race.chooseMeetEvent(value, 3);
+        else if (step.startsWith("rename:"))
+            race.renameMeetEvent(value);
         else {
             const auto meet = step == "meet"   ? RaceNumbering::MeetEvent::InUse
                               : step == "last" ? RaceNumbering::MeetEvent::Last
@@ -221,6 +235,38 @@ void TstRaceParts::namesTheDevicesWaitedOn()
     distribution.clearConfirmations();
     QCOMPARE(distribution.pendingDevices(), (QStringList{"CU", "4"}));
     QVERIFY(!distribution.coordinatorConfirmed() && !distribution.blocksConfirmed());
+}
+
+void TstRaceParts::noticeIsInTheLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("notice");
+    QTest::newRow("built-in") << QString()
+                              << "BUSY, wait until all settings are distributed.\nWaiting on CU, SB 2";
+    QTest::newRow("German")
+        << "de_Deutsch"
+        << "BESCHÄFTIGT, bitte warten, bis alle Einstellungen verteilt sind.\nWarten auf ZE, SB 2";
+    QTest::newRow("Dutch") << "nl_Nederlands"
+                           << "BEZIG, wacht tot alle instellingen verstuurd zijn.\nWachten op CE, SB 2";
+}
+
+void TstRaceParts::noticeIsInTheLanguage()
+{
+    QFETCH(QString, language);
+    QTranslator translator;
+    if (!language.isEmpty()) {
+        QVERIFY(translator.load(QCoreApplication::applicationDirPath() + "/languages/quellor_" + language));
+        QCoreApplication::installTranslator(&translator);
+    }
+    QObject owner;
+    CCoordinator unit;
+    CoordinatorCommonSettings unitExpected;
+    unitExpected.headsetVolume = 12;
+    CStartBlock *lane2 = block(&owner, 2, blockInfo(5));
+    SettingsDistribution distribution;
+    distribution.reviewCoordinator(unit, unitExpected);
+    distribution.reviewBlocks({lane2}, expectedBlock());
+    QTEST(distribution.waitingStatus({lane2}).notice, "notice");
 }
 
 void TstRaceParts::waitsForSynchronisation_data()

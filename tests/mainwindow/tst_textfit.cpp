@@ -383,7 +383,7 @@ void TstTextFit::ticketFitsItsColumns()
 
     const QString sec = translated("PrintObject", "%1sec%2");
     const QList<std::pair<const char *, QString>> head = {
-        {"Start number", ":12"},      {"Race name", ": 12.2"},
+        {"Race number", ":12"},       {"Race name", ": 12.2"},
         {"Heat number", ":3"},        {"IAAF setting", ":" + sec.arg("0,100", "")},
         {"Starter name", ":Starter"}, {"Ready->Start", ":" + sec.arg("-----", "")},
     };

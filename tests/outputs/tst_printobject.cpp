@@ -112,7 +112,7 @@ void TstPrintObject::pageAndTicket_data()
                            row(n4 + "2", "OK", "45", "0.123") + row(n4 + "3", "OK", "0", "0.130") +
                            row(n4 + "3", "FALSE", "0", "0.020") + row(best + "5", "FALSE", "0", "-0.050") +
                            row(n4 + "6")}
-        << QByteArray("\x02Start number:7          \rRace name   : <Heat & 1>\rHeat number :3          \r"
+        << QByteArray("\x02Race number :7          \rRace name   : <Heat & 1>\rHeat number :3          \r"
                       "IAAF setting:0,100sec   \rStarter name:Anne & <b>B\rReady->Start:-----sec   \r"
                       "------------------------\rLane  OK? Signal Time   \r   1  OK   000  -----   \r"
                       "   2  OK   045  0,123   \r   3  OK   000  0,130   \r   4 ----- 000  -----   \r"
@@ -124,7 +124,7 @@ void TstPrintObject::pageAndTicket_data()
         << QList<Lane>{{1, kNone}, {2, kNoValue}, {3, 90, 590, ParticipationDq}} << QString() << QString()
         << QStringList{"7", "",
                        row(n4 + "1", "OK", "0", "-----") + row(n4 + "2", "OK", "0", "-----") + row(n4 + "3")}
-        << QByteArray("\x02Start number:7          \rRace name   : 7.2       \rHeat number :3          \r"
+        << QByteArray("\x02Race number :7          \rRace name   : 7.2       \rHeat number :3          \r"
                       "IAAF setting:0,100sec   \rStarter name:           \rReady->Start:-----sec   \r"
                       "------------------------\rLane  OK? Signal Time   \r   1  OK   000  -----   \r"
                       "   2  OK   000  -----   \r   3 ----- 000  -----   \r   4 ----- 000  -----   \r"
