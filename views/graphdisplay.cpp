@@ -41,28 +41,32 @@ void GraphDisplay::paintEvent(QPaintEvent *)
     const bool print = isPrinted();
     GraphPainter graph(painter, size(), xScale(), yScale(), theme());
     const int lane = m_curve.lane;
-    graph.laneLabel(print ? QStringLiteral("L%1").arg(lane) : tr("Lane %1").arg(lane), print);
+    QList<GraphLabel> drawn{
+        graph.laneLabel(print ? QStringLiteral("L%1").arg(lane) : tr("Lane %1").arg(lane), print)};
     graph.marker(m_curve.startX, kStartColour, print ? GraphPainter::kPrintPenWidth : 1);
-    if (currentGraph() == 1) {
-        if (print) {
-            graph.printStartLabel(m_curve.startX, tr("Start"));
-        } else {
-            graph.centredLabel(m_curve.limitX, kFirstLabelTop, tr("IAAF time"));
-            graph.centredLabel(m_curve.startX, kFirstLabelTop, tr("Start"));
-        }
-    }
+    if (currentGraph() == 1 && print)
+        graph.printStartLabel(m_curve.startX, tr("Start"));
     if (!print) {
         graph.marker(m_curve.limitX, kLimitColour);
         graph.marker(m_curve.reactionX, kReactionColour);
-        graph.centredLabel(m_curve.reactionX, kReactionLabelTop, tr("Reaction time"));
     }
     if (totalGraphs() == 1) {
-        graph.levelLine(m_curve.offsetLevel, QPen(theme().fontColour, 1, Qt::DotLine), tr("Offset"));
+        drawn << graph.levelLine(m_curve.offsetLevel, QPen(theme().fontColour, 1, Qt::DotLine), tr("Offset"));
         if (!print)
-            graph.levelLine(m_curve.triggerLevel, QPen(kTriggerColour), tr("Sensitivity"));
+            drawn << graph.levelLine(m_curve.triggerLevel, QPen(kTriggerColour), tr("Sensitivity"));
     }
     if (!print)
         graph.ruler();
     graph.curve(m_curve.points, print ? QPen(Qt::black, GraphPainter::kPrintPenWidth)
                                       : QPen(SharedConstants::laneColour(currentGraph()), kCurvePenWidth));
+    if (!print) {
+        QList<MarkerLabel> markers;
+        if (currentGraph() == 1) {
+            markers << MarkerLabel{m_curve.startX, kFirstLabelTop, tr("Start")}
+                    << MarkerLabel{m_curve.limitX, kFirstLabelTop, tr("IAAF time")};
+        }
+        markers << MarkerLabel{m_curve.reactionX, kReactionLabelTop, tr("Reaction time")};
+        drawn << graph.markerLabels(markers, drawn, m_curve.points, kCurvePenWidth);
+    }
+    setLabels(drawn);
 }

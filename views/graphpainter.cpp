@@ -25,20 +25,21 @@ GraphPainter::GraphPainter(QPainter &painter, const QSize &size, double xs, doub
     m_painter.setFont(m_font);
 }
 
-void GraphPainter::drawText(const QRect &box, const QString &text, const QColor &colour, const QFont &font)
+QRect GraphPainter::drawText(const QRect &box, const QString &text, const QColor &colour, const QFont &font)
 {
     m_painter.setFont(font);
     m_painter.setPen(colour);
-    m_painter.drawText(m_painter.boundingRect(box, Qt::AlignLeft, text), Qt::AlignLeft, text);
+    const QRect drawn = m_painter.boundingRect(box, Qt::AlignLeft, text);
+    m_painter.drawText(drawn, Qt::AlignLeft, text);
     m_painter.setFont(m_font);
+    return drawn;
 }
 
-void GraphPainter::laneLabel(const QString &text, bool print)
+GraphLabel GraphPainter::laneLabel(const QString &text, bool print)
 {
     if (print)
-        drawText(kPrintLaneLabelBox, text, Qt::black, m_printFont);
-    else
-        drawText(kLaneLabelBox, text, m_theme.fontColour, m_font);
+        return {text, drawText(kPrintLaneLabelBox, text, Qt::black, m_printFont)};
+    return {text, drawText(kLaneLabelBox, text, m_theme.fontColour, m_font)};
 }
 
 void GraphPainter::marker(int position, const QColor &colour, int penWidth)
@@ -46,16 +47,6 @@ void GraphPainter::marker(int position, const QColor &colour, int penWidth)
     const int x = GraphGeometry::markerX(position, m_xs);
     m_painter.setPen(QPen(colour, penWidth));
     m_painter.drawLine(x, 0, x, m_size.height());
-}
-
-void GraphPainter::centredLabel(int position, int top, const QString &text)
-{
-    const int x = GraphGeometry::markerX(position, m_xs);
-    m_painter.setPen(m_theme.fontColour);
-    QRect box = m_painter.boundingRect(QRect(QPoint(x, top), QPoint(x + kLabelBox, top + kLabelBox)),
-                                       Qt::AlignLeft, text);
-    box.translate(-box.width() / 2, 0);
-    m_painter.drawText(box, Qt::AlignLeft, text);
 }
 
 void GraphPainter::printStartLabel(int position, const QString &text)
@@ -72,18 +63,19 @@ void GraphPainter::printStartLabel(int position, const QString &text)
     m_painter.setFont(m_font);
 }
 
-void GraphPainter::levelLine(int level, const QPen &pen, const QString &label)
+GraphLabel GraphPainter::levelLine(int level, const QPen &pen, const QString &label)
 {
     const int y = GraphGeometry::levelY(level, m_size.height(), m_ys);
     m_painter.setPen(pen);
     m_painter.drawLine(0, y, m_size.width(), y);
     if (label.isEmpty())
-        return;
+        return {};
     m_painter.setPen(m_theme.fontColour);
     QRect box =
         m_painter.boundingRect(QRect(QPoint(0, y), QPoint(kLabelBox, y + kLabelBox)), Qt::AlignLeft, label);
     box.translate(0, -box.height());
     m_painter.drawText(box, Qt::AlignLeft, label);
+    return {label, box};
 }
 
 void GraphPainter::ruler()
@@ -93,6 +85,21 @@ void GraphPainter::ruler()
         const int x = GraphGeometry::rulerTickX(tick, m_xs);
         m_painter.drawLine(x, 0, x, int(GraphGeometry::rulerTickLength(tick) * m_ys));
     }
+}
+
+QRect GraphPainter::rulerBand() const
+{
+    const int longestTick = GraphGeometry::rulerTickLength(0);
+    return QRect(0, 0, m_size.width(), int(longestTick * m_ys) + 1);
+}
+
+QList<QPoint> GraphPainter::plottedCurve(const QList<QPoint> &points) const
+{
+    QList<QPoint> plotted;
+    plotted.reserve(points.size());
+    for (const QPoint &point : points)
+        plotted.append(GraphGeometry::plotted(point, m_xs, m_ys));
+    return plotted;
 }
 
 void GraphPainter::curve(const QList<QPoint> &points, const QPen &pen)
@@ -110,4 +117,28 @@ void GraphPainter::curve(const QList<QPoint> &points, const QPen &pen)
     }
     m_painter.setPen(pen);
     m_painter.drawLines(segments);
+}
+
+QList<GraphLabel> GraphPainter::markerLabels(const QList<MarkerLabel> &labels, const QList<GraphLabel> &drawn,
+                                             const QList<QPoint> &curve, int penWidth)
+{
+    QList<QList<QRect>> places;
+    for (const MarkerLabel &label : labels) {
+        const QSize text =
+            m_painter.boundingRect(QRect(0, 0, kLabelBox, kLabelBox), Qt::AlignLeft, label.text).size();
+        places.append(
+            GraphLabels::markerPlaces(text, GraphGeometry::markerX(label.position, m_xs), label.top, m_size));
+    }
+    QList<QRect> obstacles{rulerBand()};
+    for (const GraphLabel &label : drawn)
+        obstacles.append(label.box);
+    const QList<QRect> boxes = GraphLabels::place(
+        places, obstacles, GraphLabels::curveColumns(plottedCurve(curve), m_size.width(), penWidth));
+    QList<GraphLabel> placed;
+    m_painter.setPen(m_theme.fontColour);
+    for (qsizetype i = 0; i < labels.size(); ++i) {
+        m_painter.drawText(boxes.at(i), Qt::AlignLeft, labels.at(i).text);
+        placed.append({labels.at(i).text, boxes.at(i)});
+    }
+    return placed;
 }

@@ -37,12 +37,19 @@ void SoundGraphDisplay::paintEvent(QPaintEvent *)
     const bool print = isPrinted();
     GraphPainter graph(painter, size(), xScale(), yScale(), theme());
     const int lane = m_curve.lane;
-    graph.laneLabel(print ? QStringLiteral("L%1").arg(lane) : tr("Lane %1").arg(lane), print);
-    if (currentGraph() == 1 && !print)
-        graph.centredLabel(m_curve.startX, kStartLabelTop, tr("Start"));
+    QList<GraphLabel> drawn{
+        graph.laneLabel(print ? QStringLiteral("L%1").arg(lane) : tr("Lane %1").arg(lane), print)};
     graph.marker(m_curve.startX, kStartColour);
     const bool onlyCurve = currentGraph() == 1 && totalGraphs() == 1;
-    graph.levelLine(m_curve.level, QPen(kLevelColour), onlyCurve ? tr("Sensitivity") : QString());
+    const GraphLabel level =
+        graph.levelLine(m_curve.level, QPen(kLevelColour), onlyCurve ? tr("Sensitivity") : QString());
+    if (onlyCurve)
+        drawn << level;
     graph.ruler();
     graph.curve(m_curve.points, QPen(SharedConstants::laneColour(currentGraph()), kCurvePenWidth));
+    if (currentGraph() == 1 && !print) {
+        drawn << graph.markerLabels({MarkerLabel{m_curve.startX, kStartLabelTop, tr("Start")}}, drawn,
+                                    m_curve.points, kCurvePenWidth);
+    }
+    setLabels(drawn);
 }
