@@ -10,6 +10,7 @@ namespace
 {
 
 constexpr int kBesideGap = 3; // a label beside its marker keeps this far from the line
+constexpr int kMaxLift = 4;   // a level's label stays this close to its line
 
 struct Place {
     QRect box;
@@ -33,6 +34,18 @@ bool clearOf(const QRect &box, const QList<QRect> &others)
 {
     return std::none_of(others.cbegin(), others.cend(),
                         [&](const QRect &other) { return box.intersects(other); });
+}
+
+// The boxes by rising cost; equal costs keep their order.
+QList<QRect> bestFirst(QList<Place> &places)
+{
+    std::stable_sort(places.begin(), places.end(),
+                     [](const Place &a, const Place &b) { return a.cost < b.cost; });
+    QList<QRect> boxes;
+    boxes.reserve(places.size());
+    for (const Place &place : places)
+        boxes.append(place.box);
+    return boxes;
 }
 
 } // namespace
@@ -80,13 +93,25 @@ QList<QRect> markerPlaces(const QSize &text, int markerX, int top, const QSize &
             places.append({QRect(QPoint(std::clamp(left.left, 0, maxLeft), y), text),
                            left.cost + std::abs(y - wantedTop)});
     }
-    std::stable_sort(places.begin(), places.end(),
-                     [](const Place &a, const Place &b) { return a.cost < b.cost; });
-    QList<QRect> boxes;
-    boxes.reserve(places.size());
-    for (const Place &place : places)
-        boxes.append(place.box);
-    return boxes;
+    return bestFirst(places);
+}
+
+QList<QRect> levelPlaces(const QSize &text, int lineY, const QSize &area)
+{
+    const int maxLeft = std::max(area.width() - text.width(), 0);
+    const int maxTop = std::max(area.height() - text.height(), 0);
+    const int above = lineY - text.height();
+    const int belowCost = text.height();
+    QList<Place> places;
+    places.reserve(2 * (kMaxLift + 1) * (maxLeft + 1));
+    for (int left = 0; left <= maxLeft; ++left) {
+        for (int lift = 0; lift <= kMaxLift; ++lift) {
+            places.append({QRect(QPoint(left, std::clamp(above - lift, 0, maxTop)), text), left + lift});
+            places.append({QRect(QPoint(left, std::clamp(lineY + 1 + lift, 0, maxTop)), text),
+                           belowCost + left + lift});
+        }
+    }
+    return bestFirst(places);
 }
 
 QList<QRect> place(const QList<QList<QRect>> &places, const QList<QRect> &obstacles, const QList<Span> &curve)

@@ -19,7 +19,13 @@ struct MarkerLabel {
     QString text;
 };
 
-// Where the graphs' marker labels go: each one as near its wanted place as it can be without covering
+// A level line's label: the line's level in graph units and its text.
+struct LevelLabel {
+    int level = 0;
+    QString text;
+};
+
+// Where the graphs' labels go: each one as near its wanted place as it can be without covering
 // another label or lying under the curve. Everything is in the display's pixels.
 namespace GraphLabels
 {
@@ -40,6 +46,10 @@ bool underCurve(const QRect &box, const QList<Span> &columns);
 // the left, each as near the wanted top as the area allows. Every place lies inside the area when the
 // label fits into it.
 QList<QRect> markerPlaces(const QSize &text, int markerX, int top, const QSize &area);
+
+// Where a level line's label may go, best first: directly above the line at the left edge, then lifted
+// a little or moved right along the line, then just below it.
+QList<QRect> levelPlaces(const QSize &text, int lineY, const QSize &area);
 
 // For each label in order, its first place that is clear of the labels placed before it, of the
 // obstacles and of the curve; else its first place clear of the labels and obstacles; else its first.

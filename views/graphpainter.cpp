@@ -63,19 +63,11 @@ void GraphPainter::printStartLabel(int position, const QString &text)
     m_painter.setFont(m_font);
 }
 
-GraphLabel GraphPainter::levelLine(int level, const QPen &pen, const QString &label)
+void GraphPainter::levelLine(int level, const QPen &pen)
 {
     const int y = GraphGeometry::levelY(level, m_size.height(), m_ys);
     m_painter.setPen(pen);
     m_painter.drawLine(0, y, m_size.width(), y);
-    if (label.isEmpty())
-        return {};
-    m_painter.setPen(m_theme.fontColour);
-    QRect box =
-        m_painter.boundingRect(QRect(QPoint(0, y), QPoint(kLabelBox, y + kLabelBox)), Qt::AlignLeft, label);
-    box.translate(0, -box.height());
-    m_painter.drawText(box, Qt::AlignLeft, label);
-    return {label, box};
 }
 
 void GraphPainter::ruler()
@@ -119,15 +111,26 @@ void GraphPainter::curve(const QList<QPoint> &points, const QPen &pen)
     m_painter.drawLines(segments);
 }
 
-QList<GraphLabel> GraphPainter::markerLabels(const QList<MarkerLabel> &labels, const QList<GraphLabel> &drawn,
-                                             const QList<QPoint> &curve, int penWidth)
+QSize GraphPainter::textSize(const QString &text) const
 {
+    return m_painter.boundingRect(QRect(0, 0, kLabelBox, kLabelBox), Qt::AlignLeft, text).size();
+}
+
+QList<GraphLabel> GraphPainter::labels(const QList<LevelLabel> &levels, const QList<MarkerLabel> &markers,
+                                       const QList<GraphLabel> &drawn, const QList<QPoint> &curve,
+                                       int penWidth)
+{
+    QStringList texts;
     QList<QList<QRect>> places;
-    for (const MarkerLabel &label : labels) {
-        const QSize text =
-            m_painter.boundingRect(QRect(0, 0, kLabelBox, kLabelBox), Qt::AlignLeft, label.text).size();
-        places.append(
-            GraphLabels::markerPlaces(text, GraphGeometry::markerX(label.position, m_xs), label.top, m_size));
+    for (const LevelLabel &label : levels) {
+        texts << label.text;
+        places << GraphLabels::levelPlaces(textSize(label.text),
+                                           GraphGeometry::levelY(label.level, m_size.height(), m_ys), m_size);
+    }
+    for (const MarkerLabel &label : markers) {
+        texts << label.text;
+        places << GraphLabels::markerPlaces(textSize(label.text),
+                                            GraphGeometry::markerX(label.position, m_xs), label.top, m_size);
     }
     QList<QRect> obstacles{rulerBand()};
     for (const GraphLabel &label : drawn)
@@ -136,9 +139,9 @@ QList<GraphLabel> GraphPainter::markerLabels(const QList<MarkerLabel> &labels, c
         places, obstacles, GraphLabels::curveColumns(plottedCurve(curve), m_size.width(), penWidth));
     QList<GraphLabel> placed;
     m_painter.setPen(m_theme.fontColour);
-    for (qsizetype i = 0; i < labels.size(); ++i) {
-        m_painter.drawText(boxes.at(i), Qt::AlignLeft, labels.at(i).text);
-        placed.append({labels.at(i).text, boxes.at(i)});
+    for (qsizetype i = 0; i < texts.size(); ++i) {
+        m_painter.drawText(boxes.at(i), Qt::AlignLeft, texts.at(i));
+        placed.append({texts.at(i), boxes.at(i)});
     }
     return placed;
 }

@@ -27,20 +27,22 @@ public:
     // A vertical line at a position of the time axis, over the whole height.
     void marker(int position, const QColor &colour, int penWidth = 1);
     void printStartLabel(int position, const QString &text);
-    // A horizontal line at a level in graph units; a label, when given, sits on it at the left edge.
-    GraphLabel levelLine(int level, const QPen &pen, const QString &label = QString());
+    // A horizontal line at a level in graph units.
+    void levelLine(int level, const QPen &pen);
     void ruler();
     // The band along the top edge that the ruler's ticks take.
     QRect rulerBand() const;
     void curve(const QList<QPoint> &points, const QPen &pen);
-    // Each label centred on its marker where it is free, else as near as it can be without covering the
-    // texts drawn so far, the ruler, another label or the curve (drawn penWidth wide); then draws them.
-    QList<GraphLabel> markerLabels(const QList<MarkerLabel> &labels, const QList<GraphLabel> &drawn,
-                                   const QList<QPoint> &curve, int penWidth);
+    // Draws the level labels, each on its line at the left edge, and the marker labels, each centred on
+    // its marker, where that is free; else as near as they can be without covering the texts drawn so
+    // far, the ruler, another label or the curve (drawn penWidth wide).
+    QList<GraphLabel> labels(const QList<LevelLabel> &levels, const QList<MarkerLabel> &markers,
+                             const QList<GraphLabel> &drawn, const QList<QPoint> &curve, int penWidth);
 
 private:
     QRect drawText(const QRect &box, const QString &text, const QColor &colour, const QFont &font);
     QList<QPoint> plottedCurve(const QList<QPoint> &points) const;
+    QSize textSize(const QString &text) const;
 
     QPainter &m_painter;
     QSize m_size;

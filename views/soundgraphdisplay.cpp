@@ -37,19 +37,18 @@ void SoundGraphDisplay::paintEvent(QPaintEvent *)
     const bool print = isPrinted();
     GraphPainter graph(painter, size(), xScale(), yScale(), theme());
     const int lane = m_curve.lane;
-    QList<GraphLabel> drawn{
-        graph.laneLabel(print ? QStringLiteral("L%1").arg(lane) : tr("Lane %1").arg(lane), print)};
+    const GraphLabel laneLabel =
+        graph.laneLabel(print ? QStringLiteral("L%1").arg(lane) : tr("Lane %1").arg(lane), print);
     graph.marker(m_curve.startX, kStartColour);
-    const bool onlyCurve = currentGraph() == 1 && totalGraphs() == 1;
-    const GraphLabel level =
-        graph.levelLine(m_curve.level, QPen(kLevelColour), onlyCurve ? tr("Sensitivity") : QString());
-    if (onlyCurve)
-        drawn << level;
+    graph.levelLine(m_curve.level, QPen(kLevelColour));
     graph.ruler();
     graph.curve(m_curve.points, QPen(SharedConstants::laneColour(currentGraph()), kCurvePenWidth));
-    if (currentGraph() == 1 && !print) {
-        drawn << graph.markerLabels({MarkerLabel{m_curve.startX, kStartLabelTop, tr("Start")}}, drawn,
-                                    m_curve.points, kCurvePenWidth);
-    }
-    setLabels(drawn);
+    QList<LevelLabel> levels;
+    if (currentGraph() == 1 && totalGraphs() == 1)
+        levels << LevelLabel{m_curve.level, tr("Sensitivity")};
+    QList<MarkerLabel> markers;
+    if (currentGraph() == 1 && !print)
+        markers << MarkerLabel{m_curve.startX, kStartLabelTop, tr("Start")};
+    setLabels(QList<GraphLabel>{laneLabel} +
+              graph.labels(levels, markers, {laneLabel}, m_curve.points, kCurvePenWidth));
 }

@@ -23,6 +23,8 @@ private slots:
     void curveColumnsHoldThePen();
     void labelsAvoidEachOtherAndTheCurve_data();
     void labelsAvoidEachOtherAndTheCurve();
+    void levelLabelsKeepToTheirLine_data();
+    void levelLabelsKeepToTheirLine();
     void packetLogPicture();
     void packetLogCountsAndCap();
 };
@@ -236,6 +238,37 @@ void TstGraphCurves::labelsAvoidEachOtherAndTheCurve()
         points << QPoint(x, curve.at(x));
     QCOMPARE(GraphLabels::place(places, obstacles, GraphLabels::curveColumns(points, area.width(), 1)),
              expected);
+}
+
+void TstGraphCurves::levelLabelsKeepToTheirLine_data()
+{
+    QTest::addColumn<CurveRows>("curve"); // pen 3
+    QTest::addColumn<QRect>("expected");  // a 40 x 16 label of the line at row 50
+
+    QTest::newRow("free: directly above the line at the left edge") << CurveRows() << QRect(0, 34, 40, 16);
+    QTest::newRow("the curve rests on the line: lifted just clear")
+        << CurveRows(400, 50) << QRect(0, 32, 40, 16);
+    CurveRows hump(400, 50);
+    for (int x = 0; x < 60; ++x)
+        hump[x] = 40;
+    QTest::newRow("a hump over the left edge: just below the line") << hump << QRect(0, 51, 40, 16);
+    CurveRows wall(400, 50);
+    for (int x = 0; x < 10; ++x)
+        wall[x] = x % 2 ? 0 : 99;
+    QTest::newRow("noise at the left edge: moved right along the line") << wall << QRect(13, 32, 40, 16);
+}
+
+void TstGraphCurves::levelLabelsKeepToTheirLine()
+{
+    QFETCH(CurveRows, curve);
+    QFETCH(QRect, expected);
+    QList<QPoint> points;
+    for (int x = 0; x < curve.size(); ++x)
+        points << QPoint(x, curve.at(x));
+    const QSize area(400, 100);
+    const QList<QList<QRect>> places{GraphLabels::levelPlaces(QSize(40, 16), 50, area)};
+    QCOMPARE(GraphLabels::place(places, {}, GraphLabels::curveColumns(points, area.width(), 3)),
+             QList<QRect>{expected});
 }
 
 void TstGraphCurves::packetLogPicture()
