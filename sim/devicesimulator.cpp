@@ -37,7 +37,7 @@ DeviceSimulator::DeviceSimulator(const SimScenario &scenario, QObject *parent)
       m_random(scenario.seed), m_coordinator(scenario)
 {
     for (const SimLaneScenario &lane : scenario.lanes)
-        m_blocks.emplace_back(lane, scenario.wired);
+        m_blocks.emplace_back(lane, scenario.wired, scenario.seed + lane.lane);
     m_clock.start();
     m_autoStart.setSingleShot(true);
     connect(&m_autoStart, &QTimer::timeout, this, [this] {

@@ -65,7 +65,12 @@ inline constexpr int kSoundDelayPerLaneMs = 1; // the sound reaches outer lanes 
 inline constexpr int kWirelessLatencyMs = 3;   // radio start packet after the gun (sound item 9)
 
 // --- values the devices report ------------------------------------------------------------------------
-inline constexpr quint8 kBattery = 228;          // comfortably above the program's 203 "empty" mark
+inline constexpr quint8 kBattery = 228; // comfortably above the program's 203 "empty" mark
+// Status 6, the radio link's quality: the program shows 51 and below as 0 and 255 as 255. A block
+// reports a good link that wanders a little from one status reply to the next.
+inline constexpr int kLinkQuality = 240;
+inline constexpr int kLinkQualitySwing = 12;     // the wandering stays this close to kLinkQuality
+inline constexpr int kLinkQualityStep = 3;       // the most it moves between two replies
 inline constexpr quint16 kSoftwareVersion = 302; // 3.02: qualifies for the wired broadcast alarm
 inline constexpr quint32 kBlockHardwareVersion = 3500;
 inline constexpr quint32 kCoordinatorHardwareVersion = 3501;

@@ -73,6 +73,7 @@ enum StatusField : quint8 {
     StatusBattery = 2,
     StatusField3 = 3,
     StatusReaction = 4,
+    StatusLinkQuality = 6,
     StatusEverybodyReady = 9,
     StatusPhotoFinishReady = 10,
     StatusMeasurementActive = 11,

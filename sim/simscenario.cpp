@@ -22,6 +22,7 @@ constexpr int kMaxDelayMs = 60000;
 constexpr int kMaxIgnoredReadies = 1000;
 constexpr int kMaxReactionMs = 30000; // the reaction item is a signed 16-bit value
 constexpr int kMaxSyncOffsetMs = 1000000;
+constexpr int kMaxByte = 255;
 constexpr char kMacPrefix[] = "\x15\x8d\x00"; // the maker's address block, checked by identification
 constexpr int kMacPrefixLength = 3;
 constexpr quint8 kCoordinatorMarker = 0x01;
@@ -44,8 +45,8 @@ const QStringList &topLevelKeys()
 
 const QStringList &laneKeys()
 {
-    static const QStringList keys = {"lane",        "mac",          "reaction",  "modeAnswer",
-                                     "ignoreReady", "synchronised", "syncOffset"};
+    static const QStringList keys = {"lane",        "mac",          "reaction",   "modeAnswer",
+                                     "ignoreReady", "synchronised", "syncOffset", "linkQuality"};
     return keys;
 }
 
@@ -176,6 +177,11 @@ std::optional<SimLaneScenario> readLane(const QJsonValue &value, int index, QStr
     int offset = lane.syncOffsetMs;
     reader.readInt("syncOffset", offset, -kMaxSyncOffsetMs, kMaxSyncOffsetMs);
     lane.syncOffsetMs = offset;
+    if (reader.object().contains(QLatin1String("linkQuality"))) {
+        int quality = 0;
+        reader.readInt("linkQuality", quality, 0, kMaxByte);
+        lane.linkQuality = quality;
+    }
     if (!reader.error.isEmpty()) {
         *error = reader.error;
         return std::nullopt;
@@ -339,6 +345,8 @@ QString simScenarioFormatHelp()
         "      \"modeAnswer\": \"wired\"   answer to the operation-mode question: wired, wireless, none\n"
         "      \"ignoreReady\": 0        Ready commands the block lets pass before it follows\n"
         "      \"synchronised\": true, \"syncOffset\": 4   clock difference in ms once synchronised\n"
+        "      \"linkQuality\": 240      radio link quality as sent (status 6, 0..255; the program shows\n"
+        "                            51 and below as 0); unset: about 240, wandering a little\n"
         "  } ]\n"
         "  \"replyLoss\": 0.0          share of replies that never leave (0..1)\n"
         "  \"corruptCrc\": 0.0         share of replies sent with a wrong CRC (0..1)\n"

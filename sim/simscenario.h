@@ -19,6 +19,7 @@ struct SimLaneScenario {
     bool synchronised = true;                // false: reports no synchronisation until resynchronised
     qint32 syncOffsetMs = 4;
     std::optional<int> soundDelayMs; // start to start sound in the sound graph; none: 1 ms per lane
+    std::optional<int> linkQuality;  // status 6 as sent, 0..255; none: a good link that wanders a little
 };
 
 // Everything a simulator run is made of; every random choice follows from the seed.

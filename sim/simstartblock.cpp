@@ -13,9 +13,10 @@ constexpr quint16 kReactionNoValue = 0x6FFF;
 
 } // namespace
 
-SimStartBlock::SimStartBlock(const SimLaneScenario &scenario, bool wired)
+SimStartBlock::SimStartBlock(const SimLaneScenario &scenario, bool wired, quint32 seed)
     : m_scenario(scenario), m_mac(scenario.mac), m_wired(wired), m_state(Idle), m_reaction(kReactionNoValue),
-      m_readiesToIgnore(scenario.ignoreReady), m_synchronised(scenario.synchronised)
+      m_readiesToIgnore(scenario.ignoreReady), m_synchronised(scenario.synchronised), m_linkRandom(seed),
+      m_linkQuality(SimDefaults::kLinkQuality)
 {
     defineInfoFields(wired);
 }
@@ -47,13 +48,25 @@ bool SimStartBlock::isFalseStart() const
     return m_scenario.reactionMs && *m_scenario.reactionMs < int(m_info.value(InfoFalseStartLimit));
 }
 
-QByteArray SimStartBlock::statusItems() const
+quint8 SimStartBlock::nextLinkQuality()
+{
+    using namespace SimDefaults;
+    if (m_scenario.linkQuality)
+        return quint8(*m_scenario.linkQuality);
+    m_linkQuality = qBound(kLinkQuality - kLinkQualitySwing,
+                           m_linkQuality + m_linkRandom.between(-kLinkQualityStep, kLinkQualityStep),
+                           kLinkQuality + kLinkQualitySwing);
+    return quint8(m_linkQuality);
+}
+
+QByteArray SimStartBlock::statusItems()
 {
     QByteArray items;
     appendSimItem8(items, StatusState, m_state);
     appendSimItem8(items, StatusBattery, SimDefaults::kBattery);
     appendSimItem8(items, StatusField3, 0);
     appendSimItem16(items, StatusReaction, m_reaction);
+    appendSimItem8(items, StatusLinkQuality, nextLinkQuality());
     appendSimItem8(items, StatusMeasurementActive, m_measurementActive ? 1 : 0);
     appendSimItem16(items, StatusErrorCode, 0);
     appendSimItem32(items, StatusSync,

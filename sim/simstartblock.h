@@ -6,6 +6,7 @@
 
 #include "sim/simgraphs.h"
 #include "sim/siminfofields.h"
+#include "sim/simrandom.h"
 #include "sim/simsampleassembler.h"
 #include "sim/simscenario.h"
 
@@ -13,7 +14,8 @@
 class SimStartBlock
 {
 public:
-    SimStartBlock(const SimLaneScenario &scenario, bool wired);
+    // seed: where the block's own chance (its link quality) starts.
+    SimStartBlock(const SimLaneScenario &scenario, bool wired, quint32 seed = 1);
 
     QByteArray mac() const { return m_mac; }
     quint8 lane() const;
@@ -28,7 +30,8 @@ public:
     quint8 readyAnnounced() const { return m_readyAnnounced; }
 
     QByteArray infoItems() const { return m_info.items(); }
-    QByteArray statusItems() const;
+    // Each status reply reports the link quality anew.
+    QByteArray statusItems();
     QByteArray graphItems() const;
     QByteArray soundGraphItems() const;
     QByteArray operationModeItems() const;
@@ -53,6 +56,7 @@ public:
 
 private:
     void defineInfoFields(bool wired);
+    quint8 nextLinkQuality();
 
     SimLaneScenario m_scenario;
     QByteArray m_mac;
@@ -69,4 +73,6 @@ private:
     std::optional<SimRaceRecord> m_record;
     quint32 m_startClockMs = 0;
     SimSampleAssembler m_samples;
+    SimRandom m_linkRandom;
+    int m_linkQuality;
 };

@@ -27,6 +27,7 @@ void CurveDisplay::setLoaded(unsigned short currentGraph, unsigned short totalGr
 
 bool CurveDisplay::drawsCurve(QPainter &painter, bool loaded, bool rulerInPrint)
 {
+    m_labels.clear();
     if (loaded && xScale() > 0.0 && yScale() > 0.0)
         return true;
     if (rulerInPrint || !isPrinted()) {

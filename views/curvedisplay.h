@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "views/graphgeometry.h"
+#include "views/graphlabels.h"
 #include "views/graphtheme.h"
 
 class QPainter;
@@ -27,6 +28,8 @@ public:
     quint16 totalGraphs() const { return m_totalGraphs; }
     quint16 sampleCount() const { return m_sampleCount; }
     int startX() const { return m_startX; }
+    // The texts of the last paint and where they went.
+    const QList<GraphLabel> &labels() const { return m_labels; }
 
 protected:
     // What a loaded curve stores besides its points: its place in the panel and its time axis.
@@ -37,6 +40,7 @@ protected:
     double yScale() const { return GraphGeometry::pixelsPerUnit(height(), m_yRange); }
     // Whether there is a curve to draw at this size; else an empty axis at the default scale is drawn.
     bool drawsCurve(QPainter &painter, bool loaded, bool rulerInPrint);
+    void setLabels(const QList<GraphLabel> &labels) { m_labels = labels; }
 
 private:
     int m_xRange = GraphGeometry::kDefaultXRange;
@@ -47,4 +51,5 @@ private:
     int m_startX = 0;
     int m_printMode = 0;
     GraphTheme m_theme;
+    QList<GraphLabel> m_labels;
 };

@@ -41,28 +41,36 @@ void GraphDisplay::paintEvent(QPaintEvent *)
     const bool print = isPrinted();
     GraphPainter graph(painter, size(), xScale(), yScale(), theme());
     const int lane = m_curve.lane;
-    graph.laneLabel(print ? QStringLiteral("L%1").arg(lane) : tr("Lane %1").arg(lane), print);
+    const GraphLabel laneLabel =
+        graph.laneLabel(print ? QStringLiteral("L%1").arg(lane) : tr("Lane %1").arg(lane), print);
     graph.marker(m_curve.startX, kStartColour, print ? GraphPainter::kPrintPenWidth : 1);
-    if (currentGraph() == 1) {
-        if (print) {
-            graph.printStartLabel(m_curve.startX, tr("Start"));
-        } else {
-            graph.centredLabel(m_curve.limitX, kFirstLabelTop, tr("IAAF time"));
-            graph.centredLabel(m_curve.startX, kFirstLabelTop, tr("Start"));
-        }
-    }
+    if (currentGraph() == 1 && print)
+        graph.printStartLabel(m_curve.startX, tr("Start"));
     if (!print) {
         graph.marker(m_curve.limitX, kLimitColour);
         graph.marker(m_curve.reactionX, kReactionColour);
-        graph.centredLabel(m_curve.reactionX, kReactionLabelTop, tr("Reaction time"));
     }
+    QList<LevelLabel> levels;
     if (totalGraphs() == 1) {
-        graph.levelLine(m_curve.offsetLevel, QPen(theme().fontColour, 1, Qt::DotLine), tr("Offset"));
-        if (!print)
-            graph.levelLine(m_curve.triggerLevel, QPen(kTriggerColour), tr("Sensitivity"));
+        graph.levelLine(m_curve.offsetLevel, QPen(theme().fontColour, 1, Qt::DotLine));
+        levels << LevelLabel{m_curve.offsetLevel, tr("Offset")};
+        if (!print) {
+            graph.levelLine(m_curve.triggerLevel, QPen(kTriggerColour));
+            levels << LevelLabel{m_curve.triggerLevel, tr("Sensitivity")};
+        }
     }
     if (!print)
         graph.ruler();
-    graph.curve(m_curve.points, print ? QPen(Qt::black, GraphPainter::kPrintPenWidth)
-                                      : QPen(SharedConstants::laneColour(currentGraph()), kCurvePenWidth));
+    const int penWidth = print ? GraphPainter::kPrintPenWidth : kCurvePenWidth;
+    graph.curve(m_curve.points,
+                QPen(print ? QColor(Qt::black) : SharedConstants::laneColour(currentGraph()), penWidth));
+    QList<MarkerLabel> markers;
+    if (!print && currentGraph() == 1) {
+        markers << MarkerLabel{m_curve.startX, kFirstLabelTop, tr("Start")}
+                << MarkerLabel{m_curve.limitX, kFirstLabelTop, tr("IAAF time")};
+    }
+    if (!print)
+        markers << MarkerLabel{m_curve.reactionX, kReactionLabelTop, tr("Reaction time")};
+    setLabels(QList<GraphLabel>{laneLabel} +
+              graph.labels(levels, markers, {laneLabel}, m_curve.points, penWidth));
 }

@@ -25,20 +25,21 @@ GraphPainter::GraphPainter(QPainter &painter, const QSize &size, double xs, doub
     m_painter.setFont(m_font);
 }
 
-void GraphPainter::drawText(const QRect &box, const QString &text, const QColor &colour, const QFont &font)
+QRect GraphPainter::drawText(const QRect &box, const QString &text, const QColor &colour, const QFont &font)
 {
     m_painter.setFont(font);
     m_painter.setPen(colour);
-    m_painter.drawText(m_painter.boundingRect(box, Qt::AlignLeft, text), Qt::AlignLeft, text);
+    const QRect drawn = m_painter.boundingRect(box, Qt::AlignLeft, text);
+    m_painter.drawText(drawn, Qt::AlignLeft, text);
     m_painter.setFont(m_font);
+    return drawn;
 }
 
-void GraphPainter::laneLabel(const QString &text, bool print)
+GraphLabel GraphPainter::laneLabel(const QString &text, bool print)
 {
     if (print)
-        drawText(kPrintLaneLabelBox, text, Qt::black, m_printFont);
-    else
-        drawText(kLaneLabelBox, text, m_theme.fontColour, m_font);
+        return {text, drawText(kPrintLaneLabelBox, text, Qt::black, m_printFont)};
+    return {text, drawText(kLaneLabelBox, text, m_theme.fontColour, m_font)};
 }
 
 void GraphPainter::marker(int position, const QColor &colour, int penWidth)
@@ -46,16 +47,6 @@ void GraphPainter::marker(int position, const QColor &colour, int penWidth)
     const int x = GraphGeometry::markerX(position, m_xs);
     m_painter.setPen(QPen(colour, penWidth));
     m_painter.drawLine(x, 0, x, m_size.height());
-}
-
-void GraphPainter::centredLabel(int position, int top, const QString &text)
-{
-    const int x = GraphGeometry::markerX(position, m_xs);
-    m_painter.setPen(m_theme.fontColour);
-    QRect box = m_painter.boundingRect(QRect(QPoint(x, top), QPoint(x + kLabelBox, top + kLabelBox)),
-                                       Qt::AlignLeft, text);
-    box.translate(-box.width() / 2, 0);
-    m_painter.drawText(box, Qt::AlignLeft, text);
 }
 
 void GraphPainter::printStartLabel(int position, const QString &text)
@@ -72,18 +63,11 @@ void GraphPainter::printStartLabel(int position, const QString &text)
     m_painter.setFont(m_font);
 }
 
-void GraphPainter::levelLine(int level, const QPen &pen, const QString &label)
+void GraphPainter::levelLine(int level, const QPen &pen)
 {
     const int y = GraphGeometry::levelY(level, m_size.height(), m_ys);
     m_painter.setPen(pen);
     m_painter.drawLine(0, y, m_size.width(), y);
-    if (label.isEmpty())
-        return;
-    m_painter.setPen(m_theme.fontColour);
-    QRect box =
-        m_painter.boundingRect(QRect(QPoint(0, y), QPoint(kLabelBox, y + kLabelBox)), Qt::AlignLeft, label);
-    box.translate(0, -box.height());
-    m_painter.drawText(box, Qt::AlignLeft, label);
 }
 
 void GraphPainter::ruler()
@@ -93,6 +77,21 @@ void GraphPainter::ruler()
         const int x = GraphGeometry::rulerTickX(tick, m_xs);
         m_painter.drawLine(x, 0, x, int(GraphGeometry::rulerTickLength(tick) * m_ys));
     }
+}
+
+QRect GraphPainter::rulerBand() const
+{
+    const int longestTick = GraphGeometry::rulerTickLength(0);
+    return QRect(0, 0, m_size.width(), int(longestTick * m_ys) + 1);
+}
+
+QList<QPoint> GraphPainter::plottedCurve(const QList<QPoint> &points) const
+{
+    QList<QPoint> plotted;
+    plotted.reserve(points.size());
+    for (const QPoint &point : points)
+        plotted.append(GraphGeometry::plotted(point, m_xs, m_ys));
+    return plotted;
 }
 
 void GraphPainter::curve(const QList<QPoint> &points, const QPen &pen)
@@ -110,4 +109,39 @@ void GraphPainter::curve(const QList<QPoint> &points, const QPen &pen)
     }
     m_painter.setPen(pen);
     m_painter.drawLines(segments);
+}
+
+QSize GraphPainter::textSize(const QString &text) const
+{
+    return m_painter.boundingRect(QRect(0, 0, kLabelBox, kLabelBox), Qt::AlignLeft, text).size();
+}
+
+QList<GraphLabel> GraphPainter::labels(const QList<LevelLabel> &levels, const QList<MarkerLabel> &markers,
+                                       const QList<GraphLabel> &drawn, const QList<QPoint> &curve,
+                                       int penWidth)
+{
+    QStringList texts;
+    QList<QList<QRect>> places;
+    for (const LevelLabel &label : levels) {
+        texts << label.text;
+        places << GraphLabels::levelPlaces(textSize(label.text),
+                                           GraphGeometry::levelY(label.level, m_size.height(), m_ys), m_size);
+    }
+    for (const MarkerLabel &label : markers) {
+        texts << label.text;
+        places << GraphLabels::markerPlaces(textSize(label.text),
+                                            GraphGeometry::markerX(label.position, m_xs), label.top, m_size);
+    }
+    QList<QRect> obstacles{rulerBand()};
+    for (const GraphLabel &label : drawn)
+        obstacles.append(label.box);
+    const QList<QRect> boxes = GraphLabels::place(
+        places, obstacles, GraphLabels::curveColumns(plottedCurve(curve), m_size.width(), penWidth));
+    QList<GraphLabel> placed;
+    m_painter.setPen(m_theme.fontColour);
+    for (qsizetype i = 0; i < texts.size(); ++i) {
+        m_painter.drawText(boxes.at(i), Qt::AlignLeft, texts.at(i));
+        placed.append({texts.at(i), boxes.at(i)});
+    }
+    return placed;
 }

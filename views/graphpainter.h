@@ -3,14 +3,16 @@
 #include <QFont>
 #include <QList>
 #include <QPoint>
+#include <QRect>
 #include <QSize>
+#include <QString>
 
+#include "views/graphlabels.h"
 #include "views/graphtheme.h"
 
 class QColor;
 class QPainter;
 class QPen;
-class QString;
 
 // The drawing steps that the reaction and the sound graph share, at one display's scales.
 class GraphPainter
@@ -21,19 +23,26 @@ public:
     GraphPainter(QPainter &painter, const QSize &size, double xs, double ys, const GraphTheme &theme);
 
     // Screen: the text in the theme's colour at the top left; print: in black in the 96-point font.
-    void laneLabel(const QString &text, bool print);
+    GraphLabel laneLabel(const QString &text, bool print);
     // A vertical line at a position of the time axis, over the whole height.
     void marker(int position, const QColor &colour, int penWidth = 1);
-    // Text in the theme's colour whose left edge sits half its width left of the position's x.
-    void centredLabel(int position, int top, const QString &text);
     void printStartLabel(int position, const QString &text);
-    // A horizontal line at a level in graph units; a label, when given, sits on it at the left edge.
-    void levelLine(int level, const QPen &pen, const QString &label = QString());
+    // A horizontal line at a level in graph units.
+    void levelLine(int level, const QPen &pen);
     void ruler();
+    // The band along the top edge that the ruler's ticks take.
+    QRect rulerBand() const;
     void curve(const QList<QPoint> &points, const QPen &pen);
+    // Draws the level labels, each on its line at the left edge, and the marker labels, each centred on
+    // its marker, where that is free; else as near as they can be without covering the texts drawn so
+    // far, the ruler, another label or the curve (drawn penWidth wide).
+    QList<GraphLabel> labels(const QList<LevelLabel> &levels, const QList<MarkerLabel> &markers,
+                             const QList<GraphLabel> &drawn, const QList<QPoint> &curve, int penWidth);
 
 private:
-    void drawText(const QRect &box, const QString &text, const QColor &colour, const QFont &font);
+    QRect drawText(const QRect &box, const QString &text, const QColor &colour, const QFont &font);
+    QList<QPoint> plottedCurve(const QList<QPoint> &points) const;
+    QSize textSize(const QString &text) const;
 
     QPainter &m_painter;
     QSize m_size;

@@ -37,12 +37,18 @@ void SoundGraphDisplay::paintEvent(QPaintEvent *)
     const bool print = isPrinted();
     GraphPainter graph(painter, size(), xScale(), yScale(), theme());
     const int lane = m_curve.lane;
-    graph.laneLabel(print ? QStringLiteral("L%1").arg(lane) : tr("Lane %1").arg(lane), print);
-    if (currentGraph() == 1 && !print)
-        graph.centredLabel(m_curve.startX, kStartLabelTop, tr("Start"));
+    const GraphLabel laneLabel =
+        graph.laneLabel(print ? QStringLiteral("L%1").arg(lane) : tr("Lane %1").arg(lane), print);
     graph.marker(m_curve.startX, kStartColour);
-    const bool onlyCurve = currentGraph() == 1 && totalGraphs() == 1;
-    graph.levelLine(m_curve.level, QPen(kLevelColour), onlyCurve ? tr("Sensitivity") : QString());
+    graph.levelLine(m_curve.level, QPen(kLevelColour));
     graph.ruler();
     graph.curve(m_curve.points, QPen(SharedConstants::laneColour(currentGraph()), kCurvePenWidth));
+    QList<LevelLabel> levels;
+    if (currentGraph() == 1 && totalGraphs() == 1)
+        levels << LevelLabel{m_curve.level, tr("Sensitivity")};
+    QList<MarkerLabel> markers;
+    if (currentGraph() == 1 && !print)
+        markers << MarkerLabel{m_curve.startX, kStartLabelTop, tr("Start")};
+    setLabels(QList<GraphLabel>{laneLabel} +
+              graph.labels(levels, markers, {laneLabel}, m_curve.points, kCurvePenWidth));
 }

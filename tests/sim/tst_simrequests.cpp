@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <memory>
 
 #include <QSignalSpy>
@@ -42,6 +43,7 @@ private slots:
     void readyOpensRepeatWindow();
     void operationModeAnswerFollowsScenario_data();
     void operationModeAnswerFollowsScenario();
+    void linkQualityIsGoodAndWandersUnlessSet();
     void requestsNobodyAnswersGetNoReply_data();
     void requestsNobodyAnswersGetNoReply();
     void poweredDownDeviceIsSilentUntilPoweredOn();
@@ -325,6 +327,29 @@ void TstSimRequests::operationModeAnswerFollowsScenario()
     const std::optional<TestFrame> reply = exchange(testRequest(kLane1, sequence, 0xE9), 0xEA, sequence);
     QVERIFY(reply);
     QCOMPARE(reply->itemMap().value(1), expected);
+}
+
+// Status 6: the program shows 51..255 as 0..255, so an unset block must report well above 51, move a
+// little between replies and stay in its band; a block the scenario sets reports exactly that byte.
+void TstSimRequests::linkQualityIsGoodAndWandersUnlessSet()
+{
+    SimScenario scenario = SimScenario::standard(2);
+    scenario.lanes[1].linkQuality = 60;
+    scenario.replyDelayMs = 0;
+    startWith(scenario);
+    QList<int> wandering;
+    for (int i = 0; i < 40; ++i) {
+        const QByteArray quality = statusOf(kLane1).value(6);
+        QCOMPARE(quality.size(), 1);
+        wandering << quint8(quality.at(0));
+        QCOMPARE(statusOf(kLane2).value(6), bytes("3c"));
+    }
+    const auto [lowest, highest] = std::minmax_element(wandering.cbegin(), wandering.cend());
+    QVERIFY2(*lowest >= 228 && *highest <= 252,
+             qPrintable(QStringLiteral("%1..%2").arg(*lowest).arg(*highest)));
+    QVERIFY(*highest > *lowest);
+    for (qsizetype i = 1; i < wandering.size(); ++i)
+        QVERIFY(qAbs(wandering.at(i) - wandering.at(i - 1)) <= 3);
 }
 
 void TstSimRequests::requestsNobodyAnswersGetNoReply_data()

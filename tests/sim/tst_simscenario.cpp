@@ -46,7 +46,7 @@ void TstSimScenario::readsEveryField()
         "seed": 42, "wired": true, "coordinator": "15:8D:00:AA:00:01",
         "lanes": [
             {"lane": 3, "mac": "15:8d:00:00:00:33", "reaction": 87, "modeAnswer": "none",
-             "ignoreReady": 2, "synchronised": false, "syncOffset": -30},
+             "ignoreReady": 2, "synchronised": false, "syncOffset": -30, "linkQuality": 0},
             {"lane": 4, "reaction": null}
         ],
         "replyLoss": 0.25, "corruptCrc": 0.5, "splitReplies": true, "autoStartMs": -1,
@@ -68,6 +68,8 @@ void TstSimScenario::readsEveryField()
     QCOMPARE(lane.ignoreReady, 2);
     QCOMPARE(lane.synchronised, false);
     QCOMPARE(lane.syncOffsetMs, -30);
+    QCOMPARE(lane.linkQuality, std::optional<int>(0));
+    QVERIFY(!scenario->lanes.at(1).linkQuality);
     QCOMPARE(scenario->lanes.at(1).mac, QByteArray::fromHex("158d00000004"));
     QVERIFY(!scenario->lanes.at(1).reactionMs);
     QCOMPARE(scenario->replyLossRate, 0.25);
@@ -98,6 +100,10 @@ void TstSimScenario::rejectsBadScenarios_data()
     QTest::newRow("odd baud") << QByteArray(R"({"baud": 19200})");
     QTest::newRow("too many blocks") << QByteArray(R"({"blocks": 11})");
     QTest::newRow("reaction out of range") << QByteArray(R"({"lanes": [{"reaction": 40000}]})");
+    QTest::newRow("link quality above a byte") << QByteArray(R"({"lanes": [{"linkQuality": 256}]})");
+    QTest::newRow("negative link quality") << QByteArray(R"({"lanes": [{"linkQuality": -1}]})");
+    QTest::newRow("fractional link quality") << QByteArray(R"({"lanes": [{"linkQuality": 240.5}]})");
+    QTest::newRow("link quality as text") << QByteArray(R"({"lanes": [{"linkQuality": "good"}]})");
     QTest::newRow("bad mode answer") << QByteArray(R"({"lanes": [{"modeAnswer": "radio"}]})");
     QTest::newRow("same MAC twice") << QByteArray(
         R"({"lanes": [{"mac": "15:8d:00:00:00:01"}, {"mac": "15:8d:00:00:00:01"}]})");

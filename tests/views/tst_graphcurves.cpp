@@ -3,6 +3,7 @@
 #include "graphrace.h"
 #include "views/graphcurves.h"
 #include "views/graphgeometry.h"
+#include "views/graphlabels.h"
 #include "views/packetlog.h"
 
 using GraphItems::flat;
@@ -19,6 +20,11 @@ private slots:
     void zoomStopsPastFourTimes_data();
     void zoomStopsPastFourTimes();
     void positionsOnScreen();
+    void curveColumnsHoldThePen();
+    void labelsAvoidEachOtherAndTheCurve_data();
+    void labelsAvoidEachOtherAndTheCurve();
+    void levelLabelsKeepToTheirLine_data();
+    void levelLabelsKeepToTheirLine();
     void packetLogPicture();
     void packetLogCountsAndCap();
 };
@@ -158,6 +164,111 @@ void TstGraphCurves::positionsOnScreen()
     QCOMPARE(cursorReadout(QPoint(400, 250), QSize(800, 500), 500, 800, 200), QPoint(201, 250));
     QCOMPARE(cursorReadout(QPoint(5, 5), QSize(0, 0), 500, 800, 200), QPoint());
     QCOMPARE(scrollAfterZoom(100, 400, 1.25), 175);
+}
+
+void TstGraphCurves::curveColumnsHoldThePen()
+{
+    // a 3-wide pen reaches 2 pixels past the line: a step from row 10 to row 40 between columns 4 and 6
+    const QList<GraphLabels::Span> columns = GraphLabels::curveColumns({{4, 10}, {6, 40}, {9, 40}}, 14, 3);
+    QCOMPARE(columns.size(), 14);
+    QVERIFY(columns.at(1).isEmpty());
+    QCOMPARE(columns.at(2).top, 8);
+    QCOMPARE(columns.at(2).bottom, 42);
+    QCOMPARE(columns.at(11).top, 38);
+    QVERIFY(columns.at(12).isEmpty());
+    QVERIFY(GraphLabels::underCurve(QRect(10, 0, 5, 39), columns));
+    QVERIFY(!GraphLabels::underCurve(QRect(10, 0, 5, 38), columns));
+    QVERIFY(!GraphLabels::underCurve(QRect(12, 0, 5, 50), columns));
+}
+
+using LabelWishes = QList<MarkerLabel>; // position: the marker's pixel column
+using CurveRows = QList<int>;           // one row per column, pen 1; empty: no curve
+
+void TstGraphCurves::labelsAvoidEachOtherAndTheCurve_data()
+{
+    QTest::addColumn<LabelWishes>("wishes"); // text widths in the text's length x 10, 16 high
+    QTest::addColumn<QList<QRect>>("obstacles");
+    QTest::addColumn<CurveRows>("curve");
+    QTest::addColumn<QList<QRect>>("expected");
+
+    const CurveRows none;
+    QTest::newRow("free: centred at the wanted top")
+        << LabelWishes{{300, 20, "xxxxxx"}} << QList<QRect>{} << none << QList<QRect>{{270, 20, 60, 16}};
+    QTest::newRow("near the edge: kept inside")
+        << LabelWishes{{10, 20, "xxxxxx"}, {395, 95, "xxxx"}} << QList<QRect>{} << none
+        << QList<QRect>{{0, 20, 60, 16}, {360, 84, 40, 16}};
+    QTest::newRow("limit and reaction close together: the later one steps down")
+        << LabelWishes{{300, 20, "xxxxxx"}, {310, 30, "xxxxxxxx"}} << QList<QRect>{} << none
+        << QList<QRect>{{270, 20, 60, 16}, {270, 36, 80, 16}};
+    QTest::newRow("a text drawn before counts as a label")
+        << LabelWishes{{30, 20, "xxxx"}} << QList<QRect>{{1, 25, 45, 16}} << none
+        << QList<QRect>{{10, 9, 40, 16}};
+    CurveRows loud(400, 60);
+    for (int x = 203; x < 400; ++x)
+        loud[x] = x % 2 ? 0 : 99;
+    QTest::newRow("a loud curve right of the marker: beside it on the left")
+        << LabelWishes{{200, 20, "xxxx"}} << QList<QRect>{} << loud << QList<QRect>{{157, 20, 40, 16}};
+    QTest::newRow("a flat curve through the wanted top: just above it")
+        << LabelWishes{{300, 20, "xxxx"}} << QList<QRect>{} << CurveRows(400, 30)
+        << QList<QRect>{{280, 13, 40, 16}};
+    QTest::newRow("nowhere clear of the curve: still clear of the labels")
+        << LabelWishes{{200, 20, "xxxx"}, {200, 20, "xxxx"}} << QList<QRect>{} <<
+        [] {
+            CurveRows all(400);
+            for (int x = 0; x < 400; ++x)
+                all[x] = x % 2 ? 0 : 99;
+            return all;
+        }()
+        << QList<QRect>{{180, 20, 40, 16}, {180, 4, 40, 16}};
+}
+
+void TstGraphCurves::labelsAvoidEachOtherAndTheCurve()
+{
+    QFETCH(LabelWishes, wishes);
+    QFETCH(QList<QRect>, obstacles);
+    QFETCH(CurveRows, curve);
+    QFETCH(QList<QRect>, expected);
+    const QSize area(400, 100);
+    QList<QList<QRect>> places;
+    for (const MarkerLabel &wish : wishes)
+        places << GraphLabels::markerPlaces(QSize(10 * int(wish.text.size()), 16), wish.position, wish.top,
+                                            area);
+    QList<QPoint> points;
+    for (int x = 0; x < curve.size(); ++x)
+        points << QPoint(x, curve.at(x));
+    QCOMPARE(GraphLabels::place(places, obstacles, GraphLabels::curveColumns(points, area.width(), 1)),
+             expected);
+}
+
+void TstGraphCurves::levelLabelsKeepToTheirLine_data()
+{
+    QTest::addColumn<CurveRows>("curve"); // pen 3
+    QTest::addColumn<QRect>("expected");  // a 40 x 16 label of the line at row 50
+
+    QTest::newRow("free: directly above the line at the left edge") << CurveRows() << QRect(0, 34, 40, 16);
+    QTest::newRow("the curve rests on the line: lifted just clear")
+        << CurveRows(400, 50) << QRect(0, 32, 40, 16);
+    CurveRows hump(400, 50);
+    for (int x = 0; x < 60; ++x)
+        hump[x] = 40;
+    QTest::newRow("a hump over the left edge: just below the line") << hump << QRect(0, 51, 40, 16);
+    CurveRows wall(400, 50);
+    for (int x = 0; x < 10; ++x)
+        wall[x] = x % 2 ? 0 : 99;
+    QTest::newRow("noise at the left edge: moved right along the line") << wall << QRect(13, 32, 40, 16);
+}
+
+void TstGraphCurves::levelLabelsKeepToTheirLine()
+{
+    QFETCH(CurveRows, curve);
+    QFETCH(QRect, expected);
+    QList<QPoint> points;
+    for (int x = 0; x < curve.size(); ++x)
+        points << QPoint(x, curve.at(x));
+    const QSize area(400, 100);
+    const QList<QList<QRect>> places{GraphLabels::levelPlaces(QSize(40, 16), 50, area)};
+    QCOMPARE(GraphLabels::place(places, {}, GraphLabels::curveColumns(points, area.width(), 3)),
+             QList<QRect>{expected});
 }
 
 void TstGraphCurves::packetLogPicture()

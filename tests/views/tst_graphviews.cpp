@@ -1,6 +1,9 @@
+#include <cmath>
 #include <memory>
 
 #include <QApplication>
+#include <QDir>
+#include <QScopeGuard>
 #include <QImage>
 #include <QLabel>
 #include <QMessageBox>
@@ -10,8 +13,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 
 #include "graphrace.h"
+#include "core/sharedconstants.h"
 #include "views/graphviews.h"
 #include "views/loggingdlg.h"
 #include "views/logginggraphdisplay.h"
@@ -69,6 +74,94 @@ void checkPixels(QWidget *display, const QList<Probe> &probes)
     }
 }
 
+// A push as a block records it: rest at 2000 with a little noise, from 10 ms before the reaction a rise
+// of 20 a ms to 1500 above the rest, then fading as the athlete leaves.
+QList<quint32> push(int reactionMs)
+{
+    const int onset = 200 + reactionMs - 10;
+    const int plateau = onset + 75;
+    QList<quint32> values;
+    for (int i = 0; i < 800; ++i) {
+        double force = 0.0;
+        if (i >= onset && i < plateau)
+            force = 20.0 * (i - onset);
+        else if (i >= plateau)
+            force = 1500.0 * std::exp(-(i - plateau) / 250.0);
+        values << quint32(2000 + int(force) + i % 3 - 1);
+    }
+    return values;
+}
+
+// A start signal as a block's microphone hears it: silence at 128, then a loud ringing that fades.
+QList<quint32> bang(int delayMs)
+{
+    QList<quint32> values;
+    for (int i = 0; i < 800; ++i) {
+        const int t = i - 200 - delayMs;
+        const double wave = t < 0 ? 0.0 : 110.0 * std::exp(-t / 60.0) * std::cos(2.0 * M_PI * t / 3.0);
+        values << quint32(128 + int(wave));
+    }
+    return values;
+}
+
+// Eight racing lanes (limit 100 ms); lane 1 reacts 8 ms after the limit, lane 2 before it.
+const QList<int> kReactions = {108, 95, 131, 140, 122, 160, 117, 149};
+
+QList<BlockReport> racingLanes()
+{
+    QList<BlockReport> reports;
+    for (int i = 0; i < kReactions.size(); ++i) {
+        GraphItems::Reaction graph;
+        graph.offset = 2000, graph.reaction = graph.raw = quint16(kReactions.at(i));
+        graph.values = push(kReactions.at(i));
+        GraphItems::Sound sound;
+        sound.level = 80, sound.values = bang(i + 1);
+        reports << BlockReport{quint8(i + 1),
+                               100,
+                               ParticipationActive,
+                               GraphItems::reaction(graph),
+                               GraphItems::sound(sound),
+                               0};
+    }
+    return reports;
+}
+
+// The texts a display drew lie inside it and apart; all but the lane's own (which has its fixed place)
+// lie clear of the curve, both by its points and by the pixels of its colour (the marker lines, one of
+// which may share it, aside).
+void checkLabelsClear(CurveDisplay *display, const QList<QPoint> &points, const QList<int> &markerXs,
+                      int expectedPlaced)
+{
+    const QImage picture = display->grab().toImage();
+    const QColor curveColour = SharedConstants::laneColour(display->currentGraph());
+    const QList<GraphLabel> labels = display->labels();
+    const double xs = double(display->width()) / display->xRange();
+    const double ys = double(display->height()) / display->yRange();
+    QCOMPARE(labels.size(), 1 + expectedPlaced);
+    for (qsizetype i = 0; i < labels.size(); ++i) {
+        const GraphLabel &label = labels.at(i);
+        const QString where = QStringLiteral("curve %1, \"%2\" at %3,%4 %5x%6")
+                                  .arg(display->currentGraph())
+                                  .arg(label.text)
+                                  .arg(label.box.x())
+                                  .arg(label.box.y())
+                                  .arg(label.box.width())
+                                  .arg(label.box.height());
+        QVERIFY2(display->rect().contains(label.box), qPrintable(where));
+        for (qsizetype j = i + 1; j < labels.size(); ++j)
+            QVERIFY2(!label.box.intersects(labels.at(j).box),
+                     qPrintable(where + " covers " + labels.at(j).text));
+        if (i == 0)
+            continue;
+        for (const QPoint &point : points)
+            QVERIFY2(!label.box.contains(GraphGeometry::plotted(point, xs, ys)), qPrintable(where));
+        for (int x = label.box.left(); x <= label.box.right(); ++x) {
+            for (int y = label.box.top(); y <= label.box.bottom() && !markerXs.contains(x); ++y)
+                QVERIFY2(picture.pixelColor(x, y) != curveColour, qPrintable(where));
+        }
+    }
+}
+
 // Answers the next modal box with OK; the text it showed lands in the returned string.
 QString &acceptNextBox()
 {
@@ -99,6 +192,8 @@ private slots:
     void allLanesNumberTheRacingCurves_data();
     void allLanesNumberTheRacingCurves();
     void allGraphsDialogSavesScreenshot();
+    void labelsStayClear_data();
+    void labelsStayClear();
     void laneDialogsShowOneCurve();
     void listsOfDifferentLengthGiveNoPanel();
     void zoomResizesAndRefusesPastTheLimit();
@@ -294,6 +389,78 @@ void TstGraphViews::allGraphsDialogSavesScreenshot()
     QCOMPARE(curves, 7);
     QVERIFY(fitted);
     QVERIFY(!QImage(name + ".png").isNull());
+}
+
+void TstGraphViews::labelsStayClear_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("view");
+    for (const QString &language :
+         {QStringLiteral("en_English"), QStringLiteral("de_Deutsch"), QStringLiteral("nl_Nederlands")}) {
+        for (const char *view : {"all graphs", "all sounds", "lane graph", "lane sound"})
+            QTest::newRow(qPrintable(language + " " + view)) << language << QString::fromLatin1(view);
+    }
+}
+
+// The graph dialogs at the size they take on the screen, in the theme's own font, with curves as the
+// blocks record them. QUELLOR_GRAPH_PICTURES=<folder> keeps a picture of each.
+void TstGraphViews::labelsStayClear()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, view);
+    QTranslator translator;
+    QVERIFY(
+        translator.load(QCoreApplication::applicationDirPath() + "/languages/quellor_" + language + ".qm"));
+    QCoreApplication::installTranslator(&translator);
+    const auto uninstall = qScopeGuard([&] { QCoreApplication::removeTranslator(&translator); });
+    GraphRace race;
+    QVERIFY(race.load(racingLanes()));
+
+    // per curve: texts placed besides the lane's (levels with one curve, markers on the first)
+    std::unique_ptr<QDialog> dialog;
+    QList<CurveDisplay *> displays;
+    QList<QList<QPoint>> curves;
+    QList<int> placed;
+    if (view.contains(QLatin1String("sound"))) {
+        auto *sound = new MeasurementSoundGraphDlg(nullptr);
+        dialog.reset(sound);
+        if (view == QLatin1String("all sounds"))
+            GraphViews::fillAllSoundsDialog(*sound, race.blocks, race.measurements);
+        else
+            GraphViews::fillLaneSoundGraphDialog(*sound, race.blocks.first(), race.measurements.first());
+        for (SoundGraphDisplay *display : sound->graphWidget()->displays()) {
+            displays << display;
+            curves << display->curve().points;
+            placed << (display->totalGraphs() == 1 ? 2 : display->currentGraph() == 1 ? 1 : 0);
+        }
+    } else {
+        auto *graph = new MeasurementGraphDlg(nullptr, ModeOperator);
+        dialog.reset(graph);
+        if (view == QLatin1String("all graphs"))
+            GraphViews::fillAllGraphsDialog(*graph, race.blocks, race.measurements, QString());
+        else
+            GraphViews::fillLaneGraphDialog(*graph, race.blocks.first(), race.measurements.first(),
+                                            QString());
+        for (GraphDisplay *display : graph->graphWidget()->displays()) {
+            displays << display;
+            curves << display->curve().points;
+            placed << (display->totalGraphs() == 1 ? 5 : display->currentGraph() == 1 ? 3 : 1);
+        }
+    }
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+    QCOMPARE(displays.size(), view.startsWith(QLatin1String("all")) ? 8 : 1);
+    for (qsizetype k = 0; k < displays.size(); ++k) {
+        CurveDisplay *display = displays.at(k);
+        const double xs = double(display->width()) / display->xRange();
+        QList<int> columns;
+        for (const int ms : {0, 100, kReactions.at(k)})
+            columns << GraphGeometry::markerX(display->startX() + ms, xs);
+        checkLabelsClear(display, curves.at(k), columns, placed.at(k));
+    }
+    const QString pictures = qEnvironmentVariable("QUELLOR_GRAPH_PICTURES");
+    if (!pictures.isEmpty())
+        dialog->grab().save(QDir(pictures).filePath(QTest::currentDataTag() + QStringLiteral(".png")));
 }
 
 void TstGraphViews::laneDialogsShowOneCurve()
