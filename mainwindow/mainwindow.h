@@ -417,7 +417,6 @@ private:
     QString m_busyNotice;
     QPointer<QMessageBox> m_linkLostNotice; // non-modal, deletes itself when closed
     QString m_lostPort;                     // what the notice names, kept for a language change
-    QString m_lostReason;
     bool m_resultsSavedShown = false;
     QList<RaceSnapshot> m_pendingSaves; // results that came in while a save waited for the operator
     bool m_saving = false;

@@ -220,20 +220,25 @@ QMessageBox *MainWindow::linkLostNotice() const
     return m_linkLostNotice;
 }
 
-// A port open again gives Ready back, unless the busy notice holds it.
+// A port open again gives Ready back, unless the busy notice holds it; a notice of the lost link would
+// now tell of a link that works.
 void MainWindow::OnSerialPortOpened(bool ok)
 {
-    if (ok)
-        ui->btnReady->setEnabled(!m_busy.indicator());
+    if (!ok)
+        return;
+    ui->btnReady->setEnabled(!m_busy.indicator());
+    if (m_linkLostNotice)
+        m_linkLostNotice->close();
 }
 
 // The serial object has closed the port and shows every device's link as lost; a race under way is saved
 // right after, with what arrived. The operator is told without stopping the window: Properties reconnects.
-void MainWindow::OnSerialPortLost(const QString &port, const QString &reason)
+// The system's reason stays in the serial object's debug output: after a hang-up it is whatever error the
+// last call left behind, in English.
+void MainWindow::OnSerialPortLost(const QString &port, const QString &)
 {
     ui->btnReady->setEnabled(false); // a race armed now could never run, yet would take a race number
     m_lostPort = port;
-    m_lostReason = reason;
     if (!m_linkLostNotice) {
         m_linkLostNotice = new QMessageBox(this);
         m_linkLostNotice->setIcon(QMessageBox::Warning);
@@ -252,8 +257,9 @@ void MainWindow::labelLinkLostNotice()
     if (!m_linkLostNotice)
         return;
     m_linkLostNotice->setWindowTitle(windowTitleText() + tr(": Connection lost"));
-    m_linkLostNotice->setText(
-        tr("The connection to the coordinator on port %1 was lost: %2").arg(m_lostPort, m_lostReason));
+    m_linkLostNotice->setText(tr("The connection to the coordinator on port %1 was lost: the port was "
+                                 "removed or stopped answering.")
+                                  .arg(m_lostPort));
     m_linkLostNotice->setInformativeText(
         tr("Once the coordinator is connected again, open Properties and press OK to reconnect it."));
 }

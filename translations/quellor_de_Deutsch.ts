@@ -1227,10 +1227,6 @@
         <translation>Das System konnte das Gerät nicht identifizieren. Bitte prüfen Sie die Stromversorgung und die Verkabelung des Geräts</translation>
     </message>
     <message>
-        <source>The connection to the coordinator on port %1 was lost: %2</source>
-        <translation>Die Verbindung zur Zentraleinheit am COM-Port %1 ist unterbrochen: %2</translation>
-    </message>
-    <message>
         <source>: Connection lost</source>
         <translation>: Verbindung unterbrochen</translation>
     </message>
@@ -1257,6 +1253,10 @@ Made by %3</source>
 Version %2
 
 Hersteller: %3</translation>
+    </message>
+    <message>
+        <source>The connection to the coordinator on port %1 was lost: the port was removed or stopped answering.</source>
+        <translation>Die Verbindung zur Zentraleinheit am COM-Port %1 ist unterbrochen: Der Port wurde entfernt oder antwortet nicht mehr.</translation>
     </message>
 </context>
 <context>

@@ -1227,10 +1227,6 @@
         <translation>Het systeem kon het apparaat niet identificeren. Controleer de voeding en de bekabeling van het apparaat</translation>
     </message>
     <message>
-        <source>The connection to the coordinator on port %1 was lost: %2</source>
-        <translation>De verbinding met de centrale eenheid op COM-poort %1 is verbroken: %2</translation>
-    </message>
-    <message>
         <source>: Connection lost</source>
         <translation>: Verbinding verbroken</translation>
     </message>
@@ -1257,6 +1253,10 @@ Made by %3</source>
 Versie %2
 
 Fabrikant: %3</translation>
+    </message>
+    <message>
+        <source>The connection to the coordinator on port %1 was lost: the port was removed or stopped answering.</source>
+        <translation>De verbinding met de centrale eenheid op COM-poort %1 is verbroken: de poort is verwijderd of reageert niet meer.</translation>
     </message>
 </context>
 <context>

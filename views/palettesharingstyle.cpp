@@ -10,15 +10,17 @@ PaletteSharingStyle::PaletteSharingStyle(QStyle *base)
 
 QPalette PaletteSharingStyle::shared(const QPalette &palette) const
 {
-    qsizetype found = m_palettes.indexOf(palette);
-    if (found < 0) {
+    // the list runs from the least to the most recently used: a palette in use is never the one dropped
+    const qsizetype found = m_palettes.indexOf(palette);
+    if (found >= 0) {
+        m_palettes.move(found, m_palettes.size() - 1);
+    } else {
         if (m_palettes.size() >= kMaxPalettes)
             m_palettes.removeFirst();
         m_palettes.append(palette);
-        found = m_palettes.size() - 1;
     }
     // a copy keeps the cache key of the kept one; the colour group is the copy's own
-    QPalette kept = m_palettes.at(found);
+    QPalette kept = m_palettes.constLast();
     kept.setCurrentColorGroup(palette.currentColorGroup());
     return kept;
 }

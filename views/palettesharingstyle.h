@@ -13,7 +13,7 @@
 class PaletteSharingStyle : public QProxyStyle
 {
 public:
-    // At most this many palettes are kept; beyond that the oldest goes.
+    // At most this many palettes are kept; beyond that the one unused for longest goes.
     static constexpr qsizetype kMaxPalettes = 64;
 
     // base: the style to draw with (owned); null for Fusion.

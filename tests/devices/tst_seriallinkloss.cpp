@@ -208,20 +208,34 @@ void TstSerialLinkLoss::onlyARaceUnderWayIsSavedOnALoss_data()
     QTest::newRow("reaction graphs in, sound graphs coming") << "graphs" << QList<int>({1});
     QTest::newRow("saved already") << "saved" << QList<int>();
     QTest::newRow("called off by Idle") << "idle" << QList<int>();
+    QTest::newRow("started, nobody reacted") << "silent" << QList<int>();
+    QTest::newRow("one lane reacted, one given up") << "one silent" << QList<int>({0, 1});
+    QTest::newRow("a start after Idle") << "late start" << QList<int>();
 }
 
 void TstSerialLinkLoss::onlyARaceUnderWayIsSavedOnALoss()
 {
     QFETCH(QString, phase);
     QFETCH(QList<int>, saves);
-    SerialFixture f(1);
+    SerialFixture f(phase == "one silent" ? 2 : 1);
     f.serial->setUserSelectedOperationMode(OperationModeWireless);
     f.open();
     f.serial->OnSetStatusRequest(1, DeviceReady, f.serial->broadcastDevice());
     f.reportStates(DeviceReady, DeviceReady);
     f.tick();
+    if (phase == "late start")
+        f.serial->OnSetStatusRequest(1, DeviceIdle, f.serial->broadcastDevice());
     if (phase != "armed")
         f.replyCoordinator(0x0B, item8(1, 1));
+    if (phase == "silent" || phase == "one silent") {
+        // nine polling ticks per block without a reaction, then the silent block is given up
+        CStartBlock *silent = f.blocks.last();
+        if (f.blocks.size() > 1)
+            f.reply(f.blocks[0], 0x05, statusItems(DeviceIdle, 150));
+        f.reply(silent, 0x05, statusItems(DeviceStarted));
+        f.tick(9 * int(f.blocks.size()) + 1);
+        QCOMPARE(f.serial->skippedBlocks(), QList<CStartBlock *>({silent}));
+    }
     if (phase == "graphs" || phase == "saved") {
         f.reply(f.blocks[0], 0x05, statusItems(DeviceIdle, 150));
         f.serial->startGraphsTimerTimeout();

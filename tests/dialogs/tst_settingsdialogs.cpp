@@ -255,7 +255,7 @@ void TstSettingsDialogs::unreadableSampleNamesFileAndReason()
     QFETCH(QString, language);
     QFETCH(QString, reason);
     QTemporaryDir dir;
-    const QString path = dir.filePath(file);
+    QString path = dir.filePath(file);
     if (file == "folder") {
         QVERIFY(QDir().mkdir(path));
     } else if (file == "locked.raw") {
@@ -263,7 +263,10 @@ void TstSettingsDialogs::unreadableSampleNamesFileAndReason()
         QVERIFY(locked.open(QIODevice::WriteOnly) && locked.write("\x5a\x5a") == 2);
         locked.close();
         QVERIFY(locked.setPermissions(QFileDevice::Permissions()));
+        // root reads a file whatever its permissions say, but not a kernel setting that is write-only
         if (locked.open(QIODevice::ReadOnly))
+            path = QStringLiteral("/proc/sys/vm/compact_memory");
+        if (QFile probe(path); !probe.exists() || probe.open(QIODevice::ReadOnly))
             QSKIP("this user reads every file");
     }
     const Language translation(language);

@@ -7,7 +7,9 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QHash>
+#include <QLabel>
 #include <QPaintEvent>
+#include <QPushButton>
 #include <QTest>
 
 #include "../core/apptestenvironment.h"
@@ -141,6 +143,7 @@ private slots:
     void unchangedStatusRoundsRestyleAndPaintNothing();
     void aChangeRepaintsItsOwnRowOnly_data();
     void aChangeRepaintsItsOwnRowOnly();
+    void statusPicturesFollowEveryChange();
 
 private:
     // Until every device has answered its status request this many more times.
@@ -270,6 +273,49 @@ void TstIdleWindow::aChangeRepaintsItsOwnRowOnly()
     others.remove(changed);
     others.remove(QStringLiteral("page"));
     QVERIFY2(others.isEmpty(), qPrintable(listed(events->restyles)));
+}
+
+// Idle, Ready, Idle again and the link lost, on a lane and on the coordinator: each row's status picture is
+// the state's resource picture every time, and the link button takes the lost look; a helper that leaves
+// an equal look alone must not take a new one for equal.
+void TstIdleWindow::statusPicturesFollowEveryChange()
+{
+    StartBlockMeasurementWidget *lane = window->laneRows().at(kChangedLane);
+    CoordinatorMeasurementWidget *coordinatorRow = window->coordinatorRow();
+    const QList<const QLabel *> icons{lane->findChild<QLabel *>(QStringLiteral("lblStatusIcon")),
+                                      coordinatorRow->findChild<QLabel *>(QStringLiteral("lblStatusIcon"))};
+    const QList<const QWidget *> linkButtons{
+        lane->findChild<QPushButton *>(QStringLiteral("btnMeasurements")),
+        coordinatorRow->findChild<QPushButton *>(QStringLiteral("btnMeasurementsStatus"))};
+    const auto showing = [&icons](const char *resource) {
+        const QImage expected = QPixmap(QString::fromLatin1(resource)).toImage();
+        return std::all_of(icons.cbegin(), icons.cend(),
+                           [&expected](const QLabel *icon) { return icon->pixmap().toImage() == expected; });
+    };
+    const auto states = [&] {
+        return QStringList{QString::number(lane->measurement()->state()),
+                           QString::number(window->coordinator()->state())};
+    };
+    const QStringList idle{QString::number(DeviceIdle), QString::number(DeviceIdle)};
+    const QStringList ready{QString::number(DeviceReady), QString::number(DeviceReady)};
+    QCOMPARE(states(), idle);
+    QVERIFY(showing(":/customicons/idle"));
+
+    window->findChild<QPushButton *>(QStringLiteral("btnReady"))->click();
+    QTRY_COMPARE_WITH_TIMEOUT(states(), ready, kLiveMs);
+    QTRY_VERIFY(showing(":/customicons/ready"));
+    window->OnBroadcastIdleClicked();
+    QTRY_COMPARE_WITH_TIMEOUT(states(), idle, kLiveMs);
+    QTRY_VERIFY(showing(":/customicons/idle"));
+
+    const QStringList liveLooks{linkButtons[0]->styleSheet(), linkButtons[1]->styleSheet()};
+    sim->stop();
+    QTRY_VERIFY_WITH_TIMEOUT(lane->measurement()->linkState() == LinkLost &&
+                                 window->coordinator()->linkState() == LinkLost,
+                             kLiveMs);
+    QVERIFY(linkButtons[0]->styleSheet() != liveLooks[0]);
+    QVERIFY(linkButtons[1]->styleSheet() != liveLooks[1]);
+    QVERIFY(showing(":/customicons/idle")); // what the devices last said
 }
 
 int main(int argc, char **argv)

@@ -3,7 +3,6 @@
 // applies them, and shows the window with the chosen set's lanes live.
 #include <QApplication>
 #include <QFile>
-#include <QProxyStyle>
 #include <QRegularExpression>
 #include <QStyle>
 #include <QTest>
@@ -20,6 +19,7 @@
 #include "sim/simulatorsettings.h"
 #include "sim/startupautomation.h"
 #include "testnetwork.h"
+#include "views/palettesharingstyle.h"
 
 namespace
 {
@@ -52,17 +52,17 @@ QByteArray settingsFileText()
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// The application's style beneath the window's style sheets and the program's own proxy over it.
-QString baseStyleName()
+// The application's style beneath the window's style sheets: the program's own, and the one it draws with.
+QString styleText()
 {
     const QString sheet = qApp->styleSheet();
     qApp->setStyleSheet(QString());
     const QStyle *style = QApplication::style();
-    if (const auto *proxy = qobject_cast<const QProxyStyle *>(style))
-        style = proxy->baseStyle();
-    const QString name = style->name();
+    QString text = style->name();
+    if (const auto *sharing = dynamic_cast<const PaletteSharingStyle *>(style))
+        text = QStringLiteral("palette sharing over ") + sharing->baseStyle()->name();
     qApp->setStyleSheet(sheet);
-    return name;
+    return text;
 }
 
 } // namespace
@@ -147,13 +147,14 @@ void TstStartup::okWritesTheStartKeysAndShowsLiveLanes()
     const int result = start(StartupAutomation::Answer::Ok, [&](MainWindow *window) {
         shown << QString::number(window->laneRows().size())
               << QString::number(window->coordinatorRow() != nullptr)
-              << QString::number(window->isMaximized()) << baseStyleName()
+              << QString::number(window->isMaximized()) << styleText()
               << window->startGateway()->coordinatorMac() << QString::number(window->startGateway()->panId())
               << window->startGateway()->starterName()
               << QString::number(window->serialComThread()->baudRate());
     });
     QCOMPARE(result, 0);
-    QCOMPARE(shown, (QStringList{"8", "1", "1", "fusion", "15:8D:00:01:00:00", "0", "Starter 1", "9600"}));
+    QCOMPARE(shown, (QStringList{"8", "1", "1", "palette sharing over fusion", "15:8D:00:01:00:00", "0",
+                                 "Starter 1", "9600"}));
     // the dialog's values as it showed them: the stored ones, and the defaults of the keys not stored
     const Entries written = {{"StartBlockSettings/accelerosensitivity", 512},
                              {"general/starter_name", "Starter 1"},

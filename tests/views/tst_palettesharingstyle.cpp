@@ -56,6 +56,7 @@ private slots:
     void repeatedPaintsKeepTheCacheFlat();
     void equalColoursShareOnePaletteDifferentOnesDoNot();
     void thePaletteListStaysBounded();
+    void aPaletteInUseOutlivesNewOnes();
 
 private:
     PaletteRecorder *recorder = nullptr;  // owned by the sharing style
@@ -126,6 +127,20 @@ void TstPaletteSharingStyle::thePaletteListStaysBounded()
 {
     for (int i = 0; i < 3 * PaletteSharingStyle::kMaxPalettes; ++i)
         style->shared(QPalette(QColor(i, 0, 0)));
+    QCOMPARE(style->keptPalettes(), PaletteSharingStyle::kMaxPalettes);
+}
+
+// Colours painted all the time keep their palette, and with it Fusion's cached pictures, while more sets
+// of colours than the list holds come and go.
+void TstPaletteSharingStyle::aPaletteInUseOutlivesNewOnes()
+{
+    // each paint brings a palette of its own, as under a style sheet
+    const auto inUse = [] { return QPalette(QColor(0, 0, 255)); };
+    const qint64 key = style->shared(inUse()).cacheKey();
+    for (int i = 0; i < 3 * PaletteSharingStyle::kMaxPalettes; ++i) {
+        style->shared(QPalette(QColor(i, 0, 0)));
+        QCOMPARE(style->shared(inUse()).cacheKey(), key);
+    }
     QCOMPARE(style->keptPalettes(), PaletteSharingStyle::kMaxPalettes);
 }
 
