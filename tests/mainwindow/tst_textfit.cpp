@@ -31,6 +31,7 @@
 #include "testnetwork.h"
 #include "textfitcheck.h"
 #include "views/coordinatormeasurementwidget.h"
+#include "views/opentabwidget.h"
 #include "views/startblockmeasurementwidget.h"
 
 namespace
@@ -91,6 +92,22 @@ QString translated(const char *context, const char *source)
     return QCoreApplication::translate(context, source);
 }
 
+// Where a label draws its one-line text, in its parent's coordinates: placed by its alignment inside
+// its contents and margin, and cut at its own edges.
+std::pair<int, int> drawnTextSpan(const QLabel *label)
+{
+    const QRect room = label->contentsRect().adjusted(label->margin(), 0, -label->margin(), 0);
+    const int width = TextFit::widthOf(label->font(), label->text());
+    int left = room.left();
+    if (label->alignment() & Qt::AlignHCenter)
+        left = room.left() + (room.width() - width) / 2;
+    else if (label->alignment() & Qt::AlignRight)
+        left = room.right() + 1 - width;
+    const int from = std::max(left, 0);
+    const int to = std::min(left + width, label->width());
+    return {label->x() + from, label->x() + to};
+}
+
 } // namespace
 
 class TstTextFit : public QObject
@@ -114,6 +131,8 @@ private slots:
     void ticketFitsItsColumns();
     void textsFitTheirWidgets_data();
     void textsFitTheirWidgets();
+    void laneInfoStaysApartFromSignal_data();
+    void laneInfoStaysApartFromSignal();
 
 private:
     void useLanguage(const QString &language);
@@ -347,6 +366,47 @@ void TstTextFit::textsFitTheirWidgets()
     useLanguage(language);
     const QStringList cuts = cutTextsOf(opening);
     QVERIFY2(cuts.isEmpty(), qPrintable("\n" + cuts.join('\n')));
+}
+
+void TstTextFit::laneInfoStaysApartFromSignal_data()
+{
+    QTest::addColumn<bool>("live");
+    QTest::newRow("live view") << true;
+    QTest::newRow("measurement tab") << false;
+}
+
+// A long club name and a four-digit signal are told apart: a word space at least between them, in the
+// live rows and in the rows of an opened file.
+void TstTextFit::laneInfoStaysApartFromSignal()
+{
+    QFETCH(bool, live);
+    useLanguage(kLanguages.first());
+    auto *tabs = part<QTabWidget>(window, "tabCentral");
+    QList<StartBlockMeasurementWidget *> rows = window->laneRows();
+    if (!live) {
+        const QDir folder(window->generalSettings().resultsDir);
+        const QStringList files = folder.entryList({"*.vq2"}, QDir::Files, QDir::Time);
+        QVERIFY(!files.isEmpty());
+        const OpenTabWidget *tab = window->OpenMeasurementFile(folder.filePath(files.first()));
+        QVERIFY(tab);
+        rows = tab->displayedRows();
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    QCOMPARE(rows.size(), kLanes);
+    for (const StartBlockMeasurementWidget *row : rows) {
+        const auto *info = row->findChild<QLabel *>("lblAthleteInfo");
+        const auto *signal = row->findChild<QLabel *>("lblSignal");
+        QVERIFY(info->isVisible() && !info->text().isEmpty() && !signal->text().isEmpty());
+        const int gap = drawnTextSpan(signal).first - drawnTextSpan(info).second;
+        const int space = TextFit::widthOf(info->font(), " ");
+        QVERIFY2(gap >= space, qPrintable(QStringLiteral("'%1' and '%2' are %3 px apart, a space is %4 px")
+                                              .arg(info->text(), signal->text())
+                                              .arg(gap)
+                                              .arg(space)));
+    }
+    if (!live)
+        window->OnTabCloseRequested(tabs->currentIndex());
+    tabs->setCurrentIndex(0);
 }
 
 void TstTextFit::ticketFitsItsColumns_data()
