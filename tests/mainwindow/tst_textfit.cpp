@@ -131,6 +131,7 @@ private slots:
     void ticketFitsItsColumns();
     void textsFitTheirWidgets_data();
     void textsFitTheirWidgets();
+    void propertiesShowTheirPaths();
     void laneInfoStaysApartFromSignal_data();
     void laneInfoStaysApartFromSignal();
 
@@ -138,7 +139,7 @@ private:
     void useLanguage(const QString &language);
     bool runRace();
     // Checks the window the opening shows and closes it again.
-    QStringList cutTextsOf(const Opening &opening);
+    QStringList cutTextsOf(const Opening &opening, const std::function<QStringList(QWidget *)> &alsoCut = {});
 
     std::unique_ptr<DeviceSimulator> sim;
     QTemporaryDir results;
@@ -210,7 +211,8 @@ bool TstTextFit::runRace()
     return finished.wait(kWaitMs) || !finished.isEmpty();
 }
 
-QStringList TstTextFit::cutTextsOf(const Opening &opening)
+QStringList TstTextFit::cutTextsOf(const Opening &opening,
+                                   const std::function<QStringList(QWidget *)> &alsoCut)
 {
     QStringList cuts;
     bool checked = false;
@@ -220,6 +222,8 @@ QStringList TstTextFit::cutTextsOf(const Opening &opening)
             opening.prepare(shown);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
         cuts = TextFit::cutTexts(shown);
+        if (alsoCut)
+            cuts << alsoCut(shown);
         checked = true;
         if (!qEnvironmentVariableIsEmpty("QUELLOR_TEXTFIT_PICTURES"))
             savePicture(shown);
@@ -366,6 +370,43 @@ void TstTextFit::textsFitTheirWidgets()
     useLanguage(language);
     const QStringList cuts = cutTextsOf(opening);
     QVERIFY2(cuts.isEmpty(), qPrintable("\n" + cuts.join('\n')));
+}
+
+// Properties opened from the menu, on its "System" tab, is as wide as the port and the results folder
+// need, as at start-up: turning to "Application" shows both whole and widens nothing.
+void TstTextFit::propertiesShowTheirPaths()
+{
+    useLanguage(kLanguages.first());
+    int openedWidth = 0;
+    const Opening opening = {"ProjectSettingsDlg",
+                             [](MainWindow *w) { trigger(w, "action_ProjectProperties"); },
+                             [&](QWidget *dialog) {
+                                 auto *tabs = part<QTabWidget>(dialog, "tabWidget");
+                                 QCOMPARE(tabs->currentIndex(), 1);
+                                 openedWidth = dialog->width();
+                                 tabs->setCurrentIndex(0);
+                             },
+                             {}};
+    QString resultsDir;
+    QString port;
+    int shownWidth = 0;
+    const QStringList cuts = cutTextsOf(opening, [&](QWidget *dialog) {
+        shownWidth = dialog->width();
+        const auto *field = part<QLineEdit>(dialog, "txtResultsDir");
+        resultsDir = field->text();
+        port = part<QComboBox>(dialog, "cmbCOM")->currentText();
+        const auto option = WidgetWidths::styleOption<QLineEdit, QStyleOptionFrame>(field);
+        const QRect room = field->style()->subElementRect(QStyle::SE_LineEditContents, &option, field);
+        constexpr int kLineEditMargins = 2 * 2 + 1; // the edit's own margins and its cursor
+        if (TextFit::widthOf(field->font(), field->text()) > room.width() - kLineEditMargins)
+            return QStringList{
+                QStringLiteral("txtResultsDir '%1' is cut at %2 px").arg(field->text()).arg(room.width())};
+        return QStringList();
+    });
+    QCOMPARE(resultsDir, window->generalSettings().resultsDir);
+    QVERIFY(!port.isEmpty());
+    QVERIFY2(cuts.isEmpty(), qPrintable("\n" + cuts.join('\n')));
+    QCOMPARE(openedWidth, shownWidth);
 }
 
 void TstTextFit::laneInfoStaysApartFromSignal_data()
