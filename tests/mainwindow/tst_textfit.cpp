@@ -134,6 +134,7 @@ private slots:
     void propertiesShowTheirPaths();
     void laneInfoStaysApartFromSignal_data();
     void laneInfoStaysApartFromSignal();
+    void propertiesGiveTheFocusBack();
 
 private:
     void useLanguage(const QString &language);
@@ -448,6 +449,34 @@ void TstTextFit::laneInfoStaysApartFromSignal()
     if (!live)
         window->OnTabCloseRequested(tabs->currentIndex());
     tabs->setCurrentIndex(0);
+}
+
+// The starter's keys reach the lanes again after Properties: the focus goes back where it was (the window
+// itself after Ready), and Up and Down, sent where the focus is, move the lane selection.
+void TstTextFit::propertiesGiveTheFocusBack()
+{
+    useLanguage(kLanguages.first());
+    part<QTabWidget>(window, "tabCentral")->setCurrentIndex(0);
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    window->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), window);
+    window->setSelectedLane(MainWindow::kNoLaneSelected);
+    bool accepted = false;
+    QObject polling;
+    whenShown(&polling, "ProjectSettingsDlg", [&](QWidget *dialog) {
+        click(dialog, "btnOK");
+        accepted = dialog->isHidden();
+    });
+    trigger(window, "action_ProjectProperties");
+    QVERIFY(accepted);
+    QTRY_COMPARE_WITH_TIMEOUT(QApplication::focusWidget(), window, kWaitMs);
+    QList<int> lanes;
+    for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Up}) {
+        QTest::keyClick(QApplication::focusWidget(), key);
+        lanes << window->selectedLane();
+    }
+    QCOMPARE(lanes, (QList<int>{0, 1, 2, 1}));
 }
 
 void TstTextFit::ticketFitsItsColumns_data()
