@@ -129,11 +129,13 @@ private slots:
 
     void ticketFitsItsColumns_data();
     void ticketFitsItsColumns();
-    void textsFitTheirWidgets_data();
-    void textsFitTheirWidgets();
-    void propertiesShowTheirPaths();
+    // before Ready clears the race's signals
     void laneInfoStaysApartFromSignal_data();
     void laneInfoStaysApartFromSignal();
+    void propertiesShowTheirPaths();
+    void textsFitTheirWidgets_data();
+    void textsFitTheirWidgets();
+    // last: OK applies the settings again
     void propertiesGiveTheFocusBack();
 
 private:
