@@ -415,8 +415,10 @@ void TstTextFit::propertiesShowTheirPaths()
 void TstTextFit::laneInfoStaysApartFromSignal_data()
 {
     QTest::addColumn<bool>("live");
-    QTest::newRow("live view") << true;
-    QTest::newRow("measurement tab") << false;
+    QTest::addColumn<int>("highlighted");
+    QTest::newRow("live view") << true << int(MainWindow::kNoLaneSelected);
+    QTest::newRow("live view, lane 1 highlighted") << true << 0;
+    QTest::newRow("measurement tab") << false << int(MainWindow::kNoLaneSelected);
 }
 
 // A long club name and a four-digit signal are told apart: a word space at least between them, in the
@@ -424,7 +426,11 @@ void TstTextFit::laneInfoStaysApartFromSignal_data()
 void TstTextFit::laneInfoStaysApartFromSignal()
 {
     QFETCH(bool, live);
+    QFETCH(int, highlighted);
     useLanguage(kLanguages.first());
+    // the highlighted row wears the theme's style sheet, which sets its own margins
+    window->setSelectedLane(quint8(highlighted));
+    window->ApplyColourStyleSheets();
     auto *tabs = part<QTabWidget>(window, "tabCentral");
     QList<StartBlockMeasurementWidget *> rows = window->laneRows();
     if (!live) {
@@ -437,6 +443,8 @@ void TstTextFit::laneInfoStaysApartFromSignal()
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     QCOMPARE(rows.size(), kLanes);
+    if (highlighted < kLanes)
+        QVERIFY(!rows.at(highlighted)->styleSheet().isEmpty());
     for (const StartBlockMeasurementWidget *row : rows) {
         const auto *info = row->findChild<QLabel *>("lblAthleteInfo");
         const auto *signal = row->findChild<QLabel *>("lblSignal");
@@ -451,6 +459,8 @@ void TstTextFit::laneInfoStaysApartFromSignal()
     if (!live)
         window->OnTabCloseRequested(tabs->currentIndex());
     tabs->setCurrentIndex(0);
+    window->setSelectedLane(MainWindow::kNoLaneSelected);
+    window->ApplyColourStyleSheets();
 }
 
 // The starter's keys reach the lanes again after Properties: the focus goes back where it was (the window
