@@ -1,5 +1,7 @@
 #include "dialogs/projectsettingsdlg.h"
 
+#include <algorithm>
+
 #include <QComboBox>
 #include <QDebug>
 #include <QDir>
@@ -15,6 +17,7 @@
 #include "devices/cserialcomthread.h"
 #include "dialogs/addstartblocksetdlg.h"
 #include "dialogs/projectsettingsvalues.h"
+#include "dialogs/widgetwidths.h"
 #include "ui_projectsettingsdlg.h"
 
 using namespace ProjectSettingsValues;
@@ -284,6 +287,23 @@ void ProjectSettingsDlg::changeEvent(QEvent *event)
     OnHeadsetVolumeValueChanged(ui->hslHeadsetVolume->value());
 }
 
+// Laid out before it shows: a page hidden behind the other tab asks for no room once shown.
+void ProjectSettingsDlg::setVisible(bool visible)
+{
+    if (visible)
+        fitToPaths();
+    QDialog::setVisible(visible);
+}
+
+// The ports and the results folder show whole, on either tab; the form's own width would cut them.
+void ProjectSettingsDlg::fitToPaths()
+{
+    ensurePolished(); // the theme's font, not the default one
+    for (QComboBox *combo : {ui->cmbCOM, ui->cmbCOMSerialPrinter})
+        combo->setMinimumWidth(std::max(combo->minimumWidth(), combo->sizeHint().width()));
+    WidgetWidths::fitFieldToValue(ui->txtResultsDir);
+}
+
 void ProjectSettingsDlg::markPortResult(QWidget *combo, bool ok)
 {
     combo->setProperty(kErrorProperty, !ok);
@@ -478,4 +498,5 @@ void ProjectSettingsDlg::OnBtnResultsDirBrowseClicked()
         return;
     m_settings.resultsDir = directory;
     ui->txtResultsDir->setText(directory);
+    fitToPaths();
 }

@@ -50,6 +50,7 @@ public:
     void SetSettings(const ProjectSettings &settings);
     void SetStartBlockCommonSettings(StartBlockCommonSettings settings);
     void SetCurrentTab(int index);
+    void setVisible(bool visible) override;
 
     // The results, read by the caller after exec() returned 1.
     const ProjectSettings &projectSettings() const { return m_settings; }
@@ -99,6 +100,7 @@ private:
     void showVolumes();
     void debugPrinterList() const;
     void enablePrinting();
+    void fitToPaths();
     static void markPortResult(QWidget *combo, bool ok);
 
     std::unique_ptr<Ui::ProjectSettingsDlg> ui;

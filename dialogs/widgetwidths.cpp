@@ -38,10 +38,16 @@ void WidgetWidths::fitFieldsToValues(QWidget *root)
     for (QLineEdit *edit : root->findChildren<QLineEdit *>()) {
         if (edit->isEnabled() && !edit->isReadOnly())
             continue;
-        const int needed = widthForValue(edit);
-        if (needed > edit->minimumWidth())
-            edit->setMinimumWidth(needed);
+        fitFieldToValue(edit);
     }
+}
+
+void WidgetWidths::fitFieldToValue(QLineEdit *edit)
+{
+    edit->ensurePolished();
+    const int needed = widthForValue(edit);
+    if (needed > edit->minimumWidth())
+        edit->setMinimumWidth(needed);
 }
 
 void WidgetWidths::fitTableToColumns(QTableView *table)

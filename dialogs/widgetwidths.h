@@ -1,5 +1,6 @@
 #pragma once
 
+class QLineEdit;
 class QTableView;
 class QWidget;
 
@@ -24,6 +25,9 @@ Option styleOption(const Widget *widget)
 // Every read-only or disabled line edit under root becomes at least as wide as its whole value needs.
 // Only ever widens, so a value refreshed every second requests a new layout only when it grows.
 void fitFieldsToValues(QWidget *root);
+
+// The field becomes at least as wide as its whole value needs, editable or not.
+void fitFieldToValue(QLineEdit *edit);
 
 // The table becomes at least as wide as its visible columns, each as wide as its title and its cells
 // need, with its frame and vertical scroll bar: no column is cut or scrolled out of view.

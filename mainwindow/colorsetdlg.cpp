@@ -1,6 +1,8 @@
 #include "mainwindow/colorsetdlg.h"
 
 #include <QFontDatabase>
+#include <QFontInfo>
+#include <QSignalBlocker>
 
 #include "core/sharedconstants.h"
 #include "ui_colorsetdlg.h"
@@ -21,10 +23,17 @@ ColorSetDlg::~ColorSetDlg() = default;
 void ColorSetDlg::fillFonts()
 {
     ui->cmbFonts->addItems(QFontDatabase::families(QFontDatabase::Latin));
-    const int chosen = *m_chosenIndex;
-    // a family missing on this system leaves the box without a selection
-    ui->cmbFonts->setCurrentIndex(
-        chosen < m_themes.size() ? ui->cmbFonts->findText(m_themes[chosen].fontFamily) : -1);
+}
+
+// The family the theme's font is drawn in: a family missing on this system is replaced by the system
+// (Arial by its metric twin, for one), and the box shows that one.
+void ColorSetDlg::showFont(const QString &family)
+{
+    int index = ui->cmbFonts->findText(family);
+    if (index < 0)
+        index = ui->cmbFonts->findText(QFontInfo(QFont(family)).family());
+    const QSignalBlocker quiet(ui->cmbFonts); // showing the font leaves the theme's family as it is
+    ui->cmbFonts->setCurrentIndex(index);
 }
 
 void ColorSetDlg::fillThemes()
@@ -56,6 +65,7 @@ void ColorSetDlg::loadTheme()
     if (chosen >= m_themes.size())
         return;
     const StyleSettings &theme = m_themes[chosen];
+    showFont(theme.fontFamily);
     ui->hslFontSize->setValue(theme.fontSize);
     ui->hslFontWeight->setValue(theme.fontWeight);
     ui->hslFontRed->setValue(theme.fontColour.red);

@@ -54,6 +54,7 @@ private:
     void fillThemes();
     void connectControls();
     void loadTheme();
+    void showFont(const QString &family);
 
     std::unique_ptr<Ui::ColorSetDlg> ui;
     const QList<StyleSettings> &m_themes;

@@ -47,6 +47,7 @@ class QThread;
 class CSerialComThread;
 class CoordinatorMeasurementWidget;
 class KeyAssistantDlg;
+class ProjectSettingsDlg;
 class MeasurementGraphWidget;
 class MeasurementSoundGraphWidget;
 class OpenTabWidget;
@@ -365,6 +366,8 @@ private:
     void applyLanes(bool setsModified);
     void applySerialPort();
     void applyStartGateway();
+    void applyProperties(const ProjectSettingsDlg &dialog);
+    void restoreFocus(QWidget *previous);
 
     std::unique_ptr<Ui::MainWindow> ui;
     ChosenSet m_chosenSet;

@@ -5,6 +5,7 @@
 #include <QDebug>
 #include <QMessageBox>
 #include <QPixmap>
+#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 
@@ -130,8 +131,15 @@ void MainWindow::on_action_ProjectProperties_triggered()
     qDebug() << "Set common sb";
     dialog.SetStartBlockCommonSettings(m_startBlockSettings);
     dialog.SetCurrentTab(ProjectSettingsDlg::TabSystem);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
+    const QPointer<QWidget> previousFocus = focusWidget();
+    if (dialog.exec() == QDialog::Accepted)
+        applyProperties(dialog);
+    // the starter's keys go on to the lanes, not into whatever field is next in line
+    restoreFocus(previousFocus);
+}
+
+void MainWindow::applyProperties(const ProjectSettingsDlg &dialog)
+{
     m_lastSetName = m_settings.lastSet;
     const bool settingsChanged = ProjectSettingsStore::deviceSettingsChanged(
         m_settings, m_startBlockSettings, dialog.projectSettings(), dialog.startBlockCommonSettings());
@@ -139,6 +147,16 @@ void MainWindow::on_action_ProjectProperties_triggered()
         ProjectSettingsStore::storeFromProperties(
             *app, dialog.projectSettings(), dialog.startBlockCommonSettings(), qint32(m_race.raceNumber()));
     ApplyProjectSettings(dialog.setsModified(), settingsChanged);
+}
+
+// A widget that went away or can no longer take the keys leaves them with the window itself.
+void MainWindow::restoreFocus(QWidget *previous)
+{
+    activateWindow();
+    if (previous && previous->isVisible() && previous->isEnabled())
+        previous->setFocus(Qt::ActiveWindowFocusReason);
+    else
+        setFocus(Qt::ActiveWindowFocusReason);
 }
 
 void MainWindow::OnOperationModeChanged(OperationMode mode)

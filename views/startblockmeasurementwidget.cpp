@@ -35,6 +35,9 @@ constexpr int kFullScale = 255;
 constexpr quint8 kFullBattery = 234;
 constexpr double kBatterySpan = 31.0;
 constexpr double kGradientEdge = 0.01;
+// free room after the club name, so that it never reads as one word with the signal beside it; wider
+// than a word space in the largest theme font
+constexpr int kInfoSignalGap = 10;
 
 enum StatusItem : unsigned char {
     kStateItem = 1,
@@ -105,6 +108,7 @@ StartBlockMeasurementWidget::StartBlockMeasurementWidget(ViewHost *host, QWidget
       m_clock(std::make_shared<SerialClock>())
 {
     ui->setupUi(this);
+    ui->lblAthleteInfo->setContentsMargins(0, 0, kInfoSignalGap, 0);
     fillParticipationCombo();
     replaceInfoIcon();
     ui->lblLane->show();

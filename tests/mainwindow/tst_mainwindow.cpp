@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
@@ -512,13 +513,19 @@ void TstMainWindowColours::withColourDialog(const std::function<void(ColorSetDlg
 
 void TstMainWindowColours::dialogSwitchesThemeAndSlidersRestyle()
 {
-    withColourDialog([](ColorSetDlg *dialog) {
+    // the family the theme's Arial is drawn in, whether the system has Arial or a stand-in
+    const QString arialInUse = QFontInfo(QFont("Arial")).family();
+    const QString other = arialInUse == "DejaVu Sans" ? "Liberation Serif" : "DejaVu Sans";
+    withColourDialog([&](ColorSetDlg *dialog) {
         QCOMPARE(dialog->windowTitle(), kTitle + ": Layout");
         auto *themes = dialog->findChild<QComboBox *>("cmbStyleTheme");
         QCOMPARE(themes->currentText(), QString("modern"));
-        const bool hasArial = QFontDatabase::families(QFontDatabase::Latin).contains("Arial");
-        QCOMPARE(dialog->fontsComboBox()->currentIndex() >= 0, hasArial);
+        QVERIFY(QFontDatabase::families(QFontDatabase::Latin).contains(arialInUse));
+        QCOMPARE(dialog->fontsComboBox()->currentText(), arialInUse);
+        // a family picked for "modern" shows again when the theme is chosen again
+        dialog->fontsComboBox()->setCurrentText(other);
         themes->setCurrentIndex(2); // desert: font 235, background 0, 0, 75
+        QCOMPARE(dialog->fontsComboBox()->currentText(), arialInUse);
         const QList<QSlider *> sliders{dialog->fontSizeSlider(),      dialog->fontWeightSlider(),
                                        dialog->fontRedSlider(),       dialog->fontBlueSlider(),
                                        dialog->backgroundRedSlider(), dialog->backgroundBlueSlider()};
@@ -534,7 +541,11 @@ void TstMainWindowColours::dialogSwitchesThemeAndSlidersRestyle()
         // a moving slider restyles the whole application at once
         dialog->fontSizeSlider()->setValue(24);
         QVERIFY(qApp->styleSheet().startsWith("* {font-family: Arial; font-size: 24px;"));
+        themes->setCurrentIndex(3);
+        QCOMPARE(dialog->fontsComboBox()->currentText(), other);
+        themes->setCurrentIndex(2);
     });
+    QCOMPARE(fixture->window->styleThemes().at(3).fontFamily, other);
     QCOMPARE(fixture->window->styleThemeIndex(), 2);
     QCOMPARE(fixture->window->currentStyle().fontSize, 24);
 }

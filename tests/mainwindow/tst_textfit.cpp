@@ -31,6 +31,7 @@
 #include "testnetwork.h"
 #include "textfitcheck.h"
 #include "views/coordinatormeasurementwidget.h"
+#include "views/opentabwidget.h"
 #include "views/startblockmeasurementwidget.h"
 
 namespace
@@ -91,6 +92,22 @@ QString translated(const char *context, const char *source)
     return QCoreApplication::translate(context, source);
 }
 
+// Where a label draws its one-line text, in its parent's coordinates: placed by its alignment inside
+// its contents and margin, and cut at its own edges.
+std::pair<int, int> drawnTextSpan(const QLabel *label)
+{
+    const QRect room = label->contentsRect().adjusted(label->margin(), 0, -label->margin(), 0);
+    const int width = TextFit::widthOf(label->font(), label->text());
+    int left = room.left();
+    if (label->alignment() & Qt::AlignHCenter)
+        left = room.left() + (room.width() - width) / 2;
+    else if (label->alignment() & Qt::AlignRight)
+        left = room.right() + 1 - width;
+    const int from = std::max(left, 0);
+    const int to = std::min(left + width, label->width());
+    return {label->x() + from, label->x() + to};
+}
+
 } // namespace
 
 class TstTextFit : public QObject
@@ -112,14 +129,20 @@ private slots:
 
     void ticketFitsItsColumns_data();
     void ticketFitsItsColumns();
+    // before Ready clears the race's signals
+    void laneInfoStaysApartFromSignal_data();
+    void laneInfoStaysApartFromSignal();
+    void propertiesShowTheirPaths();
     void textsFitTheirWidgets_data();
     void textsFitTheirWidgets();
+    // last: OK applies the settings again
+    void propertiesGiveTheFocusBack();
 
 private:
     void useLanguage(const QString &language);
     bool runRace();
     // Checks the window the opening shows and closes it again.
-    QStringList cutTextsOf(const Opening &opening);
+    QStringList cutTextsOf(const Opening &opening, const std::function<QStringList(QWidget *)> &alsoCut = {});
 
     std::unique_ptr<DeviceSimulator> sim;
     QTemporaryDir results;
@@ -191,7 +214,8 @@ bool TstTextFit::runRace()
     return finished.wait(kWaitMs) || !finished.isEmpty();
 }
 
-QStringList TstTextFit::cutTextsOf(const Opening &opening)
+QStringList TstTextFit::cutTextsOf(const Opening &opening,
+                                   const std::function<QStringList(QWidget *)> &alsoCut)
 {
     QStringList cuts;
     bool checked = false;
@@ -201,6 +225,8 @@ QStringList TstTextFit::cutTextsOf(const Opening &opening)
             opening.prepare(shown);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
         cuts = TextFit::cutTexts(shown);
+        if (alsoCut)
+            cuts << alsoCut(shown);
         checked = true;
         if (!qEnvironmentVariableIsEmpty("QUELLOR_TEXTFIT_PICTURES"))
             savePicture(shown);
@@ -347,6 +373,122 @@ void TstTextFit::textsFitTheirWidgets()
     useLanguage(language);
     const QStringList cuts = cutTextsOf(opening);
     QVERIFY2(cuts.isEmpty(), qPrintable("\n" + cuts.join('\n')));
+}
+
+// Properties opened from the menu, on its "System" tab, is as wide as the port and the results folder
+// need, as at start-up: turning to "Application" shows both whole and widens nothing.
+void TstTextFit::propertiesShowTheirPaths()
+{
+    useLanguage(kLanguages.first());
+    int openedWidth = 0;
+    const Opening opening = {"ProjectSettingsDlg",
+                             [](MainWindow *w) { trigger(w, "action_ProjectProperties"); },
+                             [&](QWidget *dialog) {
+                                 auto *tabs = part<QTabWidget>(dialog, "tabWidget");
+                                 QCOMPARE(tabs->currentIndex(), 1);
+                                 openedWidth = dialog->width();
+                                 tabs->setCurrentIndex(0);
+                             },
+                             {}};
+    QString resultsDir;
+    QString port;
+    int shownWidth = 0;
+    const QStringList cuts = cutTextsOf(opening, [&](QWidget *dialog) {
+        shownWidth = dialog->width();
+        const auto *field = part<QLineEdit>(dialog, "txtResultsDir");
+        resultsDir = field->text();
+        port = part<QComboBox>(dialog, "cmbCOM")->currentText();
+        const auto option = WidgetWidths::styleOption<QLineEdit, QStyleOptionFrame>(field);
+        const QRect room = field->style()->subElementRect(QStyle::SE_LineEditContents, &option, field);
+        constexpr int kLineEditMargins = 2 * 2 + 1; // the edit's own margins and its cursor
+        if (TextFit::widthOf(field->font(), field->text()) > room.width() - kLineEditMargins)
+            return QStringList{
+                QStringLiteral("txtResultsDir '%1' is cut at %2 px").arg(field->text()).arg(room.width())};
+        return QStringList();
+    });
+    QCOMPARE(resultsDir, window->generalSettings().resultsDir);
+    QVERIFY(!port.isEmpty());
+    QVERIFY2(cuts.isEmpty(), qPrintable("\n" + cuts.join('\n')));
+    QCOMPARE(openedWidth, shownWidth);
+}
+
+void TstTextFit::laneInfoStaysApartFromSignal_data()
+{
+    QTest::addColumn<bool>("live");
+    QTest::addColumn<int>("highlighted");
+    QTest::newRow("live view") << true << int(MainWindow::kNoLaneSelected);
+    QTest::newRow("live view, lane 1 highlighted") << true << 0;
+    QTest::newRow("measurement tab") << false << int(MainWindow::kNoLaneSelected);
+}
+
+// A long club name and a four-digit signal are told apart: a word space at least between them, in the
+// live rows and in the rows of an opened file.
+void TstTextFit::laneInfoStaysApartFromSignal()
+{
+    QFETCH(bool, live);
+    QFETCH(int, highlighted);
+    useLanguage(kLanguages.first());
+    // the highlighted row wears the theme's style sheet, which sets its own margins
+    window->setSelectedLane(quint8(highlighted));
+    window->ApplyColourStyleSheets();
+    auto *tabs = part<QTabWidget>(window, "tabCentral");
+    QList<StartBlockMeasurementWidget *> rows = window->laneRows();
+    if (!live) {
+        const QDir folder(window->generalSettings().resultsDir);
+        const QStringList files = folder.entryList({"*.vq2"}, QDir::Files, QDir::Time);
+        QVERIFY(!files.isEmpty());
+        const OpenTabWidget *tab = window->OpenMeasurementFile(folder.filePath(files.first()));
+        QVERIFY(tab);
+        rows = tab->displayedRows();
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    QCOMPARE(rows.size(), kLanes);
+    if (highlighted < kLanes)
+        QVERIFY(!rows.at(highlighted)->styleSheet().isEmpty());
+    for (const StartBlockMeasurementWidget *row : rows) {
+        const auto *info = row->findChild<QLabel *>("lblAthleteInfo");
+        const auto *signal = row->findChild<QLabel *>("lblSignal");
+        QVERIFY(info->isVisible() && !info->text().isEmpty() && !signal->text().isEmpty());
+        const int gap = drawnTextSpan(signal).first - drawnTextSpan(info).second;
+        const int space = TextFit::widthOf(info->font(), " ");
+        QVERIFY2(gap >= space, qPrintable(QStringLiteral("'%1' and '%2' are %3 px apart, a space is %4 px")
+                                              .arg(info->text(), signal->text())
+                                              .arg(gap)
+                                              .arg(space)));
+    }
+    if (!live)
+        window->OnTabCloseRequested(tabs->currentIndex());
+    tabs->setCurrentIndex(0);
+    window->setSelectedLane(MainWindow::kNoLaneSelected);
+    window->ApplyColourStyleSheets();
+}
+
+// The starter's keys reach the lanes again after Properties: the focus goes back where it was (the window
+// itself after Ready), and Up and Down, sent where the focus is, move the lane selection.
+void TstTextFit::propertiesGiveTheFocusBack()
+{
+    useLanguage(kLanguages.first());
+    part<QTabWidget>(window, "tabCentral")->setCurrentIndex(0);
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    window->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), window);
+    window->setSelectedLane(MainWindow::kNoLaneSelected);
+    bool accepted = false;
+    QObject polling;
+    whenShown(&polling, "ProjectSettingsDlg", [&](QWidget *dialog) {
+        click(dialog, "btnOK");
+        accepted = dialog->isHidden();
+    });
+    trigger(window, "action_ProjectProperties");
+    QVERIFY(accepted);
+    QTRY_COMPARE_WITH_TIMEOUT(QApplication::focusWidget(), window, kWaitMs);
+    QList<int> lanes;
+    for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Up}) {
+        QTest::keyClick(QApplication::focusWidget(), key);
+        lanes << window->selectedLane();
+    }
+    QCOMPARE(lanes, (QList<int>{0, 1, 2, 1}));
 }
 
 void TstTextFit::ticketFitsItsColumns_data()
