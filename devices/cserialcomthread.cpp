@@ -268,7 +268,20 @@ void CSerialComThread::connectPortFailures(QIODevice *port)
     connect(serial, &QSerialPort::errorOccurred, this, [this, serial](QSerialPort::SerialPortError error) {
         if (isLinkLoss(*serial, error))
             onPortFailed(serial, serial->errorString());
+        else if (error == QSerialPort::ResourceError)
+            QMetaObject::invokeMethod(
+                this, [this, port = QPointer<QSerialPort>(serial)] { readOn(port); }, Qt::QueuedConnection);
     });
+}
+
+// A read woken up for nothing switches the port's reading off along with its resource error, and only an
+// explicit read switches it on again: whatever came meanwhile is read now, or no reply would ever be.
+void CSerialComThread::readOn(QSerialPort *port)
+{
+    if (!port || port != m_port || m_portLost)
+        return;
+    port->clearError();
+    onReadyRead();
 }
 
 // The port may be inside its own write or read notification: nothing more is written or asked from now

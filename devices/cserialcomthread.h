@@ -200,6 +200,7 @@ private:
     bool canWrite() const { return m_port && !m_portLost; }
     void connectPortFailures(QIODevice *port);
     void onPortFailed(QIODevice *port, const QString &reason);
+    void readOn(QSerialPort *port);
     void closeLostPort(QIODevice *port, const QString &reason);
     void stopWritingTimers();
     void markDevicesLinkLost();

@@ -1,9 +1,11 @@
 // A port that fails after it opened: on the pseudo-terminal when the simulator goes away, on an in-memory
-// port whose writes fail, in each phase of a race, and a block whose graph never comes. The race saved
+// port whose writes fail, in each phase of a race, and a block whose graph never comes. A live port whose
+// read was woken up for nothing keeps reading. The race saved
 // after a pull in the middle of its graphs is checked end to end in the main window's test.
 #include <QElapsedTimer>
 #include <QPointer>
 #include <QSerialPort>
+#include <QSocketNotifier>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -61,6 +63,7 @@ private slots:
     void pulledTerminalIsClosedAtOnceAndNeverWrittenAgain();
     void errorsOfALivePortAreNoLoss_data();
     void errorsOfALivePortAreNoLoss();
+    void readWokenForNothingLeavesThePortReading();
     void failedWriteOnAnyPortIsALoss();
     void onlyARaceUnderWayIsSavedOnALoss_data();
     void onlyARaceUnderWayIsSavedOnALoss();
@@ -165,6 +168,47 @@ void TstSerialLinkLoss::errorsOfALivePortAreNoLoss()
     // the same error once the terminal is gone is the loss
     link->sim.stop();
     QVERIFY(lost.wait(kWaitMs));
+}
+
+void TstSerialLinkLoss::readWokenForNothingLeavesThePortReading()
+{
+    if (!startLink(1))
+        QSKIP("no pseudo-terminal");
+    QTRY_VERIFY_WITH_TIMEOUT(link->coordinator->linkState() == LinkGood, kWaitMs);
+    link->serial.StopQuestionsTimer();
+    QVERIFY(port);
+    QSocketNotifier *reader = nullptr;
+    for (QSocketNotifier *notifier : port->findChildren<QSocketNotifier *>()) {
+        if (notifier->type() == QSocketNotifier::Read)
+            reader = notifier;
+    }
+    QVERIFY(reader && reader->isEnabled());
+    // the event loop wakes the port's reader with nothing on the line (the last replies may still come
+    // first): the port reports a resource error
+    QSignalSpy errors(port.data(), &QSerialPort::errorOccurred);
+    const auto resourceErrors = [&errors] {
+        return std::count_if(errors.cbegin(), errors.cend(), [](const QList<QVariant> &error) {
+            return error[0].value<QSerialPort::SerialPortError>() == QSerialPort::ResourceError;
+        });
+    };
+    QVERIFY(QTest::qWaitFor(
+        [&] {
+            QEvent activated(QEvent::SockAct);
+            QCoreApplication::sendEvent(reader, &activated);
+            return resourceErrors() > 0;
+        },
+        kWaitMs));
+    // the replies to the next questions are read from the same port, not from one opened anew because the
+    // coordinator seemed to have gone quiet
+    const CountingPort *woken = port;
+    QSignalSpy lost(&link->serial, &CSerialComThread::serial_port_lost);
+    QSignalSpy replies(link->coordinator, &CCoordinator::new_status_field);
+    link->serial.startQuestionsTimerTimeout();
+    QVERIFY(replies.wait(kWaitMs));
+    QVERIFY(port && port.data() == woken);
+    QCOMPARE(port->error(), QSerialPort::NoError);
+    QCOMPARE(resourceErrors(), 1); // reading on raised no error of its own
+    QCOMPARE(lost.count(), 0);
 }
 
 void TstSerialLinkLoss::failedWriteOnAnyPortIsALoss()
