@@ -220,7 +220,11 @@ void CSerialComThread::OpenPort(const QString &portText, qint32 baudRate)
     QIODevice *port = m_portFactory(name, baudRate);
     m_clockStart = now();
     if (!port) {
+        // nothing more can arrive for a race under way
+        m_graphTimer.stop();
+        m_graphStartTimer.stop();
         emit serial_port_opened(false);
+        saveRaceWithWhatArrived();
         return;
     }
     port->setParent(this);
@@ -233,7 +237,7 @@ void CSerialComThread::OpenPort(const QString &portText, qint32 baudRate)
     connect(port, &QIODevice::readyRead, this, &CSerialComThread::onReadyRead);
     connectPortFailures(port);
     emit serial_port_opened(true);
-    startQuestionsTimerTimeout();
+    ResumeQuestions();
 }
 
 void CSerialComThread::closePort()
@@ -399,6 +403,8 @@ void CSerialComThread::StopResyncTimer()
 void CSerialComThread::StopQuestionsTimer()
 {
     m_pollTimer.stop();
+    // a race's graphs wait as well, until ResumeQuestions()
+    m_graphTimer.stop();
 }
 
 void CSerialComThread::Quit()
@@ -483,8 +489,15 @@ void CSerialComThread::removeStartBlock(CStartBlock *startBlock)
 
 void CSerialComThread::clearStartBlocks()
 {
-    QMutexLocker lock(&m_polledLock);
-    m_polledBlocks.clear();
+    {
+        QMutexLocker lock(&m_polledLock);
+        m_polledBlocks.clear();
+    }
+    // the race's blocks go: nothing of theirs is fetched any more
+    if (m_graphsUnderWay) {
+        m_raceUnsaved = false;
+        endGraphPolling();
+    }
 }
 
 CStartBlock *CSerialComThread::startBlockAt(int index) const
@@ -1001,8 +1014,9 @@ void CSerialComThread::beginIdlePhase()
     }
     if (CCoordinator *c = coordinator())
         OnSetStatusRequestCoordinator(kStatusStartSystemReady, 0, c);
+    // the blocks keep their graphs through Idle: a race whose graphs are being fetched is still saved
     if (!m_pollTimer.isActive())
-        startQuestionsTimerTimeout();
+        ResumeQuestions();
     if (m_resyncTimer.isActive())
         StopResyncTimer();
     qCDebug(lcSerial) << "Set status idle";
@@ -1076,8 +1090,21 @@ void CSerialComThread::startQuestionsTimerTimeout()
         return; // nothing is asked until a port is opened again
     m_quiet = false;
     m_switchCycle = 0;
+    m_graphsUnderWay = false;
     m_graphTimer.stop();
     m_pollTimer.start(pollingPeriodMs());
+}
+
+void CSerialComThread::ResumeQuestions()
+{
+    if (!m_graphsUnderWay || m_portLost) {
+        startQuestionsTimerTimeout();
+        return;
+    }
+    // the blocks still hold the race's graphs: fetching goes on where it was
+    m_pollTimer.stop();
+    if (!m_graphTimer.isActive())
+        m_graphTimer.start(graphPeriodMs());
 }
 
 void CSerialComThread::OnQuestionsTimer()
@@ -1441,6 +1468,7 @@ void CSerialComThread::startGraphsTimerTimeout()
     m_graphsSaved = false;
     m_soundsSaved = false;
     m_graphWait = {};
+    m_graphsUnderWay = true;
     m_pollTimer.stop();
     m_graphTimer.start(graphPeriodMs());
 }
@@ -1487,8 +1515,10 @@ void CSerialComThread::emitSoundGraphsSaved()
 // The graphs still missing can no longer come: the race is saved as graph polling would save it.
 void CSerialComThread::saveRaceWithWhatArrived()
 {
-    if (!m_raceUnsaved)
+    // an Idle or a lane skipped on the way does not call off a race whose graphs are being fetched
+    if (!m_raceUnsaved && !m_graphsUnderWay)
         return;
+    m_graphsUnderWay = false;
     qCDebug(lcSerial) << "Saving the race with the graphs received";
     emitReactionGraphsSaved();
     emitSoundGraphsSaved();

@@ -68,7 +68,11 @@ public:
     void setUserSelectedOperationMode(int mode) { m_userSelectedOperationMode = mode; }
     void StartFastModeProbing();
     void StopResyncTimer();
+    // Also pauses the fetching of a race's graphs.
     void StopQuestionsTimer();
+    // Polling again, or, while a race's graphs are being fetched, their fetching where it stopped; opening
+    // the port does this.
+    void ResumeQuestions();
     void Quit();
     // The polling round counter; 4 makes the next round ask every device for its info fields.
     quint32 cycleCounter() const;
@@ -331,7 +335,8 @@ private:
     quint8 m_alarmThreshold = 0;
     quint8 m_startThreshold = 0;
     QList<CStartBlock *> m_skipList;
-    bool m_raceUnsaved = false; // started after Ready, its sound-graph save still to come
+    bool m_raceUnsaved = false;    // started after Ready, its sound-graph save still to come
+    bool m_graphsUnderWay = false; // the race's graphs are being fetched; polling waits until they are in
     // the block whose graph (or sound graph) is being asked for, since when
     struct GraphWait {
         CStartBlock *block = nullptr;
