@@ -493,7 +493,9 @@ void CSerialComThread::clearStartBlocks()
         QMutexLocker lock(&m_polledLock);
         m_polledBlocks.clear();
     }
-    // the race's blocks go: nothing of theirs is fetched any more
+    // the race's blocks go: nothing of theirs is skipped, waited for or fetched any more
+    m_skipList.clear();
+    m_graphWait = {};
     if (m_graphsUnderWay) {
         m_raceUnsaved = false;
         endGraphPolling();
@@ -991,7 +993,9 @@ void CSerialComThread::beginReadyPhase()
     m_soundsSaved = false;
     m_raceUnsaved = false;
     startForceClock(DeviceReady);
+    // every block is asked for its graphs again, also one given up on in the last race
     m_skipList.clear();
+    m_graphWait = {};
     for (CStartBlock *block : polledBlocks()) {
         if (CStartBlockMeasurement *measurement = block->measurement()) {
             measurement->setReactionAccepted(false);
@@ -1074,6 +1078,7 @@ void CSerialComThread::OnParticipationStatusChanged(CStartBlock *startBlock)
 void CSerialComThread::OnStartBlockSetChanged()
 {
     m_polledIndex = 0;
+    m_graphWait = {}; // a block given up on before is waited for afresh
     if (!m_pollTimer.isActive())
         return;
     m_pollTimer.stop();
@@ -1249,8 +1254,10 @@ bool CSerialComThread::collectReactions(const QList<CStartBlock *> &blocks)
     }
     const int n = int(blocks.size());
     if (counted == n) {
-        const bool graphMissing = std::any_of(blocks.cbegin(), blocks.cend(), [](const CStartBlock *block) {
-            return !block->measurement() || !block->measurement()->hasGraph();
+        // a block given up on counts as complete: its race is not fetched and saved over and over
+        const bool graphMissing = std::any_of(blocks.cbegin(), blocks.cend(), [this](CStartBlock *block) {
+            return !m_skipList.contains(block) &&
+                   (!block->measurement() || !block->measurement()->hasGraph());
         });
         if (graphMissing)
             startGraphsAfterReactions();
@@ -1573,6 +1580,7 @@ bool CSerialComThread::givesUpOnGraph(CStartBlock *block, bool sound)
                                 << block->lane() << ", saving without it";
     m_skipList.append(block);
     m_graphWait = {};
+    emit graph_given_up(block, sound);
     return true;
 }
 

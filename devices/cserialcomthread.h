@@ -138,6 +138,8 @@ signals:
     // Once per loss of an open port; reason is the system's text.
     void serial_port_lost(const QString &port, const QString &reason);
     void save_results_file(ResultsDataType type, bool printing_allowed);
+    // The block's graph (or sound graph) did not come in time: this race is saved without it.
+    void graph_given_up(CStartBlock *startBlock, bool sound);
     void change_operation_mode(OperationMode mode);
     void data_request_sent(CommandType type);
     void calibration_request_ack_received();

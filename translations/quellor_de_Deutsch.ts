@@ -1406,6 +1406,14 @@ Version %2
 
 Hersteller: %3</translation>
     </message>
+    <message>
+        <source>No sound graph from lane %1: the race is saved without it</source>
+        <translation>Keine Tongrafik von Bahn %1: das Rennen wird ohne sie gespeichert</translation>
+    </message>
+    <message>
+        <source>No reaction graph from lane %1: the race is saved without it</source>
+        <translation>Keine Reaktionsgrafik von Bahn %1: das Rennen wird ohne sie gespeichert</translation>
+    </message>
 </context>
 <context>
     <name>MeasurementGraphDlg</name>

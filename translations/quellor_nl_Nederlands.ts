@@ -1406,6 +1406,14 @@ Versie %2
 
 Fabrikant: %3</translation>
     </message>
+    <message>
+        <source>No sound graph from lane %1: the race is saved without it</source>
+        <translation>Geen geluidsgrafiek van baan %1: de race wordt zonder deze grafiek opgeslagen</translation>
+    </message>
+    <message>
+        <source>No reaction graph from lane %1: the race is saved without it</source>
+        <translation>Geen reactiegrafiek van baan %1: de race wordt zonder deze grafiek opgeslagen</translation>
+    </message>
 </context>
 <context>
     <name>MeasurementGraphDlg</name>

@@ -314,6 +314,8 @@ void TstSerialLinkLoss::blockWithoutGraphIsGivenUpAfterTheBound()
     f.reportStates(DeviceReady, DeviceReady);
     f.tick();
     QSignalSpy saved(f.serial.get(), &CSerialComThread::save_results_file);
+    qRegisterMetaType<CStartBlock *>();
+    QSignalSpy givenUp(f.serial.get(), &CSerialComThread::graph_given_up);
     f.serial->startGraphsTimerTimeout();
     f.port->writes.clear();
     // lane 1 never answers; lane 2 answers each request at once
@@ -328,6 +330,7 @@ void TstSerialLinkLoss::blockWithoutGraphIsGivenUpAfterTheBound()
         graphTick();
     QCOMPARE(f.described(), QStringList(requestsBeforeGivingUp, QStringLiteral("B1:07")));
     QCOMPARE(saved.count(), 0);
+    QCOMPARE(givenUp.count(), 0);
 
     graphTick(); // lane 1 given up: lane 2's graph is asked for and arrives
     graphTick(); // every graph in or given up: the reaction file, then lane 2's sound graph
@@ -340,6 +343,33 @@ void TstSerialLinkLoss::blockWithoutGraphIsGivenUpAfterTheBound()
     QVERIFY(f.blocks[1]->measurement()->hasSoundGraph());
     QCOMPARE(f.serial->skippedBlocks(), QList<CStartBlock *>({f.blocks[0]}));
     QVERIFY(f.serial->isPolling() && !f.serial->isGraphPolling());
+    // the window is told which lane's graph was given up
+    QCOMPARE(givenUp.count(), 1);
+    QCOMPARE(givenUp[0], QVariantList({QVariant::fromValue(f.blocks[0]), false}));
+
+    // every reaction in and lane 1 still without its graph: the race is not fetched and saved again
+    f.reportStates(DeviceIdle, DeviceIdle, 150);
+    f.tick(3);
+    QVERIFY(f.serial->isPolling() && !f.serial->isGraphPolling());
+    QCOMPARE(saved.count(), 2);
+
+    // the next race asks lane 1 again, and a change of the set of blocks restarts its wait
+    f.serial->OnSetStatusRequest(1, DeviceReady, f.serial->broadcastDevice());
+    f.reportStates(DeviceReady, DeviceReady);
+    f.tick();
+    QVERIFY(f.serial->skippedBlocks().isEmpty());
+    f.serial->startGraphsTimerTimeout();
+    f.port->writes.clear();
+    for (int i = 0; i < requestsBeforeGivingUp / 2; ++i)
+        graphTick();
+    f.serial->OnStartBlockSetChanged();
+    for (int i = 0; i < requestsBeforeGivingUp; ++i)
+        graphTick();
+    QCOMPARE(f.described(), QStringList(requestsBeforeGivingUp / 2 + requestsBeforeGivingUp, "B1:07"));
+    QCOMPARE(givenUp.count(), 1);
+    graphTick();
+    QCOMPARE(givenUp.count(), 2);
+    QCOMPARE(givenUp[1], QVariantList({QVariant::fromValue(f.blocks[0]), false}));
 }
 
 QTEST_MAIN(TstSerialLinkLoss)
