@@ -220,7 +220,11 @@ void CSerialComThread::OpenPort(const QString &portText, qint32 baudRate)
     QIODevice *port = m_portFactory(name, baudRate);
     m_clockStart = now();
     if (!port) {
+        // nothing more can arrive for a race under way
+        m_graphTimer.stop();
+        m_graphStartTimer.stop();
         emit serial_port_opened(false);
+        saveRaceWithWhatArrived();
         return;
     }
     port->setParent(this);
@@ -233,7 +237,7 @@ void CSerialComThread::OpenPort(const QString &portText, qint32 baudRate)
     connect(port, &QIODevice::readyRead, this, &CSerialComThread::onReadyRead);
     connectPortFailures(port);
     emit serial_port_opened(true);
-    startQuestionsTimerTimeout();
+    ResumeQuestions();
 }
 
 void CSerialComThread::closePort()
@@ -268,7 +272,20 @@ void CSerialComThread::connectPortFailures(QIODevice *port)
     connect(serial, &QSerialPort::errorOccurred, this, [this, serial](QSerialPort::SerialPortError error) {
         if (isLinkLoss(*serial, error))
             onPortFailed(serial, serial->errorString());
+        else if (error == QSerialPort::ResourceError)
+            QMetaObject::invokeMethod(
+                this, [this, port = QPointer<QSerialPort>(serial)] { readOn(port); }, Qt::QueuedConnection);
     });
+}
+
+// A read woken up for nothing switches the port's reading off along with its resource error, and only an
+// explicit read switches it on again: whatever came meanwhile is read now, or no reply would ever be.
+void CSerialComThread::readOn(QSerialPort *port)
+{
+    if (!port || port != m_port || m_portLost)
+        return;
+    port->clearError();
+    onReadyRead();
 }
 
 // The port may be inside its own write or read notification: nothing more is written or asked from now
@@ -386,6 +403,8 @@ void CSerialComThread::StopResyncTimer()
 void CSerialComThread::StopQuestionsTimer()
 {
     m_pollTimer.stop();
+    // a race's graphs wait as well, until ResumeQuestions()
+    m_graphTimer.stop();
 }
 
 void CSerialComThread::Quit()
@@ -470,8 +489,17 @@ void CSerialComThread::removeStartBlock(CStartBlock *startBlock)
 
 void CSerialComThread::clearStartBlocks()
 {
-    QMutexLocker lock(&m_polledLock);
-    m_polledBlocks.clear();
+    {
+        QMutexLocker lock(&m_polledLock);
+        m_polledBlocks.clear();
+    }
+    // the race's blocks go: nothing of theirs is skipped, waited for or fetched any more
+    m_skipList.clear();
+    m_graphWait = {};
+    if (m_graphsUnderWay) {
+        m_raceUnsaved = false;
+        endGraphPolling();
+    }
 }
 
 CStartBlock *CSerialComThread::startBlockAt(int index) const
@@ -965,7 +993,9 @@ void CSerialComThread::beginReadyPhase()
     m_soundsSaved = false;
     m_raceUnsaved = false;
     startForceClock(DeviceReady);
+    // every block is asked for its graphs again, also one given up on in the last race
     m_skipList.clear();
+    m_graphWait = {};
     for (CStartBlock *block : polledBlocks()) {
         if (CStartBlockMeasurement *measurement = block->measurement()) {
             measurement->setReactionAccepted(false);
@@ -988,8 +1018,9 @@ void CSerialComThread::beginIdlePhase()
     }
     if (CCoordinator *c = coordinator())
         OnSetStatusRequestCoordinator(kStatusStartSystemReady, 0, c);
+    // the blocks keep their graphs through Idle: a race whose graphs are being fetched is still saved
     if (!m_pollTimer.isActive())
-        startQuestionsTimerTimeout();
+        ResumeQuestions();
     if (m_resyncTimer.isActive())
         StopResyncTimer();
     qCDebug(lcSerial) << "Set status idle";
@@ -1047,6 +1078,7 @@ void CSerialComThread::OnParticipationStatusChanged(CStartBlock *startBlock)
 void CSerialComThread::OnStartBlockSetChanged()
 {
     m_polledIndex = 0;
+    m_graphWait = {}; // a block given up on before is waited for afresh
     if (!m_pollTimer.isActive())
         return;
     m_pollTimer.stop();
@@ -1063,8 +1095,21 @@ void CSerialComThread::startQuestionsTimerTimeout()
         return; // nothing is asked until a port is opened again
     m_quiet = false;
     m_switchCycle = 0;
+    m_graphsUnderWay = false;
     m_graphTimer.stop();
     m_pollTimer.start(pollingPeriodMs());
+}
+
+void CSerialComThread::ResumeQuestions()
+{
+    if (!m_graphsUnderWay || m_portLost) {
+        startQuestionsTimerTimeout();
+        return;
+    }
+    // the blocks still hold the race's graphs: fetching goes on where it was
+    m_pollTimer.stop();
+    if (!m_graphTimer.isActive())
+        m_graphTimer.start(graphPeriodMs());
 }
 
 void CSerialComThread::OnQuestionsTimer()
@@ -1209,8 +1254,10 @@ bool CSerialComThread::collectReactions(const QList<CStartBlock *> &blocks)
     }
     const int n = int(blocks.size());
     if (counted == n) {
-        const bool graphMissing = std::any_of(blocks.cbegin(), blocks.cend(), [](const CStartBlock *block) {
-            return !block->measurement() || !block->measurement()->hasGraph();
+        // a block given up on counts as complete: its race is not fetched and saved over and over
+        const bool graphMissing = std::any_of(blocks.cbegin(), blocks.cend(), [this](CStartBlock *block) {
+            return !m_skipList.contains(block) &&
+                   (!block->measurement() || !block->measurement()->hasGraph());
         });
         if (graphMissing)
             startGraphsAfterReactions();
@@ -1429,6 +1476,7 @@ void CSerialComThread::startGraphsTimerTimeout()
     m_graphsSaved = false;
     m_soundsSaved = false;
     m_graphWait = {};
+    m_graphsUnderWay = true;
     m_pollTimer.stop();
     m_graphTimer.start(graphPeriodMs());
 }
@@ -1475,8 +1523,10 @@ void CSerialComThread::emitSoundGraphsSaved()
 // The graphs still missing can no longer come: the race is saved as graph polling would save it.
 void CSerialComThread::saveRaceWithWhatArrived()
 {
-    if (!m_raceUnsaved)
+    // an Idle or a lane skipped on the way does not call off a race whose graphs are being fetched
+    if (!m_raceUnsaved && !m_graphsUnderWay)
         return;
+    m_graphsUnderWay = false;
     qCDebug(lcSerial) << "Saving the race with the graphs received";
     emitReactionGraphsSaved();
     emitSoundGraphsSaved();
@@ -1531,6 +1581,7 @@ bool CSerialComThread::givesUpOnGraph(CStartBlock *block, bool sound)
                                 << block->lane() << ", saving without it";
     m_skipList.append(block);
     m_graphWait = {};
+    emit graph_given_up(block, sound);
     return true;
 }
 

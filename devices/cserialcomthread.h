@@ -68,7 +68,11 @@ public:
     void setUserSelectedOperationMode(int mode) { m_userSelectedOperationMode = mode; }
     void StartFastModeProbing();
     void StopResyncTimer();
+    // Also pauses the fetching of a race's graphs.
     void StopQuestionsTimer();
+    // Polling again, or, while a race's graphs are being fetched, their fetching where it stopped; opening
+    // the port does this.
+    void ResumeQuestions();
     void Quit();
     // The polling round counter; 4 makes the next round ask every device for its info fields.
     quint32 cycleCounter() const;
@@ -134,6 +138,8 @@ signals:
     // Once per loss of an open port; reason is the system's text.
     void serial_port_lost(const QString &port, const QString &reason);
     void save_results_file(ResultsDataType type, bool printing_allowed);
+    // The block's graph (or sound graph) did not come in time: this race is saved without it.
+    void graph_given_up(CStartBlock *startBlock, bool sound);
     void change_operation_mode(OperationMode mode);
     void data_request_sent(CommandType type);
     void calibration_request_ack_received();
@@ -200,6 +206,7 @@ private:
     bool canWrite() const { return m_port && !m_portLost; }
     void connectPortFailures(QIODevice *port);
     void onPortFailed(QIODevice *port, const QString &reason);
+    void readOn(QSerialPort *port);
     void closeLostPort(QIODevice *port, const QString &reason);
     void stopWritingTimers();
     void markDevicesLinkLost();
@@ -330,7 +337,8 @@ private:
     quint8 m_alarmThreshold = 0;
     quint8 m_startThreshold = 0;
     QList<CStartBlock *> m_skipList;
-    bool m_raceUnsaved = false; // started after Ready, its sound-graph save still to come
+    bool m_raceUnsaved = false;    // started after Ready, its sound-graph save still to come
+    bool m_graphsUnderWay = false; // the race's graphs are being fetched; polling waits until they are in
     // the block whose graph (or sound graph) is being asked for, since when
     struct GraphWait {
         CStartBlock *block = nullptr;

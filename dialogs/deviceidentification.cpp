@@ -52,6 +52,6 @@ void DeviceIdentification::restore(CSerialComThread &serial, const QString &port
 {
     serial.OpenPort(portText, ProjectSettingsValues::reopenBaudRate(m_baudRate));
     serial.setCycleCounter(0);
-    serial.startQuestionsTimerTimeout();
+    serial.ResumeQuestions();
     m_target.reset();
 }

@@ -243,6 +243,7 @@ public slots:
     void on_action_ShowLiveView_triggered();
 
     void OnSaveResultsFile(ResultsDataType type, bool printing_allowed);
+    void OnGraphGivenUp(CStartBlock *startBlock, bool sound);
     void on_action_Open_triggered();
     void on_action_Save_triggered();
     void on_action_Print_triggered();
@@ -421,6 +422,11 @@ private:
     QPointer<QMessageBox> m_linkLostNotice; // non-modal, deletes itself when closed
     QString m_lostPort;                     // what the notice names, kept for a language change
     bool m_resultsSavedShown = false;
-    QList<RaceSnapshot> m_pendingSaves; // results that came in while a save waited for the operator
+    struct GivenUpGraph {
+        int lane = 0;
+        bool sound = false;
+    };
+    QList<GivenUpGraph> m_givenUpGraphs; // of the race under way, shown until the next Ready
+    QList<RaceSnapshot> m_pendingSaves;  // results that came in while a save waited for the operator
     bool m_saving = false;
 };

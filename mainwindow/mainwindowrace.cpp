@@ -119,6 +119,7 @@ void MainWindow::showReadingResults()
     m_laneLayout->allGraphsButton()->setEnabled(false);
     m_laneLayout->allSoundsButton()->setEnabled(false);
     m_resultsSavedShown = false;
+    m_givenUpGraphs.clear();
     refreshResultsLabel();
     ui->pgbResultsSaved->setValue(0);
     ui->pgbResultsSaved->setStyleSheet(SharedConstants::redProgressStyle());

@@ -10,6 +10,7 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStatusBar>
 
 #include "core/quellorapp.h"
 #include "core/sharedconstants.h"
@@ -151,11 +152,29 @@ void MainWindow::enableGraphViews(ResultsDataType type)
         m_laneLayout->allSoundsButton()->setEnabled(true);
 }
 
+void MainWindow::OnGraphGivenUp(CStartBlock *startBlock, bool sound)
+{
+    if (!startBlock)
+        return;
+    m_givenUpGraphs.append({startBlock->lane(), sound});
+    refreshResultsLabel();
+}
+
 void MainWindow::refreshResultsLabel()
 {
     const char *text =
         m_resultsSavedShown ? SharedConstants::kResultsSaved : SharedConstants::kReadingResults;
     ui->lblResultsSaved->setText(SharedConstants::translatedGlobal(QLatin1String(text)));
+    // the lanes whose graphs the race is saved without, in the status bar
+    QStringList givenUp;
+    for (const GivenUpGraph &graph : std::as_const(m_givenUpGraphs))
+        givenUp << (graph.sound ? tr("No sound graph from lane %1: the race is saved without it")
+                                : tr("No reaction graph from lane %1: the race is saved without it"))
+                       .arg(graph.lane);
+    if (!givenUp.isEmpty())
+        statusBar()->showMessage(givenUp.join(QStringLiteral("   ")));
+    else if (auto *bar = findChild<QStatusBar *>(QString(), Qt::FindDirectChildrenOnly))
+        bar->clearMessage();
 }
 
 void MainWindow::AppendTabLog(const QString &logPath, const RaceSnapshot &race)

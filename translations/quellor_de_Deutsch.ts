@@ -1258,6 +1258,14 @@ Hersteller: %3</translation>
         <source>The connection to the coordinator on port %1 was lost: the port was removed or stopped answering.</source>
         <translation>Die Verbindung zur Zentraleinheit am COM-Port %1 ist unterbrochen: Der Port wurde entfernt oder antwortet nicht mehr.</translation>
     </message>
+    <message>
+        <source>No sound graph from lane %1: the race is saved without it</source>
+        <translation>Keine Tongrafik von Bahn %1: das Rennen wird ohne sie gespeichert</translation>
+    </message>
+    <message>
+        <source>No reaction graph from lane %1: the race is saved without it</source>
+        <translation>Keine Reaktionsgrafik von Bahn %1: das Rennen wird ohne sie gespeichert</translation>
+    </message>
 </context>
 <context>
     <name>MeasurementGraphDlg</name>

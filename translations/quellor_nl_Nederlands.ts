@@ -1258,6 +1258,14 @@ Fabrikant: %3</translation>
         <source>The connection to the coordinator on port %1 was lost: the port was removed or stopped answering.</source>
         <translation>De verbinding met de centrale eenheid op COM-poort %1 is verbroken: de poort is verwijderd of reageert niet meer.</translation>
     </message>
+    <message>
+        <source>No sound graph from lane %1: the race is saved without it</source>
+        <translation>Geen geluidsgrafiek van baan %1: de race wordt zonder deze grafiek opgeslagen</translation>
+    </message>
+    <message>
+        <source>No reaction graph from lane %1: the race is saved without it</source>
+        <translation>Geen reactiegrafiek van baan %1: de race wordt zonder deze grafiek opgeslagen</translation>
+    </message>
 </context>
 <context>
     <name>MeasurementGraphDlg</name>

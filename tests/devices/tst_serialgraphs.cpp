@@ -1,4 +1,5 @@
-// Graph polling after a race: one request per tick, the two save signals, and how it hands back to polling.
+// Graph polling after a race: one request per tick, the two save signals, how it hands back to polling, and
+// how it goes on after the port is reopened, paused or sent Idle in the middle.
 #include <QSignalSpy>
 #include <QTest>
 
@@ -20,6 +21,8 @@ private slots:
     void withoutPolledBlocksPollingResumes();
     void withoutAReadyPhasePollingResumes();
     void requestFromOutsideCanPausePolling();
+    void reopenOrIdleInTheGraphsGoesOnFetching_data();
+    void reopenOrIdleInTheGraphsGoesOnFetching();
 
 private:
     void runReadyPhase();
@@ -147,6 +150,73 @@ void TstSerialGraphs::requestFromOutsideCanPausePolling()
     QVERIFY(!f->serial->isPolling());
     QVERIFY(!f->serial->isGraphPolling());
     QTRY_VERIFY_WITH_TIMEOUT(f->serial->isPolling(), 5000);
+}
+
+
+void TstSerialGraphs::reopenOrIdleInTheGraphsGoesOnFetching_data()
+{
+    QTest::addColumn<QString>("interruption");
+    QTest::addColumn<bool>("reactionGraphIn"); // the reaction file is written before it
+    QTest::newRow("reopen after the reaction file") << "reopen" << true;
+    QTest::newRow("reopen before the reaction graph") << "reopen" << false;
+    QTest::newRow("Idle after the reaction file") << "idle" << true;
+    QTest::newRow("paused, then resumed") << "pause" << true;
+    QTest::newRow("port does not open again") << "refused" << true;
+    QTest::newRow("refused before the reaction graph") << "refused" << false;
+}
+
+void TstSerialGraphs::reopenOrIdleInTheGraphsGoesOnFetching()
+{
+    QFETCH(QString, interruption);
+    QFETCH(bool, reactionGraphIn);
+    runReadyPhase();
+    QSignalSpy saved(f->serial.get(), &CSerialComThread::save_results_file);
+    f->serial->startGraphsTimerTimeout();
+    f->serial->OnGraphTimerTimeout();
+    if (reactionGraphIn) {
+        f->reply(f->blocks[0], 0x08, graphItems());
+        f->serial->OnGraphTimerTimeout(); // the reaction file, and the sound graph asked for
+        QCOMPARE(saved.count(), 1);
+    }
+
+    if (interruption == "reopen") {
+        f->serial->OpenPort(QStringLiteral("ttyTEST"), CSerialComThread::kBaudWired);
+    } else if (interruption == "idle") {
+        f->serial->OnSetStatusRequest(1, DeviceIdle, f->serial->broadcastDevice());
+    } else if (interruption == "pause") {
+        f->serial->StopQuestionsTimer();
+        QVERIFY(!f->serial->isGraphPolling());
+        f->serial->ResumeQuestions();
+    } else {
+        f->refuseOpen = true;
+        f->serial->OpenPort(QStringLiteral("ttyTEST"), CSerialComThread::kBaudWired);
+        // saved at once with what arrived, as on a lost link
+        QCOMPARE(saved.count(), 2);
+        QCOMPARE(saved[0][0].value<ResultsDataType>(), ResultsReactionGraphs);
+        QCOMPARE(saved[1][0].value<ResultsDataType>(), ResultsSoundGraphs);
+        QCOMPARE(f->blocks[0]->measurement()->hasGraph(), reactionGraphIn);
+        QVERIFY(!f->serial->isGraphPolling() && !f->serial->isPolling());
+        return;
+    }
+    QVERIFY(f->serial->isGraphPolling() && !f->serial->isPolling());
+    f->port->writes.clear();
+    if (!reactionGraphIn) {
+        f->serial->OnGraphTimerTimeout();
+        QCOMPARE(f->described(), QStringList({"B1:07"}));
+        f->reply(f->blocks[0], 0x08, graphItems());
+        f->port->writes.clear();
+    }
+    f->serial->OnGraphTimerTimeout();
+    QCOMPARE(f->described(), QStringList({"B1:09"}));
+    f->reply(f->blocks[0], 0x0A, graphItems());
+    f->serial->OnGraphTimerTimeout();
+    QCOMPARE(saved.count(), 2);
+    QCOMPARE(saved[0][0].value<ResultsDataType>(), ResultsReactionGraphs);
+    QCOMPARE(saved[1][0].value<ResultsDataType>(), ResultsSoundGraphs);
+    QVERIFY(f->serial->isPolling() && !f->serial->isGraphPolling());
+    // polling on from here: the next reopen does not fetch again
+    f->serial->OpenPort(QStringLiteral("ttyTEST"), CSerialComThread::kBaudWired);
+    QVERIFY(f->serial->isPolling() && !f->serial->isGraphPolling());
 }
 
 QTEST_MAIN(TstSerialGraphs)

@@ -1,9 +1,11 @@
 // A port that fails after it opened: on the pseudo-terminal when the simulator goes away, on an in-memory
-// port whose writes fail, in each phase of a race, and a block whose graph never comes. The race saved
+// port whose writes fail, in each phase of a race, and a block whose graph never comes. A live port whose
+// read was woken up for nothing keeps reading. The race saved
 // after a pull in the middle of its graphs is checked end to end in the main window's test.
 #include <QElapsedTimer>
 #include <QPointer>
 #include <QSerialPort>
+#include <QSocketNotifier>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -61,6 +63,7 @@ private slots:
     void pulledTerminalIsClosedAtOnceAndNeverWrittenAgain();
     void errorsOfALivePortAreNoLoss_data();
     void errorsOfALivePortAreNoLoss();
+    void readWokenForNothingLeavesThePortReading();
     void failedWriteOnAnyPortIsALoss();
     void onlyARaceUnderWayIsSavedOnALoss_data();
     void onlyARaceUnderWayIsSavedOnALoss();
@@ -165,6 +168,47 @@ void TstSerialLinkLoss::errorsOfALivePortAreNoLoss()
     // the same error once the terminal is gone is the loss
     link->sim.stop();
     QVERIFY(lost.wait(kWaitMs));
+}
+
+void TstSerialLinkLoss::readWokenForNothingLeavesThePortReading()
+{
+    if (!startLink(1))
+        QSKIP("no pseudo-terminal");
+    QTRY_VERIFY_WITH_TIMEOUT(link->coordinator->linkState() == LinkGood, kWaitMs);
+    link->serial.StopQuestionsTimer();
+    QVERIFY(port);
+    QSocketNotifier *reader = nullptr;
+    for (QSocketNotifier *notifier : port->findChildren<QSocketNotifier *>()) {
+        if (notifier->type() == QSocketNotifier::Read)
+            reader = notifier;
+    }
+    QVERIFY(reader && reader->isEnabled());
+    // the event loop wakes the port's reader with nothing on the line (the last replies may still come
+    // first): the port reports a resource error
+    QSignalSpy errors(port.data(), &QSerialPort::errorOccurred);
+    const auto resourceErrors = [&errors] {
+        return std::count_if(errors.cbegin(), errors.cend(), [](const QList<QVariant> &error) {
+            return error[0].value<QSerialPort::SerialPortError>() == QSerialPort::ResourceError;
+        });
+    };
+    QVERIFY(QTest::qWaitFor(
+        [&] {
+            QEvent activated(QEvent::SockAct);
+            QCoreApplication::sendEvent(reader, &activated);
+            return resourceErrors() > 0;
+        },
+        kWaitMs));
+    // the replies to the next questions are read from the same port, not from one opened anew because the
+    // coordinator seemed to have gone quiet
+    const CountingPort *woken = port;
+    QSignalSpy lost(&link->serial, &CSerialComThread::serial_port_lost);
+    QSignalSpy replies(link->coordinator, &CCoordinator::new_status_field);
+    link->serial.startQuestionsTimerTimeout();
+    QVERIFY(replies.wait(kWaitMs));
+    QVERIFY(port && port.data() == woken);
+    QCOMPARE(port->error(), QSerialPort::NoError);
+    QCOMPARE(resourceErrors(), 1); // reading on raised no error of its own
+    QCOMPARE(lost.count(), 0);
 }
 
 void TstSerialLinkLoss::failedWriteOnAnyPortIsALoss()
@@ -284,6 +328,8 @@ void TstSerialLinkLoss::blockWithoutGraphIsGivenUpAfterTheBound()
     f.reportStates(DeviceReady, DeviceReady);
     f.tick();
     QSignalSpy saved(f.serial.get(), &CSerialComThread::save_results_file);
+    qRegisterMetaType<CStartBlock *>();
+    QSignalSpy givenUp(f.serial.get(), &CSerialComThread::graph_given_up);
     f.serial->startGraphsTimerTimeout();
     f.port->writes.clear();
     // lane 1 never answers; lane 2 answers each request at once
@@ -298,6 +344,7 @@ void TstSerialLinkLoss::blockWithoutGraphIsGivenUpAfterTheBound()
         graphTick();
     QCOMPARE(f.described(), QStringList(requestsBeforeGivingUp, QStringLiteral("B1:07")));
     QCOMPARE(saved.count(), 0);
+    QCOMPARE(givenUp.count(), 0);
 
     graphTick(); // lane 1 given up: lane 2's graph is asked for and arrives
     graphTick(); // every graph in or given up: the reaction file, then lane 2's sound graph
@@ -310,6 +357,33 @@ void TstSerialLinkLoss::blockWithoutGraphIsGivenUpAfterTheBound()
     QVERIFY(f.blocks[1]->measurement()->hasSoundGraph());
     QCOMPARE(f.serial->skippedBlocks(), QList<CStartBlock *>({f.blocks[0]}));
     QVERIFY(f.serial->isPolling() && !f.serial->isGraphPolling());
+    // the window is told which lane's graph was given up
+    QCOMPARE(givenUp.count(), 1);
+    QCOMPARE(givenUp[0], QVariantList({QVariant::fromValue(f.blocks[0]), false}));
+
+    // every reaction in and lane 1 still without its graph: the race is not fetched and saved again
+    f.reportStates(DeviceIdle, DeviceIdle, 150);
+    f.tick(3);
+    QVERIFY(f.serial->isPolling() && !f.serial->isGraphPolling());
+    QCOMPARE(saved.count(), 2);
+
+    // the next race asks lane 1 again, and a change of the set of blocks restarts its wait
+    f.serial->OnSetStatusRequest(1, DeviceReady, f.serial->broadcastDevice());
+    f.reportStates(DeviceReady, DeviceReady);
+    f.tick();
+    QVERIFY(f.serial->skippedBlocks().isEmpty());
+    f.serial->startGraphsTimerTimeout();
+    f.port->writes.clear();
+    for (int i = 0; i < requestsBeforeGivingUp / 2; ++i)
+        graphTick();
+    f.serial->OnStartBlockSetChanged();
+    for (int i = 0; i < requestsBeforeGivingUp; ++i)
+        graphTick();
+    QCOMPARE(f.described(), QStringList(requestsBeforeGivingUp / 2 + requestsBeforeGivingUp, "B1:07"));
+    QCOMPARE(givenUp.count(), 1);
+    graphTick();
+    QCOMPARE(givenUp.count(), 2);
+    QCOMPARE(givenUp[1], QVariantList({QVariant::fromValue(f.blocks[0]), false}));
 }
 
 QTEST_MAIN(TstSerialLinkLoss)

@@ -1,6 +1,7 @@
 // The coordinator's port pulled while the main window runs against the device simulator on a
 // pseudo-terminal: idle, and in the middle of a race's graphs; then the simulator back behind the same link,
-// reconnected through Properties and OK.
+// reconnected through Properties and OK. The port reopened by Properties while a race's graphs are fetched,
+// and a lane whose graph was given up shown to the operator.
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -8,6 +9,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -62,6 +64,9 @@ private slots:
 
     void idlePullShowsOneNoticeAndEveryLinkLost();
     void pullInTheGraphsSavesTheRaceAndTheNextRaceItsNumber();
+    void propertiesInTheGraphsSaveBothFiles_data();
+    void propertiesInTheGraphsSaveBothFiles();
+    void givenUpGraphsAreShownUntilTheNextRace();
 
 private:
     bool attach();
@@ -266,6 +271,116 @@ void TstLinkLossWindow::pullInTheGraphsSavesTheRaceAndTheNextRaceItsNumber()
     QTRY_COMPARE_WITH_TIMEOUT(saved.count(), 2, kWaitMs);
     QCOMPARE(resultFiles("race_13_h1_s1_*").size(), 2);
     QCOMPARE(resultFiles("*.vq1").size(), 2);
+}
+
+void TstLinkLossWindow::propertiesInTheGraphsSaveBothFiles_data()
+{
+    QTest::addColumn<bool>("afterReactionFile"); // or as soon as the first lane's reaction graph is in
+    QTest::addColumn<bool>("ok");                // or Escape
+    QTest::newRow("after the reaction file, Escape") << true << false;
+    QTest::newRow("after the reaction file, OK") << true << true;
+    QTest::newRow("in the reaction graphs, Escape") << false << false;
+    QTest::newRow("in the reaction graphs, OK") << false << true;
+}
+
+void TstLinkLossWindow::propertiesInTheGraphsSaveBothFiles()
+{
+    QFETCH(bool, afterReactionFile);
+    QFETCH(bool, ok);
+    for (const QString &earlier : resultFiles("race_*"))
+        QVERIFY(QFile::remove(QDir(results.path()).filePath(earlier)));
+    CSerialComThread *serial = window->serialComThread();
+    // filling the dialog reopens the coordinator's port; OK reopens it again and sends Idle
+    int reopened = 0;
+    connect(serial, &CSerialComThread::serial_port_opened, this,
+            [&reopened](bool opened) { reopened += opened; });
+    bool shown = false;
+    bool escapedInTheDialog = false; // the key went where the system sends it, inside the dialog
+    const auto openProperties = [this, ok, &shown, &escapedInTheDialog] {
+        if (shown)
+            return;
+        shown = true;
+        QTimer::singleShot(0, this, [this, ok, &escapedInTheDialog] {
+            whenModal<ProjectSettingsDlg>(this, [ok, &escapedInTheDialog](ProjectSettingsDlg *dialog) {
+                if (ok) {
+                    part<QPushButton>(dialog, "btnOK")->click();
+                    return;
+                }
+                QApplication::setActiveWindow(dialog);
+                const bool active = QTest::qWaitForWindowActive(dialog);
+                QWidget *focus = QApplication::focusWidget();
+                escapedInTheDialog = active && focus && dialog->isAncestorOf(focus);
+                QTest::keyClick(escapedInTheDialog ? focus : dialog, Qt::Key_Escape);
+                if (dialog->isVisible())
+                    dialog->reject(); // no hang when Escape was not taken; the test fails below
+            });
+            part<QAction>(window, "action_ProjectProperties")->trigger();
+        });
+    };
+    if (afterReactionFile)
+        connect(serial, &CSerialComThread::save_results_file, this, openProperties);
+    else
+        connect(window->startBlocks().at(0)->measurement(), &CStartBlockMeasurement::new_graph, this,
+                openProperties);
+    QSignalSpy saved(serial, &CSerialComThread::save_results_file);
+    part<QPushButton>(window, "btnReady")->click();
+    QTRY_COMPARE_WITH_TIMEOUT(saved.count(), 2, kWaitMs);
+    QVERIFY(shown && reopened > 0);
+    QVERIFY(ok || escapedInTheDialog);
+    QCOMPARE(saved[1][0].value<ResultsDataType>(), ResultsSoundGraphs);
+
+    const QStringList files = resultFiles("race_12_h1_s1_*");
+    QCOMPARE(files.size(), 2);
+    QVERIFY(files[0].endsWith(".vq1") && files[1].endsWith(".vq2"));
+    for (const QString &name : files) {
+        QFile file(QDir(results.path()).filePath(name));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        MeasurementFile measurement;
+        QVERIFY(measurement.read(file.readAll()));
+        const auto blocks = measurement.takeBlocks();
+        QCOMPARE(int(blocks.size()), 3);
+        for (int i = 0; i < 3; ++i) {
+            const CStartBlockMeasurement *lane = blocks[i]->measurement();
+            QCOMPARE(int(lane->reactionTimeMs()), kReactions[i]);
+            QVERIFY(lane->hasGraph());
+            QCOMPARE(lane->hasSoundGraph(), name.endsWith(".vq2"));
+        }
+    }
+    QFile raceLog(ProgramPaths::raceLogPath());
+    QVERIFY(raceLog.open(QIODevice::ReadOnly));
+    QCOMPARE(raceLog.readAll().count('\n'), 1 + 3);
+
+    // the next race saves under the next number
+    disconnect(serial, nullptr, this, nullptr);
+    disconnect(window->startBlocks().at(0)->measurement(), nullptr, this, nullptr);
+    QVERIFY(waitUntilReady());
+    saved.clear();
+    part<QPushButton>(window, "btnReady")->click();
+    QTRY_COMPARE_WITH_TIMEOUT(saved.count(), 2, kWaitMs);
+    QCOMPARE(resultFiles("race_13_h1_s1_*").size(), 2);
+    QCOMPARE(resultFiles("*.vq2").size(), 2);
+}
+
+void TstLinkLossWindow::givenUpGraphsAreShownUntilTheNextRace()
+{
+    CSerialComThread *serial = window->serialComThread();
+    const QList<CStartBlock *> lanes = window->startBlocks();
+    emit serial->graph_given_up(lanes[1], false);
+    emit serial->graph_given_up(lanes[2], true);
+    QStatusBar *bar = window->statusBar();
+    QCOMPARE(bar->currentMessage(), QString("No reaction graph from lane 2: the race is saved without it   "
+                                            "No sound graph from lane 3: the race is saved without it"));
+    // in the operator's language
+    window->LoadLanguage("de_Deutsch");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    QVERIFY2(bar->currentMessage().contains("2") && !bar->currentMessage().startsWith("No reaction"),
+             qPrintable(bar->currentMessage()));
+    window->LoadLanguage("en_English");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    QVERIFY(bar->currentMessage().startsWith("No reaction graph from lane 2"));
+    // the next race starts without them
+    part<QPushButton>(window, "btnReady")->click();
+    QCOMPARE(bar->currentMessage(), QString());
 }
 
 int main(int argc, char **argv)
