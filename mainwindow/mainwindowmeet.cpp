@@ -9,6 +9,15 @@
 #include "meet/heat.h"
 #include "ui_mainwindow.h"
 
+namespace
+{
+// The window title while a heat is chosen: the program's title and the heat's name.
+QString meetEventTitle(const QString &name)
+{
+    return QString::fromLatin1(SharedConstants::kWindowTitle) + QStringLiteral(": ") + name;
+}
+} // namespace
+
 void MainWindow::createMeetSelection()
 {
     connect(&m_meetConnection, &ZXConnection::new_server, this, &MainWindow::OnZXConnectionNewServer);
@@ -49,13 +58,12 @@ void MainWindow::onCompetitionChanged(int row)
 
 void MainWindow::OnEventsCurrentIndexChanged(int)
 {
-    const QString title = QString::fromLatin1(SharedConstants::kWindowTitle);
-    setWindowTitle(title);
+    setWindowTitle(QString::fromLatin1(SharedConstants::kWindowTitle));
     m_race.chooseMeetEvent(QString(), 1);
     MeetSelection::clearParticipants(startBlocks());
     if (const Heat *heat = m_meet.chooseHeat(ui->cmbServers->currentIndex(), ui->cmbEvents->currentIndex())) {
         m_race.chooseMeetEvent(ui->cmbEvents->currentText(), quint16(qMin<quint32>(heat->seqno, 65535)));
-        setWindowTitle(title + QStringLiteral(": ") + ui->cmbEvents->currentText());
+        setWindowTitle(meetEventTitle(ui->cmbEvents->currentText()));
     }
     UpdateRaceInfo();
 }
@@ -67,7 +75,7 @@ void MainWindow::relabelMeetEvent()
     if (meetEvent() == RaceNumbering::MeetEvent::None)
         return;
     const QString name = ui->cmbEvents->currentText();
-    setWindowTitle(QString::fromLatin1(SharedConstants::kWindowTitle) + QStringLiteral(": ") + name);
+    setWindowTitle(meetEventTitle(name));
     m_race.renameMeetEvent(name);
     UpdateRaceInfo();
 }
