@@ -985,6 +985,9 @@ int CSerialComThread::applyStateCommand(int value)
 
 void CSerialComThread::beginReadyPhase()
 {
+    // the race before is saved with what it has: the blocks are about to drop its graphs
+    SaveRaceUnderWay();
+    m_raceSaved = false;
     m_wasReady = false;
     m_raceStarted = false;
     m_startHeaderReceived = false;
@@ -1110,6 +1113,20 @@ void CSerialComThread::ResumeQuestions()
     m_pollTimer.stop();
     if (!m_graphTimer.isActive())
         m_graphTimer.start(graphPeriodMs());
+}
+
+void CSerialComThread::SaveRaceUnderWay()
+{
+    const bool fetching = m_graphsUnderWay || m_graphTimer.isActive() || m_graphStartTimer.isActive();
+    saveRaceWithWhatArrived();
+    m_graphStartTimer.stop();
+    m_graphsUnderWay = false;
+    if (fetching && !m_portLost) {
+        // an armed block must not be asked for graphs of a race already saved
+        m_graphTimer.stop();
+        setCycleCounter(0);
+        startQuestionsTimerTimeout();
+    }
 }
 
 void CSerialComThread::OnQuestionsTimer()
@@ -1253,6 +1270,8 @@ bool CSerialComThread::collectReactions(const QList<CStartBlock *> &blocks)
             StopResyncTimer();
     }
     const int n = int(blocks.size());
+    if (m_raceSaved)
+        return counted == n; // what a block reports now belongs to no race: nothing is fetched or skipped
     if (counted == n) {
         // a block given up on counts as complete: its race is not fetched and saved over and over
         const bool graphMissing = std::any_of(blocks.cbegin(), blocks.cend(), [this](CStartBlock *block) {
@@ -1471,10 +1490,8 @@ void CSerialComThread::superviseLinkSpeed()
 
 void CSerialComThread::startGraphsTimerTimeout()
 {
-    if (m_portLost)
+    if (m_portLost || m_raceSaved)
         return;
-    m_graphsSaved = false;
-    m_soundsSaved = false;
     m_graphWait = {};
     m_graphsUnderWay = true;
     m_pollTimer.stop();
@@ -1505,7 +1522,7 @@ void CSerialComThread::OnGraphTimerTimeout()
 
 void CSerialComThread::emitReactionGraphsSaved()
 {
-    if (m_graphsSaved)
+    if (m_graphsSaved || m_raceSaved)
         return;
     m_graphsSaved = true;
     emit save_results_file(ResultsReactionGraphs, true);
@@ -1514,9 +1531,10 @@ void CSerialComThread::emitReactionGraphsSaved()
 void CSerialComThread::emitSoundGraphsSaved()
 {
     m_raceUnsaved = false;
-    if (m_soundsSaved)
+    if (m_soundsSaved || m_raceSaved)
         return;
     m_soundsSaved = true;
+    m_raceSaved = true;
     emit save_results_file(ResultsSoundGraphs, false);
 }
 
@@ -1524,8 +1542,10 @@ void CSerialComThread::emitSoundGraphsSaved()
 void CSerialComThread::saveRaceWithWhatArrived()
 {
     // an Idle or a lane skipped on the way does not call off a race whose graphs are being fetched
-    if (!m_raceUnsaved && !m_graphsUnderWay)
+    if (m_raceSaved || (!m_raceUnsaved && !m_graphsUnderWay)) {
+        m_graphsUnderWay = false;
         return;
+    }
     m_graphsUnderWay = false;
     qCDebug(lcSerial) << "Saving the race with the graphs received";
     emitReactionGraphsSaved();

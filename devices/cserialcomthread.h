@@ -73,6 +73,11 @@ public:
     // Polling again, or, while a race's graphs are being fetched, their fetching where it stopped; opening
     // the port does this.
     void ResumeQuestions();
+    // A race started or being fetched is saved now with what arrived, and its fetching ends: the lanes
+    // are about to be rebuilt or armed for the next race.
+    void SaveRaceUnderWay();
+    // The race armed by the last Ready has had its last save: nothing fetches or saves it again.
+    bool raceSaved() const { return m_raceSaved; }
     void Quit();
     // The polling round counter; 4 makes the next round ask every device for its info fields.
     quint32 cycleCounter() const;
@@ -339,6 +344,7 @@ private:
     QList<CStartBlock *> m_skipList;
     bool m_raceUnsaved = false;    // started after Ready, its sound-graph save still to come
     bool m_graphsUnderWay = false; // the race's graphs are being fetched; polling waits until they are in
+    bool m_raceSaved = false;      // saved once; only the next Ready clears it
     // the block whose graph (or sound graph) is being asked for, since when
     struct GraphWait {
         CStartBlock *block = nullptr;

@@ -35,6 +35,9 @@ bool isRacing(const CStartBlock *block)
 
 void MainWindow::ClearStartBlockWidgets()
 {
+    // the race under way goes with its blocks: it is saved with what arrived while they still exist
+    if (m_serial)
+        m_serial->SaveRaceUnderWay();
     // a running test procedure restores its rows while they and the devices still exist
     m_procedures.closeAll();
     QVBoxLayout *layout = m_laneLayout->measurementsLayout();

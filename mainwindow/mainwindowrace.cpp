@@ -43,6 +43,9 @@ QString windowTitleText()
 
 void MainWindow::on_btnReady_clicked(bool)
 {
+    // a race whose graphs are still coming is saved under its own name before the next one is named
+    if (m_serial)
+        m_serial->SaveRaceUnderWay();
     closePreviousRace();
     warnOfOldGpsTime();
     activateWindow();
