@@ -364,7 +364,7 @@ private:
 
     // project settings and device actions
     void createDeviceActions();
-    void applyLanes(bool setsModified);
+    bool applyLanes(bool setsModified); // true when the lanes were built anew
     void applySerialPort();
     void applyStartGateway();
     void applyProperties(const ProjectSettingsDlg &dialog);

@@ -63,7 +63,9 @@ void MainWindow::ApplyProjectSettings(bool setsModified, bool settingsChanged)
         app->LoadStartBlockSettings();
         m_startBlockSettings = app->startBlockCommonSettings();
     }
-    applyLanes(setsModified);
+    // new lanes hold settings nobody has read yet: Ready waits for them, as at start-up
+    if (applyLanes(setsModified))
+        settingsChanged = true;
     applySerialPort();
     applyStartGateway();
     ui->action_Print->setEnabled(!m_settings.printers.isEmpty());
@@ -81,13 +83,13 @@ void MainWindow::ApplyProjectSettings(bool setsModified, bool settingsChanged)
         OnBroadcastIdleClicked();
 }
 
-void MainWindow::applyLanes(bool setsModified)
+bool MainWindow::applyLanes(bool setsModified)
 {
     const QString &chosenSet = m_settings.lastSet;
     if (!ProjectSettingsStore::lanesRebuilt(chosenSet, m_lastSetName, setsModified)) {
         if (m_coordinatorRow)
             m_coordinatorRow->setCoordinatorSettings(&m_coordinatorSettings);
-        return;
+        return false;
     }
     ClearStartBlockWidgets();
     SetupStartBlockSet(chosenSet);
@@ -96,6 +98,7 @@ void MainWindow::applyLanes(bool setsModified)
     ApplyStyleSheets();
     m_laneLayout->allGraphsButton()->setEnabled(false);
     m_laneLayout->allSoundsButton()->setEnabled(false);
+    return true;
 }
 
 void MainWindow::applySerialPort()

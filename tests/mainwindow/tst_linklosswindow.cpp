@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QHash>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -67,6 +68,8 @@ private slots:
     void propertiesInTheGraphsSaveBothFiles_data();
     void propertiesInTheGraphsSaveBothFiles();
     void givenUpGraphsAreShownUntilTheNextRace();
+    void aRaceIsSavedOnce_data();
+    void aRaceIsSavedOnce();
 
 private:
     bool attach();
@@ -75,6 +78,10 @@ private:
     QStringList linkStyles() const;
     // The simulator back behind the same link, then Properties and OK, until the lanes answer again.
     bool reconnect();
+    // Every lane answers and Ready can be pressed, within the given time.
+    bool lanesLiveWithin(int ms);
+    // The race's two files read back: each lane's reaction as raced, and the graphs it holds.
+    void checkRaceFiles(const QString &race, bool allGraphs);
     QStringList resultFiles(const QString &pattern) const
     {
         return QDir(results.path()).entryList({pattern}, QDir::Files, QDir::Name);
@@ -160,6 +167,63 @@ bool TstLinkLossWindow::reconnect()
     return QTest::qWaitFor([this] { return !window->serialComThread()->isPortLost() && allLinks(LinkGood); },
                            kWaitMs) &&
            waitUntilReady();
+}
+
+bool TstLinkLossWindow::lanesLiveWithin(int ms)
+{
+    // answered after this call: a lane polled before Properties > OK is not live on the reopened port
+    const auto newest = [](const QList<PACKET_LOG> &log) {
+        quint32 sent = 0;
+        for (const PACKET_LOG &entry : log)
+            sent = std::max(sent, entry.sendTime);
+        return sent;
+    };
+    QHash<const void *, quint32> before;
+    before.insert(window->coordinator(), newest(window->coordinator()->requestLog()));
+    for (CStartBlock *block : window->startBlocks())
+        before.insert(block, newest(block->requestLog()));
+    const auto answered = [&](const void *device, const QList<PACKET_LOG> &log) {
+        return std::any_of(log.cbegin(), log.cend(), [&](const PACKET_LOG &entry) {
+            return entry.replyTime != 0 && entry.sendTime > before.value(device);
+        });
+    };
+    return QTest::qWaitFor(
+        [&] {
+            const QList<CStartBlock *> blocks = window->startBlocks();
+            return !window->serialComThread()->isPortLost() &&
+                   answered(window->coordinator(), window->coordinator()->requestLog()) &&
+                   std::all_of(blocks.cbegin(), blocks.cend(),
+                               [&](CStartBlock *block) {
+                                   return answered(block, block->requestLog()) &&
+                                          block->measurement()->linkState() != LinkLost;
+                               }) &&
+                   window->busyNotice().isEmpty() && part<QPushButton>(window, "btnReady")->isEnabled();
+        },
+        ms);
+}
+
+void TstLinkLossWindow::checkRaceFiles(const QString &race, bool allGraphs)
+{
+    const QStringList files = resultFiles(race + "_h1_s1_*");
+    QCOMPARE(files.size(), 2);
+    QVERIFY(files[0].endsWith(".vq1") && files[1].endsWith(".vq2"));
+    for (const QString &name : files) {
+        QFile file(QDir(results.path()).filePath(name));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        MeasurementFile measurement;
+        QVERIFY(measurement.read(file.readAll()));
+        QCOMPARE(measurement.raceHeader().raceLabel, race.mid(5));
+        const auto blocks = measurement.takeBlocks();
+        QCOMPARE(int(blocks.size()), 3);
+        for (int i = 0; i < 3; ++i) {
+            const CStartBlockMeasurement *lane = blocks[i]->measurement();
+            QCOMPARE(int(lane->reactionTimeMs()), kReactions[i]);
+            if (allGraphs) {
+                QVERIFY(lane->hasGraph());
+                QCOMPARE(lane->hasSoundGraph(), name.endsWith(".vq2"));
+            }
+        }
+    }
 }
 
 void TstLinkLossWindow::idlePullShowsOneNoticeAndEveryLinkLost()
@@ -381,6 +445,110 @@ void TstLinkLossWindow::givenUpGraphsAreShownUntilTheNextRace()
     // the next race starts without them
     part<QPushButton>(window, "btnReady")->click();
     QCOMPARE(bar->currentMessage(), QString());
+}
+
+enum class GraphsBroken { Pulled, PulledForAFreshSimulator, RefusedThenGoodOpen, Ready, LanesRebuilt };
+Q_DECLARE_METATYPE(GraphsBroken)
+
+void TstLinkLossWindow::aRaceIsSavedOnce_data()
+{
+    QTest::addColumn<GraphsBroken>("what");
+    QTest::addColumn<bool>("inSoundGraphs"); // or as soon as the first lane's reaction graph is in
+    QTest::newRow("pulled in the reaction graphs, plugged back") << GraphsBroken::Pulled << false;
+    QTest::newRow("pulled in the sound graphs, plugged back") << GraphsBroken::Pulled << true;
+    QTest::newRow("pulled in the reaction graphs, a fresh simulator")
+        << GraphsBroken::PulledForAFreshSimulator << false;
+    QTest::newRow("pulled in the sound graphs, a fresh simulator")
+        << GraphsBroken::PulledForAFreshSimulator << true;
+    QTest::newRow("a refused open, then a good one") << GraphsBroken::RefusedThenGoodOpen << false;
+    QTest::newRow("Ready in the reaction graphs") << GraphsBroken::Ready << false;
+    QTest::newRow("Ready in the sound graphs") << GraphsBroken::Ready << true;
+    QTest::newRow("lanes rebuilt in the graphs") << GraphsBroken::LanesRebuilt << false;
+}
+
+// Whatever breaks into a race's graphs, the race has one pair of files with every reaction, one block of
+// race-log lines, and the lanes are live again at once; the next race is saved whole under the next number.
+void TstLinkLossWindow::aRaceIsSavedOnce()
+{
+    QFETCH(GraphsBroken, what);
+    QFETCH(bool, inSoundGraphs);
+    for (const QString &earlier : resultFiles("race_*"))
+        QVERIFY(QFile::remove(QDir(results.path()).filePath(earlier)));
+    CSerialComThread *serial = window->serialComThread();
+    const qint32 baud = serial->baudRate();
+    bool broken = false;
+    const auto breakIn = [&] {
+        if (broken)
+            return;
+        broken = true;
+        QTimer::singleShot(0, this, [&] {
+            switch (what) {
+            case GraphsBroken::Pulled:
+            case GraphsBroken::PulledForAFreshSimulator:
+                sim->stop();
+                break;
+            case GraphsBroken::RefusedThenGoodOpen:
+                serial->OpenPort(QDir(results.path()).filePath("no-such-port"), baud);
+                serial->OpenPort(linkPath, baud);
+                break;
+            case GraphsBroken::Ready:
+                part<QPushButton>(window, "btnReady")->click();
+                break;
+            case GraphsBroken::LanesRebuilt:
+                // as Properties > OK after the set was edited: the lanes are built anew, the port reopened
+                window->ApplyProjectSettings(true, false);
+                break;
+            }
+        });
+    };
+    if (inSoundGraphs)
+        connect(serial, &CSerialComThread::save_results_file, this, breakIn);
+    else
+        connect(window->startBlocks().at(0)->measurement(), &CStartBlockMeasurement::new_graph, this, breakIn);
+    QSignalSpy saved(serial, &CSerialComThread::save_results_file);
+    qRegisterMetaType<CStartBlock *>();
+    QSignalSpy givenUp(serial, &CSerialComThread::graph_given_up);
+    part<QPushButton>(window, "btnReady")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(broken && saved.count() >= 2, kWaitMs);
+    disconnect(serial, nullptr, this, nullptr);
+
+    const bool pulled = what == GraphsBroken::Pulled || what == GraphsBroken::PulledForAFreshSimulator;
+    if (pulled) {
+        QTRY_VERIFY_WITH_TIMEOUT(window->linkLostNotice(), kWaitMs);
+        // the same devices, which still hold the race's graphs, or fresh ones that hold none
+        if (what == GraphsBroken::PulledForAFreshSimulator)
+            sim = std::make_unique<DeviceSimulator>(sim->scenario());
+        QVERIFY(sim->start(linkPath));
+        whenModal<ProjectSettingsDlg>(
+            this, [](ProjectSettingsDlg *dialog) { part<QPushButton>(dialog, "btnOK")->click(); });
+        part<QAction>(window, "action_ProjectProperties")->trigger();
+    }
+    if (what != GraphsBroken::Ready) {
+        QVERIFY(lanesLiveWithin(5000));
+        saved.clear();
+        part<QPushButton>(window, "btnReady")->click();
+    } else {
+        saved.removeFirst();
+        saved.removeFirst();
+    }
+    // the next race: both files, and not one save more of the race before
+    QTRY_COMPARE_WITH_TIMEOUT(saved.count(), 2, kWaitMs);
+    QCOMPARE(saved[0][0].value<ResultsDataType>(), ResultsReactionGraphs);
+    QCOMPARE(saved[1][0].value<ResultsDataType>(), ResultsSoundGraphs);
+    QCOMPARE(givenUp.count(), 0);
+    checkRaceFiles("race_12", false);
+    QVERIFY(!QTest::currentTestFailed());
+    checkRaceFiles("race_13", true);
+    QVERIFY(!QTest::currentTestFailed());
+    QCOMPARE(resultFiles("*.vq1").size(), 2);
+    QCOMPARE(resultFiles("*.vq2").size(), 2);
+    QFile raceLog(ProgramPaths::raceLogPath());
+    QVERIFY(raceLog.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = raceLog.readAll().split('\n');
+    QCOMPARE(lines.size(), 1 + 3 + 3 + 1);
+    for (int i = 1; i <= 6; ++i)
+        QVERIFY2(lines[i].contains(QString("\trace_%1_h1_s1\tL%2\t").arg(i <= 3 ? 12 : 13).arg((i - 1) % 3 + 1).toUtf8()),
+                 lines[i]);
 }
 
 int main(int argc, char **argv)
