@@ -599,7 +599,7 @@
         <translation>Fokus auf das Hauptfenster setzen</translation>
     </message>
     <message>
-        <source>Deselect athelete</source>
+        <source>Deselect athlete</source>
         <translation>Athletenauswahl aufheben</translation>
     </message>
     <message>

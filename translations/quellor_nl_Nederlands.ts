@@ -599,7 +599,7 @@
         <translation>Focus op het hoofdvenster zetten</translation>
     </message>
     <message>
-        <source>Deselect athelete</source>
+        <source>Deselect athlete</source>
         <translation>Atleet deselecteren</translation>
     </message>
     <message>
