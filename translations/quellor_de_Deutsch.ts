@@ -195,6 +195,14 @@
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>Calibration in progress: wait %1 seconds</source>
+        <translation>Kalibrierung läuft: bitte %1 s warten</translation>
+    </message>
+    <message>
+        <source>Calibration finished: %1</source>
+        <translation>Kalibrierung abgeschlossen: %1</translation>
+    </message>
 </context>
 <context>
     <name>ColorSetDlg</name>
@@ -2266,6 +2274,10 @@ Dieser Wert wird an alle Startblöcke verteilt.</translation>
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Central Unit GPS start time</source>
+        <translation>GPS-Startzeiten der Zentraleinheit</translation>
+    </message>
 </context>
 <context>
     <name>StartTimeModel</name>
@@ -2330,6 +2342,10 @@ Dieser Wert wird an alle Startblöcke verteilt.</translation>
     <message>
         <source>: Built in test</source>
         <translation>: Selbsttest</translation>
+    </message>
+    <message>
+        <source>Broadcast ready to starting module %1</source>
+        <translation>Bereit an Startblock %1 gesendet</translation>
     </message>
 </context>
 <context>

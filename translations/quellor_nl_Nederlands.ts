@@ -195,6 +195,14 @@
         <source>Cancel</source>
         <translation>Annuleren</translation>
     </message>
+    <message>
+        <source>Calibration in progress: wait %1 seconds</source>
+        <translation>Kalibratie bezig: wacht %1 s</translation>
+    </message>
+    <message>
+        <source>Calibration finished: %1</source>
+        <translation>Kalibratie voltooid: %1</translation>
+    </message>
 </context>
 <context>
     <name>ColorSetDlg</name>
@@ -2266,6 +2274,10 @@ Deze waarde wordt naar alle startblokken verstuurd.</translation>
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Central Unit GPS start time</source>
+        <translation>GPS-starttijden van de centrale eenheid</translation>
+    </message>
 </context>
 <context>
     <name>StartTimeModel</name>
@@ -2330,6 +2342,10 @@ Deze waarde wordt naar alle startblokken verstuurd.</translation>
     <message>
         <source>: Built in test</source>
         <translation>: Zelftest</translation>
+    </message>
+    <message>
+        <source>Broadcast ready to starting module %1</source>
+        <translation>Gereed naar startblok %1 verzonden</translation>
     </message>
 </context>
 <context>
