@@ -57,17 +57,18 @@ void CalibrateDeviceDialog::OnUpdateTimerTimeout()
     const bool finished = m_countdown.tick();
     ui->pgbUpdate->setValue(m_countdown.progress());
     if (!finished) {
-        showInfo(m_countdown.progressText());
+        showInfo(Info::Progress);
         return;
     }
     m_updateTimer.stop();
-    showInfo(CalibrationCountdown::resultText(m_coordinator ? m_coordinator->calibration() : 0.0f));
+    m_result = m_coordinator ? m_coordinator->calibration() : 0.0f;
+    showInfo(Info::Result);
 }
 
 void CalibrateDeviceDialog::OnCalibrationRequestAckReceived()
 {
     m_countdown.acknowledge();
-    showInfo(m_countdown.progressText());
+    showInfo(Info::Progress);
     ui->pgbUpdate->setValue(0);
     m_updateTimer.start();
 }
@@ -84,14 +85,15 @@ void CalibrateDeviceDialog::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
-        if (!m_infoText.isEmpty())
-            ui->lblInfo->setText(m_infoText);
+        if (m_info != Info::Form)
+            showInfo(m_info);
     }
     QDialog::changeEvent(event);
 }
 
-void CalibrateDeviceDialog::showInfo(const QString &text)
+void CalibrateDeviceDialog::showInfo(Info info)
 {
-    m_infoText = text;
-    ui->lblInfo->setText(text);
+    m_info = info;
+    ui->lblInfo->setText(info == Info::Progress ? m_countdown.progressText()
+                                                : CalibrationCountdown::resultText(m_result));
 }

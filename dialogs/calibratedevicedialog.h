@@ -50,12 +50,14 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    void showInfo(const QString &text);
+    enum class Info { Form, Progress, Result };
+    void showInfo(Info info);
 
     std::unique_ptr<Ui::CalibrateDeviceDialog> ui;
     QTimer m_updateTimer;
     QPointer<CSerialComThread> m_serialThread;
     QPointer<CCoordinator> m_coordinator;
     CalibrationCountdown m_countdown;
-    QString m_infoText; // the untranslated progress text, kept over a language change
+    Info m_info = Info::Form; // what the info line shows, written anew in a new language
+    float m_result = 0.0f;
 };

@@ -47,12 +47,12 @@ void CalibrationCountdown::giveUp()
 
 QString CalibrationCountdown::progressText() const
 {
-    return QStringLiteral("Calibration in progress: wait %1 seconds").arg(secondsLeft());
+    return tr("Calibration in progress: wait %1 seconds").arg(secondsLeft());
 }
 
 QString CalibrationCountdown::resultText(float calibration)
 {
-    return QStringLiteral("Calibration finished: %1").arg(double(calibration), 0, 'f', kResultDecimals);
+    return tr("Calibration finished: %1").arg(double(calibration), 0, 'f', kResultDecimals);
 }
 
 void CalibrationCountdown::restartPolling()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QString>
 
@@ -10,6 +11,8 @@ class CSerialComThread;
 // countdown ends or when the calibration is given up.
 class CalibrationCountdown
 {
+    Q_DECLARE_TR_FUNCTIONS(CalibrateDeviceDialog)
+
 public:
     static constexpr int kSeconds = 185;
     static constexpr int kTickMs = 1000;
@@ -32,7 +35,7 @@ public:
     int secondsLeft() const { return kSeconds - m_progress; }
     bool isPollingStopped() const { return m_pollingStopped; }
 
-    // The texts of the countdown and its result, which stay untranslated.
+    // The texts of the countdown and its result, in the language chosen.
     QString progressText() const;
     static QString resultText(float calibration);
 

@@ -123,7 +123,7 @@ QString HardwareTestSequence::actionText() const
 {
     switch (m_action) {
     case Action::ReadyBroadcast:
-        return QStringLiteral("Broadcast ready to starting module %1").arg(m_actionLane);
+        return tr("Broadcast ready to starting module %1").arg(m_actionLane);
     case Action::WaitReady:
         return tr("Wait until all startblocks are ready");
     case Action::Started:

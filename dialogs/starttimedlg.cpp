@@ -19,7 +19,7 @@ constexpr unsigned char kStartTimeByNumber = 1;
 StartTimeDlg::StartTimeDlg(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui::StartTimeDlg>())
 {
     ui->setupUi(this);
-    setWindowTitle(QStringLiteral("Central Unit GPS start time"));
+    setWindowTitle(tr("Central Unit GPS start time"));
     m_updateTimer = new QTimer(this);
     connect(m_updateTimer, &QTimer::timeout, this, &StartTimeDlg::OnUpdateTimerFired);
     m_updateTimer->start(kRefreshMs);

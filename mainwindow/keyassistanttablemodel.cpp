@@ -16,7 +16,7 @@ const std::array<Shortcut, 37> kShortcuts = {{
     {"Down", QT_TRANSLATE_NOOP("KeyAssistantTableModel", "Select next athlete"), 0},
     {"Up", QT_TRANSLATE_NOOP("KeyAssistantTableModel", "Select previous athlete"), 0},
     {"Enter; Return", QT_TRANSLATE_NOOP("KeyAssistantTableModel", "Set focus on the main window"), 0},
-    {"Esc", QT_TRANSLATE_NOOP("KeyAssistantTableModel", "Deselect athelete"), 0},
+    {"Esc", QT_TRANSLATE_NOOP("KeyAssistantTableModel", "Deselect athlete"), 0},
     {"F3", QT_TRANSLATE_NOOP("KeyAssistantTableModel", "Sort results based on lane number"), 0},
     {"F4", QT_TRANSLATE_NOOP("KeyAssistantTableModel", "Sort results based on reaction time"), 0},
     {"F5", QT_TRANSLATE_NOOP("KeyAssistantTableModel", "Set all startblocks to READY"), 0},

@@ -189,11 +189,19 @@
     </message>
     <message>
         <source>Start</source>
-        <translation>Start</translation>
+        <translation>Starten</translation>
     </message>
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Calibration in progress: wait %1 seconds</source>
+        <translation>Kalibrierung läuft: bitte %1 s warten</translation>
+    </message>
+    <message>
+        <source>Calibration finished: %1</source>
+        <translation>Kalibrierung abgeschlossen: %1</translation>
     </message>
 </context>
 <context>
@@ -337,7 +345,7 @@
     </message>
     <message>
         <source>Audio Volume (%):</source>
-        <translation>Audio-Lautstärke (%):</translation>
+        <translation>Lautstärke (%):</translation>
     </message>
     <message>
         <source>SW version:</source>
@@ -463,15 +471,15 @@
     </message>
     <message>
         <source>Connected: %1V</source>
-        <translation>Verbunden: %1V</translation>
+        <translation>Verbunden: %1 V</translation>
     </message>
     <message>
         <source>Not connected: %1V</source>
-        <translation>Nicht verbunden: %1V</translation>
+        <translation>Nicht verbunden: %1 V</translation>
     </message>
     <message>
         <source>Unknown: %1V</source>
-        <translation>Unbekannt: %1V</translation>
+        <translation>Unbekannt: %1 V</translation>
     </message>
 </context>
 <context>
@@ -599,7 +607,7 @@
         <translation>Fokus auf das Hauptfenster setzen</translation>
     </message>
     <message>
-        <source>Deselect athelete</source>
+        <source>Deselect athlete</source>
         <translation>Athletenauswahl aufheben</translation>
     </message>
     <message>
@@ -751,19 +759,19 @@
     </message>
     <message>
         <source>Sample size</source>
-        <translation>Samplegröße</translation>
+        <translation>Starttondatei zu groß</translation>
     </message>
     <message>
         <source>The sample you try to load is too large. Please select a smaller sample file</source>
-        <translation>Das Sample, das Sie laden möchten, ist zu groß. Bitte wählen Sie eine kleinere Sampledatei</translation>
+        <translation>Die Starttondatei ist zu groß. Bitte wählen Sie eine kleinere Datei</translation>
     </message>
     <message>
         <source>Sample information</source>
-        <translation>Sample-Information</translation>
+        <translation>Angaben zum Startton</translation>
     </message>
     <message>
         <source>You did not select a sample or the duration was not filled in properly. Please fill in these properties to load a sample file</source>
-        <translation>Sie haben kein Sample gewählt oder die Dauer nicht richtig angegeben. Bitte füllen Sie diese Angaben aus, um eine Sampledatei zu laden</translation>
+        <translation>Sie haben keine Starttondatei gewählt oder die Dauer nicht richtig angegeben. Bitte füllen Sie diese Angaben aus, um den Startton zu laden</translation>
     </message>
     <message>
         <source>The file does not exist.</source>
@@ -1256,15 +1264,15 @@ Hersteller: %3</translation>
     </message>
     <message>
         <source>The connection to the coordinator on port %1 was lost: the port was removed or stopped answering.</source>
-        <translation>Die Verbindung zur Zentraleinheit am COM-Port %1 ist unterbrochen: Der Port wurde entfernt oder antwortet nicht mehr.</translation>
+        <translation>Die Verbindung zur Zentraleinheit am Anschluss %1 ist unterbrochen: Der Port wurde entfernt oder antwortet nicht mehr.</translation>
     </message>
     <message>
         <source>No sound graph from lane %1: the race is saved without it</source>
-        <translation>Keine Tongrafik von Bahn %1: das Rennen wird ohne sie gespeichert</translation>
+        <translation>Keine Tongrafik von Bahn %1: Das Rennen wird ohne sie gespeichert</translation>
     </message>
     <message>
         <source>No reaction graph from lane %1: the race is saved without it</source>
-        <translation>Keine Reaktionsgrafik von Bahn %1: das Rennen wird ohne sie gespeichert</translation>
+        <translation>Keine Reaktionsgrafik von Bahn %1: Das Rennen wird ohne sie gespeichert</translation>
     </message>
 </context>
 <context>
@@ -1675,7 +1683,7 @@ Hersteller: %3</translation>
     </message>
     <message>
         <source>Select the level of the overal sound (37 % to 100 %)</source>
-        <translation>Gesamtlautstärke wählen (37 % bis 100 %)</translation>
+        <translation>Lautstärke wählen (37 % bis 100 %)</translation>
     </message>
     <message>
         <source>Sensitivity (AD):</source>
@@ -1820,7 +1828,7 @@ Warten auf</translation>
     </message>
     <message>
         <source>Audio volume (%):</source>
-        <translation>Audio-Lautstärke (%):</translation>
+        <translation>Lautstärke (%):</translation>
     </message>
     <message>
         <source>SW version:</source>
@@ -1935,7 +1943,7 @@ Warten auf</translation>
     </message>
     <message>
         <source>Are you sure you want to resynchronize starting block %1</source>
-        <translation>Soll Startblock %1 wirklich neu synchronisiert werden?</translation>
+        <translation>Möchten Sie Startblock %1 wirklich neu synchronisieren?</translation>
     </message>
 </context>
 <context>
@@ -2093,7 +2101,7 @@ Dieser Wert wird an alle Startblöcke verteilt.</translation>
     <message>
         <source>Audio Volume (%) : %1
 </source>
-        <translation>Audio-Lautstärke (%) : %1
+        <translation>Lautstärke (%) : %1
 </translation>
     </message>
     <message>
@@ -2233,7 +2241,7 @@ Dieser Wert wird an alle Startblöcke verteilt.</translation>
     </message>
     <message>
         <source>Sound Detected Time (ms):</source>
-        <translation>Zeit des erkannten Startsignals (ms):</translation>
+        <translation>Startton erkannt (ms):</translation>
     </message>
     <message>
         <source>Difference (ms):</source>
@@ -2265,6 +2273,10 @@ Dieser Wert wird an alle Startblöcke verteilt.</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Central Unit GPS start time</source>
+        <translation>GPS-Startzeiten der Zentraleinheit</translation>
     </message>
 </context>
 <context>
@@ -2330,6 +2342,10 @@ Dieser Wert wird an alle Startblöcke verteilt.</translation>
     <message>
         <source>: Built in test</source>
         <translation>: Selbsttest</translation>
+    </message>
+    <message>
+        <source>Broadcast ready to starting module %1</source>
+        <translation>Bereit an Startblock %1 gesendet</translation>
     </message>
 </context>
 <context>
@@ -2519,7 +2535,7 @@ Dieser Wert wird an alle Startblöcke verteilt.</translation>
     </message>
     <message>
         <source>Central unit sync time loo long before start module sync time</source>
-        <translation>Synchronisationszeit der Zentraleinheit zu lange vor der des Startmoduls</translation>
+        <translation>Synchronisationszeit der Zentraleinheit zu lange vor der des Startblocks</translation>
     </message>
     <message>
         <source>Not started packet received after being started</source>

@@ -195,6 +195,14 @@
         <source>Cancel</source>
         <translation>Annuleren</translation>
     </message>
+    <message>
+        <source>Calibration in progress: wait %1 seconds</source>
+        <translation>Kalibratie bezig: wacht %1 s</translation>
+    </message>
+    <message>
+        <source>Calibration finished: %1</source>
+        <translation>Kalibratie voltooid: %1</translation>
+    </message>
 </context>
 <context>
     <name>ColorSetDlg</name>
@@ -313,7 +321,7 @@
     </message>
     <message>
         <source>Headset Volume (%):</source>
-        <translation>Volume hoofdtelefoon (%):</translation>
+        <translation>Volume koptelefoon (%):</translation>
     </message>
     <message>
         <source>Audio channel (MHz):</source>
@@ -333,11 +341,11 @@
     </message>
     <message>
         <source>Recall beeps mode:</source>
-        <translation>Terugroeppiepjes:</translation>
+        <translation>Terugroeppieptonen:</translation>
     </message>
     <message>
         <source>Audio Volume (%):</source>
-        <translation>Audiovolume (%):</translation>
+        <translation>Volume (%):</translation>
     </message>
     <message>
         <source>SW version:</source>
@@ -463,15 +471,15 @@
     </message>
     <message>
         <source>Connected: %1V</source>
-        <translation>Verbonden: %1V</translation>
+        <translation>Verbonden: %1 V</translation>
     </message>
     <message>
         <source>Not connected: %1V</source>
-        <translation>Niet verbonden: %1V</translation>
+        <translation>Niet verbonden: %1 V</translation>
     </message>
     <message>
         <source>Unknown: %1V</source>
-        <translation>Onbekend: %1V</translation>
+        <translation>Onbekend: %1 V</translation>
     </message>
 </context>
 <context>
@@ -528,7 +536,7 @@
     </message>
     <message>
         <source>IAAF time</source>
-        <translation>Valse-startgrens</translation>
+        <translation>Valsestartgrens</translation>
     </message>
     <message>
         <source>Reaction time</source>
@@ -599,7 +607,7 @@
         <translation>Focus op het hoofdvenster zetten</translation>
     </message>
     <message>
-        <source>Deselect athelete</source>
+        <source>Deselect athlete</source>
         <translation>Atleet deselecteren</translation>
     </message>
     <message>
@@ -712,7 +720,7 @@
     </message>
     <message>
         <source>Show selected startblock logs</source>
-        <translation>Logboeken van het gekozen startblok tonen</translation>
+        <translation>Log van het gekozen startblok tonen</translation>
     </message>
     <message>
         <source>Show selected startblock information</source>
@@ -728,7 +736,7 @@
     </message>
     <message>
         <source>Show central unit logs</source>
-        <translation>Logboeken van de centrale eenheid tonen</translation>
+        <translation>Log van de centrale eenheid tonen</translation>
     </message>
     <message>
         <source>Show central unit information</source>
@@ -751,19 +759,19 @@
     </message>
     <message>
         <source>Sample size</source>
-        <translation>Samplegrootte</translation>
+        <translation>Startgeluidsbestand te groot</translation>
     </message>
     <message>
         <source>The sample you try to load is too large. Please select a smaller sample file</source>
-        <translation>Het sample dat u probeert te laden is te groot. Kies een kleiner samplebestand</translation>
+        <translation>Het startgeluidsbestand is te groot. Kies een kleiner bestand</translation>
     </message>
     <message>
         <source>Sample information</source>
-        <translation>Sample-informatie</translation>
+        <translation>Gegevens startgeluid</translation>
     </message>
     <message>
         <source>You did not select a sample or the duration was not filled in properly. Please fill in these properties to load a sample file</source>
-        <translation>U hebt geen sample gekozen of de duur niet juist ingevuld. Vul deze gegevens in om een samplebestand te laden</translation>
+        <translation>U hebt geen startgeluidsbestand gekozen of de duur niet juist ingevuld. Vul deze gegevens in om het startgeluid te laden</translation>
     </message>
     <message>
         <source>The file does not exist.</source>
@@ -834,7 +842,7 @@
     </message>
     <message>
         <source>Load sample</source>
-        <translation>Startgeluidbestand laden</translation>
+        <translation>Startgeluidsbestand laden</translation>
     </message>
     <message>
         <source>RAW audio file (*.RAW)</source>
@@ -1256,7 +1264,7 @@ Fabrikant: %3</translation>
     </message>
     <message>
         <source>The connection to the coordinator on port %1 was lost: the port was removed or stopped answering.</source>
-        <translation>De verbinding met de centrale eenheid op COM-poort %1 is verbroken: de poort is verwijderd of reageert niet meer.</translation>
+        <translation>De verbinding met de centrale eenheid op poort %1 is verbroken: de poort is verwijderd of reageert niet meer.</translation>
     </message>
     <message>
         <source>No sound graph from lane %1: the race is saved without it</source>
@@ -1496,7 +1504,7 @@ Fabrikant: %3</translation>
     </message>
     <message>
         <source>IAAF setting:</source>
-        <translation>Valse-startgrens:</translation>
+        <translation>Valsestartgrens:</translation>
     </message>
     <message>
         <source>%1 sec</source>
@@ -1536,7 +1544,7 @@ Fabrikant: %3</translation>
     </message>
     <message>
         <source>IAAF setting</source>
-        <translation>IAAF-inst.</translation>
+        <translation>Reactiegrens</translation>
     </message>
     <message>
         <source>%1sec%2</source>
@@ -1599,7 +1607,7 @@ Fabrikant: %3</translation>
     </message>
     <message>
         <source>Ticketprinter</source>
-        <translation>Ticketprinter</translation>
+        <translation>Bonprinter</translation>
     </message>
     <message>
         <source>Serialprinter</source>
@@ -1643,11 +1651,11 @@ Fabrikant: %3</translation>
     </message>
     <message>
         <source>Headset volume:</source>
-        <translation>Volume hoofdtelefoon:</translation>
+        <translation>Volume koptelefoon:</translation>
     </message>
     <message>
         <source>Select the level of the headset sound (37 % to 100 %)</source>
-        <translation>Kies het volume van de hoofdtelefoon (37 % tot 100 %)</translation>
+        <translation>Kies het volume van de koptelefoon (37 % tot 100 %)</translation>
     </message>
     <message>
         <source>Startblock</source>
@@ -1663,11 +1671,11 @@ Fabrikant: %3</translation>
     </message>
     <message>
         <source>Recall sound:</source>
-        <translation>Terugroeppiepjes:</translation>
+        <translation>Terugroeppieptonen:</translation>
     </message>
     <message>
         <source>Select the mode to specify if the recall beeps need to be played</source>
-        <translation>Kies of de terugroeppiepjes moeten klinken</translation>
+        <translation>Kies of de terugroeppieptonen moeten klinken</translation>
     </message>
     <message>
         <source>Sound volume:</source>
@@ -1675,7 +1683,7 @@ Fabrikant: %3</translation>
     </message>
     <message>
         <source>Select the level of the overal sound (37 % to 100 %)</source>
-        <translation>Kies het algemene volume (37 % tot 100 %)</translation>
+        <translation>Kies het volume (37 % tot 100 %)</translation>
     </message>
     <message>
         <source>Sensitivity (AD):</source>
@@ -1709,7 +1717,7 @@ Fabrikant: %3</translation>
     </message>
     <message>
         <source>Headset volume: %1 %</source>
-        <translation>Volume hoofdtelefoon: %1 %</translation>
+        <translation>Volume koptelefoon: %1 %</translation>
     </message>
 </context>
 <context>
@@ -1816,11 +1824,11 @@ Wachten op</translation>
     </message>
     <message>
         <source>Recall beeps mode:</source>
-        <translation>Terugroeppiepjes:</translation>
+        <translation>Terugroeppieptonen:</translation>
     </message>
     <message>
         <source>Audio volume (%):</source>
-        <translation>Audiovolume (%):</translation>
+        <translation>Volume (%):</translation>
     </message>
     <message>
         <source>SW version:</source>
@@ -1836,7 +1844,7 @@ Wachten op</translation>
     </message>
     <message>
         <source>IAAF time:</source>
-        <translation>Valse-startgrens:</translation>
+        <translation>Valsestartgrens:</translation>
     </message>
     <message>
         <source>Settings</source>
@@ -2022,7 +2030,7 @@ Deze waarde wordt naar alle startblokken verstuurd.</translation>
     </message>
     <message>
         <source>IAAF time (ms):</source>
-        <translation>Valse-startgrens (ms):</translation>
+        <translation>Valsestartgrens (ms):</translation>
     </message>
     <message>
         <source>OK</source>
@@ -2087,19 +2095,19 @@ Deze waarde wordt naar alle startblokken verstuurd.</translation>
     <message>
         <source>Recall Beeps Mode : %1
 </source>
-        <translation>Terugroeppiepjes : %1
+        <translation>Terugroeppieptonen : %1
 </translation>
     </message>
     <message>
         <source>Audio Volume (%) : %1
 </source>
-        <translation>Audiovolume (%) : %1
+        <translation>Volume (%) : %1
 </translation>
     </message>
     <message>
         <source>IAAF time(ms) : %1
 </source>
-        <translation>Valse-startgrens (ms) : %1
+        <translation>Valsestartgrens (ms) : %1
 </translation>
     </message>
 </context>
@@ -2233,7 +2241,7 @@ Deze waarde wordt naar alle startblokken verstuurd.</translation>
     </message>
     <message>
         <source>Sound Detected Time (ms):</source>
-        <translation>Tijd startsignaal gedetecteerd (ms):</translation>
+        <translation>Startgeluid gedetecteerd (ms):</translation>
     </message>
     <message>
         <source>Difference (ms):</source>
@@ -2265,6 +2273,10 @@ Deze waarde wordt naar alle startblokken verstuurd.</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Central Unit GPS start time</source>
+        <translation>GPS-starttijden van de centrale eenheid</translation>
     </message>
 </context>
 <context>
@@ -2331,6 +2343,10 @@ Deze waarde wordt naar alle startblokken verstuurd.</translation>
         <source>: Built in test</source>
         <translation>: Zelftest</translation>
     </message>
+    <message>
+        <source>Broadcast ready to starting module %1</source>
+        <translation>Gereed naar startblok %1 verzonden</translation>
+    </message>
 </context>
 <context>
     <name>TestSynchronisationDlg</name>
@@ -2348,7 +2364,7 @@ Deze waarde wordt naar alle startblokken verstuurd.</translation>
     </message>
     <message>
         <source>Single Test</source>
-        <translation>Enkele test</translation>
+        <translation>Eenmalige test</translation>
     </message>
     <message>
         <source>Repeat Test</source>
@@ -2463,11 +2479,11 @@ Deze waarde wordt naar alle startblokken verstuurd.</translation>
     </message>
     <message>
         <source>Startblock ON Central unit OFF</source>
-        <translation>Startblok AAN centrale eenheid UIT</translation>
+        <translation>Startblok aan, centrale eenheid uit</translation>
     </message>
     <message>
         <source>Startblock OFF Central unit ON</source>
-        <translation>Startblok UIT centrale eenheid AAN</translation>
+        <translation>Startblok uit, centrale eenheid aan</translation>
     </message>
     <message>
         <source>ON</source>
@@ -2519,7 +2535,7 @@ Deze waarde wordt naar alle startblokken verstuurd.</translation>
     </message>
     <message>
         <source>Central unit sync time loo long before start module sync time</source>
-        <translation>Synchronisatietijd van de centrale eenheid te lang vóór die van de startmodule</translation>
+        <translation>Synchronisatietijd van de centrale eenheid te lang vóór die van het startblok</translation>
     </message>
     <message>
         <source>Not started packet received after being started</source>

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 
+#include <QCoreApplication>
 #include <QPainter>
 
 #include "views/graphzoom.h"
@@ -91,9 +92,11 @@ void LoggingGraphDisplay::zoomBy(double factor)
 
 void LoggingGraphDisplay::ShowContextMenu(QPoint pos)
 {
-    // the packet log is a service view: its menu is not translated
-    const GraphZoom::Choice choice = GraphZoom::ask(this, pos, QStringLiteral("Zoom in"),
-                                                    QStringLiteral("Zoom out"), QStringLiteral("Restore"));
+    // the graph panel's words, so that both zoom menus read alike in every language
+    const GraphZoom::Choice choice =
+        GraphZoom::ask(this, pos, QCoreApplication::translate("GraphPanel", "Zoom in"),
+                       QCoreApplication::translate("GraphPanel", "Zoom out"),
+                       QCoreApplication::translate("GraphPanel", "Restore"));
     if (choice != GraphZoom::Choice::None)
         zoomBy(GraphZoom::factorFor(choice, m_zoom, kZoomIn, kZoomOut));
 }

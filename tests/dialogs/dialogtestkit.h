@@ -6,10 +6,10 @@
 #include <QApplication>
 #include <QTest>
 #include <QTimer>
-#include <QTranslator>
 
 #include "core/projectsettings.h"
 #include "core/quellorapp.h"
+#include "testlanguage.h"
 #include "tests/core/apptestenvironment.h"
 
 // Runs act on the next visible modal widget of type T (a dialog that the code under test runs itself),
@@ -25,23 +25,6 @@ void whenModal(QObject *context, const std::function<void(T *)> &act)
             whenModal<T>(context, act);
     });
 }
-
-// The program's translation of a language, installed while this lives; none for an empty name.
-class Language
-{
-public:
-    explicit Language(const QString &data)
-    {
-        const QString file = QCoreApplication::applicationDirPath() + QStringLiteral("/languages/quellor_") +
-                             data + QStringLiteral(".qm");
-        if (!data.isEmpty() && m_translator.load(file))
-            QCoreApplication::installTranslator(&m_translator);
-    }
-    bool loaded() const { return !m_translator.isEmpty(); }
-
-private:
-    QTranslator m_translator;
-};
 
 template<typename T>
 T *child(QObject *parent, const char *name)

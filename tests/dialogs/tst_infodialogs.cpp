@@ -99,6 +99,8 @@ private slots:
     void formsMatchTheirTables();
     void spectrumListsEachChannelUnsigned();
     void startTimesNewestFirstInLocalTime();
+    void startTimesTitleReadsInTheLanguage_data();
+    void startTimesTitleReadsInTheLanguage();
     void blockChangeReachesTheSimulator();
     void coordinatorChangeIsStoredAndReachesTheSimulator();
     void startTimeRequestBringsTheSimulatorsStart();
@@ -294,6 +296,27 @@ void TstInfoDialogs::startTimesNewestFirstInLocalTime()
     CCoordinator withoutStarts;
     dialog.SetCoordinator(&withoutStarts);
     QCOMPARE(shown->rowCount(), 0);
+}
+
+void TstInfoDialogs::startTimesTitleReadsInTheLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("German") << "de_Deutsch"
+                            << "GPS-Startzeiten der Zentraleinheit";
+    QTest::newRow("Dutch") << "nl_Nederlands"
+                           << "GPS-starttijden van de centrale eenheid";
+}
+
+void TstInfoDialogs::startTimesTitleReadsInTheLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, title);
+    const Language translation(language);
+    QVERIFY(translation.loaded());
+    StartTimeDlg dialog;
+    dialog.show();
+    QCOMPARE(dialog.windowTitle(), title);
 }
 
 void TstInfoDialogs::blockChangeReachesTheSimulator()

@@ -399,7 +399,7 @@ void TstProjectSettingsDlg::textsFollowTheLanguage_data()
     QTest::newRow("German") << "de_Deutsch"
                             << QStringList{"Lautstärke: 37 %", "Kopfhörer-Lautstärke: 87 %", "Ein", "Aus"};
     QTest::newRow("Dutch") << "nl_Nederlands"
-                           << QStringList{"Volume: 37 %", "Volume hoofdtelefoon: 87 %", "Aan", "Uit"};
+                           << QStringList{"Volume: 37 %", "Volume koptelefoon: 87 %", "Aan", "Uit"};
 }
 
 // The recall sound entries are translated and still give the stored mode; the volume labels follow a

@@ -1,5 +1,6 @@
 // The hardware test, the synchronisation test and the calibration driven tick by tick on a hand-set
-// clock: their timelines, every way of closing them in every state, and a lane rebuild while they run.
+// clock: their timelines, every way of closing them in every state, a lane rebuild while they run, and
+// the texts they build themselves in each language.
 #include <QComboBox>
 #include <QLabel>
 #include <QProgressBar>
@@ -15,6 +16,7 @@
 #include "dialogs/testprocedurewindows.h"
 #include "dialogs/testsynchronisationdlg.h"
 #include "modalanswerer.h"
+#include "tests/dialogs/dialogtestkit.h"
 #include "tests/devices/serialtestkit.h"
 
 using namespace SerialTest;
@@ -120,6 +122,8 @@ private slots:
     void everyWayOfClosingLeavesRowsAndPolling_data();
     void everyWayOfClosingLeavesRowsAndPolling();
     void laneRebuildWhileProceduresAreOpen();
+    void builtTextsReadInTheLanguage_data();
+    void builtTextsReadInTheLanguage();
 
 private:
     std::unique_ptr<SerialFixture> devices;
@@ -423,6 +427,67 @@ void TstTestProcedures::laneRebuildWhileProceduresAreOpen()
     QCOMPARE(forgotten.sequence().state(), int(SynchronisationTestSequence::Idle));
     QTRY_VERIFY(!hardware && !sync);
     QVERIFY(windows.openHardwareTest({})); // released: a new one may open
+}
+
+void TstTestProcedures::builtTextsReadInTheLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    // the hardware test's Ready to lane 2, the calibration's first and last countdown lines, its result
+    QTest::addColumn<QStringList>("texts");
+    QTest::newRow("English") << QString()
+                             << QStringList{"Broadcast ready to starting module 2",
+                                            "Calibration in progress: wait 185 seconds",
+                                            "Calibration in progress: wait 1 seconds",
+                                            "Calibration finished: 1.50000000"};
+    QTest::newRow("German") << "de_Deutsch"
+                            << QStringList{"Bereit an Startblock 2 gesendet",
+                                           "Kalibrierung läuft: bitte 185 s warten",
+                                           "Kalibrierung läuft: bitte 1 s warten",
+                                           "Kalibrierung abgeschlossen: 1.50000000"};
+    QTest::newRow("Dutch") << "nl_Nederlands"
+                           << QStringList{"Gereed naar startblok 2 verzonden",
+                                          "Kalibratie bezig: wacht 185 s", "Kalibratie bezig: wacht 1 s",
+                                          "Kalibratie voltooid: 1.50000000"};
+}
+
+void TstTestProcedures::builtTextsReadInTheLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QStringList, texts);
+    auto translation = std::make_unique<Language>(language);
+    QCOMPARE(translation->loaded(), !language.isEmpty());
+    host->rows = laneBlocks(*devices, {1, 2}, {});
+    devices->open();
+    report(*devices->coordinator, "1a043fc00000"); // calibration 1.5
+    QStringList seen;
+
+    TestHardwareDlg hardware(nullptr, *host);
+    hardware.SetStartBlocks(host->rows);
+    hardware.findChild<QComboBox *>("cmbLane")->setCurrentIndex(2); // "ALL", "1", "2"
+    hardware.OnBtnTestClicked();
+    for (int tick = 0; tick < 3 && host->readies == 0; ++tick)
+        hardware.OnLoopEventFired();
+    seen << hardware.findChild<QLabel *>("lblAction")->text();
+
+    CalibrateDeviceDialog calibration;
+    calibration.SetCoordinator(devices->coordinator);
+    calibration.ConnectCoordinator(devices->serial.get());
+    button(&calibration, "btnStart")->click();
+    devices->replyCoordinator(0xE8, {});
+    const auto *info = calibration.findChild<QLabel *>("lblInfo");
+    seen << info->text();
+    for (int tick = 1; tick < CalibrationCountdown::kSeconds; ++tick)
+        calibration.OnUpdateTimerTimeout();
+    seen << info->text();
+    calibration.OnUpdateTimerTimeout();
+    seen << info->text();
+    QCOMPARE(seen, texts);
+
+    // back to English, the shown result follows
+    translation.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    QCOMPARE(info->text(), QStringLiteral("Calibration finished: 1.50000000"));
+    hardware.reject();
 }
 
 QTEST_MAIN(TstTestProcedures)

@@ -271,7 +271,7 @@ void TstLinkLossWindow::idlePullShowsOneNoticeAndEveryLinkLost()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
     QCOMPARE(notice->windowTitle(), QString("Wireless Quellor - Halvexa: Verbindung unterbrochen"));
     QCOMPARE(notice->text(),
-             QString("Die Verbindung zur Zentraleinheit am COM-Port %1 ist unterbrochen: Der Port "
+             QString("Die Verbindung zur Zentraleinheit am Anschluss %1 ist unterbrochen: Der Port "
                      "wurde entfernt oder antwortet nicht mehr.")
                  .arg(linkPath));
     window->LoadLanguage("en_English");

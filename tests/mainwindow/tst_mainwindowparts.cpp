@@ -1,5 +1,6 @@
 // The main window's plain parts, without a window: the style sheets of each theme, the translations
-// found beside the program, the administrator input and the devices worth powering down on exit.
+// found beside the program, the key assistant's rows, the administrator input and the devices worth
+// powering down on exit.
 #include <QFile>
 #include <QLocale>
 #include <QTemporaryDir>
@@ -11,9 +12,11 @@
 #include "devices/cstartblockmeasurement.h"
 #include "mainwindow/applicationmodes.h"
 #include "mainwindow/chosenset.h"
+#include "mainwindow/keyassistanttablemodel.h"
 #include "mainwindow/languagecatalog.h"
 #include "mainwindow/programpaths.h"
 #include "mainwindow/stylesheets.h"
+#include "testlanguage.h"
 #include "views/stylesettings.h"
 
 class TstMainWindowParts : public QObject
@@ -26,6 +29,8 @@ private slots:
     void everyThemeFillsItsColours();
     void translationFilesNameTheirLanguages_data();
     void translationFilesNameTheirLanguages();
+    void keyAssistantEscapeRowReadsInTheLanguage_data();
+    void keyAssistantEscapeRowReadsInTheLanguage();
     void administratorInputChangesMode_data();
     void administratorInputChangesMode();
     void onlyAnsweringDevicesAreWorthAQuestion_data();
@@ -152,6 +157,34 @@ void TstMainWindowParts::translationFilesNameTheirLanguages()
     }
     QCOMPARE(LanguageCatalog::systemLanguageCode(QLocale("de_BE")), QString("de"));
     QCOMPARE(LanguageCatalog::systemLanguageCode(QLocale::c()), QString("C"));
+}
+
+void TstMainWindowParts::keyAssistantEscapeRowReadsInTheLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("command");
+    QTest::newRow("English") << QString() << "Deselect athlete";
+    QTest::newRow("German") << "de_Deutsch"
+                            << "Athletenauswahl aufheben";
+    QTest::newRow("Dutch") << "nl_Nederlands"
+                           << "Atleet deselecteren";
+}
+
+// The row of Escape, the first the key assistant lists.
+void TstMainWindowParts::keyAssistantEscapeRowReadsInTheLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, command);
+    const Language translation(language);
+    QCOMPARE(translation.loaded(), !language.isEmpty());
+    const KeyAssistantTableModel rows;
+    QStringList escape;
+    for (int row = 0; row < rows.rowCount(); ++row) {
+        const QModelIndex keys = rows.index(row, KeyAssistantTableModel::ColumnShortcut);
+        if (keys.data(KeyAssistantTableModel::KeysRole).value<QKeySequence>() == QKeySequence(Qt::Key_Escape))
+            escape << rows.index(row, KeyAssistantTableModel::ColumnCommand).data().toString();
+    }
+    QCOMPARE(escape, QStringList(command));
 }
 
 void TstMainWindowParts::administratorInputChangesMode_data()

@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFontInfo>
+#include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -19,6 +20,7 @@
 #include "core/quellorapp.h"
 #include "core/sharedconstants.h"
 #include "devices/cstartblock.h"
+#include "dialogs/calibratedevicedialog.h"
 #include "mainwindow/mainwindow.h"
 #include "mainwindow/tabselectordlg.h"
 #include "outputs/printobject.h"
@@ -314,10 +316,19 @@ QList<std::pair<QString, TstTextFit::Opening>> openings()
           [](QWidget *dialog) {
               auto *delay = part<QSlider>(dialog, "hslStartDelay");
               delay->setValue(delay->maximum());
+              // the widest step, which the test writes there once it runs
+              part<QLabel>(dialog, "lblAction")
+                  ->setText(translated("TestHardwareDlg", "Broadcast ready to starting module %1").arg(255));
           },
           {}}},
         {"synchronisation test", actionDialog("TestSynchronisationDlg", "action_Test_Synchronization")},
-        {"calibration", actionDialog("CalibrateDeviceDialog", "action_Calibrate_Device")},
+        {"calibration",
+         {"CalibrateDeviceDialog",
+          [](MainWindow *w) { trigger(w, "action_Calibrate_Device"); },
+          [](QWidget *dialog) {
+              qobject_cast<CalibrateDeviceDialog *>(dialog)->OnCalibrationRequestAckReceived();
+          },
+          {}}},
         {"busy notice",
          {"BusyIndicatorDlg",
           [](MainWindow *w) {

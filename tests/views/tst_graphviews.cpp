@@ -5,7 +5,9 @@
 #include <QDir>
 #include <QScopeGuard>
 #include <QImage>
+#include <QContextMenuEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollArea>
@@ -16,6 +18,7 @@
 #include <QTranslator>
 
 #include "graphrace.h"
+#include "testlanguage.h"
 #include "core/sharedconstants.h"
 #include "views/graphviews.h"
 #include "views/loggingdlg.h"
@@ -199,6 +202,8 @@ private slots:
     void zoomResizesAndRefusesPastTheLimit();
     void packetLogDialog_data();
     void packetLogDialog();
+    void packetLogZoomMenuSpeaksAsTheGraphPanel_data();
+    void packetLogZoomMenuSpeaksAsTheGraphPanel();
 };
 
 void TstGraphViews::reactionGraphPixels_data()
@@ -570,6 +575,55 @@ void TstGraphViews::packetLogDialog()
     QCOMPARE(picture->maximumSize(), QSize(24, 320));
     picture->zoomBy(picture->zoomValue()); // Restore: factor 0.25
     QCOMPARE((QSize(int(picture->imageWidth()), int(picture->imageHeight()))), image);
+}
+
+namespace
+{
+
+// Once a popup menu shows, records its entries and picks the first with the keys.
+void pickFirstEntry(QObject *context, QStringList *offered)
+{
+    QTimer::singleShot(10, context, [context, offered] {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        if (!menu) {
+            pickFirstEntry(context, offered);
+            return;
+        }
+        for (const QAction *action : menu->actions())
+            *offered << action->text();
+        QTest::keyClick(menu, Qt::Key_Down);
+        QTest::keyClick(menu, Qt::Key_Return);
+    });
+}
+
+} // namespace
+
+void TstGraphViews::packetLogZoomMenuSpeaksAsTheGraphPanel_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QStringList>("entries");
+    QTest::newRow("English") << QString() << QStringList{"Zoom in", "Zoom out", "Restore"};
+    QTest::newRow("German") << "de_Deutsch" << QStringList{"Vergrößern", "Verkleinern", "Wiederherstellen"};
+    QTest::newRow("Dutch") << "nl_Nederlands" << QStringList{"Inzoomen", "Uitzoomen", "Zoom herstellen"};
+}
+
+// The packet log's picture offers the graph panel's three words on a right click; the first zooms in.
+void TstGraphViews::packetLogZoomMenuSpeaksAsTheGraphPanel()
+{
+    QFETCH(QString, language);
+    QFETCH(QStringList, entries);
+    const Language translation(language);
+    QCOMPARE(translation.loaded(), !language.isEmpty());
+    LoggingGraphDisplay picture;
+    picture.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&picture));
+    QStringList offered;
+    pickFirstEntry(&picture, &offered);
+    const QPoint at(5, 5);
+    QContextMenuEvent click(QContextMenuEvent::Mouse, at, picture.mapToGlobal(at));
+    QApplication::sendEvent(&picture, &click); // returns once an entry is chosen
+    QCOMPARE(offered, entries);
+    QCOMPARE(picture.zoomValue(), 1.0 / LoggingGraphDisplay::kZoomIn);
 }
 
 QTEST_MAIN(TstGraphViews)
