@@ -158,6 +158,11 @@ void MainWindow::connectForm()
     connect(ui->txtStartInfo, &QLineEdit::textEdited, this, &MainWindow::OnStartInfoTextEdited);
     ui->btnCommentAdd->setIcon(QIcon(QStringLiteral(":/icons/silk/comment-add")));
     connect(ui->btnCommentAdd, &QPushButton::clicked, this, &MainWindow::OnBtnCommentAddClicked);
+    // Ready's own F5 sleeps with the live view; another tab in front takes F5 here, never both at once
+    auto *readyKey = new QShortcut(ui->btnReady->shortcut(), this, this, &MainWindow::readyFromAnyTab);
+    readyKey->setEnabled(false);
+    connect(ui->tabCentral, &QTabWidget::currentChanged, readyKey,
+            [this, readyKey] { readyKey->setEnabled(!liveViewCurrent()); });
 }
 
 void MainWindow::createRaceOutputs()

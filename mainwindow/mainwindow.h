@@ -32,6 +32,7 @@
 #include "meet/participation.h"
 #include "meet/zxconnection.h"
 #include "mainwindow/racefiles.h"
+#include "mainwindow/raceidentity.h"
 #include "mainwindow/racenumbering.h"
 #include "mainwindow/settingsdistribution.h"
 #include "views/laneorder.h"
@@ -146,6 +147,9 @@ public:
     void ApplyStyleSheets();
 
     // Race control, live device events, saving of race results, race log and race text file.
+    // The race last readied as its files, log lines, tickets and posts name it; before the first Ready,
+    // the race the fields show.
+    RaceIdentity raceIdentity() const;
     // The waiting text while the busy notice is up; empty when it is not.
     QString busyNotice() const { return m_busyNotice; }
     // The notice of a lost coordinator port while it is open; null otherwise.
@@ -334,7 +338,15 @@ private:
     void closeKeyAssistant();
     int liveLaneCount() const;
     // race control
+    void readyFromAnyTab();
     void closePreviousRace();
+    void closeRaceRun();
+    bool readiedRaceStarted() const;
+    RaceIdentity identityOfFields() const;
+    void takeRaceIdentity();
+    void holdRaceLanes();
+    void followFieldsBeforeStart();
+    void releaseChosenStatuses();
     void warnOfOldGpsTime();
     void showReadingResults();
     // saving
@@ -415,6 +427,8 @@ private:
     QPointer<TabSelectorDlg> m_tabSelector;   // child, while it runs
     // race control, live device events, saving
     RaceNumbering m_race;
+    std::optional<RaceIdentity> m_raceIdentity; // from the first Ready on
+    bool m_startSeen = true; // a start since the last Ready; the program's first Ready closes a race
     SettingsDistribution m_distribution;
     ActivityBounce m_activity;
     QString m_comment;

@@ -52,12 +52,13 @@ void MainWindow::printRaceResults()
 
 void MainWindow::on_action_Print_triggered()
 {
+    const RaceIdentity identity = raceIdentity();
     PrintRecord race;
     race.blocks = startBlocks();
-    race.raceNumber = m_race.raceNumber();
-    race.raceName = m_race.customRaceName();
-    race.heatNumber = m_race.heat();
-    race.startNumber = m_race.start();
+    race.raceNumber = identity.raceNumber;
+    race.raceName = identity.customRaceName;
+    race.heatNumber = identity.heat;
+    race.startNumber = identity.start;
     race.falseStartLimit = m_startBlockSettings.iaafTime;
     race.starterName = m_settings.starterName;
     // a saved race shown in its tab prints as it was saved
@@ -67,14 +68,21 @@ void MainWindow::on_action_Print_triggered()
         race.measurements = tab->measurements();
         PrintJobs::takeRaceFromFile(race, tab->raceHeader());
     }
-    race.raceInfo = PrintJobs::raceInfoField(ui->txtRaceInfo->text());
+    race.raceInfo = PrintJobs::raceInfoField(identity.raceInfoText);
     race.printOption = m_settings.printerOption;
+    const HeldLanesInPlace lanes(currentMeasurementTab() ? std::nullopt : identity.held, startBlocks());
     PrintJobs::printOnAll(m_settings.printers, race, m_printer);
 }
 
+// To the heat the race was readied for, with its own start number; a race of no heat is posted nowhere.
 void MainWindow::postRaceResults()
 {
-    PostResults(m_race.start());
+    const RaceIdentity race = raceIdentity();
+    if (!race.meetHeat)
+        return;
+    const HeldLanesInPlace lanes(race.held, startBlocks());
+    m_meet.postResults(*race.meetHeat, race.held ? race.held->participations : m_meet.laneParticipations(),
+                       startBlocks(), race.start);
 }
 
 void MainWindow::updateGatewayPanId(const CCoordinator &coordinator)

@@ -109,12 +109,14 @@ void MainWindow::previousStart()
 {
     m_race.previousStart();
     UpdateRaceInfo();
+    followFieldsBeforeStart();
 }
 
 void MainWindow::nextStart()
 {
     m_race.nextStart();
     UpdateRaceInfo();
+    followFieldsBeforeStart();
 }
 
 bool MainWindow::liveViewCurrent() const

@@ -56,16 +56,21 @@ void MainWindow::onCompetitionChanged(int row)
     m_meet.chooseCompetition(ui->cmbServers->currentIndex(), row);
 }
 
+// Another heat's athletes go into the lanes: the race readied last keeps its own, and no status chosen for
+// the former ones stays with the new ones.
 void MainWindow::OnEventsCurrentIndexChanged(int)
 {
+    holdRaceLanes();
     setWindowTitle(QString::fromLatin1(SharedConstants::kWindowTitle));
     m_race.chooseMeetEvent(QString(), 1);
     MeetSelection::clearParticipants(startBlocks());
+    releaseChosenStatuses();
     if (const Heat *heat = m_meet.chooseHeat(ui->cmbServers->currentIndex(), ui->cmbEvents->currentIndex())) {
         m_race.chooseMeetEvent(ui->cmbEvents->currentText(), quint16(qMin<quint32>(heat->seqno, 65535)));
         setWindowTitle(meetEventTitle(ui->cmbEvents->currentText()));
     }
     UpdateRaceInfo();
+    followFieldsBeforeStart();
 }
 
 // The heat's name is made in the language at hand: the title and the race field follow a language change,

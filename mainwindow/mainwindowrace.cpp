@@ -46,14 +46,38 @@ void MainWindow::on_btnReady_clicked(bool)
     // a race whose graphs are still coming is saved under its own name before the next one is named
     if (m_serial)
         m_serial->SaveRaceUnderWay();
+    holdRaceLanes();
     closePreviousRace();
+    m_startSeen = false;
     warnOfOldGpsTime();
     activateWindow();
     setFocus();
     OnBroadcastReadyClicked();
+    // taken after the broadcast: what the closed race still saves on the way keeps its own
+    takeRaceIdentity();
 }
 
+// F5 readies from any tab, as the key assistant says; the live view comes to the front to show it.
+void MainWindow::readyFromAnyTab()
+{
+    on_action_ShowLiveView_triggered();
+    if (ui->btnReady->isEnabled())
+        ui->btnReady->click();
+}
+
+// A Ready that follows a Ready with no start in between closes no race, so nothing moves on twice.
 void MainWindow::closePreviousRace()
+{
+    if (readiedRaceStarted())
+        closeRaceRun();
+    qDebug() << "Prepare for next race";
+    UpdateRaceInfo();
+    m_race.clearRaceFlags();
+    m_selectedLane = kNoLaneSelected;
+    relayLanes();
+}
+
+void MainWindow::closeRaceRun()
 {
     const QList<CStartBlock *> blocks = startBlocks();
     const bool falseStart =
@@ -70,13 +94,71 @@ void MainWindow::closePreviousRace()
     }
     if (m_race.closeRace(falseStart, meetEvent()))
         moveToNextMeetEvent();
-    qDebug() << "Prepare for next race";
-    UpdateRaceInfo();
-    m_race.clearRaceFlags();
     m_dnsChosen = false;
     m_dqChosen = false;
-    m_selectedLane = kNoLaneSelected;
-    relayLanes();
+}
+
+bool MainWindow::readiedRaceStarted() const
+{
+    return m_startSeen || m_serial->isRaceStarted();
+}
+
+// ---------------------------------------------------------------------------------------------------
+// the identity of the readied race
+
+RaceIdentity MainWindow::raceIdentity() const
+{
+    return m_raceIdentity ? *m_raceIdentity : identityOfFields();
+}
+
+RaceIdentity MainWindow::identityOfFields() const
+{
+    RaceIdentity race;
+    race.raceNumber = m_race.raceNumber();
+    race.customRaceName = m_race.customRaceName();
+    race.raceLabel = m_race.raceLabel();
+    race.raceInfoText = ui->txtRaceInfo->text();
+    race.heat = m_race.heat();
+    race.start = m_race.start();
+    race.fileBaseName = m_race.fileBaseName();
+    race.raceLogLabel = RaceNumbering::raceLogLabel(race.raceInfoText, race.heat, race.start);
+    // a race named by its number after the last heat, or by hand, belongs to no heat
+    if (m_race.namedAfterMeetEvent())
+        race.meetHeat = m_meet.heatAt(ui->cmbServers->currentIndex(), ui->cmbEvents->currentIndex());
+    return race;
+}
+
+void MainWindow::takeRaceIdentity()
+{
+    m_raceIdentity = identityOfFields();
+}
+
+// The lanes are about to get other participants, or statuses for the next race: the race readied last
+// keeps its own, once it has started.
+void MainWindow::holdRaceLanes()
+{
+    if (!m_raceIdentity || m_raceIdentity->held || !readiedRaceStarted())
+        return;
+    m_raceIdentity->held = HeldLanes{RaceIdentity::lanesOf(startBlocks()), m_meet.laneParticipations()};
+}
+
+// Fields changed before the readied race has started name that race; once it has, the next one.
+void MainWindow::followFieldsBeforeStart()
+{
+    if (m_raceIdentity && !readiedRaceStarted())
+        takeRaceIdentity();
+}
+
+// The lanes got other participants: a status chosen for the former ones is not theirs.
+void MainWindow::releaseChosenStatuses()
+{
+    for (CStartBlock *block : startBlocks()) {
+        const int status = RaceEvaluation::participationAfterRace(block->participationStatus(), false, false);
+        if (status != block->participationStatus())
+            setLaneParticipation(block, status);
+    }
+    m_dnsChosen = false;
+    m_dqChosen = false;
 }
 
 void MainWindow::warnOfOldGpsTime()
@@ -130,6 +212,7 @@ void MainWindow::showReadingResults()
 
 void MainWindow::OnBroadcastIdleClicked()
 {
+    m_startSeen = readiedRaceStarted(); // Idle forgets the start in the serial object
     bool dataHeld = false;
     for (CStartBlockMeasurement *measurement : m_chosenSet.measurements()) {
         measurement->SetRacePhase(CStartBlockMeasurement::kRacePhaseIdle);
@@ -158,6 +241,7 @@ void MainWindow::on_action_RaceCounterReset_triggered()
         return;
     m_race.resetCounter();
     UpdateRaceInfo();
+    followFieldsBeforeStart();
 }
 
 // ---------------------------------------------------------------------------------------------------
@@ -174,16 +258,19 @@ void MainWindow::OnRaceInfoTextEdited(QString text)
 {
     m_race.typeRaceLabel(text);
     ui->txtHeatInfo->setText(QString::number(m_race.heat()));
+    followFieldsBeforeStart();
 }
 
 void MainWindow::OnHeatInfoTextEdited(QString text)
 {
     m_race.typeHeat(text);
+    followFieldsBeforeStart();
 }
 
 void MainWindow::OnStartInfoTextEdited(QString text)
 {
     m_race.typeStart(text);
+    followFieldsBeforeStart();
 }
 
 // The live view sorts as a measurement tab does; its placeholders keep their status list shut only in

@@ -39,7 +39,7 @@ QString MainWindow::raceFileName() const
 
 QString MainWindow::BuildRaceFileName() const
 {
-    return m_race.fileBaseName();
+    return raceIdentity().fileBaseName;
 }
 
 bool MainWindow::HasResultToPrint() const
@@ -65,10 +65,11 @@ void MainWindow::OnSaveResultsFile(ResultsDataType type, bool printing_allowed)
 
 RaceHeader MainWindow::currentRaceHeader() const
 {
+    const RaceIdentity race = raceIdentity();
     RaceHeader header;
-    header.raceLabel = m_race.raceLabel();
-    header.heat = m_race.heat();
-    header.start = m_race.start();
+    header.raceLabel = race.raceLabel;
+    header.heat = race.heat;
+    header.start = race.start;
     header.starterName = m_settings.starterName;
     header.falseStartLimit = m_startBlockSettings.iaafTime;
     header.comment = m_comment;
@@ -77,10 +78,10 @@ RaceHeader MainWindow::currentRaceHeader() const
 
 RaceSnapshot MainWindow::takeRaceSnapshot(ResultsDataType type, bool printing)
 {
-    const QString logLabel =
-        RaceNumbering::raceLogLabel(ui->txtRaceInfo->text(), m_race.heat(), m_race.start());
+    const RaceIdentity race = raceIdentity();
+    const HeldLanesInPlace lanes(race.held, startBlocks());
     return RaceFiles::snapshot(type, printing, QDateTime::currentDateTime(), currentRaceHeader(),
-                               BuildRaceFileName(), logLabel, coordinator(), startBlocks());
+                               race.fileBaseName, race.raceLogLabel, coordinator(), startBlocks());
 }
 
 void MainWindow::saveRace(const RaceSnapshot &race)
@@ -206,8 +207,11 @@ void MainWindow::WriteRaceTextFile(const QString &path, const RaceSnapshot &race
 
 bool MainWindow::SaveMeasurementFile(const QString &path)
 {
-    return writeMeasurementFile(
-        path, RaceFiles::measurementBytes(currentRaceHeader(), coordinator(), startBlocks()), true);
+    const auto bytes = [this] {
+        const HeldLanesInPlace lanes(raceIdentity().held, startBlocks());
+        return RaceFiles::measurementBytes(currentRaceHeader(), coordinator(), startBlocks());
+    };
+    return writeMeasurementFile(path, bytes(), true);
 }
 
 void MainWindow::on_action_Save_triggered()

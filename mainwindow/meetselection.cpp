@@ -1,5 +1,7 @@
 #include "mainwindow/meetselection.h"
 
+#include <algorithm>
+
 #include <QDebug>
 #include <QTime>
 #include <QUuid>
@@ -133,47 +135,73 @@ void MeetSelection::fillEmptyLane(CStartBlock &block, const ParticipationsModel 
     block.SetParticipantInfo(participation->info);
 }
 
-int MeetSelection::postResults(int serverRow, int eventRow, const QList<CStartBlock *> &blocks, quint16 start)
+std::optional<MeetHeat> MeetSelection::heatAt(int serverRow, int eventRow) const
 {
     const std::optional<QString> ip = serverAddress(serverRow);
-    if (!ip || !m_events.heatAtRow(eventRow))
-        return 0;
+    const Event *event = m_events.eventAtRow(eventRow);
+    const Round *round = m_events.roundAtRow(eventRow);
+    const Heat *heat = m_events.heatAtRow(eventRow);
+    if (!ip || !event || !round || !heat)
+        return std::nullopt;
+    return MeetHeat{*ip, event->id, round->id, heat->id};
+}
+
+QList<LaneParticipation> MeetSelection::laneParticipations() const
+{
+    QList<LaneParticipation> lanes;
+    for (const Participation *participation : m_participations.participations()) {
+        if (!participation || participation->initialorder > 0xFF)
+            continue;
+        const quint8 lane = quint8(participation->initialorder);
+        if (std::none_of(lanes.cbegin(), lanes.cend(),
+                         [lane](const auto &held) { return held.lane == lane; }))
+            lanes.append({lane, participation->id});
+    }
+    return lanes;
+}
+
+int MeetSelection::postResults(int serverRow, int eventRow, const QList<CStartBlock *> &blocks, quint16 start)
+{
+    const std::optional<MeetHeat> heat = heatAt(serverRow, eventRow);
+    return heat ? postResults(*heat, laneParticipations(), blocks, start) : 0;
+}
+
+int MeetSelection::postResults(const MeetHeat &heat, const QList<LaneParticipation> &participations,
+                               const QList<CStartBlock *> &blocks, quint16 start)
+{
     int posted = 0;
     for (const CStartBlock *block : blocks) {
-        const Participation *participation = participationForLane(m_participations, block->lane());
-        if (!participation)
+        const auto participation =
+            std::find_if(participations.cbegin(), participations.cend(),
+                         [block](const LaneParticipation &lane) { return lane.lane == block->lane(); });
+        if (participation == participations.cend())
             continue;
         const ResultPost result =
             resultPostFor(block->participationStatus(), reactionOf(*block), block->falseStartLimit());
-        m_connection.postResult(*ip, participation->id, uchar(start & kSeqnoMask), result.value, result.info,
-                                QTime::currentTime());
+        m_connection.postResult(heat.ip, participation->id, uchar(start & kSeqnoMask), result.value,
+                                result.info, QTime::currentTime());
         qDebug().noquote() << QStringLiteral("Post results of participant %1").arg(participation->id);
         ++posted;
     }
     if (posted > 0)
-        postWhatIsHappening(*ip, eventRow, start);
+        postWhatIsHappening(heat, start);
     return posted;
 }
 
-void MeetSelection::postWhatIsHappening(const QString &ip, int eventRow, quint16 start)
+void MeetSelection::postWhatIsHappening(const MeetHeat &heat, quint16 start)
 {
-    const Event *event = m_events.eventAtRow(eventRow);
-    const Round *round = m_events.roundAtRow(eventRow);
-    const Heat *heat = m_events.heatAtRow(eventRow);
-    if (!event || !round || !heat)
-        return;
     // raised before and after each post, so that successive posts carry 1, 3, 5, ...
     m_connection.setPostCounter(m_connection.postCounter() + 1);
     const QString data = QStringLiteral("%1;%2;%3;%4")
-                             .arg(QString::number(event->id), QString::number(round->id),
-                                  QString::number(heat->id), QString::number(start));
-    m_connection.postWhatIsHappening(ip, QString::number(m_connection.postCounter()), kWhatIsHappeningType,
-                                     data, kWhatIsHappeningFormat);
+                             .arg(QString::number(heat.eventId), QString::number(heat.roundId),
+                                  QString::number(heat.heatId), QString::number(start));
+    m_connection.postWhatIsHappening(heat.ip, QString::number(m_connection.postCounter()),
+                                     kWhatIsHappeningType, data, kWhatIsHappeningFormat);
     m_connection.setPostCounter(m_connection.postCounter() + 1);
     qDebug() << "Post whats happening";
-    qDebug() << "Event:" << event->id;
-    qDebug() << "Round:" << round->id;
-    qDebug() << "Heat:" << heat->id;
+    qDebug() << "Event:" << heat.eventId;
+    qDebug() << "Round:" << heat.roundId;
+    qDebug() << "Heat:" << heat.heatId;
 }
 
 QString MeetSelection::sessionIdFor(const QString &ip, const QString &uuidText)

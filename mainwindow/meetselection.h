@@ -15,6 +15,20 @@ class Heat;
 class Participation;
 class ZXConnection;
 
+// The heat a race's results are posted to, by the ids the server knows it by.
+struct MeetHeat {
+    QString ip;
+    quint32 eventId = 0;
+    quint32 roundId = 0;
+    quint32 heatId = 0;
+};
+
+// The participation of the heat that races in a lane.
+struct LaneParticipation {
+    quint8 lane = 0;
+    quint32 id = 0;
+};
+
 // The main window's side of the meet link: the four models its lists show, the session id and the server
 // it was made for, the athletes of the chosen heat in the lanes, and the result posts after a race. No
 // widget header: the window passes the rows its lists show.
@@ -49,15 +63,22 @@ public:
     // The first participation, in row order, whose initial order is the lane; null when there is none.
     static const Participation *participationForLane(const ParticipationsModel &participations, quint8 lane);
 
+    // The heat at an events row of the chosen server; none when either is missing.
+    std::optional<MeetHeat> heatAt(int serverRow, int eventRow) const;
+    // Per lane the first participation in row order whose initial order is that lane.
+    QList<LaneParticipation> laneParticipations() const;
+
     // One result post per lane that has a participation, then the what-is-happening post; nothing
     // without a server and a heat. Returns the number of result posts.
     int postResults(int serverRow, int eventRow, const QList<CStartBlock *> &blocks, quint16 start);
+    int postResults(const MeetHeat &heat, const QList<LaneParticipation> &participations,
+                    const QList<CStartBlock *> &blocks, quint16 start);
 
     // "SID:ZX:<ip>:quellor:<token enciphered under the sum of the UUID's digits>:<uuid>"
     static QString sessionIdFor(const QString &ip, const QString &uuidText);
 
 private:
-    void postWhatIsHappening(const QString &ip, int eventRow, quint16 start);
+    void postWhatIsHappening(const MeetHeat &heat, quint16 start);
 
     ZXConnection &m_connection;
     ZXServerModel m_servers;

@@ -17,13 +17,17 @@ bool isNoReaction(quint16 reaction)
            reaction == CStartBlockMeasurement::kReactionNone;
 }
 
+bool races(int participationStatus)
+{
+    return participationStatus == ParticipationActive || participationStatus == ParticipationDq ||
+           participationStatus == ParticipationRup;
+}
+
 bool isFalseStart(quint16 reaction, quint16 falseStartLimit, int participationStatus)
 {
     if (isNoReaction(reaction))
         return false;
-    const bool races = participationStatus == ParticipationActive || participationStatus == ParticipationDq ||
-                       participationStatus == ParticipationRup;
-    return races && int(qint16(reaction)) < int(falseStartLimit);
+    return races(participationStatus) && int(qint16(reaction)) < int(falseStartLimit);
 }
 
 QList<CStartBlock *> falseStartBlocks(const QList<CStartBlock *> &blocks)

@@ -12,6 +12,8 @@ namespace RaceEvaluation
 
 // 6F FF (no value) and 7F FF ("None").
 bool isNoReaction(quint16 reaction);
+// The lane races (ACTIVE, DQ or RUP): DQ is decided on a race run.
+bool races(int participationStatus);
 // A reaction below the lane's limit in a lane that races (ACTIVE, DQ or RUP); equal to the limit is valid.
 bool isFalseStart(quint16 reaction, quint16 falseStartLimit, int participationStatus);
 // The blocks with a false start, in list order.

@@ -7,6 +7,7 @@
 #include "core/sharedtypes.h"
 #include "devices/cstartblock.h"
 #include "devices/cstartblockmeasurement.h"
+#include "mainwindow/raceevaluation.h"
 
 namespace
 {
@@ -30,8 +31,7 @@ QList<RaceLogLane> listedLanes(const QList<CStartBlock *> &blocks)
 {
     QList<RaceLogLane> lanes;
     for (const CStartBlock *block : blocks) {
-        const int status = block->participationStatus();
-        if (status != ParticipationActive && status != ParticipationRup)
+        if (!RaceEvaluation::races(block->participationStatus()))
             continue;
         RaceLogLane lane;
         lane.lane = block->lane();

@@ -27,7 +27,7 @@ struct RaceLogLane {
 namespace RaceLog
 {
 
-// The ACTIVE and RUP blocks, in the set's order.
+// The blocks that raced (ACTIVE, DQ and RUP), in the set's order.
 QList<RaceLogLane> listedLanes(const QList<CStartBlock *> &blocks);
 // "OK", "FALSE" or "NONE" for the sound's delay after the start, in ms.
 QString result(qint32 difference);

@@ -10,7 +10,8 @@ bool RaceNumbering::closeRace(bool falseStart, MeetEvent meet)
     bool nextEvent = false;
     if (falseStart) {
         qDebug() << "VQ: Only increment start nr";
-        m_start = quint16(qMin<int>(m_start + 1, kMaxCount));
+        if (!m_eventChanged)
+            m_start = quint16(qMin<int>(m_start + 1, kMaxCount));
     } else {
         m_start = 1;
         if (meet != MeetEvent::None) {

@@ -22,8 +22,11 @@ public:
     quint16 heat() const { return m_heat; }
     quint16 start() const { return m_start; }
     bool skipsFalseStartCheck() const { return m_counterReset; }
+    // The race is named after the chosen meet event (not numbered or named by hand).
+    bool namedAfterMeetEvent() const { return m_nameFromMeetEvent; }
 
-    // Numbers the race that Ready begins; true when the meet selection moves on to the next event.
+    // Numbers the race that Ready begins; true when the meet selection moves on to the next event. A false
+    // start's re-start takes the next start, unless another event was chosen since: that begins at start 1.
     bool closeRace(bool falseStart, MeetEvent meet);
     // Ready is done with the flags of the race it closed.
     void clearRaceFlags();
