@@ -1310,8 +1310,6 @@ void CSerialComThread::startGraphsAfterReactions()
 
 void CSerialComThread::skipBlocksWithoutReaction(const QList<CStartBlock *> &blocks)
 {
-    // the Idle sent to a silent block does not call the race off: the other lanes' results are still due
-    const bool raceUnsaved = m_raceUnsaved;
     for (CStartBlock *block : blocks) {
         const CStartBlockMeasurement *measurement = block->measurement();
         if (measurement && !measurement->reactionIsNoValue())
@@ -1325,7 +1323,6 @@ void CSerialComThread::skipBlocksWithoutReaction(const QList<CStartBlock *> &blo
     const bool getGraphs = std::any_of(blocks.cbegin(), blocks.cend(),
                                        [this](CStartBlock *block) { return !m_skipList.contains(block); });
     qCDebug(lcSerial).nospace() << "get Graphs " << boolText(getGraphs);
-    m_raceUnsaved = raceUnsaved && getGraphs; // nobody reacted: there are no results to save
     if (getGraphs)
         startGraphsTimerTimeout();
 }

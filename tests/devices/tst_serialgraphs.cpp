@@ -1,8 +1,10 @@
 // Graph polling after a race: one request per tick, the two save signals, how it hands back to polling, and
-// how it goes on after the port is reopened, paused or sent Idle in the middle.
+// how it goes on after the port is reopened, paused, used for an identification or sent Idle in the middle,
+// and ends when the lanes are rebuilt.
 #include <QSignalSpy>
 #include <QTest>
 
+#include "dialogs/deviceidentification.h"
 #include "serialtestkit.h"
 
 using namespace SerialTest;
@@ -23,6 +25,7 @@ private slots:
     void requestFromOutsideCanPausePolling();
     void reopenOrIdleInTheGraphsGoesOnFetching_data();
     void reopenOrIdleInTheGraphsGoesOnFetching();
+    void rebuiltLanesEndTheGraphsUnderWay();
 
 private:
     void runReadyPhase();
@@ -161,6 +164,7 @@ void TstSerialGraphs::reopenOrIdleInTheGraphsGoesOnFetching_data()
     QTest::newRow("reopen before the reaction graph") << "reopen" << false;
     QTest::newRow("Idle after the reaction file") << "idle" << true;
     QTest::newRow("paused, then resumed") << "pause" << true;
+    QTest::newRow("a device identified") << "identify" << true;
     QTest::newRow("port does not open again") << "refused" << true;
     QTest::newRow("refused before the reaction graph") << "refused" << false;
 }
@@ -187,6 +191,12 @@ void TstSerialGraphs::reopenOrIdleInTheGraphsGoesOnFetching()
         f->serial->StopQuestionsTimer();
         QVERIFY(!f->serial->isGraphPolling());
         f->serial->ResumeQuestions();
+    } else if (interruption == "identify") {
+        DeviceIdentification identification;
+        identification.begin(*f->serial, QStringLiteral("ttyTEST"), true);
+        QVERIFY(!f->serial->isGraphPolling() && !f->serial->isPolling()); // nothing talks over the reply
+        QCOMPARE(identification.collect(*f->serial, nullptr), DeviceIdentification::Outcome::RetryDue);
+        identification.restore(*f->serial, QStringLiteral("ttyTEST"));
     } else {
         f->refuseOpen = true;
         f->serial->OpenPort(QStringLiteral("ttyTEST"), CSerialComThread::kBaudWired);
@@ -217,6 +227,31 @@ void TstSerialGraphs::reopenOrIdleInTheGraphsGoesOnFetching()
     // polling on from here: the next reopen does not fetch again
     f->serial->OpenPort(QStringLiteral("ttyTEST"), CSerialComThread::kBaudWired);
     QVERIFY(f->serial->isPolling() && !f->serial->isGraphPolling());
+}
+
+// Properties > OK with another set: the blocks asked for the graphs are gone, the new ones never ran the race
+void TstSerialGraphs::rebuiltLanesEndTheGraphsUnderWay()
+{
+    runReadyPhase();
+    f->serial->startGraphsTimerTimeout();
+    f->serial->OnGraphTimerTimeout();
+    f->reply(f->blocks[0], 0x08, graphItems());
+    f->serial->OnGraphTimerTimeout(); // the sound graph asked for
+    QVERIFY(f->serial->isGraphPolling());
+
+    f->serial->clearStartBlocks();
+    f->serial->clearCoordinator();
+    f->serial->setCoordinator(f->coordinator);
+    f->serial->appendStartBlock(f->addBlock(2));
+    QVERIFY(f->serial->isPolling() && !f->serial->isGraphPolling());
+    // the port reopened after OK polls the new lane: no graph is asked for
+    f->serial->OpenPort(QStringLiteral("ttyTEST"), CSerialComThread::kBaudWireless);
+    QVERIFY(f->serial->isPolling() && !f->serial->isGraphPolling());
+    f->serial->StopQuestionsTimer();
+    const QStringList asked = f->tick(5);
+    QVERIFY(!asked.isEmpty());
+    for (const QString &frame : asked)
+        QVERIFY2(!frame.endsWith(":07") && !frame.endsWith(":09"), qPrintable(asked.join(u' ')));
 }
 
 QTEST_MAIN(TstSerialGraphs)

@@ -555,14 +555,13 @@ void TstKeyCommands::menuBarLeavesTheAltCommandsToTheFilter()
     }
     // the translators' own choice stays
     QVERIFY2(shown.contains("Da&tei|Einrichtung|Fenster|Sprache|Hilfe"), qPrintable(shown.join(u',')));
+
+    // in German whose File title claims D, Alt+D on the live view opens the highlighted lane's log, not the
+    // file menu (the shipped German avoids D by itself)
+    showLanguage(window, "de_Deutsch");
     GreedyTranslator greedy;
     QCoreApplication::installTranslator(&greedy);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
-    QCOMPARE(menuTitles(window), QString("D&atei|Ei&nrichtung|Lied|&Sprache|&Hilfe"));
-    QCoreApplication::removeTranslator(&greedy);
-
-    // in German, Alt+D on the live view opens the highlighted lane's log, not the file menu
-    showLanguage(window, "de_Deutsch");
     window->OnToggleApplicationMode(ModeAdministrator);
     window->show();
     QApplication::setActiveWindow(window);
@@ -578,6 +577,7 @@ void TstKeyCommands::menuBarLeavesTheAltCommandsToTheFilter()
     QVERIFY(!QApplication::activePopupWidget());
     QCOMPARE(answerer.pending(), 0);
     QCOMPARE(dialog, QString("LoggingDlg"));
+    QCOMPARE(menuTitles(window), QString("D&atei|Ei&nrichtung|Lied|&Sprache|&Hilfe"));
 }
 
 int main(int argc, char **argv)
