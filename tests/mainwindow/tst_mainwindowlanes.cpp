@@ -2,12 +2,17 @@
 // the devices registered with the serial object, and a rebuild that leaves nothing of the old set behind.
 #include <memory>
 
+#include <fcntl.h>
+#include <stdlib.h>
+#include <unistd.h>
+
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSet>
 #include <QTest>
 #include <QVBoxLayout>
@@ -240,11 +245,24 @@ void TstMainWindowLanes::rowsOpenTheirDialogsAndStartsReachTheLan()
 }
 
 // After a false start the next Ready takes the reactions of the lanes set to DQ: their rows show none at
-// once, before any block answers again.
+// once, before any block answers again. The race is readied and started on a pseudo-terminal, as a
+// coordinator would report its start; a Ready without a start closes no race.
 void TstMainWindowLanes::falseStartClearsTheDqLanesAtOnce()
 {
-    window->SetupStartBlockSet("B");
-    const QList<int> reactions{119, 150}; // lane 1 false-starts against the limit of 120
+    window->SetupStartBlockSet("A");
+    const int master = posix_openpt(O_RDWR | O_NOCTTY);
+    QVERIFY(master >= 0);
+    const auto closeMaster = qScopeGuard([master] { ::close(master); });
+    QVERIFY(grantpt(master) == 0 && unlockpt(master) == 0);
+    CSerialComThread *serial = window->serialComThread();
+    serial->OpenPort(QString::fromLocal8Bit(ptsname(master)), CSerialComThread::kBaudWired);
+    window->on_btnReady_clicked(false);
+    QCOMPARE(window->findChild<QLineEdit *>("txtStartInfo")->text(), QString("1"));
+    const QByteArray start = SerialTest::frame(window->coordinator()->macBytes(), 0, 0x0B, SerialTest::item8(1, 1));
+    QCOMPARE(::write(master, start.constData(), size_t(start.size())), ssize_t(start.size()));
+    QTRY_VERIFY(serial->isRaceStarted());
+
+    const QList<int> reactions{119, 150}; // the first lane false-starts against the limit of 120
     for (int i = 0; i < 2; ++i) {
         CStartBlock *block = window->startBlocks().at(i);
         QByteArray info = SerialTest::item16(3, 120);
