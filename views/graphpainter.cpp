@@ -1,5 +1,7 @@
 #include "views/graphpainter.h"
 
+#include <algorithm>
+
 #include <QPainter>
 #include <QLine>
 
@@ -12,6 +14,7 @@ constexpr int kLabelBox = 14;
 constexpr int kPrintLabelBox = 149;
 constexpr int kPrintStartShift = 35; // the big "Start" sits a little left of its marker
 constexpr int kPrintStartTop = 5;
+constexpr int kRulerGap = 2; // between the ends of the longest ticks and the lane's label
 const QRect kLaneLabelBox(QPoint(1, 25), QPoint(15, 39));
 const QRect kPrintLaneLabelBox(QPoint(1, 25), QPoint(150, 174));
 } // namespace
@@ -37,9 +40,11 @@ QRect GraphPainter::drawText(const QRect &box, const QString &text, const QColor
 
 GraphLabel GraphPainter::laneLabel(const QString &text, bool print)
 {
+    QRect box = print ? kPrintLaneLabelBox : kLaneLabelBox;
+    box.moveTop(std::max(box.top(), rulerBand().bottom() + kRulerGap));
     if (print)
-        return {text, drawText(kPrintLaneLabelBox, text, Qt::black, m_printFont)};
-    return {text, drawText(kLaneLabelBox, text, m_theme.fontColour, m_font)};
+        return {text, drawText(box, text, Qt::black, m_printFont)};
+    return {text, drawText(box, text, m_theme.fontColour, m_font)};
 }
 
 void GraphPainter::marker(int position, const QColor &colour, int penWidth)

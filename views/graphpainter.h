@@ -22,7 +22,8 @@ public:
 
     GraphPainter(QPainter &painter, const QSize &size, double xs, double ys, const GraphTheme &theme);
 
-    // Screen: the text in the theme's colour at the top left; print: in black in the 96-point font.
+    // Screen: the text in the theme's colour at the top left; print: in black in the 96-point font. Below
+    // the ruler's band where a tall scale makes the long ticks reach that far.
     GraphLabel laneLabel(const QString &text, bool print);
     // A vertical line at a position of the time axis, over the whole height.
     void marker(int position, const QColor &colour, int penWidth = 1);

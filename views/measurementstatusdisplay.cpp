@@ -8,7 +8,8 @@ namespace
 
 constexpr char kBarStyle[] =
     "QProgressBar:horizontal { border: 1px solid gray; border-radius: 3px; background: white; padding: 1px; "
-    "} QProgressBar::chunk:horizontal { background: qlineargradient(x1: 0.9, y1: 0.5, x2: 1, y2: 0.5, stop: "
+    "text-align: center; } QProgressBar::chunk:horizontal { background: qlineargradient(x1: 0.9, y1: 0.5, "
+    "x2: 1, y2: 0.5, stop: "
     "0 rgb(%1, %2, 20), stop: 1 white); }";
 
 } // namespace

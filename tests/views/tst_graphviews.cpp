@@ -129,11 +129,11 @@ QList<BlockReport> racingLanes()
     return reports;
 }
 
-// The texts a display drew lie inside it and apart; all but the lane's own (which has its fixed place)
-// lie clear of the curve, both by its points and by the pixels of its colour (the marker lines, one of
-// which may share it, aside).
+// The texts a display drew lie inside it and apart, and below the ruler's ticks where it draws a ruler; all
+// but the lane's own (which has its fixed place) lie clear of the curve, both by its points and by the
+// pixels of its colour (the marker lines, one of which may share it, aside).
 void checkLabelsClear(CurveDisplay *display, const QList<QPoint> &points, const QList<int> &markerXs,
-                      int expectedPlaced)
+                      int expectedPlaced, bool ruler)
 {
     const QImage picture = display->grab().toImage();
     const QColor curveColour = SharedConstants::laneColour(display->currentGraph());
@@ -154,6 +154,9 @@ void checkLabelsClear(CurveDisplay *display, const QList<QPoint> &points, const 
         for (qsizetype j = i + 1; j < labels.size(); ++j)
             QVERIFY2(!label.box.intersects(labels.at(j).box),
                      qPrintable(where + " covers " + labels.at(j).text));
+        // the band as deep as the longest tick, across the whole width: a text beside a tick touches it
+        const int ticks = int(GraphGeometry::rulerTickLength(0) * ys);
+        QVERIFY2(!ruler || label.box.top() > ticks, qPrintable(where + " in the ruler"));
         if (i == 0)
             continue;
         for (const QPoint &point : points)
@@ -461,7 +464,7 @@ void TstGraphViews::labelsStayClear()
         QList<int> columns;
         for (const int ms : {0, 100, kReactions.at(k)})
             columns << GraphGeometry::markerX(display->startX() + ms, xs);
-        checkLabelsClear(display, curves.at(k), columns, placed.at(k));
+        checkLabelsClear(display, curves.at(k), columns, placed.at(k), view.contains(QLatin1String("sound")));
     }
     const QString pictures = qEnvironmentVariable("QUELLOR_GRAPH_PICTURES");
     if (!pictures.isEmpty())

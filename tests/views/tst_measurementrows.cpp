@@ -3,6 +3,7 @@
 #include <memory>
 
 #include <QDateTimeEdit>
+#include <QImage>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -441,6 +442,8 @@ private slots:
     void showFieldsAsTexts_data();
     void showFieldsAsTexts();
     void followTheDeviceEverySecond();
+    void linkPercentageStaysOffTheFrame_data();
+    void linkPercentageStaysOffTheFrame();
 };
 
 void TstMeasurementStatusDialogs::showFieldsAsTexts_data()
@@ -538,6 +541,46 @@ void TstMeasurementStatusDialogs::followTheDeviceEverySecond()
     QPushButton *ok = part<QPushButton>(&dialog, "btnOK");
     QTimer::singleShot(0, ok, &QPushButton::click);
     QCOMPARE(dialog.exec(), 1);
+}
+
+void TstMeasurementStatusDialogs::linkPercentageStaysOffTheFrame_data()
+{
+    QTest::addColumn<int>("quality"); // field 6 of the block's status
+    QTest::newRow("lowest") << 51;
+    QTest::newRow("half") << 150;
+    QTest::newRow("full") << 255;
+}
+
+// The bar's frame is one grey line all round (its rounded corners aside): no pixel of the text lies on it.
+void TstMeasurementStatusDialogs::linkPercentageStaysOffTheFrame()
+{
+    QFETCH(int, quality);
+    CStartBlockMeasurement measurement;
+    report(measurement, battery(234) + item8(6, quint8(quality)));
+    measurement.SetMeasurementsStatus(1);
+    StartBlockMeasurementsStatusDlg dialog;
+    dialog.SetStartBlock(&measurement);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    auto *link = part<QProgressBar>(&dialog, "pgbLink");
+    QVERIFY(link->isTextVisible() && !link->text().isEmpty());
+    const QImage bar = link->grab().toImage();
+    const QColor frame(QStringLiteral("gray")); // as a style sheet names it
+    constexpr int kCorner = 3;                  // the frame's radius
+    QStringList onTheFrame;
+    const auto probe = [&](int x, int y) {
+        if (bar.pixelColor(x, y) != frame)
+            onTheFrame << QStringLiteral("%1,%2 %3").arg(x).arg(y).arg(bar.pixelColor(x, y).name());
+    };
+    for (int x = kCorner; x < bar.width() - kCorner; ++x) {
+        probe(x, 0);
+        probe(x, bar.height() - 1);
+    }
+    for (int y = kCorner; y < bar.height() - kCorner; ++y) {
+        probe(0, y);
+        probe(bar.width() - 1, y);
+    }
+    QVERIFY2(onTheFrame.isEmpty(), qPrintable(link->text() + ": " + onTheFrame.join(u' ')));
 }
 
 int main(int argc, char **argv)
