@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include <QAbstractButton>
 #include <QKeyEvent>
 
 namespace
@@ -73,8 +74,10 @@ QString KeyFilter::altLetters()
     return letters;
 }
 
-bool KeyFilter::eventFilter(QObject *, QEvent *event)
+bool KeyFilter::eventFilter(QObject *watched, QEvent *event)
 {
+    if (qobject_cast<QAbstractButton *>(watched))
+        return buttonArrow(event);
     if (event->type() == QEvent::KeyRelease)
         return true;
     if (event->type() != QEvent::KeyPress)
@@ -86,5 +89,18 @@ bool KeyFilter::eventFilter(QObject *, QEvent *event)
     if (!command)
         return false;
     emit send_key(*command);
+    return true;
+}
+
+// A button walks the focus with its arrows, on into the GPS date field: its Up and Down select lanes
+// instead; its other keys (Space and its release among them) stay its own.
+bool KeyFilter::buttonArrow(QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const auto *press = static_cast<QKeyEvent *>(event);
+    if (press->key() != Qt::Key_Up && press->key() != Qt::Key_Down)
+        return false;
+    emit send_key(press->key() == Qt::Key_Up ? KeyLaneUp : KeyLaneDown);
     return true;
 }

@@ -36,7 +36,7 @@ Q_DECLARE_METATYPE(KeyPressed)
 // The event filter that turns the operator's keys into commands for the main window. It watches the main
 // window, its events list, the opened measurement tabs and the key assistant. Key releases and the
 // presses of Alt, Shift and Control are consumed; a key press that maps to a command is consumed after
-// send_key; everything else passes on.
+// send_key; everything else passes on. On a button of the window it takes only Up and Down.
 class KeyFilter : public QObject
 {
     Q_OBJECT
@@ -54,4 +54,7 @@ public:
 
 signals:
     void send_key(KeyPressed item);
+
+private:
+    bool buttonArrow(QEvent *event);
 };

@@ -2,6 +2,7 @@
 
 #include <atomic>
 
+#include <QAbstractButton>
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
@@ -142,6 +143,11 @@ void MainWindow::createKeyFilter()
     installEventFilter(m_keyFilter);
     ui->cmbEvents->installEventFilter(m_keyFilter);
     connect(m_keyFilter, &KeyFilter::send_key, this, &MainWindow::OnItemSelectedKeyPressed);
+    // a button keeps the focus after a click, also one of a lane built later; its arrows select lanes
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        if (qobject_cast<QAbstractButton *>(now) && isAncestorOf(now))
+            now->installEventFilter(m_keyFilter);
+    });
     // With the focus on the tab bar or a lane's button, the tab widget takes Ctrl+Tab for itself before it
     // reaches the window's filter; a shortcut of the window comes first, wherever the focus is.
     auto *tabSelector = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this);

@@ -36,6 +36,19 @@ QString windowTitleText()
     return QString::fromLatin1(SharedConstants::kWindowTitle);
 }
 
+// A port path glued by word joiners: a line may break after its "/" and "-", which leaves half a path on
+// each line; a path wider than the notice may be is broken anywhere by the notice itself.
+QString unbroken(const QString &path)
+{
+    QString glued;
+    for (qsizetype i = 0; i < path.size(); ++i) {
+        if (i > 0 && !path.at(i).isLowSurrogate())
+            glued += QChar(0x2060);
+        glued += path.at(i);
+    }
+    return glued;
+}
+
 } // namespace
 
 // ---------------------------------------------------------------------------------------------------
@@ -336,6 +349,8 @@ void MainWindow::OnSerialPortLost(const QString &port, const QString &)
         m_linkLostNotice->setStandardButtons(QMessageBox::Ok);
         m_linkLostNotice->setModal(false);
         m_linkLostNotice->setAttribute(Qt::WA_DeleteOnClose);
+        // the notice says to open Properties: its Ctrl+P works while the notice has the focus
+        m_linkLostNotice->addAction(ui->action_ProjectProperties);
     }
     // a later loss while the notice is open says so in the same box
     labelLinkLostNotice();
@@ -350,7 +365,7 @@ void MainWindow::labelLinkLostNotice()
     m_linkLostNotice->setWindowTitle(windowTitleText() + tr(": Connection lost"));
     m_linkLostNotice->setText(tr("The connection to the coordinator on port %1 was lost: the port was "
                                  "removed or stopped answering.")
-                                  .arg(m_lostPort));
+                                  .arg(unbroken(m_lostPort)));
     m_linkLostNotice->setInformativeText(
         tr("Once the coordinator is connected again, open Properties and press OK to reconnect it."));
 }

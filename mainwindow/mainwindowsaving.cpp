@@ -8,6 +8,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStatusBar>
@@ -28,6 +29,20 @@ namespace
 QString measurementFilter()
 {
     return QLatin1String(SharedConstants::kExtensionReactionFile);
+}
+
+const QString kGivenUpLabel = QStringLiteral("lblGivenUpGraphs");
+
+// A permanent widget of the status bar: a status tip, shown in the bar's message, never covers it.
+QLabel *givenUpLabel(QMainWindow *window)
+{
+    if (auto *label = window->findChild<QLabel *>(kGivenUpLabel))
+        return label;
+    auto *label = new QLabel(window->statusBar());
+    label->setObjectName(kGivenUpLabel);
+    label->setMinimumWidth(1); // many lanes' notes never widen the window; a narrow one cuts them
+    window->statusBar()->addPermanentWidget(label);
+    return label;
 }
 
 } // namespace
@@ -172,10 +187,14 @@ void MainWindow::refreshResultsLabel()
         givenUp << (graph.sound ? tr("No sound graph from lane %1: the race is saved without it")
                                 : tr("No reaction graph from lane %1: the race is saved without it"))
                        .arg(graph.lane);
-    if (!givenUp.isEmpty())
-        statusBar()->showMessage(givenUp.join(QStringLiteral("   ")));
-    else if (auto *bar = findChild<QStatusBar *>(QString(), Qt::FindDirectChildrenOnly))
-        bar->clearMessage();
+    if (!givenUp.isEmpty()) {
+        QLabel *label = givenUpLabel(this);
+        label->setText(givenUp.join(QStringLiteral("   ")));
+        label->show();
+    } else if (auto *label = findChild<QLabel *>(kGivenUpLabel)) {
+        label->clear();
+        label->hide();
+    }
 }
 
 void MainWindow::AppendTabLog(const QString &logPath, const RaceSnapshot &race)

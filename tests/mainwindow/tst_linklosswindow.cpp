@@ -4,15 +4,19 @@
 // and a lane whose graph was given up shown to the operator.
 #include <QAction>
 #include <QApplication>
+#include <QDateTimeEdit>
 #include <QDir>
 #include <QHash>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBoundaryFinder>
 
 #include "../core/apptestenvironment.h"
 #include "../dialogs/dialogtestkit.h"
@@ -70,6 +74,8 @@ private slots:
     void givenUpGraphsAreShownUntilTheNextRace();
     void aRaceIsSavedOnce_data();
     void aRaceIsSavedOnce();
+    void upDownSelectLanesWhicheverButtonHasTheFocus_data();
+    void upDownSelectLanesWhicheverButtonHasTheFocus();
 
 private:
     bool attach();
@@ -242,9 +248,21 @@ void TstLinkLossWindow::idlePullShowsOneNoticeAndEveryLinkLost()
 
     QCOMPARE(notice->windowTitle(), kNoticeTitle);
     // the system's reason after a hang-up is a stale error in English: the notice says what happened
-    QCOMPARE(notice->text(), QString("The connection to the coordinator on port %1 was lost: the port was "
-                                     "removed or stopped answering.")
-                                 .arg(linkPath));
+    // the port's path is glued, so the notice breaks no line inside it
+    const QChar joiner(0x2060);
+    QCOMPARE(QString(notice->text()).remove(joiner),
+             QString("The connection to the coordinator on port %1 was lost: the port was "
+                     "removed or stopped answering.")
+                 .arg(linkPath));
+    {
+        const QString shown = notice->text();
+        const qsizetype from = shown.indexOf(linkPath.front());
+        const qsizetype to = from + 2 * linkPath.size() - 1;
+        QCOMPARE(shown.mid(from, to - from).remove(joiner), linkPath);
+        QTextBoundaryFinder lines(QTextBoundaryFinder::Line, shown);
+        lines.setPosition(int(from));
+        QVERIFY(lines.toNextBoundary() >= to);
+    }
     QCOMPARE(
         notice->informativeText(),
         QString("Once the coordinator is connected again, open Properties and press OK to reconnect it."));
@@ -253,6 +271,17 @@ void TstLinkLossWindow::idlePullShowsOneNoticeAndEveryLinkLost()
     QVERIFY(!part<QPushButton>(window, "btnReady")->isEnabled()); // until the port is back
     QTest::qWait(500);
     QCOMPARE(shownNotices(window), QList<QMessageBox *>({notice}));
+    // the notice tells to open Properties: Ctrl+P does so while the notice has the keys
+    notice->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(notice));
+    bool propertiesOpened = false;
+    whenModal<ProjectSettingsDlg>(this, [&](ProjectSettingsDlg *dialog) {
+        propertiesOpened = true;
+        dialog->reject();
+    });
+    QVERIFY(notice->isAncestorOf(QApplication::focusWidget()));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::ControlModifier);
+    QTRY_VERIFY(propertiesOpened);
 
     // reconnected: the notice of the loss goes; pulled again: one notice again
     QVERIFY(reconnect());
@@ -270,7 +299,7 @@ void TstLinkLossWindow::idlePullShowsOneNoticeAndEveryLinkLost()
     window->LoadLanguage("de_Deutsch");
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
     QCOMPARE(notice->windowTitle(), QString("Wireless Quellor - Halvexa: Verbindung unterbrochen"));
-    QCOMPARE(notice->text(),
+    QCOMPARE(QString(notice->text()).remove(joiner),
              QString("Die Verbindung zur Zentraleinheit am Anschluss %1 ist unterbrochen: Der Port "
                      "wurde entfernt oder antwortet nicht mehr.")
                  .arg(linkPath));
@@ -431,20 +460,39 @@ void TstLinkLossWindow::givenUpGraphsAreShownUntilTheNextRace()
     const QList<CStartBlock *> lanes = window->startBlocks();
     emit serial->graph_given_up(lanes[1], false);
     emit serial->graph_given_up(lanes[2], true);
-    QStatusBar *bar = window->statusBar();
-    QCOMPARE(bar->currentMessage(), QString("No reaction graph from lane 2: the race is saved without it   "
-                                            "No sound graph from lane 3: the race is saved without it"));
+    auto *note = part<QLabel>(window->statusBar(), "lblGivenUpGraphs");
+    const QString english("No reaction graph from lane 2: the race is saved without it   "
+                          "No sound graph from lane 3: the race is saved without it");
+    QCOMPARE(note->text(), english);
+    QTRY_VERIFY(note->isVisible());
+    // the pointer over a menu entry shows the entry's status tip, an empty one here; the note stays
+    QApplication::setActiveWindow(window);
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QMenu *menu = nullptr;
+    for (QAction *title : window->menuBar()->actions()) {
+        if (title->menu() && title->menu()->actions().contains(part<QAction>(window, "action_ProjectProperties")))
+            menu = title->menu();
+    }
+    QVERIFY(menu);
+    QAction *entry = part<QAction>(window, "action_ProjectProperties");
+    QSignalSpy hovered(entry, &QAction::hovered);
+    menu->popup(window->mapToGlobal(QPoint(10, 10)));
+    QVERIFY(QTest::qWaitForWindowExposed(menu));
+    QTest::mouseMove(menu, menu->actionGeometry(entry).center());
+    QTRY_VERIFY(hovered.count() > 0);
+    menu->close();
+    QCOMPARE(note->text(), english);
+    QVERIFY(note->isVisible());
     // in the operator's language
     window->LoadLanguage("de_Deutsch");
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
-    QVERIFY2(bar->currentMessage().contains("2") && !bar->currentMessage().startsWith("No reaction"),
-             qPrintable(bar->currentMessage()));
+    QVERIFY2(note->text().contains("2") && !note->text().startsWith("No reaction"), qPrintable(note->text()));
     window->LoadLanguage("en_English");
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
-    QVERIFY(bar->currentMessage().startsWith("No reaction graph from lane 2"));
+    QCOMPARE(note->text(), english);
     // the next race starts without them
     part<QPushButton>(window, "btnReady")->click();
-    QCOMPARE(bar->currentMessage(), QString());
+    QVERIFY(note->text().isEmpty() && !note->isVisible());
 }
 
 enum class GraphsBroken { Pulled, PulledForAFreshSimulator, RefusedThenGoodOpen, Ready, LanesRebuilt };
@@ -549,6 +597,47 @@ void TstLinkLossWindow::aRaceIsSavedOnce()
     for (int i = 1; i <= 6; ++i)
         QVERIFY2(lines[i].contains(QString("\trace_%1_h1_s1\tL%2\t").arg(i <= 3 ? 12 : 13).arg((i - 1) % 3 + 1).toUtf8()),
                  lines[i]);
+}
+
+void TstLinkLossWindow::upDownSelectLanesWhicheverButtonHasTheFocus_data()
+{
+    QTest::addColumn<QString>("button"); // clicked with the mouse
+    QTest::addColumn<bool>("reconnect"); // then the link pulled, the simulator back, Properties and OK
+    QTest::newRow("settings toggle") << "btnToggleSettings" << false;
+    QTest::newRow("lane header") << "btnHeaderLane" << false;
+    QTest::newRow("settings toggle, given back after Properties") << "btnToggleSettings" << true;
+}
+
+// Down walked a button's focus on through the buttons into the GPS date field, where one more changed the
+// date. The keys go to the focus widget, as the window system sends them.
+void TstLinkLossWindow::upDownSelectLanesWhicheverButtonHasTheFocus()
+{
+    QFETCH(QString, button);
+    QFETCH(bool, reconnect);
+    QApplication::setActiveWindow(window);
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    auto *gps = part<QDateTimeEdit>(window->coordinatorRow(), "dtGps");
+    QTRY_VERIFY_WITH_TIMEOUT(gps->isVisible(), kWaitMs);
+    auto *clicked = part<QPushButton>(window, qPrintable(button));
+    QTest::mouseClick(clicked, Qt::LeftButton);
+    QCOMPARE(QApplication::focusWidget(), clicked);
+    if (reconnect) {
+        sim->stop();
+        QTRY_VERIFY_WITH_TIMEOUT(window->linkLostNotice(), kWaitMs);
+        QVERIFY(this->reconnect());
+        QTRY_COMPARE(QApplication::focusWidget(), clicked);
+    }
+    QStringList walk; // the lane selected after each key, and where the focus went
+    for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Up}) {
+        QTest::keyClick(QApplication::focusWidget(), key);
+        walk << QString::number(window->selectedLane()) + ' ' + QApplication::focusWidget()->objectName();
+    }
+    const QString focus = ' ' + button;
+    QCOMPARE(walk, QStringList({"0" + focus, "1" + focus, "2" + focus, "2" + focus, "1" + focus}));
+    // the button's own keys stay its own
+    QSignalSpy pressed(clicked, &QPushButton::clicked);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QCOMPARE(pressed.count(), 1);
 }
 
 int main(int argc, char **argv)
