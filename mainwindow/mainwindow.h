@@ -17,6 +17,7 @@
 #include "core/sharedtypes.h"
 #include "devices/ccoordinator.h"
 #include "devices/cstartblock.h"
+#include "devices/racerun.h"
 #include "mainwindow/activitybounce.h"
 #include "dialogs/busynotice.h"
 #include "dialogs/commonsettingsdistribution.h"
@@ -148,8 +149,10 @@ public:
 
     // Race control, live device events, saving of race results, race log and race text file.
     // The race last readied as its files, log lines, tickets and posts name it; before the first Ready,
-    // the race the fields show.
+    // the race the fields show. A test's run is no race.
     RaceIdentity raceIdentity() const;
+    // The run of the race last readied; null before the first.
+    RaceRunPointer lastRaceRun() const { return m_lastRace ? m_lastRace->run : nullptr; }
     // The waiting text while the busy notice is up; empty when it is not.
     QString busyNotice() const { return m_busyNotice; }
     // The notice of a lost coordinator port while it is open; null otherwise.
@@ -246,7 +249,7 @@ public slots:
     void onBtnAllSoundsClicked();
     void on_action_ShowLiveView_triggered();
 
-    void OnSaveResultsFile(ResultsDataType type, bool printing_allowed);
+    void OnSaveResultsFile(ResultsDataType type, bool printing_allowed, quint64 run);
     void OnGraphGivenUp(CStartBlock *startBlock, bool sound);
     void on_action_Open_triggered();
     void on_action_Save_triggered();
@@ -341,17 +344,22 @@ private:
     void readyFromAnyTab();
     void closePreviousRace();
     void closeRaceRun();
-    bool readiedRaceStarted() const;
+    std::optional<quint16> closedStartInChosenHeat() const;
+    void broadcastReadyFor(RaceRun::Kind kind);
+    void takeRaceRun();
     RaceIdentity identityOfFields() const;
-    void takeRaceIdentity();
+    // none: the run is a test's
+    std::optional<RaceIdentity> identityOfRun(quint64 run) const;
     void holdRaceLanes();
     void followFieldsBeforeStart();
     void releaseChosenStatuses();
     void warnOfOldGpsTime();
+    void finishRaceUnderWay();
     void showReadingResults();
     // saving
-    RaceHeader currentRaceHeader() const;
-    RaceSnapshot takeRaceSnapshot(ResultsDataType type, bool printing);
+    RaceHeader raceHeaderOf(const RaceIdentity &race) const;
+    RaceSnapshot takeRaceSnapshot(ResultsDataType type, bool printing, const RaceIdentity &race);
+    void publishRace(const RaceSnapshot &snapshot, const RaceIdentity &race);
     void saveRace(const RaceSnapshot &race);
     QString freeMeasurementPath(const RaceSnapshot &race);
     bool writeMeasurementFile(const QString &path, const std::optional<QByteArray> &bytes, bool mayReplace);
@@ -368,8 +376,8 @@ private:
     void setLaneParticipation(CStartBlock *block, int status);
     void clearLaneReaction(CStartBlock *block);
     void relayLanes();
-    void printRaceResults();
-    void postRaceResults();
+    void printRace(const RaceIdentity &identity, const OpenTabWidget *tab);
+    void postRaceResults(const RaceIdentity &race);
     void updateGatewayPanId(const CCoordinator &coordinator);
     RaceNumbering::MeetEvent meetEvent() const;
     void moveToNextMeetEvent();
@@ -427,8 +435,12 @@ private:
     QPointer<TabSelectorDlg> m_tabSelector;   // child, while it runs
     // race control, live device events, saving
     RaceNumbering m_race;
-    std::optional<RaceIdentity> m_raceIdentity; // from the first Ready on
-    bool m_startSeen = true; // a start since the last Ready; the program's first Ready closes a race
+    // A race's run with what names it; the next Ready closes it from what the run was.
+    struct NamedRun {
+        RaceRunPointer run;
+        RaceIdentity identity;
+    };
+    std::optional<NamedRun> m_lastRace; // from the first Ready on
     SettingsDistribution m_distribution;
     ActivityBounce m_activity;
     QString m_comment;

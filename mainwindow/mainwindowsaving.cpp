@@ -65,10 +65,19 @@ bool MainWindow::HasResultToPrint() const
 // ---------------------------------------------------------------------------------------------------
 // after every race
 
-void MainWindow::OnSaveResultsFile(ResultsDataType type, bool printing_allowed)
+void MainWindow::OnSaveResultsFile(ResultsDataType type, bool printing_allowed, quint64 run)
 {
-    m_pendingSaves.append(takeRaceSnapshot(type, printing_allowed));
+    const std::optional<RaceIdentity> race = identityOfRun(run);
+    if (!race) {
+        // a test's run: the live view shows its graphs; nothing is kept, printed, posted or numbered
+        enableGraphViews(type);
+        RaceFiles::resetRequestLogs(coordinator(), startBlocks());
+        return;
+    }
+    const RaceSnapshot snapshot = takeRaceSnapshot(type, printing_allowed, *race);
+    publishRace(snapshot, *race);
     RaceFiles::resetRequestLogs(coordinator(), startBlocks());
+    m_pendingSaves.append(snapshot);
     // a save waiting for the operator's answer takes this one on when it is done
     if (m_saving)
         return;
@@ -78,9 +87,8 @@ void MainWindow::OnSaveResultsFile(ResultsDataType type, bool printing_allowed)
     m_saving = false;
 }
 
-RaceHeader MainWindow::currentRaceHeader() const
+RaceHeader MainWindow::raceHeaderOf(const RaceIdentity &race) const
 {
-    const RaceIdentity race = raceIdentity();
     RaceHeader header;
     header.raceLabel = race.raceLabel;
     header.heat = race.heat;
@@ -91,25 +99,30 @@ RaceHeader MainWindow::currentRaceHeader() const
     return header;
 }
 
-RaceSnapshot MainWindow::takeRaceSnapshot(ResultsDataType type, bool printing)
+RaceSnapshot MainWindow::takeRaceSnapshot(ResultsDataType type, bool printing, const RaceIdentity &race)
 {
-    const RaceIdentity race = raceIdentity();
     const HeldLanesInPlace lanes(race.held, startBlocks());
-    return RaceFiles::snapshot(type, printing, QDateTime::currentDateTime(), currentRaceHeader(),
+    return RaceFiles::snapshot(type, printing, QDateTime::currentDateTime(), raceHeaderOf(race),
                                race.fileBaseName, race.raceLogLabel, coordinator(), startBlocks());
+}
+
+// Printed and posted as the results come, from the lanes as the race had them: a box that holds up the
+// files meanwhile changes neither.
+void MainWindow::publishRace(const RaceSnapshot &snapshot, const RaceIdentity &race)
+{
+    const bool printerOption =
+        m_settings.printerOption == PrintResults || m_settings.printerOption == PrintResultsAndGraphs;
+    if (!m_settings.printers.isEmpty() && snapshot.printing && printerOption && snapshot.hasResultToPrint)
+        printRace(race, nullptr);
+    if (snapshot.type == ResultsReactionGraphs)
+        postRaceResults(race);
 }
 
 void MainWindow::saveRace(const RaceSnapshot &race)
 {
     m_resultsSaved = true;
     ui->pgbResultsSaved->setValue(ui->pgbResultsSaved->maximum());
-    const bool printerOption =
-        m_settings.printerOption == PrintResults || m_settings.printerOption == PrintResultsAndGraphs;
-    if (!m_settings.printers.isEmpty() && race.printing && printerOption && race.hasResultToPrint)
-        printRaceResults();
     const QString path = freeMeasurementPath(race);
-    if (race.type == ResultsReactionGraphs && meetEvent() != RaceNumbering::MeetEvent::None)
-        postRaceResults();
     if (writeMeasurementFile(path, race.measurementFile, false))
         showResultsSaved(race.type);
     else // the graphs are there even though their file is not
@@ -227,8 +240,9 @@ void MainWindow::WriteRaceTextFile(const QString &path, const RaceSnapshot &race
 bool MainWindow::SaveMeasurementFile(const QString &path)
 {
     const auto bytes = [this] {
-        const HeldLanesInPlace lanes(raceIdentity().held, startBlocks());
-        return RaceFiles::measurementBytes(currentRaceHeader(), coordinator(), startBlocks());
+        const RaceIdentity race = raceIdentity();
+        const HeldLanesInPlace lanes(race.held, startBlocks());
+        return RaceFiles::measurementBytes(raceHeaderOf(race), coordinator(), startBlocks());
     };
     return writeMeasurementFile(path, bytes(), true);
 }

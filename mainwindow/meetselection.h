@@ -21,6 +21,11 @@ struct MeetHeat {
     quint32 eventId = 0;
     quint32 roundId = 0;
     quint32 heatId = 0;
+
+    bool operator==(const MeetHeat &other) const
+    {
+        return ip == other.ip && eventId == other.eventId && roundId == other.roundId && heatId == other.heatId;
+    }
 };
 
 // The participation of the heat that races in a lane.

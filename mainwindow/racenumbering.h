@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include <QString>
 #include <QtGlobal>
 
@@ -27,7 +29,10 @@ public:
 
     // Numbers the race that Ready begins; true when the meet selection moves on to the next event. A false
     // start's re-start takes the next start, unless another event was chosen since: that begins at start 1.
-    bool closeRace(bool falseStart, MeetEvent meet);
+    // The closed race's own event chosen again (startInChosenHeat: the start it was raced at) counts as no
+    // choice. An event chosen by hand is raced, the last one too; only the step past the last one numbers
+    // the races.
+    bool closeRace(bool falseStart, MeetEvent meet, std::optional<quint16> startInChosenHeat = std::nullopt);
     // Ready is done with the flags of the race it closed.
     void clearRaceFlags();
     // The race-counter reset: race 1, heat 1, start 1, and the next Ready checks no false start.

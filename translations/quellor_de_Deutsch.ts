@@ -1274,6 +1274,10 @@ Hersteller: %3</translation>
         <source>No reaction graph from lane %1: the race is saved without it</source>
         <translation>Keine Reaktionsgrafik von Bahn %1: Das Rennen wird ohne sie gespeichert</translation>
     </message>
+    <message>
+        <source>Saving the race before the program ends...</source>
+        <translation>Das Rennen wird gespeichert, bevor das Programm endet...</translation>
+    </message>
 </context>
 <context>
     <name>MeasurementGraphDlg</name>

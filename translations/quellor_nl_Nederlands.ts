@@ -1274,6 +1274,10 @@ Fabrikant: %3</translation>
         <source>No reaction graph from lane %1: the race is saved without it</source>
         <translation>Geen reactiegrafiek van baan %1: de race wordt zonder deze grafiek opgeslagen</translation>
     </message>
+    <message>
+        <source>Saving the race before the program ends...</source>
+        <translation>De race wordt opgeslagen voordat het programma stopt...</translation>
+    </message>
 </context>
 <context>
     <name>MeasurementGraphDlg</name>

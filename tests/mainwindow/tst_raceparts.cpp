@@ -9,6 +9,7 @@
 #include "core/projectsettings.h"
 #include "devices/ccoordinator.h"
 #include "devices/cstartblock.h"
+#include "devices/racerun.h"
 #include "mainwindow/meetselection.h"
 #include "mainwindow/raceevaluation.h"
 #include "mainwindow/racefiles.h"
@@ -108,7 +109,9 @@ private slots:
 void TstRaceParts::numbersRaces_data()
 {
     // steps: ready, false (a Ready after a false start), reset, meet, last (meet event), type:, heat:,
-    // start:, event: (heat 3 of a meet event chosen), rename: (its name in another language)
+    // start:, event: (heat 3 of a meet event chosen), rename: (its name in another language), again:
+    // and same: (a Ready after a false start, or after a valid race, raced at that start of the heat chosen
+    // again)
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QString>("fileBase");
     QTest::addColumn<QString>("infoText");
@@ -120,15 +123,23 @@ void TstRaceParts::numbersRaces_data()
     numberingRow("counter reset", {"ready", "reset"}, "race_1_h1_s1", "1");
     numberingRow("Ready after a reset", {"reset", "ready"}, "race_2_h1_s1", "2");
     numberingRow("meet: the first stays", {"meet", "meet", "false", "meet"}, "race_11_h1_s1", "", "011");
-    numberingRow("meet: last event", {"last"}, "race_12_h1_s1", "12", "0");
+    numberingRow("meet: past the last event", {"meet", "last"}, "race_12_h1_s1", "12", "00");
+    numberingRow("meet: the last event chosen by hand", {"event:Heat 3", "last"}, "race_Heat 3_h3_s1",
+                 "Heat 3", "0");
+    numberingRow("meet: false start, its heat chosen again", {"event:Heat 3", "meet", "false", "event:Heat 3",
+                 "again:2"}, "race_Heat 3_h3_s3", "Heat 3", "00");
+    numberingRow("meet: false start, another heat chosen", {"event:Heat 3", "meet", "event:Heat 4", "false"},
+                 "race_Heat 4_h3_s1", "Heat 4", "0");
+    numberingRow("meet: a valid race, its heat chosen again", {"event:Heat 3", "meet", "event:Heat 3", "same:1"},
+                 "race_Heat 3_h3_s1", "Heat 3", "01");
     numberingRow("typed numbers", {"heat:65535", "start:7", "heat:0", "start:65536", "heat:x"},
                  "race_11_h65535_s7", "11");
     numberingRow("meet: event renamed", {"event:Heat 3", "meet", "rename:Lauf 3"}, "race_Lauf 3_h3_s1",
                  "Lauf 3", "0");
     numberingRow("meet: a typed name stays", {"event:Heat 3", "type:Mine", "rename:Lauf 3"},
                  "race_Mine_h1_s1", "Mine");
-    numberingRow("meet: the number after the last stays", {"event:Heat 3", "last", "rename:Lauf 3"},
-                 "race_12_h1_s1", "12", "0");
+    numberingRow("meet: the number after the last stays", {"event:Heat 3", "last", "last", "rename:Lauf 3"},
+                 "race_12_h1_s1", "12", "00");
 }
 
 void TstRaceParts::numbersRaces()
@@ -150,6 +161,9 @@ void TstRaceParts::numbersRaces()
             race.chooseMeetEvent(value, 3);
         else if (step.startsWith("rename:"))
             race.renameMeetEvent(value);
+        else if (step.startsWith("again:") || step.startsWith("same:"))
+            nextEvents += race.closeRace(step.startsWith("again:"), RaceNumbering::MeetEvent::InUse,
+                                         quint16(value.toUInt())) ? '1' : '0';
         else {
             const auto meet = step == "meet"   ? RaceNumbering::MeetEvent::InUse
                               : step == "last" ? RaceNumbering::MeetEvent::Last
@@ -168,7 +182,9 @@ void TstRaceParts::numbersRaces()
 
 void TstRaceParts::findsFalseStartsAndResetsParticipations()
 {
-    using RaceEvaluation::isFalseStart;
+    const auto isFalseStart = [](quint16 reaction, quint16 limit, int status) {
+        return RaceRun::isFalseStart(reaction, limit, status);
+    };
     const QList<bool> falseStarts{
         isFalseStart(120, 120, ParticipationActive),      isFalseStart(119, 120, ParticipationActive),
         isFalseStart(quint16(-3), 120, ParticipationRup), isFalseStart(50, 120, ParticipationDq),
@@ -178,7 +194,9 @@ void TstRaceParts::findsFalseStartsAndResetsParticipations()
     QObject owner;
     CStartBlock *b = block(&owner, 4, item(3, 120, 2)); // the block's own limit decides
     report(b, item(4, 119, 2));
-    QCOMPARE(RaceEvaluation::falseStartBlocks({b}), QList<CStartBlock *>{b});
+    QVERIFY(RaceRun::isFalseStart(*b));
+    report(b, item(4, 120, 2));
+    QVERIFY(!RaceRun::isFalseStart(*b));
 
     using RaceEvaluation::participationAfterRace;
     const QList<int> after{participationAfterRace(ParticipationRup, true, true),
