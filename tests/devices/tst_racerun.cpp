@@ -57,6 +57,8 @@ private:
     // Graph ticks, each request answered at once, while graph polling goes on.
     void fetchGraphs();
     void pull();
+    // Armed, started and both lanes in: the race's graphs are fetched now.
+    RaceRunPointer raceToTheGraphs();
 
     std::unique_ptr<SerialFixture> f;
 };
@@ -100,6 +102,17 @@ void TstRaceRun::fetchGraphs()
             }
         }
     }
+}
+
+RaceRunPointer TstRaceRun::raceToTheGraphs()
+{
+    arm();
+    const RaceRunPointer run = f->serial->raceRun();
+    start();
+    react(0, kReaction);
+    react(1, kReaction);
+    f->tick();
+    return run;
 }
 
 void TstRaceRun::pull()
@@ -239,12 +252,7 @@ void TstRaceRun::aStartedRunStaysWhatItWasAndIsSavedOnce()
 
 void TstRaceRun::aSavedRunIsNeitherFetchedNorSavedAgain()
 {
-    arm();
-    const RaceRunPointer run = f->serial->raceRun();
-    start();
-    react(0, kReaction);
-    react(1, kReaction);
-    f->tick();
+    const RaceRunPointer run = raceToTheGraphs();
     fetchGraphs();
     QVERIFY(run->isSaved() && f->serial->isPolling());
     QSignalSpy saved(f->serial.get(), &CSerialComThread::save_results_file);
@@ -272,12 +280,7 @@ void TstRaceRun::aSavedRunIsNeitherFetchedNorSavedAgain()
 // further with the run the Ready began.
 void TstRaceRun::aReadyWhileASaveIsHandledLeavesTheNextRunUnsaved()
 {
-    arm();
-    const RaceRunPointer run = f->serial->raceRun();
-    start();
-    react(0, kReaction);
-    react(1, kReaction);
-    f->tick();
+    const RaceRunPointer run = raceToTheGraphs();
     QVERIFY(f->serial->isGraphPolling());
     for (CStartBlock *block : f->blocks) {
         f->serial->OnGraphTimerTimeout();

@@ -83,6 +83,12 @@ public:
             SimulatorSettings::forSimulator(m_scenario, linkPath, QStringLiteral("Sim"), resultsDir);
         entries << qMakePair(QStringLiteral("general/userselectedoperationmode"), QVariant(1))
                 << qMakePair(QStringLiteral("general/operationmode"), QVariant(1));
+        // the ticket printer on a serial port, printing after every race
+        if (!ticketPort.isEmpty())
+            entries << qMakePair(QStringLiteral("printers/printers.count"), QVariant(1))
+                    << qMakePair(QStringLiteral("printers/printer0.type"), QVariant(int(PrinterSerial)))
+                    << qMakePair(QStringLiteral("printers/printer0.com"), QVariant(ticketPort))
+                    << qMakePair(QStringLiteral("general/printer_option"), QVariant(2));
         if (raceNumber > 0)
             entries << qMakePair(QStringLiteral("general/race_nr"), QVariant(raceNumber));
         else
@@ -141,6 +147,13 @@ public:
         return QTest::qWaitFor([&] { return blockBibs() == laneBibs.join(u','); }, kWaitMs);
     }
 
+    // Devices switched on afresh behind the same link, as after they were powered down.
+    bool freshDevices()
+    {
+        sim = std::make_unique<DeviceSimulator>(m_scenario);
+        return sim->start(linkPath);
+    }
+
     // The cable pulled, until the window has seen it.
     bool pull() const
     {
@@ -187,6 +200,7 @@ public:
     QString resultsDir;
     QString postLog;
     QString linkPath;
+    QString ticketPort; // set before start(): the serial ticket printer's port
 
 private:
     SimScenario m_scenario;

@@ -461,6 +461,7 @@ void TstLinkLossWindow::givenUpGraphsAreShownUntilTheNextRace()
     emit serial->graph_given_up(lanes[1], false);
     emit serial->graph_given_up(lanes[2], true);
     auto *note = part<QLabel>(window->statusBar(), "lblGivenUpGraphs");
+    QVERIFY(note);
     const QString english("No reaction graph from lane 2: the race is saved without it   "
                           "No sound graph from lane 3: the race is saved without it");
     QCOMPARE(note->text(), english);
@@ -567,9 +568,15 @@ void TstLinkLossWindow::aRaceIsSavedOnce()
         if (what == GraphsBroken::PulledForAFreshSimulator)
             sim = std::make_unique<DeviceSimulator>(sim->scenario());
         QVERIFY(sim->start(linkPath));
-        whenModal<ProjectSettingsDlg>(
-            this, [](ProjectSettingsDlg *dialog) { part<QPushButton>(dialog, "btnOK")->click(); });
+        // the official reads the dialog while the serial object polls the port it reopened
+        bool polledMeanwhile = false;
+        whenModal<ProjectSettingsDlg>(this, [&](ProjectSettingsDlg *dialog) {
+            QSignalSpy asked(serial, &CSerialComThread::data_request_sent);
+            polledMeanwhile = QTest::qWaitFor([&] { return asked.count() >= 6; }, kWaitMs);
+            part<QPushButton>(dialog, "btnOK")->click();
+        });
         part<QAction>(window, "action_ProjectProperties")->trigger();
+        QVERIFY(polledMeanwhile);
     }
     if (what != GraphsBroken::Ready) {
         QVERIFY(lanesLiveWithin(5000));

@@ -220,19 +220,27 @@ void TstRaceIdentity::secondReadyWithoutStartKeepsTheHeat()
 {
     QVERIFY(raceByF5());
     QCOMPARE(events->currentIndex(), kHeat1Row);
-    // two F5 right after the race, as a bounce or an impatient starter gives them: the second as soon as
-    // the first has armed the blocks
-    QSignalSpy saved(window->serialComThread(), &CSerialComThread::save_results_file);
+    // two F5 right after the race, as a bounce or an impatient starter gives them: the second once every
+    // device has followed the first, which takes them back to Idle; a third arms them again
+    CSerialComThread *serial = window->serialComThread();
+    QSignalSpy saved(serial, &CSerialComThread::save_results_file);
     QSignalSpy commands(window, &MainWindow::set_status_field_request);
     const auto readies = [&commands] {
         return std::count_if(commands.cbegin(), commands.cend(), [](const QList<QVariant> &command) {
             return command[1].toInt() == kReadyState;
         });
     };
+    sim->setAutoStartDelayMs(-1); // no gun meanwhile
     QVERIFY(readyByF5());
     QTRY_COMPARE_WITH_TIMEOUT(readies(), 1, kWaitMs);
+    QTRY_VERIFY_WITH_TIMEOUT(serial->allReady, kWaitMs);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F5);
     QTRY_COMPARE_WITH_TIMEOUT(readies(), 2, kWaitMs);
+    QCOMPARE(serial->forceMode(), int(DeviceIdle));
+    QTRY_VERIFY_WITH_TIMEOUT(!serial->allReady, kWaitMs);
+    sim->setAutoStartDelayMs(300);
+    QVERIFY(readyByF5());
+    QTRY_COMPARE_WITH_TIMEOUT(readies(), 3, kWaitMs);
     QCOMPARE(events->currentIndex(), kHeat1Row + 1);
     QTRY_COMPARE_WITH_TIMEOUT(saved.count(), 2, kRaceMs);
 
