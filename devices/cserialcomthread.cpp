@@ -999,7 +999,8 @@ void CSerialComThread::sendStateCommand(int value, CStartBlock *target)
         return;
     value = applyStateCommand(value, false);
     const QByteArray mac = target->macBytes();
-    sendFrame([&](quint16 sequence) { return SerialFrames::setStatusBlock(mac, sequence, kStatusState, value); });
+    sendFrame(
+        [&](quint16 sequence) { return SerialFrames::setStatusBlock(mac, sequence, kStatusState, value); });
 }
 
 void CSerialComThread::beginReadyPhase(bool newRun)
@@ -1323,7 +1324,8 @@ void CSerialComThread::noteFalseStarts(const QList<CStartBlock *> &blocks)
         const CStartBlockMeasurement *measurement = block->measurement();
         if (!measurement || !measurement->isReactionAccepted() || !RaceRun::isFalseStart(*block))
             continue;
-        qCDebug(lcSerial).nospace() << "VQ by lane " << block->lane() << " time: " << measurement->reactionTimeMs();
+        qCDebug(lcSerial).nospace() << "VQ by lane " << block->lane()
+                                    << " time: " << measurement->reactionTimeMs();
         m_run->markFalseStart();
         return;
     }
@@ -1362,7 +1364,6 @@ void CSerialComThread::skipBlocksWithoutReaction(const QList<CStartBlock *> &blo
         startGraphsTimerTimeout();
     else
         saveRaceWithWhatArrived(); // no lane reacted: there is nothing to fetch, the race is done
-
 }
 
 void CSerialComThread::updateAllIdle(bool idle)

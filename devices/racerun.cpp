@@ -6,7 +6,8 @@
 
 bool RaceRun::isFalseStart(quint16 reaction, quint16 falseStartLimit, int participationStatus)
 {
-    if (reaction == CStartBlockMeasurement::kReactionNoValue || reaction == CStartBlockMeasurement::kReactionNone)
+    if (reaction == CStartBlockMeasurement::kReactionNoValue ||
+        reaction == CStartBlockMeasurement::kReactionNone)
         return false;
     const bool races = participationStatus == ParticipationActive || participationStatus == ParticipationDq ||
                        participationStatus == ParticipationRup;

@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QHostAddress>
 #include <QList>
+#include <QPair>
 #include <QMainWindow>
 #include <QPointer>
 #include <QString>
@@ -345,6 +346,8 @@ private:
     void closePreviousRace();
     void closeRaceRun();
     std::optional<quint16> closedStartInChosenHeat() const;
+    void rememberRacedHeat(const RaceIdentity &race);
+    void continueRacedHeat();
     void broadcastReadyFor(RaceRun::Kind kind);
     void takeRaceRun();
     RaceIdentity identityOfFields() const;
@@ -441,6 +444,9 @@ private:
         RaceIdentity identity;
     };
     std::optional<NamedRun> m_lastRace; // from the first Ready on
+    // The heats raced since the program started, with the last start raced in each: a heat chosen again
+    // is raced at its next start, so no start of a heat is posted twice.
+    QList<QPair<MeetHeat, quint16>> m_racedHeats;
     SettingsDistribution m_distribution;
     ActivityBounce m_activity;
     QString m_comment;

@@ -67,6 +67,7 @@ void MainWindow::OnEventsCurrentIndexChanged(int)
     releaseChosenStatuses();
     if (const Heat *heat = m_meet.chooseHeat(ui->cmbServers->currentIndex(), ui->cmbEvents->currentIndex())) {
         m_race.chooseMeetEvent(ui->cmbEvents->currentText(), quint16(qMin<quint32>(heat->seqno, 65535)));
+        continueRacedHeat();
         setWindowTitle(meetEventTitle(ui->cmbEvents->currentText()));
     }
     UpdateRaceInfo();

@@ -105,8 +105,36 @@ void MainWindow::closeRaceRun()
     }
     if (m_race.closeRace(falseStart, meetEvent(), closedStartInChosenHeat()))
         moveToNextMeetEvent();
+    else
+        continueRacedHeat();
     m_dnsChosen = false;
     m_dqChosen = false;
+}
+
+void MainWindow::rememberRacedHeat(const RaceIdentity &race)
+{
+    if (!race.meetHeat)
+        return;
+    for (QPair<MeetHeat, quint16> &raced : m_racedHeats) {
+        if (raced.first == *race.meetHeat) {
+            raced.second = qMax(raced.second, race.start);
+            return;
+        }
+    }
+    m_racedHeats.append({*race.meetHeat, race.start});
+}
+
+// The heat chosen now was raced before: its next start.
+void MainWindow::continueRacedHeat()
+{
+    if (!m_race.namedAfterMeetEvent())
+        return;
+    const std::optional<MeetHeat> chosen =
+        m_meet.heatAt(ui->cmbServers->currentIndex(), ui->cmbEvents->currentIndex());
+    for (const QPair<MeetHeat, quint16> &raced : std::as_const(m_racedHeats)) {
+        if (chosen && raced.first == *chosen)
+            m_race.continueAfter(raced.second);
+    }
 }
 
 // The start of the race being closed when the heat chosen now is the one it was raced in.

@@ -74,6 +74,7 @@ void MainWindow::OnSaveResultsFile(ResultsDataType type, bool printing_allowed, 
         RaceFiles::resetRequestLogs(coordinator(), startBlocks());
         return;
     }
+    rememberRacedHeat(*race);
     const RaceSnapshot snapshot = takeRaceSnapshot(type, printing_allowed, *race);
     publishRace(snapshot, *race);
     RaceFiles::resetRequestLogs(coordinator(), startBlocks());

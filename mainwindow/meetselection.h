@@ -24,7 +24,8 @@ struct MeetHeat {
 
     bool operator==(const MeetHeat &other) const
     {
-        return ip == other.ip && eventId == other.eventId && roundId == other.roundId && heatId == other.heatId;
+        return ip == other.ip && eventId == other.eventId && roundId == other.roundId &&
+               heatId == other.heatId;
     }
 };
 

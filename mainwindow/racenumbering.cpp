@@ -89,6 +89,11 @@ void RaceNumbering::nextStart()
         ++m_start;
 }
 
+void RaceNumbering::continueAfter(quint16 start)
+{
+    m_start = quint16(qMin<int>(start + 1, kMaxCount));
+}
+
 void RaceNumbering::renameMeetEvent(const QString &name)
 {
     if (m_nameFromMeetEvent)

@@ -46,6 +46,8 @@ public:
     // The start number one down (not below 1) or one up (not above 65535).
     void previousStart();
     void nextStart();
+    // The chosen event was raced before, up to that start: it goes on from the next one.
+    void continueAfter(quint16 start);
 
     // Typed by hand in the race fields; heat and start take whole numbers 1 to 65535 only.
     void typeRaceLabel(const QString &text);

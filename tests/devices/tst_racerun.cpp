@@ -17,17 +17,18 @@ constexpr quint8 kStarted = 3;
 constexpr quint8 kStartIndication = 0x0B;
 constexpr quint8 kInfoReply = 0x02;
 constexpr quint8 kStatusReply = 0x05;
-constexpr quint16 kLimit = 100;       // each block's false-start limit, info field 3
-constexpr quint16 kFalseStart = 72;   // below the limit
+constexpr quint16 kLimit = 100;     // each block's false-start limit, info field 3
+constexpr quint16 kFalseStart = 72; // below the limit
 constexpr quint16 kReaction = 150;
-constexpr quint16 kNone = 0x7FFF;     // what a block stopped before its athlete moved reports
+constexpr quint16 kNone = 0x7FFF; // what a block stopped before its athlete moved reports
 
 // "run type" per save, in order.
 QStringList savesOf(const QSignalSpy &spy)
 {
     QStringList saves;
     for (const QList<QVariant> &save : spy)
-        saves << QStringLiteral("%1 %2").arg(save[2].toULongLong()).arg(int(save[0].value<ResultsDataType>()));
+        saves
+            << QStringLiteral("%1 %2").arg(save[2].toULongLong()).arg(int(save[0].value<ResultsDataType>()));
     return saves;
 }
 } // namespace
@@ -53,7 +54,10 @@ private:
     void ready();
     void arm();
     void start() { f->replyCoordinator(kStartIndication, item8(1, 1)); }
-    void react(int block, quint16 reaction) { f->reply(f->blocks[block], kStatusReply, statusItems(kIdle, reaction)); }
+    void react(int block, quint16 reaction)
+    {
+        f->reply(f->blocks[block], kStatusReply, statusItems(kIdle, reaction));
+    }
     // Graph ticks, each request answered at once, while graph polling goes on.
     void fetchGraphs();
     void pull();

@@ -92,8 +92,9 @@ public:
         if (raceNumber > 0)
             entries << qMakePair(QStringLiteral("general/race_nr"), QVariant(raceNumber));
         else
-            entries << qMakePair(QStringLiteral("general/race_nr"),
-                                 QVariant(AppTestEnvironment::fileEntries().value("General/race_nr").toInt()));
+            entries << qMakePair(
+                QStringLiteral("general/race_nr"),
+                QVariant(AppTestEnvironment::fileEntries().value("General/race_nr").toInt()));
         AppTestEnvironment::writeFile(SimulatorSettings::iniText(entries));
         QuellorApp::Instance()->SyncSettings();
         QuellorApp::Instance()->LoadSettings();
@@ -103,8 +104,9 @@ public:
         QApplication::setActiveWindow(window);
         return QTest::qWaitForWindowActive(window) &&
                QTest::qWaitFor([this] { return StartupAutomation::lanesLive(*window); }, kWaitMs) &&
-               QTest::qWaitFor([this] { return events()->count() == 4 && !blockBibs().remove(u',').isEmpty(); },
-                               kWaitMs) &&
+               QTest::qWaitFor(
+                   [this] { return events()->count() == 4 && !blockBibs().remove(u',').isEmpty(); },
+                   kWaitMs) &&
                waitUntilReady();
     }
 
@@ -114,8 +116,8 @@ public:
 
     bool waitUntilReady(int ms = kWaitMs) const
     {
-        return QTest::qWaitFor([this] { return window->busyNotice().isEmpty() && readyButton()->isEnabled(); },
-                               ms);
+        return QTest::qWaitFor(
+            [this] { return window->busyNotice().isEmpty() && readyButton()->isEnabled(); }, ms);
     }
 
     // F5 where the system sends keys, once the program takes Ready.

@@ -88,8 +88,8 @@ inline QStringList savedNames(const QString &folder)
     static const QRegularExpression stamp(
         QStringLiteral("_\\d{2}-\\d{2}-\\d{4}_\\d{2}-\\d{2}-\\d{2}(_\\d+)?\\."));
     QStringList names;
-    for (QString name : QDir(folder).entryList({QStringLiteral("*.vq1"), QStringLiteral("*.vq2")}, QDir::Files,
-                                               QDir::Time | QDir::Reversed))
+    for (QString name : QDir(folder).entryList({QStringLiteral("*.vq1"), QStringLiteral("*.vq2")},
+                                               QDir::Files, QDir::Time | QDir::Reversed))
         names << name.replace(stamp, QStringLiteral("."));
     return names;
 }
@@ -111,7 +111,8 @@ inline QStringList savedRace(const QString &folder, const QString &pattern, bool
         QString lane = QStringLiteral("%1 %2").arg(block->participantId()).arg(block->participationStatus());
         if (reactions) {
             const CStartBlockMeasurement *m = block->measurement();
-            const bool none = !m || m->reactionIsNoValue() || m->reactionTimeRaw() == CStartBlockMeasurement::kReactionNone;
+            const bool none =
+                !m || m->reactionIsNoValue() || m->reactionTimeRaw() == CStartBlockMeasurement::kReactionNone;
             lane += none ? QStringLiteral(" -") : QStringLiteral(" %1").arg(m->reactionTimeMs());
         }
         race << lane;
@@ -119,7 +120,8 @@ inline QStringList savedRace(const QString &folder, const QString &pattern, bool
     return race;
 }
 
-inline QStringList expectedRace(const QString &label, const QStringList &bibs, const QMap<int, int> &statuses = {})
+inline QStringList expectedRace(const QString &label, const QStringList &bibs,
+                                const QMap<int, int> &statuses = {})
 {
     QStringList race{label};
     for (int lane = 1; lane <= bibs.size(); ++lane)

@@ -89,7 +89,8 @@ void TstRaceRunWindow::init()
     scenario.autoStartDelayMs = 300;
     for (int i = 0; i < kLanes; ++i)
         scenario.lanes[i].reactionMs = 150 + 20 * i;
-    fixture = std::make_unique<MeetRaceFixture>(scenario, folder.path(), QStringLiteral(QUELLOR_MEETSIM_DATA_DIR));
+    fixture =
+        std::make_unique<MeetRaceFixture>(scenario, folder.path(), QStringLiteral(QUELLOR_MEETSIM_DATA_DIR));
     QVERIFY2(fixture->start(), "the simulators, the folders or the window did not come up");
     QCOMPARE(fixture->blockBibs(), kHeat1Bibs.join(u','));
 }
@@ -134,7 +135,8 @@ void TstRaceRunWindow::aSilentLaneIsARaceLikeAnyOther()
     QCOMPARE(savedRace(fixture->resultsDir, second + "*.vq2"), expectedRace(kHeat2 + " h2 s1", kHeat2Bibs));
     QCOMPARE(raceLogLines(), raceLogBlock(first.toLower(), kLanes) + raceLogBlock(second.toLower(), kLanes));
     QTRY_COMPARE_WITH_TIMEOUT(postsSoFar().size(), 6, kWaitMs);
-    QCOMPARE(postsSoFar(), racePosts(kHeat1Posts, 1, kHeat1Ids, {{3, "-6"}}) + racePosts(kHeat2Posts, 1, kHeat2Ids));
+    QCOMPARE(postsSoFar(),
+             racePosts(kHeat1Posts, 1, kHeat1Ids, {{3, "-6"}}) + racePosts(kHeat2Posts, 1, kHeat2Ids));
 }
 
 void TstRaceRunWindow::aFalseStartStaysWithItsHeat_data()
@@ -142,10 +144,14 @@ void TstRaceRunWindow::aFalseStartStaysWithItsHeat_data()
     QTest::addColumn<int>("row");        // where the false start is raced
     QTest::addColumn<QString>("broken"); // what happens in the race: "", "reaction", "graphs"
     QTest::addColumn<QString>("then");   // before the re-start's Ready: "", "refresh", "again"
-    QTest::newRow("heat 1, the lists refreshed") << MeetRaceFixture::kHeat1Row << "" << "refresh";
-    QTest::newRow("heat 1, chosen again by hand") << MeetRaceFixture::kHeat1Row << "" << "again";
-    QTest::newRow("Final, pulled once the false start is in") << MeetRaceFixture::kFinalRow << "reaction" << "";
-    QTest::newRow("Final, pulled in the graphs") << MeetRaceFixture::kFinalRow << "graphs" << "";
+    QTest::newRow("heat 1, the lists refreshed") << MeetRaceFixture::kHeat1Row << ""
+                                                 << "refresh";
+    QTest::newRow("heat 1, chosen again by hand") << MeetRaceFixture::kHeat1Row << ""
+                                                  << "again";
+    QTest::newRow("Final, pulled once the false start is in") << MeetRaceFixture::kFinalRow << "reaction"
+                                                              << "";
+    QTest::newRow("Final, pulled in the graphs") << MeetRaceFixture::kFinalRow << "graphs"
+                                                 << "";
     QTest::newRow("Final, pulled in the graphs, chosen again") << MeetRaceFixture::kFinalRow << "graphs"
                                                                << "again";
 }
@@ -198,7 +204,8 @@ void TstRaceRunWindow::aFalseStartStaysWithItsHeat()
     const int heatNumber = 1;
     QCOMPARE(savedNames(fixture->resultsDir),
              filePair(fileOf(heat, heatNumber, 1)) + filePair(fileOf(heat, heatNumber, 2)));
-    QCOMPARE(savedRace(fixture->resultsDir, fileOf(heat, 1, 2) + "*.vq2"), expectedRace(heat + " h1 s2", bibs));
+    QCOMPARE(savedRace(fixture->resultsDir, fileOf(heat, 1, 2) + "*.vq2"),
+             expectedRace(heat + " h1 s2", bibs));
     QCOMPARE(raceLogLines(), raceLogBlock(fileOf(heat, 1, 1).toLower(), kLanes) +
                                  raceLogBlock(fileOf(heat, 1, 2).toLower(), kLanes));
     const QStringList ids = final ? kFinalPosts : kHeat1Posts;
@@ -244,7 +251,8 @@ void TstRaceRunWindow::quitLetsTheRaceUnderWayFinish()
     if (when == "reaction file")
         connect(window->serialComThread(), &CSerialComThread::save_results_file, this, quitNow);
     else if (when == "graphs")
-        connect(window->startBlocks().at(0)->measurement(), &CStartBlockMeasurement::new_graph, this, quitNow);
+        connect(window->startBlocks().at(0)->measurement(), &CStartBlockMeasurement::new_graph, this,
+                quitNow);
 
     // the devices are sent down only once both files are on disk
     QStringList filesAtPowerDown;
@@ -356,8 +364,10 @@ void TstRaceRunWindow::aHeatChosenBeforeTheGunIsUsedUpByTheRace()
     QVERIFY(fixture->raceByF5());
     QCOMPARE(fixture->events()->currentIndex(), MeetRaceFixture::kFinalRow);
 
-    QCOMPARE(savedNames(fixture->resultsDir), filePair(fileOf(kHeat2, 2, 1)) + filePair(fileOf(kFinal, 1, 1)));
-    QCOMPARE(savedRace(fixture->resultsDir, fileOf(kHeat2, 2, 1) + "*.vq2"), expectedRace(kHeat2 + " h2 s1", kHeat2Bibs));
+    QCOMPARE(savedNames(fixture->resultsDir),
+             filePair(fileOf(kHeat2, 2, 1)) + filePair(fileOf(kFinal, 1, 1)));
+    QCOMPARE(savedRace(fixture->resultsDir, fileOf(kHeat2, 2, 1) + "*.vq2"),
+             expectedRace(kHeat2 + " h2 s1", kHeat2Bibs));
     QTRY_COMPARE_WITH_TIMEOUT(postsSoFar().size(), 7, kWaitMs);
     QCOMPARE(postsSoFar(), racePosts(kHeat2Posts, 1, kHeat2Ids) + racePosts(kFinalPosts, 1, kFinalIds));
 }
@@ -370,8 +380,8 @@ void TstRaceRunWindow::theLastHeatChosenByHandIsRaced()
     QVERIFY(fixture->chooseEvent(MeetRaceFixture::kRelayRow, {"", "", "401"}));
     QVERIFY(fixture->raceByF5());
     QVERIFY(fixture->raceByF5());
-    QCOMPARE(savedNames(fixture->resultsDir), filePair(fileOf(kHeat1, 1, 1)) + filePair(fileOf(kRelay, 1, 1)) +
-                                                  filePair("race_2_h1_s1"));
+    QCOMPARE(savedNames(fixture->resultsDir),
+             filePair(fileOf(kHeat1, 1, 1)) + filePair(fileOf(kRelay, 1, 1)) + filePair("race_2_h1_s1"));
     QCOMPARE(savedRace(fixture->resultsDir, "race_2_*.vq2").constFirst(), QString("2 h1 s1"));
     QCOMPARE(raceLogLines(), raceLogBlock(fileOf(kHeat1, 1, 1).toLower(), kLanes) +
                                  raceLogBlock(fileOf(kRelay, 1, 1).toLower(), kLanes) +

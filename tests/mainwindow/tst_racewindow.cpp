@@ -301,7 +301,7 @@ void TstRaceWindow::savingSurvivesAnUnwritableFolderAClashAndARequestMeanwhile()
     // is written once, after it
     CSerialComThread *serial = window->serialComThread();
     const quint64 run = window->lastRaceRun()->id(); // as the serial object names the race's saves
-    const int now = QTime::currentTime().second(); // a second of their own, after the race's files
+    const int now = QTime::currentTime().second();   // a second of their own, after the race's files
     QTRY_VERIFY_WITH_TIMEOUT(QTime::currentTime().second() != now, 2000);
     emit serial->save_results_file(ResultsReactionGraphs, false, run);
     const QString first = resultFiles("*.vq1").last();
