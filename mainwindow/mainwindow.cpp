@@ -499,6 +499,7 @@ void MainWindow::changeEvent(QEvent *event)
         ui->retranslateUi(this);
         keepMenuMnemonicsFree();
         refreshResultsLabel();
+        refreshPostsLabel();
         relabelMeetEvent();
         if (!m_busyNotice.isEmpty())
             UpdateWaitingStatus();

@@ -36,6 +36,7 @@
 #include "mainwindow/racefiles.h"
 #include "mainwindow/raceidentity.h"
 #include "mainwindow/racenumbering.h"
+#include "mainwindow/resultpostwatch.h"
 #include "mainwindow/settingsdistribution.h"
 #include "views/laneorder.h"
 #include "views/stylesettings.h"
@@ -43,6 +44,7 @@
 
 class QAction;
 class QActionGroup;
+class QLabel;
 class QCloseEvent;
 class QEvent;
 class QMessageBox;
@@ -297,6 +299,7 @@ private:
     void createEventsDirectory();
     void createMeetSelection();
     void relabelMeetEvent();
+    void refreshPostsLabel();
     void CreateLanguageMenu();
     void checkLanguageEntry(const QString &code);
     void keepMenuMnemonicsFree();
@@ -369,6 +372,8 @@ private:
     void showResultsSaved(ResultsDataType type);
     void enableGraphViews(ResultsDataType type);
     void refreshResultsLabel();
+    // A field of its own at the status bar's end, made once: a status tip never covers it.
+    QLabel *statusField(const QString &name);
     void labelLinkLostNotice();
     void AppendTabLog(const QString &logPath, const RaceSnapshot &race);
     void WriteRaceTextFile(const QString &path, const RaceSnapshot &race);
@@ -433,6 +438,7 @@ private:
     // meet selection; the connection outlives the selection that talks through it
     ZXConnection m_meetConnection{nullptr, true};
     MeetSelection m_meet{m_meetConnection};
+    ResultPostWatch m_postWatch; // the results that did not reach the server
     // keyboard commands
     QPointer<KeyAssistantDlg> m_keyAssistant; // child, non-modal
     QPointer<TabSelectorDlg> m_tabSelector;   // child, while it runs

@@ -80,8 +80,11 @@ void MainWindow::postRaceResults(const RaceIdentity &race)
     if (!race.meetHeat)
         return;
     const HeldLanesInPlace lanes(race.held, startBlocks());
-    m_meet.postResults(*race.meetHeat, race.held ? race.held->participations : m_meet.laneParticipations(),
-                       startBlocks(), race.start);
+    const RacePosts posts = m_meet.postResults(
+        *race.meetHeat, race.held ? race.held->participations : m_meet.laneParticipations(), startBlocks(),
+        race.start);
+    m_postWatch.racePosted(tr("%1, heat %2, start %3").arg(race.raceInfoText).arg(race.heat).arg(race.start),
+                           posts);
 }
 
 void MainWindow::updateGatewayPanId(const CCoordinator &coordinator)

@@ -33,19 +33,18 @@ QString measurementFilter()
 
 const QString kGivenUpLabel = QStringLiteral("lblGivenUpGraphs");
 
-// A permanent widget of the status bar: a status tip, shown in the bar's message, never covers it.
-QLabel *givenUpLabel(QMainWindow *window)
+} // namespace
+
+QLabel *MainWindow::statusField(const QString &name)
 {
-    if (auto *label = window->findChild<QLabel *>(kGivenUpLabel))
+    if (auto *label = findChild<QLabel *>(name))
         return label;
-    auto *label = new QLabel(window->statusBar());
-    label->setObjectName(kGivenUpLabel);
+    auto *label = new QLabel(statusBar());
+    label->setObjectName(name);
     label->setMinimumWidth(1); // many lanes' notes never widen the window; a narrow one cuts them
-    window->statusBar()->addPermanentWidget(label);
+    statusBar()->addPermanentWidget(label);
     return label;
 }
-
-} // namespace
 
 QString MainWindow::raceFileName() const
 {
@@ -202,7 +201,7 @@ void MainWindow::refreshResultsLabel()
                                 : tr("No reaction graph from lane %1: the race is saved without it"))
                        .arg(graph.lane);
     if (!givenUp.isEmpty()) {
-        QLabel *label = givenUpLabel(this);
+        QLabel *label = statusField(kGivenUpLabel);
         label->setText(givenUp.join(QStringLiteral("   ")));
         label->show();
     } else if (auto *label = findChild<QLabel *>(kGivenUpLabel)) {

@@ -1278,6 +1278,22 @@ Hersteller: %3</translation>
         <source>Saving the race before the program ends...</source>
         <translation>Das Rennen wird gespeichert, bevor das Programm endet...</translation>
     </message>
+    <message>
+        <source>%1, heat %2, start %3</source>
+        <translation>%1, Lauf %2, Start %3</translation>
+    </message>
+    <message>
+        <source>lane %1</source>
+        <translation>Bahn %1</translation>
+    </message>
+    <message>
+        <source>the heat&apos;s notice</source>
+        <translation>die Meldung des Laufs</translation>
+    </message>
+    <message>
+        <source>Not received by the meet server: %1 of %2</source>
+        <translation>Vom Wettkampfserver nicht empfangen: %1 von %2</translation>
+    </message>
 </context>
 <context>
     <name>MeasurementGraphDlg</name>

@@ -1278,6 +1278,22 @@ Fabrikant: %3</translation>
         <source>Saving the race before the program ends...</source>
         <translation>De race wordt opgeslagen voordat het programma stopt...</translation>
     </message>
+    <message>
+        <source>%1, heat %2, start %3</source>
+        <translation>%1, serie %2, start %3</translation>
+    </message>
+    <message>
+        <source>lane %1</source>
+        <translation>baan %1</translation>
+    </message>
+    <message>
+        <source>the heat&apos;s notice</source>
+        <translation>de melding van de serie</translation>
+    </message>
+    <message>
+        <source>Not received by the meet server: %1 of %2</source>
+        <translation>Niet ontvangen door de wedstrijdserver: %1 van %2</translation>
+    </message>
 </context>
 <context>
     <name>MeasurementGraphDlg</name>

@@ -15,6 +15,7 @@
 #include "mainwindow/racefiles.h"
 #include "mainwindow/racelog.h"
 #include "mainwindow/racenumbering.h"
+#include "mainwindow/resultpostwatch.h"
 #include "mainwindow/settingsdistribution.h"
 #include "meet/participant.h"
 #include "meet/participation.h"
@@ -104,6 +105,8 @@ private slots:
     void raceLogResults();
     void listsRacingLanesAndKeepsFiles();
     void laneTakesBibOfItsParticipation();
+    void tellsTheResultsTheServerMissed_data();
+    void tellsTheResultsTheServerMissed();
 };
 
 void TstRaceParts::numbersRaces_data()
@@ -394,6 +397,60 @@ void TstRaceParts::laneTakesBibOfItsParticipation()
     QCOMPARE(QStringList({lane3->participantId(), lane3->participantName(), lane3->participantInfo()}),
              QStringList({"401", "Relay", "club"}));
     QCOMPARE(lane4->participantName() + named->participantId() + named->participantName(), QString("Kept"));
+}
+
+void TstRaceParts::tellsTheResultsTheServerMissed_data()
+{
+    // steps: "A:1=2,2=3,3" a race A posted with post 1 for lane 2, post 2 for lane 3 and post 3 its notice;
+    // "+1" post 1 reached the server, "-1" it did not; "other" another server chosen
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("missing"); // per race "name lanes[ notice]", joined by " | "
+    QTest::newRow("all through") << QStringList{"A:1=2,2=3,3", "+2", "+1", "+3"} << "";
+    QTest::newRow("two lanes lost, out of order") << QStringList{"A:1=2,2=3,3=4,4", "-3", "+1", "-2", "+4"}
+                                                  << "A 3,4";
+    QTest::newRow("the heat's notice lost") << QStringList{"A:1=2,2", "+1", "-2"} << "A  notice";
+    QTest::newRow("told until the next race gets through")
+        << QStringList{"A:1=2,2=3,3", "-2", "+1", "+3", "B:4=2,5", "+4"} << "A 3";
+    QTest::newRow("the next race through")
+        << QStringList{"A:1=2,2=3,3", "-2", "+1", "+3", "B:4=2,5", "+4", "+5"} << "";
+    QTest::newRow("the next race loses too")
+        << QStringList{"A:1=2,2", "-1", "+2", "B:3=2,4=5,5", "+3", "-4", "+5"} << "A 2 | B 5";
+    QTest::newRow("a later race through first") << QStringList{"A:1=2,2", "B:3=2,4", "+3", "+4", "-1", "-2"}
+                                                 << "";
+    QTest::newRow("another server") << QStringList{"A:1=2,2", "-1", "-2", "other"} << "";
+    QTest::newRow("nothing posted") << QStringList{"A:", "+1"} << "";
+}
+
+void TstRaceParts::tellsTheResultsTheServerMissed()
+{
+    QFETCH(QStringList, steps);
+    ResultPostWatch watch;
+    for (const QString &step : steps) {
+        if (step == "other") {
+            watch.forget();
+        } else if (step.startsWith('+') || step.startsWith('-')) {
+            watch.postFinished(step.mid(1).toULongLong(), step.startsWith('+'));
+        } else {
+            RacePosts posts;
+            const QStringList items = step.section(':', 1).split(',', Qt::SkipEmptyParts);
+            for (const QString &item : items) {
+                if (item.contains('='))
+                    posts.results.append({item.section('=', 0, 0).toULongLong(), quint8(item.section('=', 1).toUInt())});
+                else
+                    posts.notice = item.toULongLong();
+            }
+            watch.racePosted(step.section(':', 0, 0), posts);
+        }
+    }
+    QStringList missing;
+    for (const ResultPostWatch::Missing &race : watch.missing()) {
+        QStringList lanes;
+        for (const quint8 lane : race.lanes)
+            lanes << QString::number(lane);
+        lanes.sort();
+        missing << QStringLiteral("%1 %2%3").arg(race.race, lanes.join(','), race.notice ? " notice" : "");
+    }
+    QTEST(missing.join(" | "), "missing");
 }
 
 QTEST_MAIN(TstRaceParts)

@@ -6,7 +6,9 @@
 #include <QAction>
 #include <QDialogButtonBox>
 #include <QLineEdit>
+#include <QLabel>
 #include <QSlider>
+#include <QStatusBar>
 #include <QTemporaryDir>
 
 #include "../common/modalanswerer.h"
@@ -71,6 +73,7 @@ private slots:
     void aTestRunIsNoRace();
     void aHeatChosenBeforeTheGunIsUsedUpByTheRace();
     void theLastHeatChosenByHandIsRaced();
+    void resultsTheServerMissedAreToldUntilTheNextRaceGetsThrough();
 
 private:
     // The posts of the whole run so far, valid reactions read as R.
@@ -391,6 +394,31 @@ void TstRaceRunWindow::theLastHeatChosenByHandIsRaced()
     fixture->window->findChild<QPushButton *>("btnEventsRefresh")->click();
     QVERIFY(asked.wait(kWaitMs));
     QCOMPARE(postsSoFar(), racePosts(kHeat1Posts, 1, kHeat1Ids) + racePosts(kRelayPosts, 1, kRelayIds));
+}
+
+// The meet server is away for the first race: the status bar names the race and what it did not get, in the
+// official's language, until the next race's posts all get through. Each post is sent once.
+void TstRaceRunWindow::resultsTheServerMissedAreToldUntilTheNextRaceGetsThrough()
+{
+    MainWindow *window = fixture->window;
+    window->LoadLanguage("de_Deutsch");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    fixture->server.reset();
+    QVERIFY(fixture->raceByF5());
+    auto *field = window->statusBar()->findChild<QLabel *>("lblPostsMissing");
+    QTRY_VERIFY_WITH_TIMEOUT(field && field->isVisible() && field->text().contains("Meldung"), kWaitMs);
+    QCOMPARE(field->text(), QString("Vom Wettkampfserver nicht empfangen: Bahn 2, Bahn 3, die Meldung des Laufs von "
+                                    "100 m Men (Heats - Lauf 1), Lauf 1, Start 1"));
+
+    fixture->server = std::make_unique<MeetSimServer>(QStringLiteral(QUELLOR_MEETSIM_DATA_DIR));
+    QVERIFY(fixture->server->listen());
+    fixture->server->setPostLog(fixture->postLog);
+    QVERIFY(fixture->raceByF5());
+    QTRY_VERIFY_WITH_TIMEOUT(!field->isVisible(), kWaitMs);
+    QCOMPARE(field->text(), QString());
+    // the first race's results were not sent again
+    QCOMPARE(postsSoFar(), racePosts(kHeat2Posts, 1, kHeat2Ids));
+    window->LoadLanguage("en_English");
 }
 
 int main(int argc, char **argv)
