@@ -108,7 +108,8 @@ void MainWindow::refreshPostsLabel()
             what << tr("lane %1").arg(lane);
         if (race.notice)
             what << tr("the heat's notice");
-        races << tr("Not received by the meet server: %1 of %2").arg(what.join(QStringLiteral(", ")), race.race);
+        races << tr("Not received by the meet server: %1 of %2")
+                     .arg(what.join(QStringLiteral(", ")), race.race);
     }
     QLabel *label = statusField(QStringLiteral("lblPostsMissing"));
     label->setText(races.join(QStringLiteral("   ")));

@@ -196,8 +196,9 @@ quint64 MeetSelection::postWhatIsHappening(const MeetHeat &heat, quint16 start)
     const QString data = QStringLiteral("%1;%2;%3;%4")
                              .arg(QString::number(heat.eventId), QString::number(heat.roundId),
                                   QString::number(heat.heatId), QString::number(start));
-    const quint64 post = m_connection.postWhatIsHappening(heat.ip, QString::number(m_connection.postCounter()),
-                                                          kWhatIsHappeningType, data, kWhatIsHappeningFormat);
+    const quint64 post =
+        m_connection.postWhatIsHappening(heat.ip, QString::number(m_connection.postCounter()),
+                                         kWhatIsHappeningType, data, kWhatIsHappeningFormat);
     m_connection.setPostCounter(m_connection.postCounter() + 1);
     qDebug() << "Post whats happening";
     qDebug() << "Event:" << heat.eventId;
