@@ -372,6 +372,9 @@ private:
     void showResultsSaved(ResultsDataType type);
     void enableGraphViews(ResultsDataType type);
     void refreshResultsLabel();
+    struct GivenUpGraph;
+    bool givenUpGraphMissing(const GivenUpGraph &graph) const;
+    void settleGivenUpGraphs();
     // A field of its own at the status bar's end, made once: a status tip never covers it.
     QLabel *statusField(const QString &name);
     void labelLinkLostNotice();
@@ -460,11 +463,15 @@ private:
     QPointer<QMessageBox> m_linkLostNotice; // non-modal, deletes itself when closed
     QString m_lostPort;                     // what the notice names, kept for a language change
     bool m_resultsSavedShown = false;
+    // A graph the race may be saved without: given up, or a sound graph never asked for because the
+    // lane's reaction graph was given up. Shown while the race lacks it, until the next Ready.
     struct GivenUpGraph {
+        QPointer<CStartBlock> block;
         int lane = 0;
         bool sound = false;
     };
-    QList<GivenUpGraph> m_givenUpGraphs; // of the race under way, shown until the next Ready
+    QList<GivenUpGraph> m_givenUpGraphs;
+    bool m_givenUpSettled = false; // the race is saved: what it lacks no longer changes
     QList<RaceSnapshot> m_pendingSaves;  // results that came in while a save waited for the operator
     bool m_saving = false;
 };

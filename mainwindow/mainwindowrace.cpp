@@ -280,6 +280,7 @@ void MainWindow::showReadingResults()
     m_laneLayout->allSoundsButton()->setEnabled(false);
     m_resultsSavedShown = false;
     m_givenUpGraphs.clear();
+    m_givenUpSettled = false;
     refreshResultsLabel();
     ui->pgbResultsSaved->setValue(0);
     ui->pgbResultsSaved->setStyleSheet(SharedConstants::redProgressStyle());

@@ -3,6 +3,8 @@
 // live in RaceFiles and RaceLog.
 #include "mainwindow/mainwindow.h"
 
+#include <algorithm>
+
 #include <QDebug>
 #include <QFile>
 #include <QFileDialog>
@@ -16,6 +18,7 @@
 #include "core/quellorapp.h"
 #include "core/sharedconstants.h"
 #include "core/utilities.h"
+#include "devices/cstartblockmeasurement.h"
 #include "devices/measurementfile.h"
 #include "mainwindow/programpaths.h"
 #include "outputs/printrecord.h"
@@ -75,6 +78,8 @@ void MainWindow::OnSaveResultsFile(ResultsDataType type, bool printing_allowed, 
     }
     rememberRacedHeat(*race);
     const RaceSnapshot snapshot = takeRaceSnapshot(type, printing_allowed, *race);
+    if (type == ResultsSoundGraphs)
+        settleGivenUpGraphs();
     publishRace(snapshot, *race);
     RaceFiles::resetRequestLogs(coordinator(), startBlocks());
     m_pendingSaves.append(snapshot);
@@ -183,9 +188,42 @@ void MainWindow::enableGraphViews(ResultsDataType type)
 
 void MainWindow::OnGraphGivenUp(CStartBlock *startBlock, bool sound)
 {
-    if (!startBlock)
+    if (!startBlock || m_givenUpSettled)
         return;
-    m_givenUpGraphs.append({startBlock->lane(), sound});
+    const auto noted = [this, startBlock](bool soundGraph) {
+        return std::any_of(m_givenUpGraphs.cbegin(), m_givenUpGraphs.cend(), [&](const GivenUpGraph &graph) {
+            return graph.block == startBlock && graph.sound == soundGraph;
+        });
+    };
+    if (!noted(sound))
+        m_givenUpGraphs.append({startBlock, startBlock->lane(), sound});
+    // a block given up on is skipped from now on: its sound graph is not asked for either
+    if (!sound && !noted(true))
+        m_givenUpGraphs.append({startBlock, startBlock->lane(), true});
+    // a graph that comes late and is kept in the race comes off the note
+    if (const CStartBlockMeasurement *measurement = startBlock->measurement()) {
+        connect(measurement, &CStartBlockMeasurement::new_graph, this, &MainWindow::refreshResultsLabel,
+                Qt::UniqueConnection);
+        connect(measurement, &CStartBlockMeasurement::new_sound_graph, this, &MainWindow::refreshResultsLabel,
+                Qt::UniqueConnection);
+    }
+    refreshResultsLabel();
+}
+
+bool MainWindow::givenUpGraphMissing(const GivenUpGraph &graph) const
+{
+    const CStartBlockMeasurement *measurement = graph.block ? graph.block->measurement() : nullptr;
+    return !measurement || !(graph.sound ? measurement->hasSoundGraph() : measurement->hasGraph());
+}
+
+// The race's last file is written: what it holds is what it keeps.
+void MainWindow::settleGivenUpGraphs()
+{
+    m_givenUpGraphs.erase(
+        std::remove_if(m_givenUpGraphs.begin(), m_givenUpGraphs.end(),
+                       [this](const GivenUpGraph &graph) { return !givenUpGraphMissing(graph); }),
+        m_givenUpGraphs.end());
+    m_givenUpSettled = true;
     refreshResultsLabel();
 }
 
@@ -196,10 +234,13 @@ void MainWindow::refreshResultsLabel()
     ui->lblResultsSaved->setText(SharedConstants::translatedGlobal(QLatin1String(text)));
     // the lanes whose graphs the race is saved without, in the status bar
     QStringList givenUp;
-    for (const GivenUpGraph &graph : std::as_const(m_givenUpGraphs))
+    for (const GivenUpGraph &graph : std::as_const(m_givenUpGraphs)) {
+        if (!m_givenUpSettled && !givenUpGraphMissing(graph))
+            continue;
         givenUp << (graph.sound ? tr("No sound graph from lane %1: the race is saved without it")
                                 : tr("No reaction graph from lane %1: the race is saved without it"))
                        .arg(graph.lane);
+    }
     if (!givenUp.isEmpty()) {
         QLabel *label = statusField(kGivenUpLabel);
         label->setText(givenUp.join(QStringLiteral("   ")));
