@@ -185,7 +185,7 @@
     </message>
     <message>
         <source>Press Start to start calibration procedure</source>
-        <translation>Start drücken, um die Kalibrierung zu beginnen</translation>
+        <translation>Starten drücken, um die Kalibrierung zu beginnen</translation>
     </message>
     <message>
         <source>Start</source>
@@ -202,6 +202,10 @@
     <message>
         <source>Calibration finished: %1</source>
         <translation>Kalibrierung abgeschlossen: %1</translation>
+    </message>
+    <message>
+        <source>Cancel closes the window.</source>
+        <translation>Abbrechen schließt das Fenster.</translation>
     </message>
 </context>
 <context>
@@ -1264,7 +1268,7 @@ Hersteller: %3</translation>
     </message>
     <message>
         <source>The connection to the coordinator on port %1 was lost: the port was removed or stopped answering.</source>
-        <translation>Die Verbindung zur Zentraleinheit am Anschluss %1 ist unterbrochen: Der Port wurde entfernt oder antwortet nicht mehr.</translation>
+        <translation>Die Verbindung zur Zentraleinheit am Anschluss %1 ist unterbrochen: Der Anschluss wurde entfernt oder antwortet nicht mehr.</translation>
     </message>
     <message>
         <source>No sound graph from lane %1: the race is saved without it</source>
@@ -2380,7 +2384,7 @@ Dieser Wert wird an alle Startblöcke verteilt.</translation>
     </message>
     <message>
         <source>Press test button to start synchronization test</source>
-        <translation>Test drücken, um den Synchronisationstest zu starten</translation>
+        <translation>Einzeltest oder Dauertest drücken, um den Synchronisationstest zu starten</translation>
     </message>
     <message>
         <source>Single Test</source>

@@ -203,6 +203,10 @@
         <source>Calibration finished: %1</source>
         <translation>Kalibratie voltooid: %1</translation>
     </message>
+    <message>
+        <source>Cancel closes the window.</source>
+        <translation>Annuleren sluit het venster.</translation>
+    </message>
 </context>
 <context>
     <name>ColorSetDlg</name>
@@ -2380,7 +2384,7 @@ Deze waarde wordt naar alle startblokken verstuurd.</translation>
     </message>
     <message>
         <source>Press test button to start synchronization test</source>
-        <translation>Druk op Test om de synchronisatietest te starten</translation>
+        <translation>Druk op Eenmalige test of Doorlopende test om de synchronisatietest te starten</translation>
     </message>
     <message>
         <source>Single Test</source>

@@ -300,7 +300,7 @@ void TstLinkLossWindow::idlePullShowsOneNoticeAndEveryLinkLost()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
     QCOMPARE(notice->windowTitle(), QString("Wireless Quellor - Halvexa: Verbindung unterbrochen"));
     QCOMPARE(QString(notice->text()).remove(joiner),
-             QString("Die Verbindung zur Zentraleinheit am Anschluss %1 ist unterbrochen: Der Port "
+             QString("Die Verbindung zur Zentraleinheit am Anschluss %1 ist unterbrochen: Der Anschluss "
                      "wurde entfernt oder antwortet nicht mehr.")
                  .arg(linkPath));
     window->LoadLanguage("en_English");
