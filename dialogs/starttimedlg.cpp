@@ -30,9 +30,12 @@ StartTimeDlg::StartTimeDlg(QWidget *parent) : QDialog(parent), ui(std::make_uniq
     m_startTimeFilterModel.setDynamicSortFilter(true);
     m_startTimeFilterModel.setSourceModel(&m_startTimeModel);
     ui->tblStartTimeList->setModel(&m_startTimeFilterModel);
+    // a time is one line, whole: its column is as wide as the widest, and the list as wide as its columns
+    ui->tblStartTimeList->setWordWrap(false);
     ui->tblStartTimeList->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     ui->tblStartTimeList->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    ui->tblStartTimeList->horizontalHeader()->setStretchLastSection(true);
+    ui->tblStartTimeList->horizontalHeader()->setStretchLastSection(false);
+    ui->tblStartTimeList->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     connect(&m_startTimeModel, &StartTimeModel::dataChanged, this, &StartTimeDlg::sortOnDefaultColumn);
     connect(ui->btnRequestSend, &QPushButton::clicked, this, &StartTimeDlg::OnBtnRequestSendClicked);
     connect(ui->btnOk, &QPushButton::clicked, this, &StartTimeDlg::OnBtnOkClicked);
