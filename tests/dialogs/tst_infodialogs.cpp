@@ -302,8 +302,11 @@ void TstInfoDialogs::startTimesNewestFirstInLocalTime()
         const QRect cell = list->visualRect(time);
         const int needed = list->fontMetrics().horizontalAdvance(time.data().toString());
         QVERIFY2(cell.width() > needed && cell.height() < 2 * list->fontMetrics().height(),
-                 qPrintable(QStringLiteral("%1: %2 in %3x%4").arg(time.data().toString()).arg(needed)
-                                .arg(cell.width()).arg(cell.height())));
+                 qPrintable(QStringLiteral("%1: %2 in %3x%4")
+                                .arg(time.data().toString())
+                                .arg(needed)
+                                .arg(cell.width())
+                                .arg(cell.height())));
         QVERIFY(list->viewport()->rect().contains(cell));
     }
     CCoordinator withoutStarts;

@@ -407,8 +407,9 @@ void TstRaceRunWindow::resultsTheServerMissedAreToldUntilTheNextRaceGetsThrough(
     QVERIFY(fixture->raceByF5());
     auto *field = window->statusBar()->findChild<QLabel *>("lblPostsMissing");
     QTRY_VERIFY_WITH_TIMEOUT(field && field->isVisible() && field->text().contains("Meldung"), kWaitMs);
-    QCOMPARE(field->text(), QString("Vom Wettkampfserver nicht empfangen: Bahn 2, Bahn 3, die Meldung des Laufs von "
-                                    "100 m Men (Heats - Lauf 1), Lauf 1, Start 1"));
+    QCOMPARE(field->text(),
+             QString("Vom Wettkampfserver nicht empfangen: Bahn 2, Bahn 3, die Meldung des Laufs von "
+                     "100 m Men (Heats - Lauf 1), Lauf 1, Start 1"));
 
     fixture->server = std::make_unique<MeetSimServer>(QStringLiteral(QUELLOR_MEETSIM_DATA_DIR));
     QVERIFY(fixture->server->listen());
