@@ -1316,13 +1316,14 @@ bool CSerialComThread::countsReactions() const
 }
 
 // A false start stays with its run, whatever the blocks show later.
+// A reaction that arrives before the blocks took the Ready is wiped as it comes, so it marks nothing.
 void CSerialComThread::noteFalseStarts(const QList<CStartBlock *> &blocks)
 {
     if (!m_run || m_run->isSaved() || m_run->falseStartSeen())
         return;
     for (const CStartBlock *block : blocks) {
         const CStartBlockMeasurement *measurement = block->measurement();
-        if (!measurement || !measurement->isReactionAccepted() || !RaceRun::isFalseStart(*block))
+        if (!measurement || !RaceRun::isFalseStart(*block))
             continue;
         qCDebug(lcSerial).nospace() << "VQ by lane " << block->lane()
                                     << " time: " << measurement->reactionTimeMs();

@@ -1,5 +1,7 @@
 #include "devices/racerun.h"
 
+#include <algorithm>
+
 #include "core/sharedtypes.h"
 #include "devices/cstartblock.h"
 #include "devices/cstartblockmeasurement.h"
@@ -46,6 +48,6 @@ bool RaceRun::takeSoundSave()
 
 void RaceRun::advanceTo(Phase phase)
 {
-    if (phase > m_phase && !isSaved())
-        m_phase = phase;
+    // Saved is the last phase: nothing moves a saved run
+    m_phase = std::max(m_phase, phase);
 }

@@ -337,6 +337,11 @@ void TstRaceRun::aReactionBeforeTheBlocksWereArmedIsNoFalseStart()
     f->reply(f->blocks[1], kStatusReply, statusItems(kIdle, kReaction));
     f->tick(3);
     QVERIFY(!run->hasStarted() && !run->falseStartSeen());
+    // the gun before any block was seen armed: what they still show is the race before's
+    start();
+    react(0, kFalseStart);
+    f->tick();
+    QVERIFY(run->hasStarted() && !run->falseStartSeen());
     f->reportStates(kReady, kReady);
     f->tick();
     start();

@@ -74,6 +74,7 @@ private slots:
     void aHeatChosenBeforeTheGunIsUsedUpByTheRace();
     void theLastHeatChosenByHandIsRaced();
     void resultsTheServerMissedAreToldUntilTheNextRaceGetsThrough();
+    void aCounterResetBeforeTheGunIsUsedUpByTheRace();
 
 private:
     // The posts of the whole run so far, valid reactions read as R.
@@ -394,6 +395,29 @@ void TstRaceRunWindow::theLastHeatChosenByHandIsRaced()
     fixture->window->findChild<QPushButton *>("btnEventsRefresh")->click();
     QVERIFY(asked.wait(kWaitMs));
     QCOMPARE(postsSoFar(), racePosts(kHeat1Posts, 1, kHeat1Ids) + racePosts(kRelayPosts, 1, kRelayIds));
+}
+
+// F5, then the race counter reset before the gun: the race is race 1, and its false start is followed by
+// race 1's next start, not skipped as a reset would have the next Ready do.
+void TstRaceRunWindow::aCounterResetBeforeTheGunIsUsedUpByTheRace()
+{
+    MainWindow *window = fixture->window;
+    CSerialComThread *serial = window->serialComThread();
+    fixture->sim->setAutoStartDelayMs(-1);
+    fixture->sim->setLaneReaction(1, kFalseStartMs);
+    QSignalSpy saved(serial, &CSerialComThread::save_results_file);
+    QVERIFY(fixture->readyByF5());
+    QTRY_VERIFY_WITH_TIMEOUT(serial->allReady, kWaitMs);
+    ModalAnswerer answerer;
+    answerer.answer(QDialogButtonBox::Yes);
+    window->findChild<QAction *>("action_RaceCounterReset")->trigger();
+    QCOMPARE(answerer.seen.size(), 1);
+    fixture->sim->startRace();
+    QTRY_COMPARE_WITH_TIMEOUT(saved.count(), 2, kWaitMs);
+    fixture->sim->setAutoStartDelayMs(300);
+    fixture->sim->setLaneReaction(1, 170);
+    QVERIFY(fixture->raceByF5());
+    QCOMPARE(savedNames(fixture->resultsDir), filePair("race_1_h1_s1") + filePair("race_1_h1_s2"));
 }
 
 // The meet server is away for the first race: the status bar names the race and what it did not get, in the
