@@ -379,6 +379,15 @@ void CSerialComThread::SetOperationMode(int mode)
         m_graphTimer.start(graphPeriodMs());
 }
 
+int CSerialComThread::longestRunWaitMs() const
+{
+    const qint64 blocks = std::max(1, startBlockCount());
+    const qint64 reactions = (kNoReactionTicksPerBlock * blocks + 1) * pollingPeriodMs();
+    // a reaction graph and a sound graph per block, each asked for until given up
+    const qint64 graphs = 2 * blocks * (kGraphWaitMs + graphPeriodMs());
+    return int(reactions + kWiredGraphDelayMs + graphs);
+}
+
 int CSerialComThread::pollingPeriodMs() const
 {
     return isWired() ? kPollIntervalWiredMs : kPollIntervalWirelessMs;
@@ -489,17 +498,15 @@ void CSerialComThread::removeStartBlock(CStartBlock *startBlock)
 
 void CSerialComThread::clearStartBlocks()
 {
+    // the race's blocks go: it is saved with what they gave while they still exist, and nothing of
+    // theirs is skipped, waited for or fetched any more
+    SaveRaceUnderWay();
     {
         QMutexLocker lock(&m_polledLock);
         m_polledBlocks.clear();
     }
-    // the race's blocks go: nothing of theirs is skipped, waited for or fetched any more
     m_skipList.clear();
     m_graphWait = {};
-    if (m_graphsUnderWay) {
-        m_raceUnsaved = false;
-        endGraphPolling();
-    }
 }
 
 CStartBlock *CSerialComThread::startBlockAt(int index) const
@@ -690,8 +697,10 @@ void CSerialComThread::OnSetStatusRequest(unsigned char type, QVariant data, CSt
     if (!startBlock || !SerialFrames::isBlockSetStatusId(type))
         return;
     int value = data.toInt();
-    if (type == kStatusState)
-        value = applyStateCommand(value);
+    if (type == kStatusState) {
+        value = applyStateCommand(value, true);
+        m_nextRunKind = RaceRun::Kind::Race;
+    }
     const QByteArray mac = startBlock->macBytes();
     sendFrame([&](quint16 sequence) { return SerialFrames::setStatusBlock(mac, sequence, type, value); });
 }
@@ -844,7 +853,7 @@ void CSerialComThread::processByte(quint8 byte)
 
 bool CSerialComThread::isWatchingWiredHeaders() const
 {
-    return isWired() && allReady && m_raceStarted;
+    return isWired() && allReady && isRunStarted();
 }
 
 void CSerialComThread::onAlarmHeaderByte()
@@ -924,10 +933,9 @@ void CSerialComThread::dispatchToCoordinator(RingFrame &frame)
         return;
     const int frameLength = int(frame.items.size()) + SerialFrameRing::kFrameOverhead;
     if (frame.command == DeviceCommand::kStartIndication) {
-        m_raceStarted = true;
-        // from now on the race is saved whatever happens to the link
-        if (m_forceMode == DeviceReady && !m_soundsSaved)
-            m_raceUnsaved = true;
+        // from now on the run is saved whatever happens to the link; one called off by Idle did not start
+        if (m_run && m_forceMode == DeviceReady)
+            m_run->markStarted();
         qCDebug(lcSerial) << "RX Start indication from CU";
         if (isWired()) {
             // wired blocks hear the start only from us
@@ -971,30 +979,39 @@ void CSerialComThread::setHeaderThresholds(const QByteArray &frame)
 // ---------------------------------------------------------------------------------------------------
 // Ready, Idle and participation
 
-int CSerialComThread::applyStateCommand(int value)
+int CSerialComThread::applyStateCommand(int value, bool newRun)
 {
-    // Ready on a system that is all ready takes everybody back to Idle
-    if (value == DeviceReady && allReady)
+    // Ready on a system that is all ready takes everybody back to Idle; once the race has started (the
+    // wired blocks keep the flag until polling resumes) it arms the next one
+    if (value == DeviceReady && allReady && !isRunStarted())
         value = DeviceIdle;
     if (value == DeviceReady)
-        beginReadyPhase();
+        beginReadyPhase(newRun);
     else if (value == DeviceIdle)
         beginIdlePhase();
     return value;
 }
 
-void CSerialComThread::beginReadyPhase()
+// Ready or Idle from the serial object itself, with the work of the command, to the run under way.
+void CSerialComThread::sendStateCommand(int value, CStartBlock *target)
+{
+    if (!target)
+        return;
+    value = applyStateCommand(value, false);
+    const QByteArray mac = target->macBytes();
+    sendFrame(
+        [&](quint16 sequence) { return SerialFrames::setStatusBlock(mac, sequence, kStatusState, value); });
+}
+
+void CSerialComThread::beginReadyPhase(bool newRun)
 {
     // the race before is saved with what it has: the blocks are about to drop its graphs
     SaveRaceUnderWay();
-    m_raceSaved = false;
+    if (newRun || !m_run)
+        m_run = std::make_shared<RaceRun>(++m_runCount, m_nextRunKind);
     m_wasReady = false;
-    m_raceStarted = false;
     m_startHeaderReceived = false;
     m_everybodyReadySent = false;
-    m_graphsSaved = false;
-    m_soundsSaved = false;
-    m_raceUnsaved = false;
     startForceClock(DeviceReady);
     // every block is asked for its graphs again, also one given up on in the last race
     m_skipList.clear();
@@ -1011,8 +1028,7 @@ void CSerialComThread::beginReadyPhase()
 
 void CSerialComThread::beginIdlePhase()
 {
-    m_raceStarted = false;
-    m_raceUnsaved = false; // the operator called the race off
+    // a run that has started stays started: it is still saved with what its blocks report
     m_startHeaderReceived = false;
     startForceClock(DeviceIdle);
     for (CStartBlock *block : polledBlocks()) {
@@ -1066,7 +1082,7 @@ void CSerialComThread::OnParticipationStatusChanged(CStartBlock *startBlock)
             // the new lane must be armed too before everybody counts as ready again
             allReady = false;
             OnSetStatusRequestCoordinator(kStatusStartSystemReady, 0, coordinator());
-            OnSetStatusRequest(kStatusState, DeviceReady, startBlock);
+            sendStateCommand(DeviceReady, startBlock);
             startQuestionsTimerTimeout();
         }
         if (!polledBlocks().contains(startBlock))
@@ -1098,14 +1114,13 @@ void CSerialComThread::startQuestionsTimerTimeout()
         return; // nothing is asked until a port is opened again
     m_quiet = false;
     m_switchCycle = 0;
-    m_graphsUnderWay = false;
     m_graphTimer.stop();
     m_pollTimer.start(pollingPeriodMs());
 }
 
 void CSerialComThread::ResumeQuestions()
 {
-    if (!m_graphsUnderWay || m_portLost) {
+    if (!isFetchingRunGraphs() || m_portLost) {
         startQuestionsTimerTimeout();
         return;
     }
@@ -1117,10 +1132,9 @@ void CSerialComThread::ResumeQuestions()
 
 void CSerialComThread::SaveRaceUnderWay()
 {
-    const bool fetching = m_graphsUnderWay || m_graphTimer.isActive() || m_graphStartTimer.isActive();
+    const bool fetching = isFetchingRunGraphs() || m_graphTimer.isActive() || m_graphStartTimer.isActive();
     saveRaceWithWhatArrived();
     m_graphStartTimer.stop();
-    m_graphsUnderWay = false;
     if (fetching && !m_portLost) {
         // an armed block must not be asked for graphs of a race already saved
         m_graphTimer.stop();
@@ -1147,7 +1161,7 @@ void CSerialComThread::OnQuestionsTimer()
 void CSerialComThread::pollWithoutBlocks(CCoordinator *coordinator)
 {
     updateAllIdle(m_forceMode == DeviceIdle && coordinator->state() == DeviceIdle);
-    if (!m_raceStarted && coordinator->state() == DeviceReady) {
+    if (!isRunStarted() && coordinator->state() == DeviceReady) {
         dropForceClock("Delete force ready timer");
         allReady = true;
         if (!m_everybodyReadySent) {
@@ -1201,7 +1215,7 @@ void CSerialComThread::pollBlocks(const QList<CStartBlock *> &blocks, CCoordinat
     updateAllIdle(m_forceMode == DeviceIdle && counts.idle == n && coordinator &&
                   coordinator->state() == DeviceIdle);
 
-    if (!m_raceStarted && counts.allReadyState && coordinator && coordinator->state() == DeviceReady) {
+    if (!isRunStarted() && counts.allReadyState && coordinator && coordinator->state() == DeviceReady) {
         if (!announceEverybodyReady(coordinator))
             return;
     } else {
@@ -1238,18 +1252,19 @@ void CSerialComThread::repeatForcedState(const BlockCounts &counts, int blockCou
     if (!m_forceClockStart || now() - *m_forceClockStart <= kForceRepeatMs)
         return;
     if (m_forceMode == DeviceReady) {
-        if (!coordinator || !coordinator->isTimeWindowOpen()) {
-            m_forceClockStart.reset(); // too late in the coordinator's window: stop repeating
+        // too late in the coordinator's window, or the race is run: arming again would wipe its reactions
+        if (!coordinator || !coordinator->isTimeWindowOpen() || isRunStarted()) {
+            m_forceClockStart.reset();
             return;
         }
         if (counts.ready == blockCount && coordinator->state() == DeviceReady)
             return;
         qCDebug(lcSerial) << "Force to ready";
-        OnSetStatusRequest(kStatusState, DeviceReady, m_broadcast);
+        sendStateCommand(DeviceReady, m_broadcast);
     } else if (m_forceMode == DeviceIdle) {
         if (counts.idle != blockCount) {
             qCDebug(lcSerial) << "Force SB to idle";
-            OnSetStatusRequest(kStatusState, DeviceIdle, m_broadcast);
+            sendStateCommand(DeviceIdle, m_broadcast);
         }
         // the coordinator is never sent a state; it is only noted
         if (coordinator && coordinator->state() != DeviceIdle)
@@ -1260,9 +1275,10 @@ void CSerialComThread::repeatForcedState(const BlockCounts &counts, int blockCou
 bool CSerialComThread::collectReactions(const QList<CStartBlock *> &blocks)
 {
     int counted = 0;
+    const bool counting = countsReactions();
     for (CStartBlock *block : blocks) {
         const CStartBlockMeasurement *measurement = block->measurement();
-        if (!m_wasReady || !measurement || measurement->reactionIsNoValue() || m_forceMode != DeviceReady ||
+        if (!m_wasReady || !measurement || measurement->reactionIsNoValue() || !counting ||
             measurement->state() != DeviceIdle)
             break;
         ++counted;
@@ -1270,28 +1286,50 @@ bool CSerialComThread::collectReactions(const QList<CStartBlock *> &blocks)
             StopResyncTimer();
     }
     const int n = int(blocks.size());
-    if (m_raceSaved)
-        return counted == n; // what a block reports now belongs to no race: nothing is fetched or skipped
+    // what a block reports now belongs to no race: nothing is fetched or skipped
+    if (!m_run || m_run->isSaved())
+        return counted == n;
     if (counted == n) {
-        // a block given up on counts as complete: its race is not fetched and saved over and over
-        const bool graphMissing = std::any_of(blocks.cbegin(), blocks.cend(), [this](CStartBlock *block) {
-            return !m_skipList.contains(block) &&
-                   (!block->measurement() || !block->measurement()->hasGraph());
-        });
-        if (graphMissing)
-            startGraphsAfterReactions();
+        m_run->markReactionsIn();
+        noteFalseStarts(blocks);
+        // fetched until its last save, also when something broke into the fetching
+        startGraphsAfterReactions();
         return true;
     }
-    if (!m_raceStarted) {
+    if (!m_run->hasStarted()) {
         m_noReactionTicks = 0;
         return false;
     }
+    noteFalseStarts(blocks);
     const quint16 ticksBefore = m_noReactionTicks;
     if (m_noReactionTicks < std::numeric_limits<quint16>::max())
         ++m_noReactionTicks;
     if (ticksBefore >= kNoReactionTicksPerBlock * n)
         skipBlocksWithoutReaction(blocks);
     return false;
+}
+
+// Reactions count under Ready, and for a run that has started also after an Idle: it is still saved.
+bool CSerialComThread::countsReactions() const
+{
+    return m_forceMode == DeviceReady || isRunUnderWay();
+}
+
+// A false start stays with its run, whatever the blocks show later.
+// A reaction that arrives before the blocks took the Ready is wiped as it comes, so it marks nothing.
+void CSerialComThread::noteFalseStarts(const QList<CStartBlock *> &blocks)
+{
+    if (!m_run || m_run->isSaved() || m_run->falseStartSeen())
+        return;
+    for (const CStartBlock *block : blocks) {
+        const CStartBlockMeasurement *measurement = block->measurement();
+        if (!measurement || !RaceRun::isFalseStart(*block))
+            continue;
+        qCDebug(lcSerial).nospace() << "VQ by lane " << block->lane()
+                                    << " time: " << measurement->reactionTimeMs();
+        m_run->markFalseStart();
+        return;
+    }
 }
 
 void CSerialComThread::startGraphsAfterReactions()
@@ -1314,7 +1352,7 @@ void CSerialComThread::skipBlocksWithoutReaction(const QList<CStartBlock *> &blo
         const CStartBlockMeasurement *measurement = block->measurement();
         if (measurement && !measurement->reactionIsNoValue())
             continue;
-        OnSetStatusRequest(kStatusState, DeviceIdle, block);
+        sendStateCommand(DeviceIdle, block);
         if (!m_skipList.contains(block)) {
             m_skipList.append(block);
             qCDebug(lcSerial).nospace() << "Skipping lane " << block->lane();
@@ -1325,6 +1363,8 @@ void CSerialComThread::skipBlocksWithoutReaction(const QList<CStartBlock *> &blo
     qCDebug(lcSerial).nospace() << "get Graphs " << boolText(getGraphs);
     if (getGraphs)
         startGraphsTimerTimeout();
+    else
+        saveRaceWithWhatArrived(); // no lane reacted: there is nothing to fetch, the race is done
 }
 
 void CSerialComThread::updateAllIdle(bool idle)
@@ -1370,7 +1410,7 @@ bool CSerialComThread::sendSyncInsteadOfQuestion(bool reactionsIn)
     if (!isWired() || !m_resyncStopped)
         return false;
     // while a race is armed or running the blocks must not be disturbed
-    if (m_forceMode == DeviceReady && (!m_raceStarted || !reactionsIn))
+    if (m_forceMode == DeviceReady && (!isRunStarted() || !reactionsIn))
         return false;
     ++m_syncTicks;
     if (m_syncTicks % kQuestionsPerCycle != kSyncTickSlot)
@@ -1487,10 +1527,11 @@ void CSerialComThread::superviseLinkSpeed()
 
 void CSerialComThread::startGraphsTimerTimeout()
 {
-    if (m_portLost || m_raceSaved)
+    if (m_portLost || (m_run && m_run->isSaved()))
         return;
     m_graphWait = {};
-    m_graphsUnderWay = true;
+    if (m_run)
+        m_run->markGraphs();
     m_pollTimer.stop();
     m_graphTimer.start(graphPeriodMs());
 }
@@ -1504,12 +1545,15 @@ void CSerialComThread::OnGraphTimerTimeout()
         endGraphPolling(); // nothing left to fetch
         return;
     }
+    const std::shared_ptr<RaceRun> run = m_run;
     if (!requestNextGraph(blocks)) {
         qCDebug(lcSerial) << "All graphs received";
-        emitReactionGraphsSaved();
+        emitReactionGraphsSaved(run);
+        if (run != m_run)
+            return; // the next race was readied while the save was handled; its blocks are polled now
         if (!requestNextSoundGraph(blocks)) {
             qCDebug(lcSerial) << "All sound graphs received";
-            emitSoundGraphsSaved();
+            emitSoundGraphsSaved(run);
             endGraphPolling();
         }
     }
@@ -1517,36 +1561,34 @@ void CSerialComThread::OnGraphTimerTimeout()
         endGraphPolling();
 }
 
-void CSerialComThread::emitReactionGraphsSaved()
+// Each save goes out once per run; graphs fetched without a Ready before them belong to no run. A box
+// shown for a save may let the next Ready through: the caller holds on to the run it saves.
+void CSerialComThread::emitReactionGraphsSaved(const std::shared_ptr<RaceRun> &run)
 {
-    if (m_graphsSaved || m_raceSaved)
+    if (!run)
         return;
-    m_graphsSaved = true;
-    emit save_results_file(ResultsReactionGraphs, true);
+    if (run == m_run)
+        noteFalseStarts(polledBlocks());
+    if (run->takeReactionSave())
+        emit save_results_file(ResultsReactionGraphs, true, run->id());
 }
 
-void CSerialComThread::emitSoundGraphsSaved()
+void CSerialComThread::emitSoundGraphsSaved(const std::shared_ptr<RaceRun> &run)
 {
-    m_raceUnsaved = false;
-    if (m_soundsSaved || m_raceSaved)
-        return;
-    m_soundsSaved = true;
-    m_raceSaved = true;
-    emit save_results_file(ResultsSoundGraphs, false);
+    if (run && run->takeSoundSave())
+        emit save_results_file(ResultsSoundGraphs, false, run->id());
 }
 
 // The graphs still missing can no longer come: the race is saved as graph polling would save it.
 void CSerialComThread::saveRaceWithWhatArrived()
 {
-    // an Idle or a lane skipped on the way does not call off a race whose graphs are being fetched
-    if (m_raceSaved || (!m_raceUnsaved && !m_graphsUnderWay)) {
-        m_graphsUnderWay = false;
+    // an Idle or a lane skipped on the way does not call off a race that has started
+    if (!isRunUnderWay())
         return;
-    }
-    m_graphsUnderWay = false;
     qCDebug(lcSerial) << "Saving the race with the graphs received";
-    emitReactionGraphsSaved();
-    emitSoundGraphsSaved();
+    const std::shared_ptr<RaceRun> run = m_run;
+    emitReactionGraphsSaved(run);
+    emitSoundGraphsSaved(run);
 }
 
 bool CSerialComThread::requestNextGraph(const QList<CStartBlock *> &blocks)

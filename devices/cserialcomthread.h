@@ -14,6 +14,7 @@
 #include <QVariant>
 
 #include "core/sharedtypes.h"
+#include "devices/racerun.h"
 #include "devices/serialframering.h"
 
 class QIODevice;
@@ -76,8 +77,14 @@ public:
     // A race started or being fetched is saved now with what arrived, and its fetching ends: the lanes
     // are about to be rebuilt or armed for the next race.
     void SaveRaceUnderWay();
-    // The race armed by the last Ready has had its last save: nothing fetches or saves it again.
-    bool raceSaved() const { return m_raceSaved; }
+    // The run that the last Ready began (null before the first). Each Ready makes a new one; the old one
+    // keeps what it was for whoever still holds it.
+    RaceRunPointer raceRun() const { return m_run; }
+    // The kind of run the next Ready from outside begins; any state command from outside uses it up.
+    void setNextRunKind(RaceRun::Kind kind) { m_nextRunKind = kind; }
+    // How long a run that has started may take, at most, until its last save by the usual waits: every
+    // reaction, then every graph and sound graph asked for until given up.
+    int longestRunWaitMs() const;
     void Quit();
     // The polling round counter; 4 makes the next round ask every device for its info fields.
     quint32 cycleCounter() const;
@@ -118,7 +125,6 @@ public:
     quint32 polledIndex() const { return m_polledIndex; }
     quint32 probeIndex() const { return m_probeIndex; }
     int forceMode() const { return m_forceMode; }
-    bool isRaceStarted() const { return m_raceStarted; }
     bool isAllIdle() const { return m_allIdle; }
     bool isQuiet() const { return m_quiet; }
     bool isPolling() const { return m_pollTimer.isActive(); }
@@ -142,7 +148,8 @@ signals:
     void serial_port_opened(bool ok);
     // Once per loss of an open port; reason is the system's text.
     void serial_port_lost(const QString &port, const QString &reason);
-    void save_results_file(ResultsDataType type, bool printing_allowed);
+    // run: the id of the run whose results these are (RaceRun::id()).
+    void save_results_file(ResultsDataType type, bool printing_allowed, quint64 run);
     // The block's graph (or sound graph) did not come in time: this race is saved without it.
     void graph_given_up(CStartBlock *startBlock, bool sound);
     void change_operation_mode(OperationMode mode);
@@ -239,8 +246,10 @@ private:
     void setHeaderThresholds(const QByteArray &frame);
 
     // state commands and participation
-    int applyStateCommand(int value);
-    void beginReadyPhase();
+    // newRun: a Ready from outside; the serial object's own repeats keep the run they repeat for.
+    int applyStateCommand(int value, bool newRun);
+    void sendStateCommand(int value, CStartBlock *target);
+    void beginReadyPhase(bool newRun);
     void beginIdlePhase();
     void startForceClock(int mode);
     void dropForceClock(const char *debugText);
@@ -251,6 +260,11 @@ private:
     BlockCounts countBlockStates(const QList<CStartBlock *> &blocks);
     void repeatForcedState(const BlockCounts &counts, int blockCount, CCoordinator *coordinator);
     bool collectReactions(const QList<CStartBlock *> &blocks);
+    bool countsReactions() const;
+    void noteFalseStarts(const QList<CStartBlock *> &blocks);
+    bool isRunUnderWay() const { return m_run && m_run->isUnderWay(); }
+    bool isRunStarted() const { return m_run && m_run->hasStarted(); }
+    bool isFetchingRunGraphs() const { return m_run && m_run->isFetchingGraphs(); }
     void startGraphsAfterReactions();
     void skipBlocksWithoutReaction(const QList<CStartBlock *> &blocks);
     void updateAllIdle(bool idle);
@@ -271,8 +285,8 @@ private:
     bool requestNextGraph(const QList<CStartBlock *> &blocks);
     bool requestNextSoundGraph(const QList<CStartBlock *> &blocks);
     bool givesUpOnGraph(CStartBlock *block, bool sound);
-    void emitReactionGraphsSaved();
-    void emitSoundGraphsSaved();
+    void emitReactionGraphsSaved(const std::shared_ptr<RaceRun> &run);
+    void emitSoundGraphsSaved(const std::shared_ptr<RaceRun> &run);
     void saveRaceWithWhatArrived();
     void endGraphPolling();
     void evaluateModeAnswer(int answer);
@@ -322,7 +336,6 @@ private:
     int m_operationMode = OperationModeWireless;
     int m_userSelectedOperationMode = OperationModeAutomatic;
     bool m_allIdle = false;
-    bool m_raceStarted = false;
     bool m_startHeaderReceived = false;
     bool m_baudSwitchDone = true;
     quint8 m_baudRetries = 0;
@@ -336,15 +349,13 @@ private:
     int m_forceMode = 0; // neither Idle nor Ready before the first command
     std::optional<qint64> m_forceClockStart;
     bool m_quiet = false;
-    bool m_graphsSaved = false;
-    bool m_soundsSaved = false;
     quint32 m_syncTicks = 0;
     quint8 m_alarmThreshold = 0;
     quint8 m_startThreshold = 0;
     QList<CStartBlock *> m_skipList;
-    bool m_raceUnsaved = false;    // started after Ready, its sound-graph save still to come
-    bool m_graphsUnderWay = false; // the race's graphs are being fetched; polling waits until they are in
-    bool m_raceSaved = false;      // saved once; only the next Ready clears it
+    std::shared_ptr<RaceRun> m_run; // what the last Ready began
+    quint64 m_runCount = 0;
+    RaceRun::Kind m_nextRunKind = RaceRun::Kind::Race;
     // the block whose graph (or sound graph) is being asked for, since when
     struct GraphWait {
         CStartBlock *block = nullptr;

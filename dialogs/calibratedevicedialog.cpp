@@ -94,6 +94,8 @@ void CalibrateDeviceDialog::changeEvent(QEvent *event)
 void CalibrateDeviceDialog::showInfo(Info info)
 {
     m_info = info;
+    // once finished, Cancel is the way out: it closes the window, the calibration is kept
     ui->lblInfo->setText(info == Info::Progress ? m_countdown.progressText()
-                                                : CalibrationCountdown::resultText(m_result));
+                                                : CalibrationCountdown::resultText(m_result) +
+                                                      QLatin1Char('\n') + tr("Cancel closes the window."));
 }

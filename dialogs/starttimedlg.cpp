@@ -1,6 +1,7 @@
 #include "dialogs/starttimedlg.h"
 
 #include <QHeaderView>
+#include <QTableView>
 #include <QTimer>
 
 #include "devices/ccoordinator.h"
@@ -30,9 +31,12 @@ StartTimeDlg::StartTimeDlg(QWidget *parent) : QDialog(parent), ui(std::make_uniq
     m_startTimeFilterModel.setDynamicSortFilter(true);
     m_startTimeFilterModel.setSourceModel(&m_startTimeModel);
     ui->tblStartTimeList->setModel(&m_startTimeFilterModel);
+    // a time is one line, whole: its column is as wide as the widest, and the list never narrower than that
+    ui->tblStartTimeList->setWordWrap(false);
     ui->tblStartTimeList->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     ui->tblStartTimeList->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     ui->tblStartTimeList->horizontalHeader()->setStretchLastSection(true);
+    ui->tblStartTimeList->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     connect(&m_startTimeModel, &StartTimeModel::dataChanged, this, &StartTimeDlg::sortOnDefaultColumn);
     connect(ui->btnRequestSend, &QPushButton::clicked, this, &StartTimeDlg::OnBtnRequestSendClicked);
     connect(ui->btnOk, &QPushButton::clicked, this, &StartTimeDlg::OnBtnOkClicked);
@@ -75,4 +79,7 @@ void StartTimeDlg::OnUpdateTimerFired()
 {
     if (m_coordinator)
         m_startTimeModel.Refresh(m_coordinator->startTimes());
+    // the dialog grows with the widest time rather than cut it or scroll it away
+    QTableView *list = ui->tblStartTimeList;
+    list->setMinimumWidth(list->sizeHint().width());
 }

@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QDebug>
 #include <QDir>
+#include <QEventLoop>
 #include <QIcon>
 #include <QInputDialog>
 #include <QLibraryInfo>
@@ -19,6 +20,7 @@
 #include <QShortcut>
 #include <QSlider>
 #include <QStyle>
+#include <QTimer>
 
 #include "core/quellorapp.h"
 #include "core/sharedconstants.h"
@@ -106,6 +108,8 @@ MainWindow::~MainWindow()
         s_instance.compare_exchange_strong(self, nullptr);
     }
     stopWorkers();
+    // a race the devices still hold goes unsaved with the window: nothing of it may reach here now
+    disconnect(m_serial, nullptr, this, nullptr);
     // the meet models go before the lists that show them; a list that changes then must not reach here
     disconnect(ui->cmbServers, nullptr, this, nullptr);
     disconnect(ui->cmbCompetitions, nullptr, this, nullptr);
@@ -495,6 +499,7 @@ void MainWindow::changeEvent(QEvent *event)
         ui->retranslateUi(this);
         keepMenuMnemonicsFree();
         refreshResultsLabel();
+        refreshPostsLabel();
         relabelMeetEvent();
         if (!m_busyNotice.isEmpty())
             UpdateWaitingStatus();
@@ -514,11 +519,34 @@ void MainWindow::on_action_Exit_triggered()
     if (m_exitDone)
         return;
     m_exitDone = true;
+    const bool shutDown = m_chosenSet.anyDeviceReachable() && askShutdownAllDevices();
+    // the devices go down only once the race they hold is saved
+    finishRaceUnderWay();
     storeRaceNumber();
-    if (m_chosenSet.anyDeviceReachable() && askShutdownAllDevices())
+    if (shutDown)
         powerDownAllDevices();
     stopWorkers();
     QCoreApplication::quit();
+}
+
+// A race under way when the program is ended is let finish within its usual waits and saved; the busy
+// notice says so meanwhile.
+void MainWindow::finishRaceUnderWay()
+{
+    const RaceRunPointer run = m_serial->raceRun();
+    if (!run || run->isTestRun() || !run->isUnderWay())
+        return;
+    showBusyNotice(false, tr("Saving the race before the program ends..."));
+    QEventLoop waiting;
+    connect(m_serial, &CSerialComThread::save_results_file, &waiting, [&waiting, run] {
+        if (run->isSaved())
+            waiting.quit();
+    });
+    // what has not come by then is not coming: the race is saved with what arrived
+    QTimer::singleShot(m_serial->longestRunWaitMs(), &waiting, [this] { m_serial->SaveRaceUnderWay(); });
+    if (!run->isSaved())
+        waiting.exec();
+    showBusyNotice(true, QString());
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

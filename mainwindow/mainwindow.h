@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QHostAddress>
 #include <QList>
+#include <QPair>
 #include <QMainWindow>
 #include <QPointer>
 #include <QString>
@@ -17,6 +18,7 @@
 #include "core/sharedtypes.h"
 #include "devices/ccoordinator.h"
 #include "devices/cstartblock.h"
+#include "devices/racerun.h"
 #include "mainwindow/activitybounce.h"
 #include "dialogs/busynotice.h"
 #include "dialogs/commonsettingsdistribution.h"
@@ -34,6 +36,7 @@
 #include "mainwindow/racefiles.h"
 #include "mainwindow/raceidentity.h"
 #include "mainwindow/racenumbering.h"
+#include "mainwindow/resultpostwatch.h"
 #include "mainwindow/settingsdistribution.h"
 #include "views/laneorder.h"
 #include "views/stylesettings.h"
@@ -41,6 +44,7 @@
 
 class QAction;
 class QActionGroup;
+class QLabel;
 class QCloseEvent;
 class QEvent;
 class QMessageBox;
@@ -148,8 +152,10 @@ public:
 
     // Race control, live device events, saving of race results, race log and race text file.
     // The race last readied as its files, log lines, tickets and posts name it; before the first Ready,
-    // the race the fields show.
+    // the race the fields show. A test's run is no race.
     RaceIdentity raceIdentity() const;
+    // The run of the race last readied; null before the first.
+    RaceRunPointer lastRaceRun() const { return m_lastRace ? m_lastRace->run : nullptr; }
     // The waiting text while the busy notice is up; empty when it is not.
     QString busyNotice() const { return m_busyNotice; }
     // The notice of a lost coordinator port while it is open; null otherwise.
@@ -246,7 +252,7 @@ public slots:
     void onBtnAllSoundsClicked();
     void on_action_ShowLiveView_triggered();
 
-    void OnSaveResultsFile(ResultsDataType type, bool printing_allowed);
+    void OnSaveResultsFile(ResultsDataType type, bool printing_allowed, quint64 run);
     void OnGraphGivenUp(CStartBlock *startBlock, bool sound);
     void on_action_Open_triggered();
     void on_action_Save_triggered();
@@ -293,6 +299,7 @@ private:
     void createEventsDirectory();
     void createMeetSelection();
     void relabelMeetEvent();
+    void refreshPostsLabel();
     void CreateLanguageMenu();
     void checkLanguageEntry(const QString &code);
     void keepMenuMnemonicsFree();
@@ -341,23 +348,35 @@ private:
     void readyFromAnyTab();
     void closePreviousRace();
     void closeRaceRun();
-    bool readiedRaceStarted() const;
+    std::optional<quint16> closedStartInChosenHeat() const;
+    void rememberRacedHeat(const RaceIdentity &race);
+    void continueRacedHeat();
+    void broadcastReadyFor(RaceRun::Kind kind);
+    void takeRaceRun();
     RaceIdentity identityOfFields() const;
-    void takeRaceIdentity();
+    // none: the run is a test's
+    std::optional<RaceIdentity> identityOfRun(quint64 run) const;
     void holdRaceLanes();
     void followFieldsBeforeStart();
     void releaseChosenStatuses();
     void warnOfOldGpsTime();
+    void finishRaceUnderWay();
     void showReadingResults();
     // saving
-    RaceHeader currentRaceHeader() const;
-    RaceSnapshot takeRaceSnapshot(ResultsDataType type, bool printing);
+    RaceHeader raceHeaderOf(const RaceIdentity &race) const;
+    RaceSnapshot takeRaceSnapshot(ResultsDataType type, bool printing, const RaceIdentity &race);
+    void publishRace(const RaceSnapshot &snapshot, const RaceIdentity &race);
     void saveRace(const RaceSnapshot &race);
     QString freeMeasurementPath(const RaceSnapshot &race);
     bool writeMeasurementFile(const QString &path, const std::optional<QByteArray> &bytes, bool mayReplace);
     void showResultsSaved(ResultsDataType type);
     void enableGraphViews(ResultsDataType type);
     void refreshResultsLabel();
+    struct GivenUpGraph;
+    bool givenUpGraphMissing(const GivenUpGraph &graph) const;
+    void settleGivenUpGraphs();
+    // A field of its own at the status bar's end, made once: a status tip never covers it.
+    QLabel *statusField(const QString &name);
     void labelLinkLostNotice();
     void AppendTabLog(const QString &logPath, const RaceSnapshot &race);
     void WriteRaceTextFile(const QString &path, const RaceSnapshot &race);
@@ -368,8 +387,8 @@ private:
     void setLaneParticipation(CStartBlock *block, int status);
     void clearLaneReaction(CStartBlock *block);
     void relayLanes();
-    void printRaceResults();
-    void postRaceResults();
+    void printRace(const RaceIdentity &identity, const OpenTabWidget *tab);
+    void postRaceResults(const RaceIdentity &race);
     void updateGatewayPanId(const CCoordinator &coordinator);
     RaceNumbering::MeetEvent meetEvent() const;
     void moveToNextMeetEvent();
@@ -422,13 +441,21 @@ private:
     // meet selection; the connection outlives the selection that talks through it
     ZXConnection m_meetConnection{nullptr, true};
     MeetSelection m_meet{m_meetConnection};
+    ResultPostWatch m_postWatch; // the results that did not reach the server
     // keyboard commands
     QPointer<KeyAssistantDlg> m_keyAssistant; // child, non-modal
     QPointer<TabSelectorDlg> m_tabSelector;   // child, while it runs
     // race control, live device events, saving
     RaceNumbering m_race;
-    std::optional<RaceIdentity> m_raceIdentity; // from the first Ready on
-    bool m_startSeen = true; // a start since the last Ready; the program's first Ready closes a race
+    // A race's run with what names it; the next Ready closes it from what the run was.
+    struct NamedRun {
+        RaceRunPointer run;
+        RaceIdentity identity;
+    };
+    std::optional<NamedRun> m_lastRace; // from the first Ready on
+    // The heats raced since the program started, with the last start raced in each: a heat chosen again
+    // is raced at its next start, so no start of a heat is posted twice.
+    QList<QPair<MeetHeat, quint16>> m_racedHeats;
     SettingsDistribution m_distribution;
     ActivityBounce m_activity;
     QString m_comment;
@@ -436,11 +463,15 @@ private:
     QPointer<QMessageBox> m_linkLostNotice; // non-modal, deletes itself when closed
     QString m_lostPort;                     // what the notice names, kept for a language change
     bool m_resultsSavedShown = false;
+    // A graph the race may be saved without: given up, or a sound graph never asked for because the
+    // lane's reaction graph was given up. Shown while the race lacks it, until the next Ready.
     struct GivenUpGraph {
+        QPointer<CStartBlock> block;
         int lane = 0;
         bool sound = false;
     };
-    QList<GivenUpGraph> m_givenUpGraphs; // of the race under way, shown until the next Ready
+    QList<GivenUpGraph> m_givenUpGraphs;
+    bool m_givenUpSettled = false; // the race is saved: what it lacks no longer changes
     QList<RaceSnapshot> m_pendingSaves;  // results that came in while a save waited for the operator
     bool m_saving = false;
 };

@@ -45,14 +45,14 @@ void MainWindow::relayLanes()
     ApplyColourStyleSheets();
 }
 
-void MainWindow::printRaceResults()
-{
-    on_action_Print_triggered();
-}
-
+// The race last readied, or the saved race of the tab shown.
 void MainWindow::on_action_Print_triggered()
 {
-    const RaceIdentity identity = raceIdentity();
+    printRace(raceIdentity(), currentMeasurementTab());
+}
+
+void MainWindow::printRace(const RaceIdentity &identity, const OpenTabWidget *tab)
+{
     PrintRecord race;
     race.blocks = startBlocks();
     race.raceNumber = identity.raceNumber;
@@ -63,26 +63,28 @@ void MainWindow::on_action_Print_triggered()
     race.starterName = m_settings.starterName;
     // a saved race shown in its tab prints as it was saved
     race.measurements = PrintJobs::measurementsOf(race.blocks);
-    if (const OpenTabWidget *tab = currentMeasurementTab()) {
+    if (tab) {
         race.blocks = tab->startBlocks();
         race.measurements = tab->measurements();
         PrintJobs::takeRaceFromFile(race, tab->raceHeader());
     }
     race.raceInfo = PrintJobs::raceInfoField(identity.raceInfoText);
     race.printOption = m_settings.printerOption;
-    const HeldLanesInPlace lanes(currentMeasurementTab() ? std::nullopt : identity.held, startBlocks());
+    const HeldLanesInPlace lanes(tab ? std::nullopt : identity.held, startBlocks());
     PrintJobs::printOnAll(m_settings.printers, race, m_printer);
 }
 
 // To the heat the race was readied for, with its own start number; a race of no heat is posted nowhere.
-void MainWindow::postRaceResults()
+void MainWindow::postRaceResults(const RaceIdentity &race)
 {
-    const RaceIdentity race = raceIdentity();
     if (!race.meetHeat)
         return;
     const HeldLanesInPlace lanes(race.held, startBlocks());
-    m_meet.postResults(*race.meetHeat, race.held ? race.held->participations : m_meet.laneParticipations(),
-                       startBlocks(), race.start);
+    const RacePosts posts = m_meet.postResults(
+        *race.meetHeat, race.held ? race.held->participations : m_meet.laneParticipations(), startBlocks(),
+        race.start);
+    m_postWatch.racePosted(tr("%1, heat %2, start %3").arg(race.raceInfoText).arg(race.heat).arg(race.start),
+                           posts);
 }
 
 void MainWindow::updateGatewayPanId(const CCoordinator &coordinator)

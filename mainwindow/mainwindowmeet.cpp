@@ -2,7 +2,10 @@
 // athletes of the chosen heat in the lanes, and the result posts after a race.
 #include "mainwindow/mainwindow.h"
 
+#include <algorithm>
+
 #include <QComboBox>
+#include <QLabel>
 #include <QPushButton>
 
 #include "core/sharedconstants.h"
@@ -26,6 +29,10 @@ void MainWindow::createMeetSelection()
     connect(&m_meetConnection, &ZXConnection::new_event, this, &MainWindow::OnZXConnectionNewEvent);
     connect(&m_meetConnection, &ZXConnection::new_participation, this,
             &MainWindow::OnZXConnectionNewParticipation);
+    connect(&m_meetConnection, &ZXConnection::post_finished, this, [this](quint64 post, bool reached) {
+        if (m_postWatch.postFinished(post, reached))
+            refreshPostsLabel();
+    });
 
     m_meet.events().filterKind = EventsModel::FilterSprint;
     m_meet.events().showRoundsWithoutHeats = false;
@@ -48,6 +55,9 @@ void MainWindow::createMeetSelection()
 
 void MainWindow::onServerChanged(int row)
 {
+    // what another server missed is not this one's to tell
+    if (m_meet.serverAddress(row) != m_meet.sessionServer() && m_postWatch.forget())
+        refreshPostsLabel();
     m_meet.chooseServer(row);
 }
 
@@ -67,6 +77,7 @@ void MainWindow::OnEventsCurrentIndexChanged(int)
     releaseChosenStatuses();
     if (const Heat *heat = m_meet.chooseHeat(ui->cmbServers->currentIndex(), ui->cmbEvents->currentIndex())) {
         m_race.chooseMeetEvent(ui->cmbEvents->currentText(), quint16(qMin<quint32>(heat->seqno, 65535)));
+        continueRacedHeat();
         setWindowTitle(meetEventTitle(ui->cmbEvents->currentText()));
     }
     UpdateRaceInfo();
@@ -83,6 +94,26 @@ void MainWindow::relabelMeetEvent()
     setWindowTitle(meetEventTitle(name));
     m_race.renameMeetEvent(name);
     UpdateRaceInfo();
+}
+
+// The races whose results did not all reach the meet server, in the operator's language.
+void MainWindow::refreshPostsLabel()
+{
+    QStringList races;
+    for (const ResultPostWatch::Missing &race : m_postWatch.missing()) {
+        QList<quint8> lanes = race.lanes;
+        std::sort(lanes.begin(), lanes.end());
+        QStringList what;
+        for (const quint8 lane : std::as_const(lanes))
+            what << tr("lane %1").arg(lane);
+        if (race.notice)
+            what << tr("the heat's notice");
+        races << tr("Not received by the meet server: %1 of %2")
+                     .arg(what.join(QStringLiteral(", ")), race.race);
+    }
+    QLabel *label = statusField(QStringLiteral("lblPostsMissing"));
+    label->setText(races.join(QStringLiteral("   ")));
+    label->setVisible(!races.isEmpty());
 }
 
 void MainWindow::OnBtnServersRefreshClicked()

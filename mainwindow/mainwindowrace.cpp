@@ -61,13 +61,10 @@ void MainWindow::on_btnReady_clicked(bool)
         m_serial->SaveRaceUnderWay();
     holdRaceLanes();
     closePreviousRace();
-    m_startSeen = false;
     warnOfOldGpsTime();
     activateWindow();
     setFocus();
     OnBroadcastReadyClicked();
-    // taken after the broadcast: what the closed race still saves on the way keeps its own
-    takeRaceIdentity();
 }
 
 // F5 readies from any tab, as the key assistant says; the live view comes to the front to show it.
@@ -78,10 +75,11 @@ void MainWindow::readyFromAnyTab()
         ui->btnReady->click();
 }
 
-// A Ready that follows a Ready with no start in between closes no race, so nothing moves on twice.
+// A Ready that follows a Ready with no start in between closes no race, so nothing moves on twice; the
+// program's first Ready closes the race it was left at.
 void MainWindow::closePreviousRace()
 {
-    if (readiedRaceStarted())
+    if (!m_lastRace || m_lastRace->run->hasStarted())
         closeRaceRun();
     qDebug() << "Prepare for next race";
     UpdateRaceInfo();
@@ -93,8 +91,8 @@ void MainWindow::closePreviousRace()
 void MainWindow::closeRaceRun()
 {
     const QList<CStartBlock *> blocks = startBlocks();
-    const bool falseStart =
-        !m_race.skipsFalseStartCheck() && !RaceEvaluation::falseStartBlocks(blocks).isEmpty();
+    // what the race was when it ran, not what the blocks show since
+    const bool falseStart = !m_race.skipsFalseStartCheck() && m_lastRace && m_lastRace->run->falseStartSeen();
     for (CStartBlock *block : blocks) {
         if (falseStart && block->participationStatus() == ParticipationDq) {
             clearLaneReaction(block);
@@ -105,15 +103,50 @@ void MainWindow::closeRaceRun()
                 setLaneParticipation(block, status);
         }
     }
-    if (m_race.closeRace(falseStart, meetEvent()))
+    if (m_race.closeRace(falseStart, meetEvent(), closedStartInChosenHeat()))
         moveToNextMeetEvent();
+    else
+        continueRacedHeat();
     m_dnsChosen = false;
     m_dqChosen = false;
 }
 
-bool MainWindow::readiedRaceStarted() const
+void MainWindow::rememberRacedHeat(const RaceIdentity &race)
 {
-    return m_startSeen || m_serial->isRaceStarted();
+    if (!race.meetHeat)
+        return;
+    for (QPair<MeetHeat, quint16> &raced : m_racedHeats) {
+        if (raced.first == *race.meetHeat) {
+            raced.second = qMax(raced.second, race.start);
+            return;
+        }
+    }
+    m_racedHeats.append({*race.meetHeat, race.start});
+}
+
+// The heat chosen now was raced before: its next start.
+void MainWindow::continueRacedHeat()
+{
+    if (!m_race.namedAfterMeetEvent())
+        return;
+    const std::optional<MeetHeat> chosen =
+        m_meet.heatAt(ui->cmbServers->currentIndex(), ui->cmbEvents->currentIndex());
+    for (const QPair<MeetHeat, quint16> &raced : std::as_const(m_racedHeats)) {
+        if (chosen && raced.first == *chosen)
+            m_race.continueAfter(raced.second);
+    }
+}
+
+// The start of the race being closed when the heat chosen now is the one it was raced in.
+std::optional<quint16> MainWindow::closedStartInChosenHeat() const
+{
+    if (!m_lastRace || !m_lastRace->identity.meetHeat || !m_race.namedAfterMeetEvent())
+        return std::nullopt;
+    const std::optional<MeetHeat> chosen =
+        m_meet.heatAt(ui->cmbServers->currentIndex(), ui->cmbEvents->currentIndex());
+    if (!chosen || !(*chosen == *m_lastRace->identity.meetHeat))
+        return std::nullopt;
+    return m_lastRace->identity.start;
 }
 
 // ---------------------------------------------------------------------------------------------------
@@ -121,7 +154,17 @@ bool MainWindow::readiedRaceStarted() const
 
 RaceIdentity MainWindow::raceIdentity() const
 {
-    return m_raceIdentity ? *m_raceIdentity : identityOfFields();
+    return m_lastRace ? m_lastRace->identity : identityOfFields();
+}
+
+std::optional<RaceIdentity> MainWindow::identityOfRun(quint64 run) const
+{
+    if (m_lastRace && m_lastRace->run->id() == run)
+        return m_lastRace->identity;
+    const RaceRunPointer current = m_serial ? m_serial->raceRun() : nullptr;
+    if (current && current->id() == run && current->isTestRun())
+        return std::nullopt;
+    return identityOfFields(); // readied past the window: named as the fields show it
 }
 
 RaceIdentity MainWindow::identityOfFields() const
@@ -141,25 +184,36 @@ RaceIdentity MainWindow::identityOfFields() const
     return race;
 }
 
-void MainWindow::takeRaceIdentity()
+// The run that a Ready of a race began is named after the fields as they stand; a Ready that became Idle
+// began none, and a test's run is no race.
+void MainWindow::takeRaceRun()
 {
-    m_raceIdentity = identityOfFields();
+    const RaceRunPointer run = m_serial ? m_serial->raceRun() : nullptr;
+    if (!run || run->isTestRun())
+        return;
+    if (!m_lastRace || m_lastRace->run != run)
+        m_lastRace = NamedRun{run, identityOfFields()};
+    else if (!run->hasStarted())
+        m_lastRace->identity = identityOfFields();
 }
 
 // The lanes are about to get other participants, or statuses for the next race: the race readied last
 // keeps its own, once it has started.
 void MainWindow::holdRaceLanes()
 {
-    if (!m_raceIdentity || m_raceIdentity->held || !readiedRaceStarted())
+    if (!m_lastRace || m_lastRace->identity.held || !m_lastRace->run->hasStarted())
         return;
-    m_raceIdentity->held = HeldLanes{RaceIdentity::lanesOf(startBlocks()), m_meet.laneParticipations()};
+    m_lastRace->identity.held = HeldLanes{RaceIdentity::lanesOf(startBlocks()), m_meet.laneParticipations()};
 }
 
-// Fields changed before the readied race has started name that race; once it has, the next one.
+// Fields changed before the readied race has started name that race, and what was chosen is used up by
+// it; once it has started, they name the next one.
 void MainWindow::followFieldsBeforeStart()
 {
-    if (m_raceIdentity && !readiedRaceStarted())
-        takeRaceIdentity();
+    if (!m_lastRace || m_lastRace->run->hasStarted())
+        return;
+    m_lastRace->identity = identityOfFields();
+    m_race.clearRaceFlags();
 }
 
 // The lanes got other participants: a status chosen for the former ones is not theirs.
@@ -206,10 +260,18 @@ void MainWindow::OnCoordinatorNewSetStatusField(unsigned char, unsigned char len
 
 void MainWindow::OnBroadcastReadyClicked()
 {
+    broadcastReadyFor(RaceRun::Kind::Race);
+}
+
+void MainWindow::broadcastReadyFor(RaceRun::Kind kind)
+{
     qDebug() << "OnBroadcastReadyClicked";
     showReadingResults();
     OnSortByLaneClicked(true);
+    if (m_serial)
+        m_serial->setNextRunKind(kind);
     emit set_status_field_request(kStateField, QVariant(kStateReady), &m_broadcast);
+    takeRaceRun();
 }
 
 void MainWindow::showReadingResults()
@@ -218,6 +280,7 @@ void MainWindow::showReadingResults()
     m_laneLayout->allSoundsButton()->setEnabled(false);
     m_resultsSavedShown = false;
     m_givenUpGraphs.clear();
+    m_givenUpSettled = false;
     refreshResultsLabel();
     ui->pgbResultsSaved->setValue(0);
     ui->pgbResultsSaved->setStyleSheet(SharedConstants::redProgressStyle());
@@ -225,7 +288,6 @@ void MainWindow::showReadingResults()
 
 void MainWindow::OnBroadcastIdleClicked()
 {
-    m_startSeen = readiedRaceStarted(); // Idle forgets the start in the serial object
     bool dataHeld = false;
     for (CStartBlockMeasurement *measurement : m_chosenSet.measurements()) {
         measurement->SetRacePhase(CStartBlockMeasurement::kRacePhaseIdle);

@@ -3,6 +3,8 @@
 // live in RaceFiles and RaceLog.
 #include "mainwindow/mainwindow.h"
 
+#include <algorithm>
+
 #include <QDebug>
 #include <QFile>
 #include <QFileDialog>
@@ -16,6 +18,7 @@
 #include "core/quellorapp.h"
 #include "core/sharedconstants.h"
 #include "core/utilities.h"
+#include "devices/cstartblockmeasurement.h"
 #include "devices/measurementfile.h"
 #include "mainwindow/programpaths.h"
 #include "outputs/printrecord.h"
@@ -33,19 +36,18 @@ QString measurementFilter()
 
 const QString kGivenUpLabel = QStringLiteral("lblGivenUpGraphs");
 
-// A permanent widget of the status bar: a status tip, shown in the bar's message, never covers it.
-QLabel *givenUpLabel(QMainWindow *window)
+} // namespace
+
+QLabel *MainWindow::statusField(const QString &name)
 {
-    if (auto *label = window->findChild<QLabel *>(kGivenUpLabel))
+    if (auto *label = findChild<QLabel *>(name))
         return label;
-    auto *label = new QLabel(window->statusBar());
-    label->setObjectName(kGivenUpLabel);
+    auto *label = new QLabel(statusBar());
+    label->setObjectName(name);
     label->setMinimumWidth(1); // many lanes' notes never widen the window; a narrow one cuts them
-    window->statusBar()->addPermanentWidget(label);
+    statusBar()->addPermanentWidget(label);
     return label;
 }
-
-} // namespace
 
 QString MainWindow::raceFileName() const
 {
@@ -65,10 +67,22 @@ bool MainWindow::HasResultToPrint() const
 // ---------------------------------------------------------------------------------------------------
 // after every race
 
-void MainWindow::OnSaveResultsFile(ResultsDataType type, bool printing_allowed)
+void MainWindow::OnSaveResultsFile(ResultsDataType type, bool printing_allowed, quint64 run)
 {
-    m_pendingSaves.append(takeRaceSnapshot(type, printing_allowed));
+    const std::optional<RaceIdentity> race = identityOfRun(run);
+    if (!race) {
+        // a test's run: the live view shows its graphs; nothing is kept, printed, posted or numbered
+        enableGraphViews(type);
+        RaceFiles::resetRequestLogs(coordinator(), startBlocks());
+        return;
+    }
+    rememberRacedHeat(*race);
+    const RaceSnapshot snapshot = takeRaceSnapshot(type, printing_allowed, *race);
+    if (type == ResultsSoundGraphs)
+        settleGivenUpGraphs();
+    publishRace(snapshot, *race);
     RaceFiles::resetRequestLogs(coordinator(), startBlocks());
+    m_pendingSaves.append(snapshot);
     // a save waiting for the operator's answer takes this one on when it is done
     if (m_saving)
         return;
@@ -78,9 +92,8 @@ void MainWindow::OnSaveResultsFile(ResultsDataType type, bool printing_allowed)
     m_saving = false;
 }
 
-RaceHeader MainWindow::currentRaceHeader() const
+RaceHeader MainWindow::raceHeaderOf(const RaceIdentity &race) const
 {
-    const RaceIdentity race = raceIdentity();
     RaceHeader header;
     header.raceLabel = race.raceLabel;
     header.heat = race.heat;
@@ -91,25 +104,30 @@ RaceHeader MainWindow::currentRaceHeader() const
     return header;
 }
 
-RaceSnapshot MainWindow::takeRaceSnapshot(ResultsDataType type, bool printing)
+RaceSnapshot MainWindow::takeRaceSnapshot(ResultsDataType type, bool printing, const RaceIdentity &race)
 {
-    const RaceIdentity race = raceIdentity();
     const HeldLanesInPlace lanes(race.held, startBlocks());
-    return RaceFiles::snapshot(type, printing, QDateTime::currentDateTime(), currentRaceHeader(),
+    return RaceFiles::snapshot(type, printing, QDateTime::currentDateTime(), raceHeaderOf(race),
                                race.fileBaseName, race.raceLogLabel, coordinator(), startBlocks());
+}
+
+// Printed and posted as the results come, from the lanes as the race had them: a box that holds up the
+// files meanwhile changes neither.
+void MainWindow::publishRace(const RaceSnapshot &snapshot, const RaceIdentity &race)
+{
+    const bool printerOption =
+        m_settings.printerOption == PrintResults || m_settings.printerOption == PrintResultsAndGraphs;
+    if (!m_settings.printers.isEmpty() && snapshot.printing && printerOption && snapshot.hasResultToPrint)
+        printRace(race, nullptr);
+    if (snapshot.type == ResultsReactionGraphs)
+        postRaceResults(race);
 }
 
 void MainWindow::saveRace(const RaceSnapshot &race)
 {
     m_resultsSaved = true;
     ui->pgbResultsSaved->setValue(ui->pgbResultsSaved->maximum());
-    const bool printerOption =
-        m_settings.printerOption == PrintResults || m_settings.printerOption == PrintResultsAndGraphs;
-    if (!m_settings.printers.isEmpty() && race.printing && printerOption && race.hasResultToPrint)
-        printRaceResults();
     const QString path = freeMeasurementPath(race);
-    if (race.type == ResultsReactionGraphs && meetEvent() != RaceNumbering::MeetEvent::None)
-        postRaceResults();
     if (writeMeasurementFile(path, race.measurementFile, false))
         showResultsSaved(race.type);
     else // the graphs are there even though their file is not
@@ -170,9 +188,42 @@ void MainWindow::enableGraphViews(ResultsDataType type)
 
 void MainWindow::OnGraphGivenUp(CStartBlock *startBlock, bool sound)
 {
-    if (!startBlock)
+    if (!startBlock || m_givenUpSettled)
         return;
-    m_givenUpGraphs.append({startBlock->lane(), sound});
+    const auto noted = [this, startBlock](bool soundGraph) {
+        return std::any_of(m_givenUpGraphs.cbegin(), m_givenUpGraphs.cend(), [&](const GivenUpGraph &graph) {
+            return graph.block == startBlock && graph.sound == soundGraph;
+        });
+    };
+    if (!noted(sound))
+        m_givenUpGraphs.append({startBlock, startBlock->lane(), sound});
+    // a block given up on is skipped from now on: its sound graph is not asked for either
+    if (!sound && !noted(true))
+        m_givenUpGraphs.append({startBlock, startBlock->lane(), true});
+    // a graph that comes late and is kept in the race comes off the note
+    if (const CStartBlockMeasurement *measurement = startBlock->measurement()) {
+        connect(measurement, &CStartBlockMeasurement::new_graph, this, &MainWindow::refreshResultsLabel,
+                Qt::UniqueConnection);
+        connect(measurement, &CStartBlockMeasurement::new_sound_graph, this, &MainWindow::refreshResultsLabel,
+                Qt::UniqueConnection);
+    }
+    refreshResultsLabel();
+}
+
+bool MainWindow::givenUpGraphMissing(const GivenUpGraph &graph) const
+{
+    const CStartBlockMeasurement *measurement = graph.block ? graph.block->measurement() : nullptr;
+    return !measurement || !(graph.sound ? measurement->hasSoundGraph() : measurement->hasGraph());
+}
+
+// The race's last file is written: what it holds is what it keeps.
+void MainWindow::settleGivenUpGraphs()
+{
+    m_givenUpGraphs.erase(
+        std::remove_if(m_givenUpGraphs.begin(), m_givenUpGraphs.end(),
+                       [this](const GivenUpGraph &graph) { return !givenUpGraphMissing(graph); }),
+        m_givenUpGraphs.end());
+    m_givenUpSettled = true;
     refreshResultsLabel();
 }
 
@@ -183,12 +234,15 @@ void MainWindow::refreshResultsLabel()
     ui->lblResultsSaved->setText(SharedConstants::translatedGlobal(QLatin1String(text)));
     // the lanes whose graphs the race is saved without, in the status bar
     QStringList givenUp;
-    for (const GivenUpGraph &graph : std::as_const(m_givenUpGraphs))
+    for (const GivenUpGraph &graph : std::as_const(m_givenUpGraphs)) {
+        if (!m_givenUpSettled && !givenUpGraphMissing(graph))
+            continue;
         givenUp << (graph.sound ? tr("No sound graph from lane %1: the race is saved without it")
                                 : tr("No reaction graph from lane %1: the race is saved without it"))
                        .arg(graph.lane);
+    }
     if (!givenUp.isEmpty()) {
-        QLabel *label = givenUpLabel(this);
+        QLabel *label = statusField(kGivenUpLabel);
         label->setText(givenUp.join(QStringLiteral("   ")));
         label->show();
     } else if (auto *label = findChild<QLabel *>(kGivenUpLabel)) {
@@ -227,8 +281,9 @@ void MainWindow::WriteRaceTextFile(const QString &path, const RaceSnapshot &race
 bool MainWindow::SaveMeasurementFile(const QString &path)
 {
     const auto bytes = [this] {
-        const HeldLanesInPlace lanes(raceIdentity().held, startBlocks());
-        return RaceFiles::measurementBytes(currentRaceHeader(), coordinator(), startBlocks());
+        const RaceIdentity race = raceIdentity();
+        const HeldLanesInPlace lanes(race.held, startBlocks());
+        return RaceFiles::measurementBytes(raceHeaderOf(race), coordinator(), startBlocks());
     };
     return writeMeasurementFile(path, bytes(), true);
 }

@@ -266,9 +266,10 @@ void MainWindow::CloseTestHardwareTesterDialog()
     m_procedures.releaseHardwareTest();
 }
 
+// A test's Ready begins a run of its own, which is no race: nothing names, numbers or keeps it.
 void MainWindow::broadcastReady()
 {
-    OnBroadcastReadyClicked();
+    broadcastReadyFor(RaceRun::Kind::TestRun);
 }
 
 void MainWindow::broadcastStart()

@@ -160,16 +160,17 @@ QList<LaneParticipation> MeetSelection::laneParticipations() const
     return lanes;
 }
 
-int MeetSelection::postResults(int serverRow, int eventRow, const QList<CStartBlock *> &blocks, quint16 start)
+RacePosts MeetSelection::postResults(int serverRow, int eventRow, const QList<CStartBlock *> &blocks,
+                                     quint16 start)
 {
     const std::optional<MeetHeat> heat = heatAt(serverRow, eventRow);
-    return heat ? postResults(*heat, laneParticipations(), blocks, start) : 0;
+    return heat ? postResults(*heat, laneParticipations(), blocks, start) : RacePosts();
 }
 
-int MeetSelection::postResults(const MeetHeat &heat, const QList<LaneParticipation> &participations,
-                               const QList<CStartBlock *> &blocks, quint16 start)
+RacePosts MeetSelection::postResults(const MeetHeat &heat, const QList<LaneParticipation> &participations,
+                                     const QList<CStartBlock *> &blocks, quint16 start)
 {
-    int posted = 0;
+    RacePosts posted;
     for (const CStartBlock *block : blocks) {
         const auto participation =
             std::find_if(participations.cbegin(), participations.cend(),
@@ -178,30 +179,32 @@ int MeetSelection::postResults(const MeetHeat &heat, const QList<LaneParticipati
             continue;
         const ResultPost result =
             resultPostFor(block->participationStatus(), reactionOf(*block), block->falseStartLimit());
-        m_connection.postResult(heat.ip, participation->id, uchar(start & kSeqnoMask), result.value,
-                                result.info, QTime::currentTime());
+        const quint64 post = m_connection.postResult(heat.ip, participation->id, uchar(start & kSeqnoMask),
+                                                     result.value, result.info, QTime::currentTime());
         qDebug().noquote() << QStringLiteral("Post results of participant %1").arg(participation->id);
-        ++posted;
+        posted.results.append({post, block->lane()});
     }
-    if (posted > 0)
-        postWhatIsHappening(heat, start);
+    if (!posted.results.isEmpty())
+        posted.notice = postWhatIsHappening(heat, start);
     return posted;
 }
 
-void MeetSelection::postWhatIsHappening(const MeetHeat &heat, quint16 start)
+quint64 MeetSelection::postWhatIsHappening(const MeetHeat &heat, quint16 start)
 {
     // raised before and after each post, so that successive posts carry 1, 3, 5, ...
     m_connection.setPostCounter(m_connection.postCounter() + 1);
     const QString data = QStringLiteral("%1;%2;%3;%4")
                              .arg(QString::number(heat.eventId), QString::number(heat.roundId),
                                   QString::number(heat.heatId), QString::number(start));
-    m_connection.postWhatIsHappening(heat.ip, QString::number(m_connection.postCounter()),
-                                     kWhatIsHappeningType, data, kWhatIsHappeningFormat);
+    const quint64 post =
+        m_connection.postWhatIsHappening(heat.ip, QString::number(m_connection.postCounter()),
+                                         kWhatIsHappeningType, data, kWhatIsHappeningFormat);
     m_connection.setPostCounter(m_connection.postCounter() + 1);
     qDebug() << "Post whats happening";
     qDebug() << "Event:" << heat.eventId;
     qDebug() << "Round:" << heat.roundId;
     qDebug() << "Heat:" << heat.heatId;
+    return post;
 }
 
 QString MeetSelection::sessionIdFor(const QString &ip, const QString &uuidText)

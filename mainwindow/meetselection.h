@@ -21,12 +21,28 @@ struct MeetHeat {
     quint32 eventId = 0;
     quint32 roundId = 0;
     quint32 heatId = 0;
+
+    bool operator==(const MeetHeat &other) const
+    {
+        return ip == other.ip && eventId == other.eventId && roundId == other.roundId &&
+               heatId == other.heatId;
+    }
 };
 
 // The participation of the heat that races in a lane.
 struct LaneParticipation {
     quint8 lane = 0;
     quint32 id = 0;
+};
+
+// The posts of one race, by the numbers the connection gave them.
+struct RacePosts {
+    struct Result {
+        quint64 post = 0;
+        quint8 lane = 0;
+    };
+    QList<Result> results;
+    quint64 notice = 0; // the what-is-happening post; 0 when none went out
 };
 
 // The main window's side of the meet link: the four models its lists show, the session id and the server
@@ -47,6 +63,8 @@ public:
 
     // The address text a server row is asked at; none when the row holds no server.
     std::optional<QString> serverAddress(int row) const;
+    // The server the session id was made for; empty before the first.
+    QString sessionServer() const { return m_sessionServer; }
     // A server row was chosen: its competitions are asked for, under a new session unless the session
     // was made for that same server and is still open.
     void chooseServer(int row);
@@ -69,16 +87,16 @@ public:
     QList<LaneParticipation> laneParticipations() const;
 
     // One result post per lane that has a participation, then the what-is-happening post; nothing
-    // without a server and a heat. Returns the number of result posts.
-    int postResults(int serverRow, int eventRow, const QList<CStartBlock *> &blocks, quint16 start);
-    int postResults(const MeetHeat &heat, const QList<LaneParticipation> &participations,
-                    const QList<CStartBlock *> &blocks, quint16 start);
+    // without a server and a heat.
+    RacePosts postResults(int serverRow, int eventRow, const QList<CStartBlock *> &blocks, quint16 start);
+    RacePosts postResults(const MeetHeat &heat, const QList<LaneParticipation> &participations,
+                          const QList<CStartBlock *> &blocks, quint16 start);
 
     // "SID:ZX:<ip>:quellor:<token enciphered under the sum of the UUID's digits>:<uuid>"
     static QString sessionIdFor(const QString &ip, const QString &uuidText);
 
 private:
-    void postWhatIsHappening(const MeetHeat &heat, quint16 start);
+    quint64 postWhatIsHappening(const MeetHeat &heat, quint16 start);
 
     ZXConnection &m_connection;
     ZXServerModel m_servers;

@@ -5,8 +5,14 @@
 
 RaceNumbering::RaceNumbering(quint32 raceNumber) : m_raceNumber(qBound(1u, raceNumber, kMaxRaceNumber)) {}
 
-bool RaceNumbering::closeRace(bool falseStart, MeetEvent meet)
+bool RaceNumbering::closeRace(bool falseStart, MeetEvent meet, std::optional<quint16> startInChosenHeat)
 {
+    // the closed race's own heat chosen again (the lists refreshed, say) is no other event: its re-start
+    // is its next start, and after a valid race the next event follows
+    if (m_eventChanged && startInChosenHeat) {
+        m_eventChanged = false;
+        m_start = *startInChosenHeat;
+    }
     bool nextEvent = false;
     if (falseStart) {
         qDebug() << "VQ: Only increment start nr";
@@ -16,13 +22,16 @@ bool RaceNumbering::closeRace(bool falseStart, MeetEvent meet)
         m_start = 1;
         if (meet != MeetEvent::None) {
             qDebug() << "Working with ZX";
-            if (meet == MeetEvent::Last) {
+            // a heat chosen by hand is raced as that heat, the last one too
+            if (m_eventChanged) {
+                qDebug() << "Chosen ZX event";
+            } else if (meet == MeetEvent::Last) {
                 qDebug() << "End of ZX events";
                 m_raceNumber = qMin(m_raceNumber + 1, kMaxRaceNumber);
                 m_heat = 1;
                 m_customName = QString::number(m_raceNumber);
                 m_nameFromMeetEvent = false;
-            } else if (!m_eventChanged) {
+            } else {
                 qDebug() << "Next ZX event";
                 nextEvent = true;
             }
@@ -78,6 +87,11 @@ void RaceNumbering::nextStart()
 {
     if (m_start < kMaxCount)
         ++m_start;
+}
+
+void RaceNumbering::continueAfter(quint16 start)
+{
+    m_start = quint16(qMin<int>(start + 1, kMaxCount));
 }
 
 void RaceNumbering::renameMeetEvent(const QString &name)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include <QString>
 #include <QtGlobal>
 
@@ -27,7 +29,10 @@ public:
 
     // Numbers the race that Ready begins; true when the meet selection moves on to the next event. A false
     // start's re-start takes the next start, unless another event was chosen since: that begins at start 1.
-    bool closeRace(bool falseStart, MeetEvent meet);
+    // The closed race's own event chosen again (startInChosenHeat: the start it was raced at) counts as no
+    // choice. An event chosen by hand is raced, the last one too; only the step past the last one numbers
+    // the races.
+    bool closeRace(bool falseStart, MeetEvent meet, std::optional<quint16> startInChosenHeat = std::nullopt);
     // Ready is done with the flags of the race it closed.
     void clearRaceFlags();
     // The race-counter reset: race 1, heat 1, start 1, and the next Ready checks no false start.
@@ -41,6 +46,8 @@ public:
     // The start number one down (not below 1) or one up (not above 65535).
     void previousStart();
     void nextStart();
+    // The chosen event was raced before, up to that start: it goes on from the next one.
+    void continueAfter(quint16 start);
 
     // Typed by hand in the race fields; heat and start take whole numbers 1 to 65535 only.
     void typeRaceLabel(const QString &text);

@@ -26,6 +26,7 @@ const QByteArray kAnswerPrefix = QByteArrayLiteral("ZXQUELLORANSWER");
 const QByteArray kSessionHeader = QByteArrayLiteral("Session-Id");
 const QByteArray kFormContentType = QByteArrayLiteral("application/x-www-form-urlencoded");
 const QString kTimeFormat = QStringLiteral("hh:mm:ss");
+constexpr char kPostProperty[] = "quellorPost"; // the number of the post a reply answers
 
 QByteArray upToZero(const QByteArray &bytes)
 {
@@ -101,18 +102,19 @@ void ZXConnection::onAskCompetitions(const QString &) {}
 
 void ZXConnection::onAskEvents(const QString &, uint) {}
 
-void ZXConnection::postWhatIsHappening(const QString &ip, const QString &unique, const QString &type,
-                                       const QString &data, const QString &format)
+quint64 ZXConnection::postWhatIsHappening(const QString &ip, const QString &unique, const QString &type,
+                                          const QString &data, const QString &format)
 {
     const QByteArray body = piece("unique=%1&", unique) + piece("type=%1&", type) + piece("data=%1&", data) +
                             piece("format=%1", format);
-    post(url(ip, QStringLiteral("/new_whatishappening")), body);
+    const quint64 number = post(url(ip, QStringLiteral("/new_whatishappening")), body);
     qDebug().noquote() << QStringLiteral("Post what is happening event: %1")
                               .arg(quoted(QString::fromLatin1(upToZero(body))));
+    return number;
 }
 
-void ZXConnection::postResult(const QString &ip, uint participation, uchar seqno, const QString &value,
-                              const QString &info, const QTime &timeperformed)
+quint64 ZXConnection::postResult(const QString &ip, uint participation, uchar seqno, const QString &value,
+                                 const QString &info, const QTime &timeperformed)
 {
     const QByteArray body = piece("participation=%1&", QString::number(participation)) +
                             piece("seqno=%1&", QString::number(seqno)) + piece("value=%1&", value) +
@@ -120,9 +122,10 @@ void ZXConnection::postResult(const QString &ip, uint participation, uchar seqno
                             piece("metavalue=%1&", QStringLiteral("0")) +
                             piece("type=%1&", QStringLiteral("RCT")) + piece("info=%1&", info) +
                             piece("timeperformed=%1", timeperformed.toString(kTimeFormat));
-    post(url(ip, QStringLiteral("/new_result")), body);
+    const quint64 number = post(url(ip, QStringLiteral("/new_result")), body);
     qDebug().noquote()
         << QStringLiteral("Post participation result: %1").arg(quoted(QString::fromLatin1(upToZero(body))));
+    return number;
 }
 
 QByteArray ZXConnection::discoveryDatagram(int exponent)
@@ -189,14 +192,18 @@ void ZXConnection::ProcessPendingDatagram()
 void ZXConnection::finishedSlot(QNetworkReply *reply)
 {
     reply->deleteLater();
-    if (reply->error() != QNetworkReply::NoError) {
-        // a lost post is not asked again; the operator's race goes on regardless
+    const bool failed = reply->error() != QNetworkReply::NoError;
+    const QVariant post = reply->property(kPostProperty);
+    if (failed) {
+        // a lost post is not sent again; the operator is told which results are missing
         qDebug().noquote() << QStringLiteral("Meet server request %1 failed: %2")
                                   .arg(reply->url().path(), reply->errorString());
         setSessionId(QString());
-        return;
+    } else {
+        m_reader.readReply(reply->url().path(), reply->readAll());
     }
-    m_reader.readReply(reply->url().path(), reply->readAll());
+    if (post.isValid())
+        emit post_finished(post.toULongLong(), !failed);
 }
 
 QNetworkRequest ZXConnection::request(const QString &url) const
@@ -214,12 +221,15 @@ void ZXConnection::get(const QString &url)
     limitReplySize(m_manager->get(request(url)));
 }
 
-void ZXConnection::post(const QString &url, const QByteArray &body)
+quint64 ZXConnection::post(const QString &url, const QByteArray &body)
 {
     QNetworkRequest postRequest = request(url);
     // what the network library would add anyway, set here to spare its warning
     postRequest.setHeader(QNetworkRequest::ContentTypeHeader, kFormContentType);
-    limitReplySize(m_manager->post(postRequest, body));
+    QNetworkReply *reply = m_manager->post(postRequest, body);
+    reply->setProperty(kPostProperty, ++m_posts);
+    limitReplySize(reply);
+    return m_posts;
 }
 
 void ZXConnection::limitReplySize(QNetworkReply *reply)

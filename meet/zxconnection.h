@@ -46,13 +46,14 @@ public:
     virtual QString sessionId() const;
     virtual void setSessionId(const QString &sessionId);
 
-    // POST http://<ip>:8090/new_whatishappening with "unique=..&type=..&data=..&format=.."
-    void postWhatIsHappening(const QString &ip, const QString &unique, const QString &type,
-                             const QString &data, const QString &format);
+    // POST http://<ip>:8090/new_whatishappening with "unique=..&type=..&data=..&format=.."; returns the
+    // post's number, which post_finished names.
+    quint64 postWhatIsHappening(const QString &ip, const QString &unique, const QString &type,
+                                const QString &data, const QString &format);
     // POST http://<ip>:8090/new_result with "participation=..&seqno=..&value=..&wind=0&metavalue=0&type=RCT&
-    // info=..&timeperformed=hh:mm:ss"
-    void postResult(const QString &ip, uint participation, uchar seqno, const QString &value,
-                    const QString &info, const QTime &timeperformed);
+    // info=..&timeperformed=hh:mm:ss"; returns the post's number.
+    quint64 postResult(const QString &ip, uint participation, uchar seqno, const QString &value,
+                       const QString &info, const QTime &timeperformed);
 
     // 1 to 6, drawn once: every discovery of this connection sends the same datagram
     int exponent() const { return m_exponent; }
@@ -72,6 +73,8 @@ signals:
     void new_competition(uint id, const QString &name, const QString &info);
     void new_event(const Event &event);
     void new_participation(const Participation &participation);
+    // A post's reply came: reached is false when it failed (it is not sent again).
+    void post_finished(quint64 post, bool reached);
 
 public slots:
     // broadcasts the discovery datagram to port 1217 of every broadcast address
@@ -84,7 +87,7 @@ public slots:
 private:
     QNetworkRequest request(const QString &url) const;
     void get(const QString &url);
-    void post(const QString &url, const QByteArray &body);
+    quint64 post(const QString &url, const QByteArray &body);
     void limitReplySize(QNetworkReply *reply);
 
     QNetworkAccessManager *m_manager = nullptr;
@@ -92,6 +95,7 @@ private:
     QString m_sessionId;
     int m_exponent = 1;
     int m_postCounter = 0;
+    quint64 m_posts = 0; // numbers the posts
     int m_transferTimeoutMs = kTransferTimeoutMs;
     MeetReplyReader m_reader;
 };

@@ -185,7 +185,7 @@
     </message>
     <message>
         <source>Press Start to start calibration procedure</source>
-        <translation>Start drücken, um die Kalibrierung zu beginnen</translation>
+        <translation>Starten drücken, um die Kalibrierung zu beginnen</translation>
     </message>
     <message>
         <source>Start</source>
@@ -202,6 +202,10 @@
     <message>
         <source>Calibration finished: %1</source>
         <translation>Kalibrierung abgeschlossen: %1</translation>
+    </message>
+    <message>
+        <source>Cancel closes the window.</source>
+        <translation>Abbrechen schließt das Fenster.</translation>
     </message>
 </context>
 <context>
@@ -1264,7 +1268,7 @@ Hersteller: %3</translation>
     </message>
     <message>
         <source>The connection to the coordinator on port %1 was lost: the port was removed or stopped answering.</source>
-        <translation>Die Verbindung zur Zentraleinheit am Anschluss %1 ist unterbrochen: Der Port wurde entfernt oder antwortet nicht mehr.</translation>
+        <translation>Die Verbindung zur Zentraleinheit am Anschluss %1 ist unterbrochen: Der Anschluss wurde entfernt oder antwortet nicht mehr.</translation>
     </message>
     <message>
         <source>No sound graph from lane %1: the race is saved without it</source>
@@ -1273,6 +1277,26 @@ Hersteller: %3</translation>
     <message>
         <source>No reaction graph from lane %1: the race is saved without it</source>
         <translation>Keine Reaktionsgrafik von Bahn %1: Das Rennen wird ohne sie gespeichert</translation>
+    </message>
+    <message>
+        <source>Saving the race before the program ends...</source>
+        <translation>Das Rennen wird gespeichert, bevor das Programm endet...</translation>
+    </message>
+    <message>
+        <source>%1, heat %2, start %3</source>
+        <translation>%1, Lauf %2, Start %3</translation>
+    </message>
+    <message>
+        <source>lane %1</source>
+        <translation>Bahn %1</translation>
+    </message>
+    <message>
+        <source>the heat&apos;s notice</source>
+        <translation>die Meldung des Laufs</translation>
+    </message>
+    <message>
+        <source>Not received by the meet server: %1 of %2</source>
+        <translation>Vom Wettkampfserver nicht empfangen: %1 von %2</translation>
     </message>
 </context>
 <context>
@@ -2360,7 +2384,7 @@ Dieser Wert wird an alle Startblöcke verteilt.</translation>
     </message>
     <message>
         <source>Press test button to start synchronization test</source>
-        <translation>Test drücken, um den Synchronisationstest zu starten</translation>
+        <translation>Einzeltest oder Dauertest drücken, um den Synchronisationstest zu starten</translation>
     </message>
     <message>
         <source>Single Test</source>

@@ -203,6 +203,10 @@
         <source>Calibration finished: %1</source>
         <translation>Kalibratie voltooid: %1</translation>
     </message>
+    <message>
+        <source>Cancel closes the window.</source>
+        <translation>Annuleren sluit het venster.</translation>
+    </message>
 </context>
 <context>
     <name>ColorSetDlg</name>
@@ -1273,6 +1277,26 @@ Fabrikant: %3</translation>
     <message>
         <source>No reaction graph from lane %1: the race is saved without it</source>
         <translation>Geen reactiegrafiek van baan %1: de race wordt zonder deze grafiek opgeslagen</translation>
+    </message>
+    <message>
+        <source>Saving the race before the program ends...</source>
+        <translation>De race wordt opgeslagen voordat het programma stopt...</translation>
+    </message>
+    <message>
+        <source>%1, heat %2, start %3</source>
+        <translation>%1, serie %2, start %3</translation>
+    </message>
+    <message>
+        <source>lane %1</source>
+        <translation>baan %1</translation>
+    </message>
+    <message>
+        <source>the heat&apos;s notice</source>
+        <translation>de melding van de serie</translation>
+    </message>
+    <message>
+        <source>Not received by the meet server: %1 of %2</source>
+        <translation>Niet ontvangen door de wedstrijdserver: %1 van %2</translation>
     </message>
 </context>
 <context>
@@ -2360,7 +2384,7 @@ Deze waarde wordt naar alle startblokken verstuurd.</translation>
     </message>
     <message>
         <source>Press test button to start synchronization test</source>
-        <translation>Druk op Test om de synchronisatietest te starten</translation>
+        <translation>Druk op Eenmalige test of Doorlopende test om de synchronisatietest te starten</translation>
     </message>
     <message>
         <source>Single Test</source>

@@ -38,6 +38,7 @@ constexpr double kGradientEdge = 0.01;
 // free room after the club name, so that it never reads as one word with the signal beside it; wider
 // than a word space in the largest theme font
 constexpr int kInfoSignalGap = 10;
+constexpr int kInfoMinimumWidth = 60; // an empty club keeps its column
 
 enum StatusItem : unsigned char {
     kStateItem = 1,
@@ -109,6 +110,7 @@ StartBlockMeasurementWidget::StartBlockMeasurementWidget(ViewHost *host, QWidget
 {
     ui->setupUi(this);
     ui->lblAthleteInfo->setContentsMargins(0, 0, kInfoSignalGap, 0);
+    ui->lblAthleteInfo->installEventFilter(this); // a new font asks for other room
     fillParticipationCombo();
     replaceInfoIcon();
     ui->lblLane->show();
@@ -238,12 +240,13 @@ void StartBlockMeasurementWidget::SetAthleteIdText(const QString &text)
 
 void StartBlockMeasurementWidget::SetAthleteNameText(const QString &text)
 {
-    ui->lblAthleteName->setText(text);
+    ui->lblAthleteName->setFullText(text);
 }
 
 void StartBlockMeasurementWidget::SetAthleteInfoText(const QString &text)
 {
     ui->lblAthleteInfo->setText(text);
+    fitAthleteInfo();
 }
 
 // ---------------------------------------------------------------------------------------------------
@@ -375,12 +378,13 @@ void StartBlockMeasurementWidget::OnParticipantIDSet(QString id)
 
 void StartBlockMeasurementWidget::OnParticipantNameSet(QString name)
 {
-    ui->lblAthleteName->setText(name);
+    ui->lblAthleteName->setFullText(name);
 }
 
 void StartBlockMeasurementWidget::OnParticipantInfoSet(QString info)
 {
     ui->lblAthleteInfo->setText(info);
+    fitAthleteInfo();
 }
 
 void StartBlockMeasurementWidget::ShowStatus(int imageIndex)
@@ -652,6 +656,21 @@ QString StartBlockMeasurementWidget::graphImageFileName() const
         return QDir(m_host->generalSettings().resultsDir).filePath(name);
     }
     return m_fileName.isEmpty() ? QString() : QStringLiteral("%1_lane%2").arg(m_fileName, lane);
+}
+
+// The club is shown whole: when the row is short of room the athlete's name gives way, not the club.
+void StartBlockMeasurementWidget::fitAthleteInfo()
+{
+    QLabel *info = ui->lblAthleteInfo;
+    info->setMinimumWidth(qMax(kInfoMinimumWidth, info->sizeHint().width()));
+}
+
+bool StartBlockMeasurementWidget::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == ui->lblAthleteInfo &&
+        (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange))
+        fitAthleteInfo();
+    return QWidget::eventFilter(watched, event);
 }
 
 // ---------------------------------------------------------------------------------------------------

@@ -104,9 +104,11 @@ public slots:
 
 protected:
     void changeEvent(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void fillParticipationCombo();
+    void fitAthleteInfo();
     void replaceInfoIcon();
     void connectButtons();
     void ShowStatus(int imageIndex);

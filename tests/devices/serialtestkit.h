@@ -217,6 +217,13 @@ public:
         return text;
     }
 
+    // The run that the last Ready began has started.
+    bool runStarted() const
+    {
+        const RaceRunPointer run = serial->raceRun();
+        return run && run->hasStarted();
+    }
+
     QStringList described() const
     {
         QStringList frames;

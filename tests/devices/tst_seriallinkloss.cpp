@@ -251,8 +251,8 @@ void TstSerialLinkLoss::onlyARaceUnderWayIsSavedOnALoss_data()
     QTest::newRow("started, reactions coming") << "started" << QList<int>({0, 1});
     QTest::newRow("reaction graphs in, sound graphs coming") << "graphs" << QList<int>({1});
     QTest::newRow("saved already") << "saved" << QList<int>();
-    QTest::newRow("called off by Idle") << "idle" << QList<int>();
-    QTest::newRow("started, nobody reacted") << "silent" << QList<int>();
+    QTest::newRow("Idle after the start") << "idle" << QList<int>({0, 1});
+    QTest::newRow("started, nobody reacted: saved when given up") << "silent" << QList<int>();
     QTest::newRow("one lane reacted, one given up") << "one silent" << QList<int>({0, 1});
     QTest::newRow("a start after Idle") << "late start" << QList<int>();
 }

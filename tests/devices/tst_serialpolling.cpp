@@ -137,7 +137,7 @@ void TstSerialPolling::readySetsTheRaceUpAndArmsTheBlocks()
     f.serial->OnSetStatusRequest(1, kReady, f.serial->broadcastDevice());
     QCOMPARE(f.port->writes, QList<QByteArray>({frame(broadcastMac(), 0, kSetStatus, item8(1, kReady))}));
     QCOMPARE(f.serial->forceMode(), int(kReady));
-    QVERIFY(!f.serial->isRaceStarted());
+    QVERIFY(!f.runStarted());
     for (CStartBlock *block : f.blocks) {
         QCOMPARE(block->measurement()->racePhase(), 2);
         QVERIFY(!block->measurement()->isReactionAccepted());
@@ -199,7 +199,7 @@ void TstSerialPolling::wirelessRaceRunsFromReadyToSavedGraphs()
     QSignalSpy saved(f.serial.get(), &CSerialComThread::save_results_file);
     bringToEverybodyReady(f);
     f.replyCoordinator(0x0B, item8(1, 1));
-    QVERIFY(f.serial->isRaceStarted());
+    QVERIFY(f.runStarted());
     f.reportStates(kStarted, kStarted);
     f.tick();
     QVERIFY(!f.serial->isGraphPolling());

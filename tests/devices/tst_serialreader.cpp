@@ -286,22 +286,25 @@ void TstSerialReader::calibrationAckNeedsAGoodCrc()
 void TstSerialReader::wirelessStartIndicationGoesToTheCoordinator()
 {
     QSignalSpy spy(f->coordinator, &CCoordinator::new_start_indication);
+    f->serial->OnSetStatusRequest(1, 2, f->serial->broadcastDevice());
+    f->port->writes.clear();
     f->replyCoordinator(kStartIndication, item8(1, 1));
     QCOMPARE(spy.count(), 1);
-    QVERIFY(f->serial->isRaceStarted());
+    QVERIFY(f->runStarted());
     QVERIFY(f->port->writes.isEmpty());
 }
 
 void TstSerialReader::wiredStartIndicationIsForwardedToAllBlocks()
 {
     f->serial->SetOperationMode(OperationModeWired);
+    f->serial->OnSetStatusRequest(1, 2, f->serial->broadcastDevice());
     f->port->writes.clear();
     const quint16 sequence = f->serial->sequenceCounter();
     QSignalSpy spy(f->coordinator, &CCoordinator::new_start_indication);
     const QByteArray items = item(1, QByteArray::fromHex("6868680a")) + item8(2, 3);
     f->replyCoordinator(kStartIndication, items, 0x4321);
     QCOMPARE(spy.count(), 0);
-    QVERIFY(f->serial->isRaceStarted());
+    QVERIFY(f->runStarted());
     QCOMPARE(f->port->writes.size(), 1);
     QCOMPARE(f->port->writes.first(), frame(broadcastMac(), sequence, kStartIndication, items));
     QCOMPARE(f->serial->sequenceCounter(), quint16(sequence + 1));
@@ -351,7 +354,7 @@ void TstSerialReader::armWiredRace(const QByteArray &indicationItems, quint16 so
     f->serial->OnQuestionsTimer(); // everybody ready: quiet, resync timer started
     QVERIFY(f->serial->allReady);
     f->replyCoordinator(kStartIndication, indicationItems);
-    QVERIFY(f->serial->isRaceStarted());
+    QVERIFY(f->runStarted());
     f->port->writes.clear();
 }
 

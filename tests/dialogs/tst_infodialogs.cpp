@@ -293,6 +293,22 @@ void TstInfoDialogs::startTimesNewestFirstInLocalTime()
     QCOMPARE(rows, QStringList({"7 2023/11/14 22:13:21.000000", "5 2023/11/14 22:13:20.000005",
                                 "6 2023/11/14 22:13:20.000002"}));
     QCOMPARE(shown->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Date/Time"));
+    // each time on one line, whole, at the size the dialog opens with
+    auto *list = child<QTableView>(&dialog, "tblStartTimeList");
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    for (int row = 0; row < shown->rowCount(); ++row) {
+        const QModelIndex time = shown->index(row, 1);
+        const QRect cell = list->visualRect(time);
+        const int needed = list->fontMetrics().horizontalAdvance(time.data().toString());
+        QVERIFY2(cell.width() > needed && cell.height() < 2 * list->fontMetrics().height(),
+                 qPrintable(QStringLiteral("%1: %2 in %3x%4")
+                                .arg(time.data().toString())
+                                .arg(needed)
+                                .arg(cell.width())
+                                .arg(cell.height())));
+        QVERIFY(list->viewport()->rect().contains(cell));
+    }
     CCoordinator withoutStarts;
     dialog.SetCoordinator(&withoutStarts);
     QCOMPARE(shown->rowCount(), 0);

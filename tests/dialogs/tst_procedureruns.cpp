@@ -161,7 +161,7 @@ void TstProcedureRuns::calibrationReachesTheCoordinator()
     QCOMPARE(info->text(), QStringLiteral("Calibration in progress: wait 1 seconds"));
     QVERIFY(!link->serial.isPolling());
     dialog.OnUpdateTimerTimeout();
-    QCOMPARE(info->text(), QStringLiteral("Calibration finished: 1.50000000"));
+    QCOMPARE(info->text(), QStringLiteral("Calibration finished: 1.50000000\nCancel closes the window."));
     QVERIFY(link->serial.isPolling());
     QVERIFY(!dialog.isCountdownRunning());
     link->serial.SendInfoRequestCoordinator(link->coordinator);

@@ -432,22 +432,24 @@ void TstTestProcedures::laneRebuildWhileProceduresAreOpen()
 void TstTestProcedures::builtTextsReadInTheLanguage_data()
 {
     QTest::addColumn<QString>("language");
-    // the hardware test's Ready to lane 2, the calibration's first and last countdown lines, its result
+    // the hardware test's Ready to lane 2, the calibration's first and last countdown lines, its result with
+    // the way out, named as its button reads
     QTest::addColumn<QStringList>("texts");
     QTest::newRow("English") << QString()
                              << QStringList{"Broadcast ready to starting module 2",
                                             "Calibration in progress: wait 185 seconds",
                                             "Calibration in progress: wait 1 seconds",
-                                            "Calibration finished: 1.50000000"};
+                                            "Calibration finished: 1.50000000\nCancel closes the window."};
     QTest::newRow("German") << "de_Deutsch"
                             << QStringList{"Bereit an Startblock 2 gesendet",
                                            "Kalibrierung läuft: bitte 185 s warten",
                                            "Kalibrierung läuft: bitte 1 s warten",
-                                           "Kalibrierung abgeschlossen: 1.50000000"};
+                                           "Kalibrierung abgeschlossen: 1.50000000\n"
+                                           "Abbrechen schließt das Fenster."};
     QTest::newRow("Dutch") << "nl_Nederlands"
                            << QStringList{"Gereed naar startblok 2 verzonden",
                                           "Kalibratie bezig: wacht 185 s", "Kalibratie bezig: wacht 1 s",
-                                          "Kalibratie voltooid: 1.50000000"};
+                                          "Kalibratie voltooid: 1.50000000\nAnnuleren sluit het venster."};
 }
 
 void TstTestProcedures::builtTextsReadInTheLanguage()
@@ -486,7 +488,7 @@ void TstTestProcedures::builtTextsReadInTheLanguage()
     // back to English, the shown result follows
     translation.reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
-    QCOMPARE(info->text(), QStringLiteral("Calibration finished: 1.50000000"));
+    QCOMPARE(info->text(), QStringLiteral("Calibration finished: 1.50000000\nCancel closes the window."));
     hardware.reject();
 }
 

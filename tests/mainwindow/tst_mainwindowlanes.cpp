@@ -260,7 +260,7 @@ void TstMainWindowLanes::falseStartClearsTheDqLanesAtOnce()
     QCOMPARE(window->findChild<QLineEdit *>("txtStartInfo")->text(), QString("1"));
     const QByteArray start = SerialTest::frame(window->coordinator()->macBytes(), 0, 0x0B, SerialTest::item8(1, 1));
     QCOMPARE(::write(master, start.constData(), size_t(start.size())), ssize_t(start.size()));
-    QTRY_VERIFY(serial->isRaceStarted());
+    QTRY_VERIFY(serial->raceRun() && serial->raceRun()->hasStarted());
 
     const QList<int> reactions{119, 150}; // the first lane false-starts against the limit of 120
     for (int i = 0; i < 2; ++i) {

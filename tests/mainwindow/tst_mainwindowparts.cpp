@@ -31,6 +31,8 @@ private slots:
     void translationFilesNameTheirLanguages();
     void keyAssistantEscapeRowReadsInTheLanguage_data();
     void keyAssistantEscapeRowReadsInTheLanguage();
+    void textsNameTheControlsAsTheyRead_data();
+    void textsNameTheControlsAsTheyRead();
     void administratorInputChangesMode_data();
     void administratorInputChangesMode();
     void onlyAnsweringDevicesAreWorthAQuestion_data();
@@ -185,6 +187,83 @@ void TstMainWindowParts::keyAssistantEscapeRowReadsInTheLanguage()
             escape << rows.index(row, KeyAssistantTableModel::ColumnCommand).data().toString();
     }
     QCOMPARE(escape, QStringList(command));
+}
+
+void TstMainWindowParts::textsNameTheControlsAsTheyRead_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("context");
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("controls"); // "context|source" of each control the text names
+    const QString start = "Press Start to start calibration procedure";
+    const QString closes = "Cancel closes the window.";
+    const QString builtIn = "Press test button to start built in test";
+    const QString sync = "Press test button to start synchronization test";
+    const QString reconnect =
+        "Once the coordinator is connected again, open Properties and press OK to reconnect it.";
+    const QStringList calibrationStart{"CalibrateDeviceDialog|Start"};
+    const QStringList calibrationCancel{"CalibrateDeviceDialog|Cancel"};
+    const QStringList testButton{"TestHardwareDlg|Test"};
+    const QStringList syncButtons{"TestSynchronisationDlg|Single Test", "TestSynchronisationDlg|Repeat Test"};
+    const QStringList properties{"MainWindow|&Properties", "ProjectSettingsDlg|OK"};
+    QTest::newRow("de calibration") << "de_Deutsch"
+                                    << "CalibrateDeviceDialog" << start
+                                    << "Starten drücken, um die Kalibrierung zu beginnen" << calibrationStart;
+    QTest::newRow("de calibration finished")
+        << "de_Deutsch"
+        << "CalibrateDeviceDialog" << closes << "Abbrechen schließt das Fenster." << calibrationCancel;
+    QTest::newRow("de built-in test")
+        << "de_Deutsch"
+        << "TestHardwareDlg" << builtIn << "Test drücken, um den Selbsttest zu starten" << testButton;
+    QTest::newRow("de synchronisation test")
+        << "de_Deutsch"
+        << "TestSynchronisationDlg" << sync
+        << "Einzeltest oder Dauertest drücken, um den Synchronisationstest zu starten" << syncButtons;
+    QTest::newRow("de reconnect")
+        << "de_Deutsch"
+        << "MainWindow" << reconnect
+        << "Sobald die Zentraleinheit wieder angeschlossen ist, öffnen Sie „Eigenschaften“ "
+           "und klicken Sie auf OK, um die Verbindung wiederherzustellen."
+        << properties;
+    QTest::newRow("nl calibration") << "nl_Nederlands"
+                                    << "CalibrateDeviceDialog" << start
+                                    << "Druk op Start om de kalibratie te beginnen" << calibrationStart;
+    QTest::newRow("nl calibration finished")
+        << "nl_Nederlands"
+        << "CalibrateDeviceDialog" << closes << "Annuleren sluit het venster." << calibrationCancel;
+    QTest::newRow("nl built-in test")
+        << "nl_Nederlands"
+        << "TestHardwareDlg" << builtIn << "Druk op Test om de zelftest te starten" << testButton;
+    QTest::newRow("nl synchronisation test")
+        << "nl_Nederlands"
+        << "TestSynchronisationDlg" << sync
+        << "Druk op Eenmalige test of Doorlopende test om de synchronisatietest te starten" << syncButtons;
+    QTest::newRow("nl reconnect")
+        << "nl_Nederlands"
+        << "MainWindow" << reconnect
+        << "Zodra de centrale eenheid weer is aangesloten, opent u 'Eigenschappen' en "
+           "klikt u op OK om de verbinding te herstellen."
+        << properties;
+}
+
+// A text that tells the official to press a button or pick an entry names it as the control reads.
+void TstMainWindowParts::textsNameTheControlsAsTheyRead()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, context);
+    QFETCH(QString, source);
+    const Language translation(language);
+    QVERIFY(translation.loaded());
+    const QString text = QCoreApplication::translate(qPrintable(context), qPrintable(source));
+    QTEST(text, "text");
+    QFETCH(QStringList, controls);
+    for (const QString &control : controls) {
+        const QString shown = QCoreApplication::translate(qPrintable(control.section('|', 0, 0)),
+                                                          qPrintable(control.section('|', 1)))
+                                  .remove(u'&');
+        QVERIFY2(text.contains(shown), qPrintable(shown));
+    }
 }
 
 void TstMainWindowParts::administratorInputChangesMode_data()

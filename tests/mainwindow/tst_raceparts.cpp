@@ -9,11 +9,13 @@
 #include "core/projectsettings.h"
 #include "devices/ccoordinator.h"
 #include "devices/cstartblock.h"
+#include "devices/racerun.h"
 #include "mainwindow/meetselection.h"
 #include "mainwindow/raceevaluation.h"
 #include "mainwindow/racefiles.h"
 #include "mainwindow/racelog.h"
 #include "mainwindow/racenumbering.h"
+#include "mainwindow/resultpostwatch.h"
 #include "mainwindow/settingsdistribution.h"
 #include "meet/participant.h"
 #include "meet/participation.h"
@@ -103,12 +105,16 @@ private slots:
     void raceLogResults();
     void listsRacingLanesAndKeepsFiles();
     void laneTakesBibOfItsParticipation();
+    void tellsTheResultsTheServerMissed_data();
+    void tellsTheResultsTheServerMissed();
 };
 
 void TstRaceParts::numbersRaces_data()
 {
     // steps: ready, false (a Ready after a false start), reset, meet, last (meet event), type:, heat:,
-    // start:, event: (heat 3 of a meet event chosen), rename: (its name in another language)
+    // start:, event: (heat 3 of a meet event chosen), rename: (its name in another language), again:
+    // and same: (a Ready after a false start, or after a valid race, raced at that start of the heat chosen
+    // again)
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QString>("fileBase");
     QTest::addColumn<QString>("infoText");
@@ -120,15 +126,23 @@ void TstRaceParts::numbersRaces_data()
     numberingRow("counter reset", {"ready", "reset"}, "race_1_h1_s1", "1");
     numberingRow("Ready after a reset", {"reset", "ready"}, "race_2_h1_s1", "2");
     numberingRow("meet: the first stays", {"meet", "meet", "false", "meet"}, "race_11_h1_s1", "", "011");
-    numberingRow("meet: last event", {"last"}, "race_12_h1_s1", "12", "0");
+    numberingRow("meet: past the last event", {"meet", "last"}, "race_12_h1_s1", "12", "00");
+    numberingRow("meet: the last event chosen by hand", {"event:Heat 3", "last"}, "race_Heat 3_h3_s1",
+                 "Heat 3", "0");
+    numberingRow("meet: false start, its heat chosen again", {"event:Heat 3", "meet", "false", "event:Heat 3",
+                 "again:2"}, "race_Heat 3_h3_s3", "Heat 3", "00");
+    numberingRow("meet: false start, another heat chosen", {"event:Heat 3", "meet", "event:Heat 4", "false"},
+                 "race_Heat 4_h3_s1", "Heat 4", "0");
+    numberingRow("meet: a valid race, its heat chosen again", {"event:Heat 3", "meet", "event:Heat 3", "same:1"},
+                 "race_Heat 3_h3_s1", "Heat 3", "01");
     numberingRow("typed numbers", {"heat:65535", "start:7", "heat:0", "start:65536", "heat:x"},
                  "race_11_h65535_s7", "11");
     numberingRow("meet: event renamed", {"event:Heat 3", "meet", "rename:Lauf 3"}, "race_Lauf 3_h3_s1",
                  "Lauf 3", "0");
     numberingRow("meet: a typed name stays", {"event:Heat 3", "type:Mine", "rename:Lauf 3"},
                  "race_Mine_h1_s1", "Mine");
-    numberingRow("meet: the number after the last stays", {"event:Heat 3", "last", "rename:Lauf 3"},
-                 "race_12_h1_s1", "12", "0");
+    numberingRow("meet: the number after the last stays", {"event:Heat 3", "last", "last", "rename:Lauf 3"},
+                 "race_12_h1_s1", "12", "00");
 }
 
 void TstRaceParts::numbersRaces()
@@ -150,6 +164,9 @@ void TstRaceParts::numbersRaces()
             race.chooseMeetEvent(value, 3);
         else if (step.startsWith("rename:"))
             race.renameMeetEvent(value);
+        else if (step.startsWith("again:") || step.startsWith("same:"))
+            nextEvents += race.closeRace(step.startsWith("again:"), RaceNumbering::MeetEvent::InUse,
+                                         quint16(value.toUInt())) ? '1' : '0';
         else {
             const auto meet = step == "meet"   ? RaceNumbering::MeetEvent::InUse
                               : step == "last" ? RaceNumbering::MeetEvent::Last
@@ -168,7 +185,9 @@ void TstRaceParts::numbersRaces()
 
 void TstRaceParts::findsFalseStartsAndResetsParticipations()
 {
-    using RaceEvaluation::isFalseStart;
+    const auto isFalseStart = [](quint16 reaction, quint16 limit, int status) {
+        return RaceRun::isFalseStart(reaction, limit, status);
+    };
     const QList<bool> falseStarts{
         isFalseStart(120, 120, ParticipationActive),      isFalseStart(119, 120, ParticipationActive),
         isFalseStart(quint16(-3), 120, ParticipationRup), isFalseStart(50, 120, ParticipationDq),
@@ -178,7 +197,9 @@ void TstRaceParts::findsFalseStartsAndResetsParticipations()
     QObject owner;
     CStartBlock *b = block(&owner, 4, item(3, 120, 2)); // the block's own limit decides
     report(b, item(4, 119, 2));
-    QCOMPARE(RaceEvaluation::falseStartBlocks({b}), QList<CStartBlock *>{b});
+    QVERIFY(RaceRun::isFalseStart(*b));
+    report(b, item(4, 120, 2));
+    QVERIFY(!RaceRun::isFalseStart(*b));
 
     using RaceEvaluation::participationAfterRace;
     const QList<int> after{participationAfterRace(ParticipationRup, true, true),
@@ -376,6 +397,60 @@ void TstRaceParts::laneTakesBibOfItsParticipation()
     QCOMPARE(QStringList({lane3->participantId(), lane3->participantName(), lane3->participantInfo()}),
              QStringList({"401", "Relay", "club"}));
     QCOMPARE(lane4->participantName() + named->participantId() + named->participantName(), QString("Kept"));
+}
+
+void TstRaceParts::tellsTheResultsTheServerMissed_data()
+{
+    // steps: "A:1=2,2=3,3" a race A posted with post 1 for lane 2, post 2 for lane 3 and post 3 its notice;
+    // "+1" post 1 reached the server, "-1" it did not; "other" another server chosen
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("missing"); // per race "name lanes[ notice]", joined by " | "
+    QTest::newRow("all through") << QStringList{"A:1=2,2=3,3", "+2", "+1", "+3"} << "";
+    QTest::newRow("two lanes lost, out of order") << QStringList{"A:1=2,2=3,3=4,4", "-3", "+1", "-2", "+4"}
+                                                  << "A 3,4";
+    QTest::newRow("the heat's notice lost") << QStringList{"A:1=2,2", "+1", "-2"} << "A  notice";
+    QTest::newRow("told until the next race gets through")
+        << QStringList{"A:1=2,2=3,3", "-2", "+1", "+3", "B:4=2,5", "+4"} << "A 3";
+    QTest::newRow("the next race through")
+        << QStringList{"A:1=2,2=3,3", "-2", "+1", "+3", "B:4=2,5", "+4", "+5"} << "";
+    QTest::newRow("the next race loses too")
+        << QStringList{"A:1=2,2", "-1", "+2", "B:3=2,4=5,5", "+3", "-4", "+5"} << "A 2 | B 5";
+    QTest::newRow("a later race through first") << QStringList{"A:1=2,2", "B:3=2,4", "+3", "+4", "-1", "-2"}
+                                                 << "";
+    QTest::newRow("another server") << QStringList{"A:1=2,2", "-1", "-2", "other"} << "";
+    QTest::newRow("nothing posted") << QStringList{"A:", "+1"} << "";
+}
+
+void TstRaceParts::tellsTheResultsTheServerMissed()
+{
+    QFETCH(QStringList, steps);
+    ResultPostWatch watch;
+    for (const QString &step : steps) {
+        if (step == "other") {
+            watch.forget();
+        } else if (step.startsWith('+') || step.startsWith('-')) {
+            watch.postFinished(step.mid(1).toULongLong(), step.startsWith('+'));
+        } else {
+            RacePosts posts;
+            const QStringList items = step.section(':', 1).split(',', Qt::SkipEmptyParts);
+            for (const QString &item : items) {
+                if (item.contains('='))
+                    posts.results.append({item.section('=', 0, 0).toULongLong(), quint8(item.section('=', 1).toUInt())});
+                else
+                    posts.notice = item.toULongLong();
+            }
+            watch.racePosted(step.section(':', 0, 0), posts);
+        }
+    }
+    QStringList missing;
+    for (const ResultPostWatch::Missing &race : watch.missing()) {
+        QStringList lanes;
+        for (const quint8 lane : race.lanes)
+            lanes << QString::number(lane);
+        lanes.sort();
+        missing << QStringLiteral("%1 %2%3").arg(race.race, lanes.join(','), race.notice ? " notice" : "");
+    }
+    QTEST(missing.join(" | "), "missing");
 }
 
 QTEST_MAIN(TstRaceParts)

@@ -300,16 +300,17 @@ void TstRaceWindow::savingSurvivesAnUnwritableFolderAClashAndARequestMeanwhile()
     // two reaction-graph saves in one second clash; the sound-graph save that comes while the warning waits
     // is written once, after it
     CSerialComThread *serial = window->serialComThread();
-    const int now = QTime::currentTime().second(); // a second of their own, after the race's files
+    const quint64 run = window->lastRaceRun()->id(); // as the serial object names the race's saves
+    const int now = QTime::currentTime().second();   // a second of their own, after the race's files
     QTRY_VERIFY_WITH_TIMEOUT(QTime::currentTime().second() != now, 2000);
-    emit serial->save_results_file(ResultsReactionGraphs, false);
+    emit serial->save_results_file(ResultsReactionGraphs, false, run);
     const QString first = resultFiles("*.vq1").last();
     int soundFilesMeanwhile = -1;
     answerer.answer(QDialogButtonBox::Ok, QString(), [&] {
-        emit serial->save_results_file(ResultsSoundGraphs, false);
+        emit serial->save_results_file(ResultsSoundGraphs, false, run);
         soundFilesMeanwhile = int(resultFiles("*.vq2").size());
     });
-    emit serial->save_results_file(ResultsReactionGraphs, false);
+    emit serial->save_results_file(ResultsReactionGraphs, false, run);
     const QString second = QFileInfo(first).completeBaseName() + "_1.vq1";
     QCOMPARE(answerer.seen.last().title, QString("Warning"));
     QCOMPARE(answerer.seen.last().text,

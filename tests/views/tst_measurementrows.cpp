@@ -135,6 +135,7 @@ private slots:
     void watchdogAsksOnceAfterThirtySecondsOutOfTolerance();
     void participationClearsTheLaneAndOnlyALiveRowTellsTheRace();
     void reportedLaneThatDiffersShowsTheMismatchButton();
+    void aLongNameIsCutShortBesideItsClub();
 };
 
 void TstLaneRow::showsStatusInputs_data()
@@ -318,6 +319,35 @@ void TstLaneRow::reportedLaneThatDiffersShowsTheMismatchButton()
     QVERIFY(button->isHidden());
     QCOMPARE(button->property("mismatch").toBool(), false);
     QCOMPARE(lane.row.DisplayedLane(), 2);
+}
+
+// A relay's participation lists its four athletes: the name ends in "…" where its column ends, the whole of
+// it in the tooltip, and the club beside it keeps all its room.
+void TstLaneRow::aLongNameIsCutShortBesideItsClub()
+{
+    Lane lane;
+    const QString relay("BRANDT Anna (1) ; HOLM Berit (10) ; KADE Jolien (100) ; CASTELL Maud (1000)");
+    const QString club("Harbour Athletics");
+    lane.row.OnParticipantNameSet(relay);
+    lane.row.OnParticipantInfoSet(club);
+    lane.row.resize(lane.row.minimumSizeHint().width() + 60, lane.row.sizeHint().height());
+    lane.row.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&lane.row));
+    auto *name = part<QLabel>(&lane.row, "lblAthleteName");
+    auto *info = part<QLabel>(&lane.row, "lblAthleteInfo");
+    QVERIFY2(name->geometry().right() < info->geometry().left(),
+             qPrintable(QStringLiteral("%1 %2").arg(name->geometry().right()).arg(info->geometry().left())));
+    QVERIFY2(info->contentsRect().width() >= info->fontMetrics().horizontalAdvance(club),
+             qPrintable(QString::number(info->contentsRect().width())));
+    QCOMPARE(info->text(), club);
+    QVERIFY2(name->text().endsWith(QChar(0x2026)) && relay.startsWith(name->text().chopped(1)),
+             qPrintable(name->text()));
+    QVERIFY(name->fontMetrics().horizontalAdvance(name->text()) <= name->contentsRect().width());
+    QCOMPARE(name->toolTip(), relay);
+    // with room enough the whole name, and no tooltip
+    lane.row.resize(lane.row.width() + name->fontMetrics().horizontalAdvance(relay), lane.row.height());
+    QTRY_COMPARE(name->text(), relay);
+    QCOMPARE(name->toolTip(), QString());
 }
 
 class TstCoordinatorRow : public QObject

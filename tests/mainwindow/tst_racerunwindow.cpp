@@ -1,0 +1,459 @@
+// Each race run is one race, whatever an official and the link do to it: a lane that never reacts, a pull
+// in a false-start race, the heat chosen again after a false start, Quit in the middle of a race, the
+// built-in tests, a heat chosen between Ready and the gun and the last heat chosen by hand. The real window
+// against the device simulator behind a link and the meet server simulator, in the private network
+// namespace; each row reads back the files by name and content, the race log and the server's posts.
+#include <QAction>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QLabel>
+#include <QSlider>
+#include <QStatusBar>
+#include <QTemporaryDir>
+
+#include "../common/modalanswerer.h"
+#include "devices/cstartblockmeasurement.h"
+#include "dialogs/testhardwaredlg.h"
+#include "dialogs/testsynchronisationdlg.h"
+#include "meetracefixture.h"
+#include "testnetwork.h"
+
+using namespace RaceRecords;
+
+namespace
+{
+
+constexpr int kLanes = 3;
+constexpr int kWaitMs = MeetRaceFixture::kWaitMs;
+constexpr int kFalseStartMs = 72;
+const QString kHeat1 = QStringLiteral("100 m Men (Heats - heat 1)");
+const QString kHeat2 = QStringLiteral("100 m Men (Heats - heat 2)");
+const QString kFinal = QStringLiteral("100 m Men (Final - heat 1)");
+const QString kRelay = QStringLiteral("4x100 m Relay Women (heat 1)");
+const QString kHeat1Ids = QStringLiteral("101;1011;10111");
+const QString kHeat2Ids = QStringLiteral("101;1011;10112");
+const QString kFinalIds = QStringLiteral("101;1012;10121");
+const QString kRelayIds = QStringLiteral("102;1021;10211");
+
+// The participations and bibs of the sample meet in lanes 1 to 3.
+const QStringList kHeat1Posts{"", "5001", "5002"};
+const QStringList kHeat2Posts{"", "5007", "5008"};
+const QStringList kFinalPosts{"5013", "5014", "5015"};
+const QStringList kRelayPosts{"", "", "5021"};
+const QStringList kHeat1Bibs{"", "101", "102"};
+const QStringList kHeat2Bibs{"", "107", "108"};
+const QStringList kFinalBibs{"101", "108", "103"};
+
+QString fileOf(const QString &heat, int heatNumber, int start)
+{
+    return QStringLiteral("race_%1_h%2_s%3").arg(heat).arg(heatNumber).arg(start);
+}
+
+QStringList filePair(const QString &base)
+{
+    return {base + ".vq1", base + ".vq2"};
+}
+
+} // namespace
+
+class TstRaceRunWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void aSilentLaneIsARaceLikeAnyOther_data();
+    void aSilentLaneIsARaceLikeAnyOther();
+    void aFalseStartStaysWithItsHeat_data();
+    void aFalseStartStaysWithItsHeat();
+    void quitLetsTheRaceUnderWayFinish_data();
+    void quitLetsTheRaceUnderWayFinish();
+    void aTestRunIsNoRace();
+    void aHeatChosenBeforeTheGunIsUsedUpByTheRace();
+    void theLastHeatChosenByHandIsRaced();
+    void resultsTheServerMissedAreToldUntilTheNextRaceGetsThrough();
+    void aCounterResetBeforeTheGunIsUsedUpByTheRace();
+
+private:
+    // The posts of the whole run so far, valid reactions read as R.
+    QStringList postsSoFar() const { return plainReactions(posts(fixture->postLog)); }
+    void runHardwareTest(int lanesTested);
+    void runSynchronisationTest();
+
+    QTemporaryDir folder;
+    std::unique_ptr<MeetRaceFixture> fixture;
+};
+
+void TstRaceRunWindow::init()
+{
+    QUELLOR_REQUIRE_ISOLATED_NETWORK();
+    SimScenario scenario = SimScenario::standard(kLanes);
+    scenario.autoStartDelayMs = 300;
+    for (int i = 0; i < kLanes; ++i)
+        scenario.lanes[i].reactionMs = 150 + 20 * i;
+    fixture =
+        std::make_unique<MeetRaceFixture>(scenario, folder.path(), QStringLiteral(QUELLOR_MEETSIM_DATA_DIR));
+    QVERIFY2(fixture->start(), "the simulators, the folders or the window did not come up");
+    QCOMPARE(fixture->blockBibs(), kHeat1Bibs.join(u','));
+}
+
+void TstRaceRunWindow::cleanup()
+{
+    fixture.reset();
+}
+
+void TstRaceRunWindow::aSilentLaneIsARaceLikeAnyOther_data()
+{
+    QTest::addColumn<bool>("heatChosenInTheGraphs"); // heat 2, once the race's reaction file is written
+    QTest::newRow("the next heat by itself") << false;
+    QTest::newRow("the next heat chosen in the graphs") << true;
+}
+
+// Lane 3 never reacts: it is given up on, and its race is a race as any other.
+void TstRaceRunWindow::aSilentLaneIsARaceLikeAnyOther()
+{
+    QFETCH(bool, heatChosenInTheGraphs);
+    fixture->sim->setLaneReaction(2, std::nullopt);
+    CSerialComThread *serial = fixture->window->serialComThread();
+    if (heatChosenInTheGraphs) {
+        connect(serial, &CSerialComThread::save_results_file, this, [this](ResultsDataType type) {
+            if (type == ResultsReactionGraphs)
+                fixture->events()->setCurrentIndex(MeetRaceFixture::kHeat2Row);
+        });
+    }
+    QVERIFY(fixture->raceByF5());
+    disconnect(serial, nullptr, this, nullptr);
+    QVERIFY(fixture->window->lastRaceRun()->hasStarted());
+    fixture->sim->setLaneReaction(2, 190);
+    QVERIFY(QTest::qWaitFor([this] { return fixture->blockBibs() == kHeat2Bibs.join(u','); }, kWaitMs) ||
+            !heatChosenInTheGraphs);
+    QVERIFY(fixture->raceByF5());
+
+    const QString first = fileOf(kHeat1, 1, 1);
+    const QString second = fileOf(kHeat2, 2, 1);
+    QCOMPARE(savedNames(fixture->resultsDir), filePair(first) + filePair(second));
+    QCOMPARE(savedRace(fixture->resultsDir, first + "*.vq2", true),
+             QStringList({kHeat1 + " h1 s1", " 1 150", "101 1 170", "102 1 -"}));
+    QCOMPARE(savedRace(fixture->resultsDir, second + "*.vq2"), expectedRace(kHeat2 + " h2 s1", kHeat2Bibs));
+    QCOMPARE(raceLogLines(), raceLogBlock(first.toLower(), kLanes) + raceLogBlock(second.toLower(), kLanes));
+    QTRY_COMPARE_WITH_TIMEOUT(postsSoFar().size(), 6, kWaitMs);
+    QCOMPARE(postsSoFar(),
+             racePosts(kHeat1Posts, 1, kHeat1Ids, {{3, "-6"}}) + racePosts(kHeat2Posts, 1, kHeat2Ids));
+}
+
+void TstRaceRunWindow::aFalseStartStaysWithItsHeat_data()
+{
+    QTest::addColumn<int>("row");        // where the false start is raced
+    QTest::addColumn<QString>("broken"); // what happens in the race: "", "reaction", "graphs"
+    QTest::addColumn<QString>("then");   // before the re-start's Ready: "", "refresh", "again"
+    QTest::newRow("heat 1, the lists refreshed") << MeetRaceFixture::kHeat1Row << ""
+                                                 << "refresh";
+    QTest::newRow("heat 1, chosen again by hand") << MeetRaceFixture::kHeat1Row << ""
+                                                  << "again";
+    QTest::newRow("Final, pulled once the false start is in") << MeetRaceFixture::kFinalRow << "reaction"
+                                                              << "";
+    QTest::newRow("Final, pulled in the graphs") << MeetRaceFixture::kFinalRow << "graphs"
+                                                 << "";
+    QTest::newRow("Final, pulled in the graphs, chosen again") << MeetRaceFixture::kFinalRow << "graphs"
+                                                               << "again";
+}
+
+// Lane 2 starts 72 ms after the gun: the re-start is the heat's next start, posted as such.
+void TstRaceRunWindow::aFalseStartStaysWithItsHeat()
+{
+    QFETCH(int, row);
+    QFETCH(QString, broken);
+    QFETCH(QString, then);
+    const bool final = row == MeetRaceFixture::kFinalRow;
+    if (final)
+        QVERIFY(fixture->chooseEvent(row, kFinalBibs));
+    fixture->sim->setLaneReaction(1, kFalseStartMs);
+    CStartBlockMeasurement *lane2 = fixture->window->startBlocks().at(1)->measurement();
+    bool pulled = false;
+    const auto pullNow = [this, &pulled] {
+        if (!pulled)
+            QTimer::singleShot(0, this, [this] { fixture->sim->stop(); });
+        pulled = true;
+    };
+    if (broken == "reaction")
+        connect(lane2, &CStartBlockMeasurement::new_status_field, this, [lane2, pullNow] {
+            if (lane2->reactionTimeMs() == kFalseStartMs)
+                pullNow();
+        });
+    else if (broken == "graphs")
+        connect(lane2, &CStartBlockMeasurement::new_graph, this, pullNow);
+    QVERIFY(fixture->raceByF5());
+    disconnect(lane2, nullptr, this, nullptr);
+    QVERIFY(fixture->window->lastRaceRun()->falseStartSeen());
+    fixture->sim->setLaneReaction(1, 170);
+    if (pulled) {
+        QTRY_VERIFY_WITH_TIMEOUT(fixture->window->linkLostNotice(), kWaitMs);
+        QVERIFY(fixture->reconnect());
+    }
+    const QString heat = final ? kFinal : kHeat1;
+    const QStringList bibs = final ? kFinalBibs : kHeat1Bibs;
+    if (then == "refresh") {
+        fixture->window->findChild<QPushButton *>("btnCompetitionsRefresh")->click();
+        QTRY_VERIFY_WITH_TIMEOUT(fixture->events()->count() == 0, kWaitMs);
+        QTRY_VERIFY_WITH_TIMEOUT(fixture->events()->count() == 4 && fixture->blockBibs() == bibs.join(u','),
+                                 kWaitMs);
+    } else if (then == "again") {
+        QVERIFY(fixture->chooseEvent(MeetRaceFixture::kRelayRow, {"", "", "401"}));
+        QVERIFY(fixture->chooseEvent(row, bibs));
+    }
+    QVERIFY(fixture->raceByF5());
+
+    const int heatNumber = 1;
+    QCOMPARE(savedNames(fixture->resultsDir),
+             filePair(fileOf(heat, heatNumber, 1)) + filePair(fileOf(heat, heatNumber, 2)));
+    QCOMPARE(savedRace(fixture->resultsDir, fileOf(heat, 1, 2) + "*.vq2"),
+             expectedRace(heat + " h1 s2", bibs));
+    QCOMPARE(raceLogLines(), raceLogBlock(fileOf(heat, 1, 1).toLower(), kLanes) +
+                                 raceLogBlock(fileOf(heat, 1, 2).toLower(), kLanes));
+    const QStringList ids = final ? kFinalPosts : kHeat1Posts;
+    const QString heatIds = final ? kFinalIds : kHeat1Ids;
+    const int posted = final ? 8 : 6;
+    QTRY_COMPARE_WITH_TIMEOUT(postsSoFar().size(), posted, kWaitMs);
+    // a lane whose reaction had not come when the cable went is posted as having none
+    QStringList first = postsSoFar().mid(0, posted / 2);
+    for (QString &post : first)
+        post.replace(QRegularExpression(" -6$"), " R");
+    QCOMPARE(first, racePosts(ids, 1, heatIds, {{2, "0.072 false"}}));
+    QCOMPARE(postsSoFar().mid(posted / 2), racePosts(ids, 2, heatIds));
+}
+
+void TstRaceRunWindow::quitLetsTheRaceUnderWayFinish_data()
+{
+    QTest::addColumn<QString>("when");
+    QTest::addColumn<QDialogButtonBox::StandardButton>("answer");
+    QTest::newRow("in the reaction graphs, Yes") << "graphs" << QDialogButtonBox::Yes;
+    QTest::newRow("in the reaction graphs, No") << "graphs" << QDialogButtonBox::No;
+    QTest::newRow("as soon as the start is in, Yes") << "gun" << QDialogButtonBox::Yes;
+    QTest::newRow("right after the reaction file, No") << "reaction file" << QDialogButtonBox::No;
+}
+
+// Ctrl+Q in the middle of a race: the race is saved whole, then the devices go down and the program ends.
+void TstRaceRunWindow::quitLetsTheRaceUnderWayFinish()
+{
+    QFETCH(QString, when);
+    QFETCH(QDialogButtonBox::StandardButton, answer);
+    MainWindow *window = fixture->window;
+    ModalAnswerer answerer;
+    bool quit = false;
+    const auto quitNow = [&] {
+        if (quit)
+            return;
+        quit = true;
+        QTimer::singleShot(0, this, [&] {
+            answerer.answer(answer);
+            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : window, Qt::Key_Q,
+                            Qt::ControlModifier);
+        });
+    };
+    if (when == "reaction file")
+        connect(window->serialComThread(), &CSerialComThread::save_results_file, this, quitNow);
+    else if (when == "graphs")
+        connect(window->startBlocks().at(0)->measurement(), &CStartBlockMeasurement::new_graph, this,
+                quitNow);
+
+    // the devices are sent down only once both files are on disk
+    QStringList filesAtPowerDown;
+    connect(fixture->sim.get(), &DeviceSimulator::requestReceived, this, [&](const SimRequest &request) {
+        if (request.frame.command == 0x0F && filesAtPowerDown.isEmpty())
+            filesAtPowerDown = savedNames(fixture->resultsDir);
+    });
+    // the question comes while a device is known to answer: the program has polled for a while
+    QTRY_VERIFY_WITH_TIMEOUT(window->chosenSet().anyDeviceReachable(), kWaitMs);
+    QVERIFY(fixture->readyByF5());
+    if (when == "gun") {
+        QTRY_VERIFY_WITH_TIMEOUT(window->lastRaceRun() && window->lastRaceRun()->hasStarted(), kWaitMs);
+        quitNow();
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(quit && !window->serialComThread()->isRunning(), kWaitMs);
+    disconnect(window->serialComThread(), nullptr, this, nullptr);
+    QCOMPARE(answerer.seen.size(), 1);
+    QCOMPARE(answerer.seen[0].text, QString("Do you want to shutdown all devices?"));
+
+    const QString race = fileOf(kHeat1, 1, 1);
+    QCOMPARE(savedNames(fixture->resultsDir), filePair(race));
+    QCOMPARE(savedRace(fixture->resultsDir, race + "*.vq2", true),
+             QStringList({kHeat1 + " h1 s1", " 1 150", "101 1 170", "102 1 190"}));
+    QCOMPARE(raceLogLines(), raceLogBlock(race.toLower(), kLanes));
+    QTRY_COMPARE_WITH_TIMEOUT(postsSoFar(), racePosts(kHeat1Posts, 1, kHeat1Ids), kWaitMs);
+    if (answer == QDialogButtonBox::Yes)
+        QTRY_COMPARE_WITH_TIMEOUT(filesAtPowerDown, filePair(race), kWaitMs);
+    else
+        QCOMPARE(filesAtPowerDown, QStringList());
+
+    // started again, the program numbers on from the race it saved
+    if (answer == QDialogButtonBox::Yes)
+        QVERIFY(fixture->freshDevices());
+    QVERIFY(fixture->openWindow());
+    QCOMPARE(fixture->events()->currentIndex(), MeetRaceFixture::kHeat1Row);
+    QCOMPARE(AppTestEnvironment::fileEntries().value("General/race_nr"), QString("2"));
+}
+
+void TstRaceRunWindow::runHardwareTest(int lanesTested)
+{
+    MainWindow *window = fixture->window;
+    window->findChild<QAction *>("action_Test_Hardware")->trigger();
+    TestHardwareDlg *test = window->testProcedures().hardwareTest();
+    QVERIFY(test);
+    test->findChild<QSlider *>("hslStartDelay")->setValue(1);
+    QSignalSpy started(fixture->sim.get(), &DeviceSimulator::raceStarted);
+    QSignalSpy saved(window->serialComThread(), &CSerialComThread::save_results_file);
+    test->findChild<QPushButton *>("btnTest")->click(); // "ALL"
+    QTRY_VERIFY_WITH_TIMEOUT(started.count() >= lanesTested && saved.count() >= 2 * lanesTested, 4 * kWaitMs);
+    test->findChild<QPushButton *>("btnCancel")->click();
+    QTRY_VERIFY(!window->testProcedures().hardwareTest());
+}
+
+void TstRaceRunWindow::runSynchronisationTest()
+{
+    MainWindow *window = fixture->window;
+    window->findChild<QAction *>("action_Test_Synchronization")->trigger();
+    TestSynchronisationDlg *test = window->testProcedures().synchronisationTest();
+    QVERIFY(test);
+    QSignalSpy saved(window->serialComThread(), &CSerialComThread::save_results_file);
+    test->findChild<QPushButton *>("btnTest")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(saved.count() >= 2 && !test->isLoopRunning(), 2 * kWaitMs);
+    test->findChild<QPushButton *>("btnCancel")->click();
+    QTRY_VERIFY(!window->testProcedures().synchronisationTest());
+}
+
+// The built-in tests drive Ready and Start as a race does: what they run is shown and kept nowhere.
+void TstRaceRunWindow::aTestRunIsNoRace()
+{
+    MainWindow *window = fixture->window;
+    window->OnToggleApplicationMode(ModeAdministratorFull);
+    QVERIFY(fixture->raceByF5());
+    const QStringList fields = {window->findChild<QLineEdit *>("txtRaceInfo")->text(),
+                                window->findChild<QLineEdit *>("txtHeatInfo")->text(),
+                                window->findChild<QLineEdit *>("txtStartInfo")->text()};
+    fixture->sim->setAutoStartDelayMs(-1); // the tests' own Start broadcast is the gun
+    runHardwareTest(2);
+    runSynchronisationTest();
+    fixture->sim->setAutoStartDelayMs(300);
+    QCOMPARE(QStringList({window->findChild<QLineEdit *>("txtRaceInfo")->text(),
+                          window->findChild<QLineEdit *>("txtHeatInfo")->text(),
+                          window->findChild<QLineEdit *>("txtStartInfo")->text()}),
+             fields);
+    QVERIFY(window->lastRaceRun()->isSaved());
+    QVERIFY(fixture->raceByF5());
+
+    const QString first = fileOf(kHeat1, 1, 1);
+    const QString second = fileOf(kHeat2, 2, 1);
+    const QStringList files = QDir(fixture->resultsDir).entryList(QDir::Files, QDir::Name);
+    QCOMPARE(files.size(), 6); // two races, each with its text file in the full administrator mode
+    QCOMPARE(savedNames(fixture->resultsDir), filePair(first) + filePair(second));
+    QCOMPARE(raceLogLines(), raceLogBlock(first.toLower(), kLanes) + raceLogBlock(second.toLower(), kLanes));
+    QTRY_COMPARE_WITH_TIMEOUT(postsSoFar().size(), 6, kWaitMs);
+    QCOMPARE(postsSoFar(), racePosts(kHeat1Posts, 1, kHeat1Ids) + racePosts(kHeat2Posts, 1, kHeat2Ids));
+}
+
+// F5, the wrong heat seen and heat 2 chosen before the gun: the race is heat 2, and the next is the Final.
+void TstRaceRunWindow::aHeatChosenBeforeTheGunIsUsedUpByTheRace()
+{
+    fixture->sim->setAutoStartDelayMs(-1);
+    CSerialComThread *serial = fixture->window->serialComThread();
+    QSignalSpy saved(serial, &CSerialComThread::save_results_file);
+    QVERIFY(fixture->readyByF5());
+    QTRY_VERIFY_WITH_TIMEOUT(serial->allReady, kWaitMs);
+    QVERIFY(fixture->chooseEvent(MeetRaceFixture::kHeat2Row, kHeat2Bibs));
+    fixture->sim->startRace();
+    QTRY_COMPARE_WITH_TIMEOUT(saved.count(), 2, kWaitMs);
+    fixture->sim->setAutoStartDelayMs(300);
+    QVERIFY(fixture->raceByF5());
+    QCOMPARE(fixture->events()->currentIndex(), MeetRaceFixture::kFinalRow);
+
+    QCOMPARE(savedNames(fixture->resultsDir),
+             filePair(fileOf(kHeat2, 2, 1)) + filePair(fileOf(kFinal, 1, 1)));
+    QCOMPARE(savedRace(fixture->resultsDir, fileOf(kHeat2, 2, 1) + "*.vq2"),
+             expectedRace(kHeat2 + " h2 s1", kHeat2Bibs));
+    QTRY_COMPARE_WITH_TIMEOUT(postsSoFar().size(), 7, kWaitMs);
+    QCOMPARE(postsSoFar(), racePosts(kHeat2Posts, 1, kHeat2Ids) + racePosts(kFinalPosts, 1, kFinalIds));
+}
+
+// After a race in heat 1 the official picks the relay, the last heat of the list: it is raced and posted as
+// that heat, and only the step past it names races by their number.
+void TstRaceRunWindow::theLastHeatChosenByHandIsRaced()
+{
+    QVERIFY(fixture->raceByF5());
+    QVERIFY(fixture->chooseEvent(MeetRaceFixture::kRelayRow, {"", "", "401"}));
+    QVERIFY(fixture->raceByF5());
+    QVERIFY(fixture->raceByF5());
+    QCOMPARE(savedNames(fixture->resultsDir),
+             filePair(fileOf(kHeat1, 1, 1)) + filePair(fileOf(kRelay, 1, 1)) + filePair("race_2_h1_s1"));
+    QCOMPARE(savedRace(fixture->resultsDir, "race_2_*.vq2").constFirst(), QString("2 h1 s1"));
+    QCOMPARE(raceLogLines(), raceLogBlock(fileOf(kHeat1, 1, 1).toLower(), kLanes) +
+                                 raceLogBlock(fileOf(kRelay, 1, 1).toLower(), kLanes) +
+                                 raceLogBlock("race_2_h1_s1", kLanes));
+    // a post sent would be in the log by the time the server answers a request made after it
+    QSignalSpy asked(fixture->server.get(), &MeetSimServer::requestReceived);
+    fixture->window->findChild<QPushButton *>("btnEventsRefresh")->click();
+    QVERIFY(asked.wait(kWaitMs));
+    QCOMPARE(postsSoFar(), racePosts(kHeat1Posts, 1, kHeat1Ids) + racePosts(kRelayPosts, 1, kRelayIds));
+}
+
+// F5, then the race counter reset before the gun: the race is race 1, and its false start is followed by
+// race 1's next start, not skipped as a reset would have the next Ready do.
+void TstRaceRunWindow::aCounterResetBeforeTheGunIsUsedUpByTheRace()
+{
+    MainWindow *window = fixture->window;
+    CSerialComThread *serial = window->serialComThread();
+    fixture->sim->setAutoStartDelayMs(-1);
+    fixture->sim->setLaneReaction(1, kFalseStartMs);
+    QSignalSpy saved(serial, &CSerialComThread::save_results_file);
+    QVERIFY(fixture->readyByF5());
+    QTRY_VERIFY_WITH_TIMEOUT(serial->allReady, kWaitMs);
+    ModalAnswerer answerer;
+    answerer.answer(QDialogButtonBox::Yes);
+    window->findChild<QAction *>("action_RaceCounterReset")->trigger();
+    QCOMPARE(answerer.seen.size(), 1);
+    fixture->sim->startRace();
+    QTRY_COMPARE_WITH_TIMEOUT(saved.count(), 2, kWaitMs);
+    fixture->sim->setAutoStartDelayMs(300);
+    fixture->sim->setLaneReaction(1, 170);
+    QVERIFY(fixture->raceByF5());
+    QCOMPARE(savedNames(fixture->resultsDir), filePair("race_1_h1_s1") + filePair("race_1_h1_s2"));
+}
+
+// The meet server is away for the first race: the status bar names the race and what it did not get, in the
+// official's language, until the next race's posts all get through. Each post is sent once.
+void TstRaceRunWindow::resultsTheServerMissedAreToldUntilTheNextRaceGetsThrough()
+{
+    MainWindow *window = fixture->window;
+    window->LoadLanguage("de_Deutsch");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    fixture->server.reset();
+    QVERIFY(fixture->raceByF5());
+    auto *field = window->statusBar()->findChild<QLabel *>("lblPostsMissing");
+    QTRY_VERIFY_WITH_TIMEOUT(field && field->isVisible() && field->text().contains("Meldung"), kWaitMs);
+    QCOMPARE(field->text(),
+             QString("Vom Wettkampfserver nicht empfangen: Bahn 2, Bahn 3, die Meldung des Laufs von "
+                     "100 m Men (Heats - Lauf 1), Lauf 1, Start 1"));
+
+    fixture->server = std::make_unique<MeetSimServer>(QStringLiteral(QUELLOR_MEETSIM_DATA_DIR));
+    QVERIFY(fixture->server->listen());
+    fixture->server->setPostLog(fixture->postLog);
+    QVERIFY(fixture->raceByF5());
+    QTRY_VERIFY_WITH_TIMEOUT(!field->isVisible(), kWaitMs);
+    QCOMPARE(field->text(), QString());
+    // the first race's results were not sent again
+    QCOMPARE(postsSoFar(), racePosts(kHeat2Posts, 1, kHeat2Ids));
+    window->LoadLanguage("en_English");
+}
+
+int main(int argc, char **argv)
+{
+    AppTestEnvironment environment;
+    if (!environment.isValid())
+        return 1;
+    const std::unique_ptr<QuellorApp> application(QuellorApp::Create(argc, argv));
+    TstRaceRunWindow test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_racerunwindow.moc"
