@@ -1315,11 +1315,11 @@ bool CSerialComThread::countsReactions() const
     return m_forceMode == DeviceReady || isRunUnderWay();
 }
 
-// A false start stays with its run, whatever the blocks show later.
-// A reaction that arrives before the blocks took the Ready is wiped as it comes, so it marks nothing.
+// A false start stays with its run, whatever the blocks show later; a saved run takes none. A reaction
+// that arrives before the blocks took the Ready is wiped as it comes, so it marks nothing.
 void CSerialComThread::noteFalseStarts(const QList<CStartBlock *> &blocks)
 {
-    if (!m_run || m_run->isSaved() || m_run->falseStartSeen())
+    if (!m_run || m_run->falseStartSeen())
         return;
     for (const CStartBlock *block : blocks) {
         const CStartBlockMeasurement *measurement = block->measurement();

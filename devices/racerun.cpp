@@ -39,9 +39,8 @@ bool RaceRun::takeReactionSave()
 
 bool RaceRun::takeSoundSave()
 {
-    if (m_soundSave)
+    if (isSaved())
         return false;
-    m_soundSave = true;
     m_phase = Phase::Saved;
     return true;
 }

@@ -36,7 +36,7 @@ public:
     bool isFetchingGraphs() const { return m_phase == Phase::Graphs; }
     bool falseStartSeen() const { return m_falseStart; }
     bool reactionSaveSent() const { return m_reactionSave; }
-    bool soundSaveSent() const { return m_soundSave; }
+    bool soundSaveSent() const { return isSaved(); } // the sound save is what saves a run
 
     void markStarted() { advanceTo(Phase::Started); }
     void markReactionsIn() { advanceTo(Phase::ReactionsIn); }
@@ -55,7 +55,6 @@ private:
     Phase m_phase = Phase::Readied;
     bool m_falseStart = false;
     bool m_reactionSave = false;
-    bool m_soundSave = false;
 };
 
 using RaceRunPointer = std::shared_ptr<const RaceRun>;

@@ -348,6 +348,7 @@ private:
     void readyFromAnyTab();
     void closePreviousRace();
     void closeRaceRun();
+    std::optional<MeetHeat> chosenHeat() const;
     std::optional<quint16> closedStartInChosenHeat() const;
     void rememberRacedHeat(const RaceIdentity &race);
     void continueRacedHeat();
@@ -471,7 +472,7 @@ private:
         bool sound = false;
     };
     QList<GivenUpGraph> m_givenUpGraphs;
-    bool m_givenUpSettled = false; // the race is saved: what it lacks no longer changes
-    QList<RaceSnapshot> m_pendingSaves;  // results that came in while a save waited for the operator
+    bool m_givenUpSettled = false;      // the race is saved: what it lacks no longer changes
+    QList<RaceSnapshot> m_pendingSaves; // results that came in while a save waited for the operator
     bool m_saving = false;
 };

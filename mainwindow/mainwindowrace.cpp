@@ -129,12 +129,16 @@ void MainWindow::continueRacedHeat()
 {
     if (!m_race.namedAfterMeetEvent())
         return;
-    const std::optional<MeetHeat> chosen =
-        m_meet.heatAt(ui->cmbServers->currentIndex(), ui->cmbEvents->currentIndex());
+    const std::optional<MeetHeat> chosen = chosenHeat();
     for (const QPair<MeetHeat, quint16> &raced : std::as_const(m_racedHeats)) {
         if (chosen && raced.first == *chosen)
             m_race.continueAfter(raced.second);
     }
+}
+
+std::optional<MeetHeat> MainWindow::chosenHeat() const
+{
+    return m_meet.heatAt(ui->cmbServers->currentIndex(), ui->cmbEvents->currentIndex());
 }
 
 // The start of the race being closed when the heat chosen now is the one it was raced in.
@@ -142,8 +146,7 @@ std::optional<quint16> MainWindow::closedStartInChosenHeat() const
 {
     if (!m_lastRace || !m_lastRace->identity.meetHeat || !m_race.namedAfterMeetEvent())
         return std::nullopt;
-    const std::optional<MeetHeat> chosen =
-        m_meet.heatAt(ui->cmbServers->currentIndex(), ui->cmbEvents->currentIndex());
+    const std::optional<MeetHeat> chosen = chosenHeat();
     if (!chosen || !(*chosen == *m_lastRace->identity.meetHeat))
         return std::nullopt;
     return m_lastRace->identity.start;
@@ -180,7 +183,7 @@ RaceIdentity MainWindow::identityOfFields() const
     race.raceLogLabel = RaceNumbering::raceLogLabel(race.raceInfoText, race.heat, race.start);
     // a race named by its number after the last heat, or by hand, belongs to no heat
     if (m_race.namedAfterMeetEvent())
-        race.meetHeat = m_meet.heatAt(ui->cmbServers->currentIndex(), ui->cmbEvents->currentIndex());
+        race.meetHeat = chosenHeat();
     return race;
 }
 

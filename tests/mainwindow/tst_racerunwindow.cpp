@@ -71,10 +71,10 @@ private slots:
     void quitLetsTheRaceUnderWayFinish_data();
     void quitLetsTheRaceUnderWayFinish();
     void aTestRunIsNoRace();
-    void aHeatChosenBeforeTheGunIsUsedUpByTheRace();
+    void aChoiceBeforeTheGunIsUsedUpByTheRace_data();
+    void aChoiceBeforeTheGunIsUsedUpByTheRace();
     void theLastHeatChosenByHandIsRaced();
     void resultsTheServerMissedAreToldUntilTheNextRaceGetsThrough();
-    void aCounterResetBeforeTheGunIsUsedUpByTheRace();
 
 private:
     // The posts of the whole run so far, valid reactions read as R.
@@ -353,29 +353,6 @@ void TstRaceRunWindow::aTestRunIsNoRace()
     QCOMPARE(postsSoFar(), racePosts(kHeat1Posts, 1, kHeat1Ids) + racePosts(kHeat2Posts, 1, kHeat2Ids));
 }
 
-// F5, the wrong heat seen and heat 2 chosen before the gun: the race is heat 2, and the next is the Final.
-void TstRaceRunWindow::aHeatChosenBeforeTheGunIsUsedUpByTheRace()
-{
-    fixture->sim->setAutoStartDelayMs(-1);
-    CSerialComThread *serial = fixture->window->serialComThread();
-    QSignalSpy saved(serial, &CSerialComThread::save_results_file);
-    QVERIFY(fixture->readyByF5());
-    QTRY_VERIFY_WITH_TIMEOUT(serial->allReady, kWaitMs);
-    QVERIFY(fixture->chooseEvent(MeetRaceFixture::kHeat2Row, kHeat2Bibs));
-    fixture->sim->startRace();
-    QTRY_COMPARE_WITH_TIMEOUT(saved.count(), 2, kWaitMs);
-    fixture->sim->setAutoStartDelayMs(300);
-    QVERIFY(fixture->raceByF5());
-    QCOMPARE(fixture->events()->currentIndex(), MeetRaceFixture::kFinalRow);
-
-    QCOMPARE(savedNames(fixture->resultsDir),
-             filePair(fileOf(kHeat2, 2, 1)) + filePair(fileOf(kFinal, 1, 1)));
-    QCOMPARE(savedRace(fixture->resultsDir, fileOf(kHeat2, 2, 1) + "*.vq2"),
-             expectedRace(kHeat2 + " h2 s1", kHeat2Bibs));
-    QTRY_COMPARE_WITH_TIMEOUT(postsSoFar().size(), 7, kWaitMs);
-    QCOMPARE(postsSoFar(), racePosts(kHeat2Posts, 1, kHeat2Ids) + racePosts(kFinalPosts, 1, kFinalIds));
-}
-
 // After a race in heat 1 the official picks the relay, the last heat of the list: it is raced and posted as
 // that heat, and only the step past it names races by their number.
 void TstRaceRunWindow::theLastHeatChosenByHandIsRaced()
@@ -397,27 +374,53 @@ void TstRaceRunWindow::theLastHeatChosenByHandIsRaced()
     QCOMPARE(postsSoFar(), racePosts(kHeat1Posts, 1, kHeat1Ids) + racePosts(kRelayPosts, 1, kRelayIds));
 }
 
-// F5, then the race counter reset before the gun: the race is race 1, and its false start is followed by
-// race 1's next start, not skipped as a reset would have the next Ready do.
-void TstRaceRunWindow::aCounterResetBeforeTheGunIsUsedUpByTheRace()
+void TstRaceRunWindow::aChoiceBeforeTheGunIsUsedUpByTheRace_data()
 {
+    QTest::addColumn<QString>("choice");
+    QTest::addColumn<QStringList>("files");
+    // the race is heat 2, and the next is the Final
+    QTest::newRow("the wrong heat seen, heat 2 chosen")
+        << "heat" << filePair(fileOf(kHeat2, 2, 1)) + filePair(fileOf(kFinal, 1, 1));
+    // the race is race 1, and its false start is followed by race 1's next start, not skipped as a reset
+    // would have the next Ready do
+    QTest::newRow("the race counter reset, a false start")
+        << "reset" << filePair("race_1_h1_s1") + filePair("race_1_h1_s2");
+}
+
+// F5, then a field changed before the gun: the choice names the readied race and is used up by it.
+void TstRaceRunWindow::aChoiceBeforeTheGunIsUsedUpByTheRace()
+{
+    QFETCH(QString, choice);
+    QFETCH(QStringList, files);
     MainWindow *window = fixture->window;
     CSerialComThread *serial = window->serialComThread();
     fixture->sim->setAutoStartDelayMs(-1);
-    fixture->sim->setLaneReaction(1, kFalseStartMs);
+    if (choice == "reset")
+        fixture->sim->setLaneReaction(1, kFalseStartMs);
     QSignalSpy saved(serial, &CSerialComThread::save_results_file);
     QVERIFY(fixture->readyByF5());
     QTRY_VERIFY_WITH_TIMEOUT(serial->allReady, kWaitMs);
-    ModalAnswerer answerer;
-    answerer.answer(QDialogButtonBox::Yes);
-    window->findChild<QAction *>("action_RaceCounterReset")->trigger();
-    QCOMPARE(answerer.seen.size(), 1);
+    if (choice == "heat") {
+        QVERIFY(fixture->chooseEvent(MeetRaceFixture::kHeat2Row, kHeat2Bibs));
+    } else {
+        ModalAnswerer answerer;
+        answerer.answer(QDialogButtonBox::Yes);
+        window->findChild<QAction *>("action_RaceCounterReset")->trigger();
+        QCOMPARE(answerer.seen.size(), 1);
+    }
     fixture->sim->startRace();
     QTRY_COMPARE_WITH_TIMEOUT(saved.count(), 2, kWaitMs);
     fixture->sim->setAutoStartDelayMs(300);
     fixture->sim->setLaneReaction(1, 170);
     QVERIFY(fixture->raceByF5());
-    QCOMPARE(savedNames(fixture->resultsDir), filePair("race_1_h1_s1") + filePair("race_1_h1_s2"));
+    QCOMPARE(savedNames(fixture->resultsDir), files);
+    if (choice != "heat")
+        return;
+    QCOMPARE(fixture->events()->currentIndex(), MeetRaceFixture::kFinalRow);
+    QCOMPARE(savedRace(fixture->resultsDir, fileOf(kHeat2, 2, 1) + "*.vq2"),
+             expectedRace(kHeat2 + " h2 s1", kHeat2Bibs));
+    QTRY_COMPARE_WITH_TIMEOUT(postsSoFar().size(), 7, kWaitMs);
+    QCOMPARE(postsSoFar(), racePosts(kHeat2Posts, 1, kHeat2Ids) + racePosts(kFinalPosts, 1, kFinalIds));
 }
 
 // The meet server is away for the first race: the status bar names the race and what it did not get, in the
