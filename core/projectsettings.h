@@ -38,6 +38,7 @@ inline constexpr char kAudioVolume[] = "audiovolume";
 inline constexpr char kHeadsetVolume[] = "headsetvolume";
 inline constexpr char kPhotoFinishDevice[] = "photofinishdevice";
 inline constexpr char kRaceNumber[] = "race_nr";
+inline constexpr char kRacedHeats[] = "raced_heats"; // each heat that had a gun, with its highest start
 inline constexpr char kDebug[] = "debug";
 inline constexpr char kPrinterOption[] = "printer_option";
 

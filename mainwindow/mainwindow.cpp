@@ -72,7 +72,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(std::make_uniq
     m_broadcast.SetMacAddress(QString::fromLatin1(SharedConstants::kBroadcastMac));
     m_themes = StyleThemes::defaults();
     loadSettingsCopies();
-    m_race = RaceNumbering(quint32(qMax(1, m_settings.raceNumber)));
+    m_race = RaceNumbering(quint32(qMax(1, m_settings.raceNumber)), storedRacedHeats());
 
     ui->setupUi(this);
     keepMenuMnemonicsFree();
@@ -129,6 +129,16 @@ void MainWindow::loadSettingsCopies()
     m_settings = app->projectSettings();
     m_startBlockSettings = app->startBlockCommonSettings();
     m_coordinatorSettings = app->coordinatorSettings();
+}
+
+RacedHeats MainWindow::storedRacedHeats() const
+{
+    const QuellorApp *app = QuellorApp::Instance();
+    if (!app)
+        return {};
+    return RacedHeats::fromSetting(app->GetSetting(QString::fromLatin1(SettingsKeys::kGroupGeneral),
+                                                   QString::fromLatin1(SettingsKeys::kRacedHeats))
+                                       .toStringList());
 }
 
 void MainWindow::createLaneLayout()

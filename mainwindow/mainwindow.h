@@ -11,6 +11,7 @@
 #include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 #include <QTranslator>
 #include <QVariant>
 
@@ -291,6 +292,7 @@ private:
     explicit MainWindow(QWidget *parent = nullptr);
 
     void loadSettingsCopies();
+    RacedHeats storedRacedHeats() const;
     void createLaneLayout();
     void createKeyFilter();
     void connectForm();
@@ -342,6 +344,7 @@ private:
     void deselectLane();
     void selectPreviousEvent();
     void selectNextEvent();
+    void pickEventRow(int row);
     void closeKeyAssistant();
     int liveLaneCount() const;
     // race control
@@ -349,9 +352,8 @@ private:
     void closePreviousRace();
     void closeRaceRun();
     std::optional<MeetHeat> chosenHeat() const;
-    std::optional<quint16> closedStartInChosenHeat() const;
     void rememberRacedHeat(const RaceIdentity &race);
-    void continueRacedHeat();
+    void storeRacedHeats();
     void broadcastReadyFor(RaceRun::Kind kind);
     void takeRaceRun();
     RaceIdentity identityOfFields() const;
@@ -391,8 +393,19 @@ private:
     void printRace(const RaceIdentity &identity, const OpenTabWidget *tab);
     void postRaceResults(const RaceIdentity &race);
     void updateGatewayPanId(const CCoordinator &coordinator);
-    RaceNumbering::MeetEvent meetEvent() const;
     void moveToNextMeetEvent();
+    // the Race list: the heat shown, picks by hand, refills and the athletes of the heat
+    std::optional<ShownHeat> shownHeat() const;
+    void onEventActivated(int row);
+    void pickShownHeat();
+    void beginRefill();
+    void onCompetitionsReceived(bool ok);
+    void onEventsReceived(uint competitionId, bool ok);
+    void endRefill(bool found);
+    void onParticipationsReceived(uint heatId, bool ok);
+    void keepReadiedLanesWithoutAthletes(const MeetHeat &heat);
+    void askMissingAthletes();
+    void refreshMeetNotes();
 
     // project settings and device actions
     void createDeviceActions();
@@ -454,9 +467,17 @@ private:
         RaceIdentity identity;
     };
     std::optional<NamedRun> m_lastRace; // from the first Ready on
-    // The heats raced since the program started, with the last start raced in each: a heat chosen again
-    // is raced at its next start, so no start of a heat is posted twice.
-    QList<QPair<MeetHeat, quint16>> m_racedHeats;
+    bool m_readyUnderWay = false;       // a Ready waits on a box before its race is readied
+    // A refresh refills the lists: the heat chosen stays the next race's until it is found again.
+    struct Refill {
+        ShownHeat heat;
+        quint32 competitionId = 0;
+    };
+    std::optional<Refill> m_refill;
+    int m_rowJustChanged = -1;      // the Race list's row changed in this event, maybe by the official
+    bool m_athletesMissing = false; // the shown heat's athletes did not come from the server
+    QTimer m_athletesRetry;
+    QString m_heatGone; // the heat chosen that a refresh did not find on the server
     SettingsDistribution m_distribution;
     ActivityBounce m_activity;
     QString m_comment;

@@ -79,12 +79,17 @@ void MainWindow::postRaceResults(const RaceIdentity &race)
 {
     if (!race.meetHeat)
         return;
+    const QString name = tr("%1, heat %2, start %3").arg(race.raceInfoText).arg(race.heat).arg(race.start);
+    if (race.athletesMissing) {
+        m_postWatch.raceNotPosted(name);
+        refreshPostsLabel();
+        return;
+    }
     const HeldLanesInPlace lanes(race.held, startBlocks());
     const RacePosts posts = m_meet.postResults(
         *race.meetHeat, race.held ? race.held->participations : m_meet.laneParticipations(), startBlocks(),
         race.start);
-    m_postWatch.racePosted(tr("%1, heat %2, start %3").arg(race.raceInfoText).arg(race.heat).arg(race.start),
-                           posts);
+    m_postWatch.racePosted(name, posts);
 }
 
 void MainWindow::updateGatewayPanId(const CCoordinator &coordinator)
@@ -93,16 +98,9 @@ void MainWindow::updateGatewayPanId(const CCoordinator &coordinator)
         m_gateway->setPanId(coordinator.panId());
 }
 
-RaceNumbering::MeetEvent MainWindow::meetEvent() const
-{
-    const int event = ui->cmbEvents->currentIndex();
-    if (!m_meet.serverAddress(ui->cmbServers->currentIndex()) || !m_meet.events().heatAtRow(event))
-        return RaceNumbering::MeetEvent::None;
-    return event == ui->cmbEvents->count() - 1 ? RaceNumbering::MeetEvent::Last
-                                               : RaceNumbering::MeetEvent::InUse;
-}
-
+// The program's own step, no choice of the official's.
 void MainWindow::moveToNextMeetEvent()
 {
     ui->cmbEvents->setCurrentIndex(ui->cmbEvents->currentIndex() + 1);
+    m_rowJustChanged = -1;
 }

@@ -239,16 +239,30 @@ int MainWindow::liveLaneCount() const
     return count;
 }
 
+// F9 and F10 pick a heat by hand when they move the row.
 void MainWindow::selectPreviousEvent()
 {
-    ui->cmbEvents->setCurrentIndex(KeyCommands::previousEventRow(ui->cmbEvents->currentIndex()));
+    pickEventRow(KeyCommands::previousEventRow(ui->cmbEvents->currentIndex()));
 }
 
 void MainWindow::selectNextEvent()
 {
     const int row = ui->cmbEvents->currentIndex();
     if (m_meet.events().heatAtRow(row))
-        ui->cmbEvents->setCurrentIndex(KeyCommands::nextEventRow(row, ui->cmbEvents->count()));
+        pickEventRow(KeyCommands::nextEventRow(row, ui->cmbEvents->count()));
+}
+
+void MainWindow::pickEventRow(int row)
+{
+    if (row == ui->cmbEvents->currentIndex())
+        return;
+    if (m_refill) {
+        m_refill.reset();
+        refreshMeetNotes();
+    }
+    ui->cmbEvents->setCurrentIndex(row);
+    m_rowJustChanged = -1;
+    pickShownHeat();
 }
 
 KeyAssistantDlg *MainWindow::keyAssistant() const

@@ -7,7 +7,9 @@
 #include <QDebug>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScopedValueRollback>
 
+#include "core/quellorapp.h"
 #include "core/sharedconstants.h"
 #include "devices/cserialcomthread.h"
 #include "devices/cstartblockmeasurement.h"
@@ -56,6 +58,13 @@ QString unbroken(const QString &path)
 
 void MainWindow::on_btnReady_clicked(bool)
 {
+    // a Ready that comes while the last one waits on a box (the coordinator's own request) is dropped: it
+    // would close the same race again, or go out as the Idle that calls the readied race off
+    if (m_readyUnderWay) {
+        qDebug() << "Ready dropped: the last one is still being handled";
+        return;
+    }
+    const QScopedValueRollback<bool> underWay(m_readyUnderWay, true);
     // a race whose graphs are still coming is saved under its own name before the next one is named
     if (m_serial)
         m_serial->SaveRaceUnderWay();
@@ -103,53 +112,32 @@ void MainWindow::closeRaceRun()
                 setLaneParticipation(block, status);
         }
     }
-    if (m_race.closeRace(falseStart, meetEvent(), closedStartInChosenHeat()))
+    RaceNumbering::Closed closed = RaceNumbering::Closed::None;
+    if (m_lastRace) {
+        rememberRacedHeat(m_lastRace->identity);
+        closed = falseStart ? RaceNumbering::Closed::FalseStart : RaceNumbering::Closed::Valid;
+    }
+    if (m_race.closeRace(closed, shownHeat()) == RaceNumbering::Step::NextHeat)
         moveToNextMeetEvent();
-    else
-        continueRacedHeat();
     m_dnsChosen = false;
     m_dqChosen = false;
 }
 
+// A race had its gun in its heat: the heat goes on at its next start, after a restart too.
 void MainWindow::rememberRacedHeat(const RaceIdentity &race)
 {
-    if (!race.meetHeat)
+    if (race.meetHeat && m_race.heatRaced(*race.meetHeat, race.start))
+        storeRacedHeats();
+}
+
+void MainWindow::storeRacedHeats()
+{
+    QuellorApp *app = QuellorApp::Instance();
+    if (!app)
         return;
-    for (QPair<MeetHeat, quint16> &raced : m_racedHeats) {
-        if (raced.first == *race.meetHeat) {
-            raced.second = qMax(raced.second, race.start);
-            return;
-        }
-    }
-    m_racedHeats.append({*race.meetHeat, race.start});
-}
-
-// The heat chosen now was raced before: its next start.
-void MainWindow::continueRacedHeat()
-{
-    if (!m_race.namedAfterMeetEvent())
-        return;
-    const std::optional<MeetHeat> chosen = chosenHeat();
-    for (const QPair<MeetHeat, quint16> &raced : std::as_const(m_racedHeats)) {
-        if (chosen && raced.first == *chosen)
-            m_race.continueAfter(raced.second);
-    }
-}
-
-std::optional<MeetHeat> MainWindow::chosenHeat() const
-{
-    return m_meet.heatAt(ui->cmbServers->currentIndex(), ui->cmbEvents->currentIndex());
-}
-
-// The start of the race being closed when the heat chosen now is the one it was raced in.
-std::optional<quint16> MainWindow::closedStartInChosenHeat() const
-{
-    if (!m_lastRace || !m_lastRace->identity.meetHeat || !m_race.namedAfterMeetEvent())
-        return std::nullopt;
-    const std::optional<MeetHeat> chosen = chosenHeat();
-    if (!chosen || !(*chosen == *m_lastRace->identity.meetHeat))
-        return std::nullopt;
-    return m_lastRace->identity.start;
+    app->SetSetting(QString::fromLatin1(SettingsKeys::kGroupGeneral),
+                    QString::fromLatin1(SettingsKeys::kRacedHeats), m_race.racedHeats().toSetting());
+    app->SyncSettings();
 }
 
 // ---------------------------------------------------------------------------------------------------
@@ -184,6 +172,11 @@ RaceIdentity MainWindow::identityOfFields() const
     // a race named by its number after the last heat, or by hand, belongs to no heat
     if (m_race.namedAfterMeetEvent())
         race.meetHeat = chosenHeat();
+    // a heat whose athletes did not come is raced as it is; athletes that come later are the next race's
+    if (race.meetHeat && m_athletesMissing) {
+        race.held = HeldLanes{RaceIdentity::lanesOf(startBlocks()), {}};
+        race.athletesMissing = true;
+    }
     return race;
 }
 
@@ -318,6 +311,7 @@ void MainWindow::on_action_RaceCounterReset_triggered()
     if (answer != QMessageBox::Yes)
         return;
     m_race.resetCounter();
+    storeRacedHeats();
     UpdateRaceInfo();
     followFieldsBeforeStart();
 }
@@ -327,7 +321,7 @@ void MainWindow::on_action_RaceCounterReset_triggered()
 
 void MainWindow::UpdateRaceInfo()
 {
-    ui->txtRaceInfo->setText(m_race.raceInfoText(meetEvent() != RaceNumbering::MeetEvent::None));
+    ui->txtRaceInfo->setText(m_race.raceInfoText(shownHeat().has_value()));
     ui->txtHeatInfo->setText(QString::number(m_race.heat()));
     ui->txtStartInfo->setText(QString::number(m_race.start()));
 }

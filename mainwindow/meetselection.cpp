@@ -70,10 +70,11 @@ void MeetSelection::chooseServer(int row)
     m_connection.askCompetitions(*ip);
 }
 
-void MeetSelection::chooseCompetition(int serverRow, int competitionRow)
+void MeetSelection::chooseCompetition(int serverRow, int competitionRow, bool keepParticipations)
 {
     m_events.clear();
-    m_participations.clear();
+    if (!keepParticipations)
+        m_participations.clear();
     const std::optional<QString> ip = serverAddress(serverRow);
     if (!ip || competitionRow < 0 || competitionRow >= m_competitions.competitions().size())
         return;
@@ -89,6 +90,33 @@ const Heat *MeetSelection::chooseHeat(int serverRow, int eventRow)
     m_participations.clear();
     m_connection.askParticipations(*ip, heat->id);
     return heat;
+}
+
+int MeetSelection::rowOfCompetition(quint32 id) const
+{
+    const QList<Competition *> &competitions = m_competitions.competitions();
+    for (int row = 0; row < competitions.size(); ++row) {
+        if (competitions.at(row) && competitions.at(row)->id == id)
+            return row;
+    }
+    return -1;
+}
+
+std::optional<quint32> MeetSelection::competitionIdAt(int row) const
+{
+    if (row < 0 || row >= m_competitions.competitions().size() || !m_competitions.competitions().at(row))
+        return std::nullopt;
+    return m_competitions.competitions().at(row)->id;
+}
+
+bool MeetSelection::askParticipationsAgain(int serverRow, int eventRow)
+{
+    const std::optional<QString> ip = serverAddress(serverRow);
+    const Heat *heat = m_events.heatAtRow(eventRow);
+    if (!ip || !heat)
+        return false;
+    m_connection.askParticipations(*ip, heat->id);
+    return true;
 }
 
 void MeetSelection::addParticipation(const Participation &participation, const QList<CStartBlock *> &blocks)
@@ -143,7 +171,30 @@ std::optional<MeetHeat> MeetSelection::heatAt(int serverRow, int eventRow) const
     const Heat *heat = m_events.heatAtRow(eventRow);
     if (!ip || !event || !round || !heat)
         return std::nullopt;
-    return MeetHeat{*ip, event->id, round->id, heat->id};
+    return MeetHeat{*ip, m_servers.servers().at(serverRow)->name, event->id, round->id, heat->id};
+}
+
+std::optional<ShownHeat> MeetSelection::shownHeatAt(int serverRow, int eventRow, const QString &text) const
+{
+    const std::optional<MeetHeat> heat = heatAt(serverRow, eventRow);
+    if (!heat)
+        return std::nullopt;
+    const quint32 number = m_events.heatAtRow(eventRow)->seqno;
+    return ShownHeat{*heat, text, quint16(qBound<quint32>(1, number, 65535)),
+                     eventRow == m_events.rowCount() - 1};
+}
+
+int MeetSelection::rowOfHeat(const MeetHeat &heat) const
+{
+    for (int row = 0; row < m_events.rowCount(); ++row) {
+        const Event *event = m_events.eventAtRow(row);
+        const Round *round = m_events.roundAtRow(row);
+        const Heat *shown = m_events.heatAtRow(row);
+        if (event && round && shown && event->id == heat.eventId && round->id == heat.roundId &&
+            shown->id == heat.heatId)
+            return row;
+    }
+    return -1;
 }
 
 QList<LaneParticipation> MeetSelection::laneParticipations() const

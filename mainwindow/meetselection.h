@@ -18,15 +18,25 @@ class ZXConnection;
 // The heat a race's results are posted to, by the ids the server knows it by.
 struct MeetHeat {
     QString ip;
+    QString serverName;
     quint32 eventId = 0;
     quint32 roundId = 0;
     quint32 heatId = 0;
 
     bool operator==(const MeetHeat &other) const
     {
-        return ip == other.ip && eventId == other.eventId && roundId == other.roundId &&
-               heatId == other.heatId;
+        return ip == other.ip && serverName == other.serverName && eventId == other.eventId &&
+               roundId == other.roundId && heatId == other.heatId;
     }
+};
+
+// A heat as the Race list shows it: what names it on the server, its name in the list, its number and
+// whether it is the list's last.
+struct ShownHeat {
+    MeetHeat heat;
+    QString name;
+    quint16 number = 1;
+    bool last = false;
 };
 
 // The participation of the heat that races in a lane.
@@ -68,11 +78,18 @@ public:
     // A server row was chosen: its competitions are asked for, under a new session unless the session
     // was made for that same server and is still open.
     void chooseServer(int row);
-    // The events of the competition at the row are asked for.
-    void chooseCompetition(int serverRow, int competitionRow);
+    // The events of the competition at the row are asked for; a refill keeps the athletes of the heat
+    // chosen.
+    void chooseCompetition(int serverRow, int competitionRow, bool keepParticipations = false);
+    // The competition's row; -1 when it is not listed.
+    int rowOfCompetition(quint32 id) const;
+    // The id of the competition at the row; none when the row holds none.
+    std::optional<quint32> competitionIdAt(int row) const;
     // The participations of the heat at an events row are asked for; null (and nothing asked) when the
     // row shows no heat or no server is chosen.
     const Heat *chooseHeat(int serverRow, int eventRow);
+    // The participations of the heat at the row asked for once more, the ones kept staying until they come.
+    bool askParticipationsAgain(int serverRow, int eventRow);
     // Keeps the participation and puts its athlete into the lane of its initial order.
     void addParticipation(const Participation &participation, const QList<CStartBlock *> &blocks);
     static void clearParticipants(const QList<CStartBlock *> &blocks);
@@ -83,6 +100,10 @@ public:
 
     // The heat at an events row of the chosen server; none when either is missing.
     std::optional<MeetHeat> heatAt(int serverRow, int eventRow) const;
+    // The heat at an events row as the list shows it, with its text there.
+    std::optional<ShownHeat> shownHeatAt(int serverRow, int eventRow, const QString &text) const;
+    // The events row of the heat the ids name; -1 when it is not listed.
+    int rowOfHeat(const MeetHeat &heat) const;
     // Per lane the first participation in row order whose initial order is that lane.
     QList<LaneParticipation> laneParticipations() const;
 

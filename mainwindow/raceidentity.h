@@ -40,6 +40,7 @@ struct RaceIdentity {
     QString raceLogLabel;
     std::optional<MeetHeat> meetHeat; // none: the race is posted nowhere
     std::optional<HeldLanes> held;
+    bool athletesMissing = false; // readied while its heat's athletes had not come: posted nowhere
 
     static QList<RaceLane> lanesOf(const QList<CStartBlock *> &blocks);
 };

@@ -3,54 +3,76 @@
 #include <QDebug>
 #include <QRegularExpression>
 
-RaceNumbering::RaceNumbering(quint32 raceNumber) : m_raceNumber(qBound(1u, raceNumber, kMaxRaceNumber)) {}
-
-bool RaceNumbering::closeRace(bool falseStart, MeetEvent meet, std::optional<quint16> startInChosenHeat)
+RaceNumbering::RaceNumbering(quint32 raceNumber, const RacedHeats &raced)
+    : m_raceNumber(qBound(1u, raceNumber, kMaxRaceNumber)), m_racedHeats(raced)
 {
-    // the closed race's own heat chosen again (the lists refreshed, say) is no other event: its re-start
-    // is its next start, and after a valid race the next event follows
-    if (m_eventChanged && startInChosenHeat) {
-        m_eventChanged = false;
-        m_start = *startInChosenHeat;
+}
+
+RaceNumbering::Step RaceNumbering::closeRace(Closed closed, const std::optional<ShownHeat> &shown)
+{
+    Step step = Step::Stay;
+    if (shown) {
+        closeMeetRace(closed, *shown, step);
+        return step;
     }
-    bool nextEvent = false;
-    if (falseStart) {
+    if (closed == Closed::FalseStart) {
         qDebug() << "VQ: Only increment start nr";
-        if (!m_eventChanged)
-            m_start = quint16(qMin<int>(m_start + 1, kMaxCount));
-    } else {
+        m_start = quint16(qMin<int>(m_start + 1, kMaxCount));
+    } else if (m_customNameInUse) {
+        qDebug() << "Working with custom race name";
         m_start = 1;
-        if (meet != MeetEvent::None) {
-            qDebug() << "Working with ZX";
-            // a heat chosen by hand is raced as that heat, the last one too
-            if (m_eventChanged) {
-                qDebug() << "Chosen ZX event";
-            } else if (meet == MeetEvent::Last) {
-                qDebug() << "End of ZX events";
-                m_raceNumber = qMin(m_raceNumber + 1, kMaxRaceNumber);
-                m_heat = 1;
-                m_customName = QString::number(m_raceNumber);
-                m_nameFromMeetEvent = false;
-            } else {
-                qDebug() << "Next ZX event";
-                nextEvent = true;
-            }
-        } else if (m_customNameInUse) {
-            qDebug() << "Working with custom race name";
-            if (!m_heatTyped)
-                m_heat = quint16(qMin<int>(m_heat + 1, kMaxCount));
-        } else {
-            qDebug() << "Working with incremental racenr";
-            m_raceNumber = qMin(m_raceNumber + 1, kMaxRaceNumber);
-            m_heat = 1;
-        }
+        if (!m_heatTyped)
+            m_heat = quint16(qMin<int>(m_heat + 1, kMaxCount));
+    } else {
+        qDebug() << "Working with incremental racenr";
+        m_start = 1;
+        m_raceNumber = qMin(m_raceNumber + 1, kMaxRaceNumber);
+        m_heat = 1;
     }
-    return nextEvent;
+    return step;
+}
+
+void RaceNumbering::closeMeetRace(Closed closed, const ShownHeat &shown, Step &step)
+{
+    qDebug() << "Working with ZX";
+    // a heat picked by hand is raced, the one just raced and the list's last too; so is the heat shown
+    // when the program starts
+    const bool stays = m_pickedByHand || closed == Closed::None;
+    if (closed == Closed::FalseStart && !stays)
+        qDebug() << "VQ: Only increment start nr";
+    if (stays) {
+        // the heat's next start: no start of a heat is raced twice
+        if (m_nameFromMeetEvent)
+            m_start = m_racedHeats.nextStart(shown.heat);
+        return;
+    }
+    if (closed == Closed::FalseStart) {
+        // the false start's own heat, unless the list no longer shows it (a refresh that did not find it)
+        m_start = m_nameFromMeetEvent ? m_racedHeats.nextStart(shown.heat)
+                                      : quint16(qMin<int>(m_start + 1, kMaxCount));
+        return;
+    }
+    m_start = 1;
+    if (shown.last) {
+        qDebug() << "End of ZX events";
+        numberPastTheLastHeat();
+        return;
+    }
+    qDebug() << "Next ZX event";
+    step = Step::NextHeat;
+}
+
+void RaceNumbering::numberPastTheLastHeat()
+{
+    m_raceNumber = qMin(m_raceNumber + 1, kMaxRaceNumber);
+    m_heat = 1;
+    m_customName = QString::number(m_raceNumber);
+    m_nameFromMeetEvent = false;
 }
 
 void RaceNumbering::clearRaceFlags()
 {
-    m_eventChanged = false;
+    m_pickedByHand = false;
     m_heatTyped = false;
     m_counterReset = false;
 }
@@ -64,17 +86,27 @@ void RaceNumbering::resetCounter()
     m_heat = 1;
     m_start = 1;
     m_counterReset = true;
+    m_racedHeats.clear();
 }
 
-void RaceNumbering::chooseMeetEvent(const QString &name, quint16 heat)
+void RaceNumbering::showHeat(const std::optional<ShownHeat> &shown)
 {
-    m_customName = name;
-    m_nameFromMeetEvent = !name.isEmpty();
-    m_heat = qMax<quint16>(heat, 1);
-    m_start = 1;
-    m_eventChanged = true;
+    m_customName = shown ? shown->name : QString();
+    m_nameFromMeetEvent = !m_customName.isEmpty();
+    m_heat = shown ? qMax<quint16>(shown->number, 1) : quint16(1);
+    m_start = shown ? m_racedHeats.nextStart(shown->heat) : quint16(1);
     m_heatTyped = false;
     m_counterReset = false;
+}
+
+void RaceNumbering::pickHeat()
+{
+    m_pickedByHand = true;
+}
+
+bool RaceNumbering::heatRaced(const MeetHeat &heat, quint16 start)
+{
+    return m_racedHeats.raced(heat, start);
 }
 
 void RaceNumbering::previousStart()
@@ -87,11 +119,6 @@ void RaceNumbering::nextStart()
 {
     if (m_start < kMaxCount)
         ++m_start;
-}
-
-void RaceNumbering::continueAfter(quint16 start)
-{
-    m_start = quint16(qMin<int>(start + 1, kMaxCount));
 }
 
 void RaceNumbering::renameMeetEvent(const QString &name)

@@ -11,6 +11,13 @@ void ResultPostWatch::racePosted(const QString &race, const RacePosts &posts)
         m_races.removeFirst();
 }
 
+void ResultPostWatch::raceNotPosted(const QString &race)
+{
+    m_races.append({RacePosts(), Missing{race, {}, false, true}});
+    while (m_races.size() > kMaxRaces)
+        m_races.removeFirst();
+}
+
 bool ResultPostWatch::postFinished(quint64 post, bool reached)
 {
     for (int index = 0; index < m_races.size(); ++index) {
@@ -32,7 +39,7 @@ bool ResultPostWatch::postFinished(quint64 post, bool reached)
         if (done && race.missing.lanes.isEmpty() && !race.missing.notice) {
             // every post of this race got through: what the races before it missed is told no more
             const bool wasTold = std::any_of(m_races.cbegin(), m_races.cbegin() + index, [](const Race &r) {
-                return !r.missing.lanes.isEmpty() || r.missing.notice;
+                return !r.missing.lanes.isEmpty() || r.missing.notice || r.missing.notPosted;
             });
             m_races.erase(m_races.begin(), m_races.begin() + index + 1);
             return wasTold;
@@ -53,7 +60,7 @@ QList<ResultPostWatch::Missing> ResultPostWatch::missing() const
 {
     QList<Missing> missing;
     for (const Race &race : m_races) {
-        if (!race.missing.lanes.isEmpty() || race.missing.notice)
+        if (!race.missing.lanes.isEmpty() || race.missing.notice || race.missing.notPosted)
             missing.append(race.missing);
     }
     return missing;

@@ -26,6 +26,9 @@ const QByteArray kAnswerPrefix = QByteArrayLiteral("ZXQUELLORANSWER");
 const QByteArray kSessionHeader = QByteArrayLiteral("Session-Id");
 const QByteArray kFormContentType = QByteArrayLiteral("application/x-www-form-urlencoded");
 const QString kTimeFormat = QStringLiteral("hh:mm:ss");
+const QString kCompetitionsPath = QStringLiteral("/competitions");
+const QString kEventsPath = QStringLiteral("/events/");
+const QString kParticipationsPath = QStringLiteral("/participations/");
 constexpr char kPostProperty[] = "quellorPost"; // the number of the post a reply answers
 
 QByteArray upToZero(const QByteArray &bytes)
@@ -75,17 +78,17 @@ ZXConnection::~ZXConnection()
 
 void ZXConnection::askCompetitions(const QString &ip)
 {
-    get(url(ip, QStringLiteral("/competitions")));
+    get(url(ip, kCompetitionsPath));
 }
 
 void ZXConnection::askEvents(const QString &ip, uint competitionId)
 {
-    get(url(ip, QStringLiteral("/events/%1").arg(competitionId)));
+    get(url(ip, kEventsPath + QString::number(competitionId)));
 }
 
 void ZXConnection::askParticipations(const QString &ip, uint heatId)
 {
-    get(url(ip, QStringLiteral("/participations/%1").arg(heatId)));
+    get(url(ip, kParticipationsPath + QString::number(heatId)));
 }
 
 QString ZXConnection::sessionId() const
@@ -200,10 +203,27 @@ void ZXConnection::finishedSlot(QNetworkReply *reply)
                                   .arg(reply->url().path(), reply->errorString());
         setSessionId(QString());
     } else {
-        m_reader.readReply(reply->url().path(), reply->readAll());
+        const QString path = reply->url().path();
+        // the athletes of a heat that is no longer chosen are known by the heat they came for
+        m_participationsHeat =
+            path.startsWith(kParticipationsPath) ? path.mid(kParticipationsPath.size()).toUInt() : 0;
+        m_reader.readReply(path, reply->readAll());
+        m_participationsHeat = 0;
     }
     if (post.isValid())
         emit post_finished(post.toULongLong(), !failed);
+    else
+        tellListReceived(reply->url().path(), !failed);
+}
+
+void ZXConnection::tellListReceived(const QString &path, bool ok)
+{
+    if (path == kCompetitionsPath)
+        emit competitions_received(ok);
+    else if (path.startsWith(kEventsPath))
+        emit events_received(path.mid(kEventsPath.size()).toUInt(), ok);
+    else if (path.startsWith(kParticipationsPath))
+        emit participations_received(path.mid(kParticipationsPath.size()).toUInt(), ok);
 }
 
 QNetworkRequest ZXConnection::request(const QString &url) const

@@ -61,6 +61,8 @@ public:
     int postCounter() const { return m_postCounter; }
     void setPostCounter(int counter) { m_postCounter = counter; }
     void setTransferTimeout(int ms) { m_transferTimeoutMs = ms; }
+    // The heat whose participations are being read while new_participation is emitted; 0 otherwise.
+    uint participationsHeat() const { return m_participationsHeat; }
 
     // "ZXQUELLOR;<8^exponent mod 863>;"
     static QByteArray discoveryDatagram(int exponent);
@@ -75,6 +77,10 @@ signals:
     void new_participation(const Participation &participation);
     // A post's reply came: reached is false when it failed (it is not sent again).
     void post_finished(quint64 post, bool reached);
+    // A list's reply is done, after the objects it held; ok is false when it failed.
+    void competitions_received(bool ok);
+    void events_received(uint competitionId, bool ok);
+    void participations_received(uint heatId, bool ok);
 
 public slots:
     // broadcasts the discovery datagram to port 1217 of every broadcast address
@@ -89,6 +95,7 @@ private:
     void get(const QString &url);
     quint64 post(const QString &url, const QByteArray &body);
     void limitReplySize(QNetworkReply *reply);
+    void tellListReceived(const QString &path, bool ok);
 
     QNetworkAccessManager *m_manager = nullptr;
     QUdpSocket *m_socket = nullptr;
@@ -97,5 +104,6 @@ private:
     int m_postCounter = 0;
     quint64 m_posts = 0; // numbers the posts
     int m_transferTimeoutMs = kTransferTimeoutMs;
+    uint m_participationsHeat = 0;
     MeetReplyReader m_reader;
 };

@@ -151,7 +151,8 @@ void DeviceSimulator::handleCoordinatorRequest(const SimRequest &request)
         break;
     case StatusRequest:
         reply(mac, request, StatusReply,
-              m_coordinator.statusItems(clockMs(), quint32(QDateTime::currentSecsSinceEpoch())));
+              m_coordinator.statusItems(clockMs(),
+                                        quint32(QDateTime::currentSecsSinceEpoch() - m_gpsLagSeconds)));
         break;
     case SetInfo:
         applyCoordinatorSettings(request);

@@ -44,6 +44,8 @@ public:
     void setCorruptCrcRate(double rate) { m_scenario.corruptCrcRate = rate; }
     void setSplitReplies(bool split) { m_scenario.splitReplies = split; }
     void setAutoStartDelayMs(int delayMs) { m_scenario.autoStartDelayMs = delayMs; }
+    // The coordinator's GPS time lags this far behind the clock, as when it lost its signal.
+    void setGpsLagSeconds(int seconds) { m_gpsLagSeconds = seconds; }
     void setCoordinatorBaudRate(int baud) { m_coordinator.setBaudRate(baud); }
     // The reaction of the block at that index in the races to come; none: it never reacts.
     void setLaneReaction(int index, std::optional<int> reactionMs);
@@ -121,6 +123,7 @@ private:
     SimStartBlock *blockForMac(const QByteArray &mac);
 
     SimScenario m_scenario;
+    int m_gpsLagSeconds = 0;
     SimPty m_pty;
     SimFrameParser m_parser;
     SimTransmitter m_transmitter;

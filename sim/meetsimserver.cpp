@@ -90,7 +90,8 @@ void MeetSimServer::handle(QTcpSocket *socket, const MeetSimRequest &request)
         m_requests.append(request);
     emit requestReceived(request);
     const Reply reply = replyTo(request);
-    QTimer::singleShot(m_faults.delayMs, socket, [this, socket, reply] {
+    const int delayMs = request.target.startsWith(m_faults.onlyTarget) ? m_faults.delayMs : 0;
+    QTimer::singleShot(delayMs, socket, [this, socket, reply] {
         send(socket, reply);
         auto it = m_connections.find(socket);
         if (it == m_connections.end())
@@ -119,6 +120,8 @@ MeetSimServer::Reply MeetSimServer::replyTo(const MeetSimRequest &request)
         reply = Reply{kBadRequest, kTextType, "unsupported method\n", {}};
     }
 
+    if (!request.target.startsWith(m_faults.onlyTarget))
+        return reply;
     if (reply.contentType == kXmlType && m_faults.cutXmlAt >= 0)
         reply.body.truncate(m_faults.cutXmlAt);
     if (m_faults.httpStatus > 0) {

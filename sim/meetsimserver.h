@@ -12,9 +12,10 @@ class QTcpSocket;
 
 // What the meet simulator does wrong on demand.
 struct MeetSimFaults {
-    int delayMs = 0;    // every reply waits this long
-    int httpStatus = 0; // every reply has this status instead (a 3xx one also names a Location)
-    int cutXmlAt = -1;  // XML replies end after this many bytes (a well-formed HTTP reply of cut XML)
+    int delayMs = 0;       // every reply waits this long
+    int httpStatus = 0;    // every reply has this status instead (a 3xx one also names a Location)
+    int cutXmlAt = -1;     // XML replies end after this many bytes (a well-formed HTTP reply of cut XML)
+    QByteArray onlyTarget; // when set, only requests whose target starts with it go wrong
 };
 
 // The HTTP side of the meet simulator: serves the competitions, events and participations of a meet

@@ -1298,6 +1298,18 @@ Hersteller: %3</translation>
         <source>Not received by the meet server: %1 of %2</source>
         <translation>Vom Wettkampfserver nicht empfangen: %1 von %2</translation>
     </message>
+    <message>
+        <source>The athletes of %1 did not come from the meet server</source>
+        <translation>Die Athleten von %1 kamen nicht vom Wettkampfserver</translation>
+    </message>
+    <message>
+        <source>The heat chosen, %1, is no longer on the meet server</source>
+        <translation>Der gewählte Lauf, %1, ist nicht mehr auf dem Wettkampfserver</translation>
+    </message>
+    <message>
+        <source>Not posted to the meet server, its athletes had not come: %1</source>
+        <translation>Nicht an den Wettkampfserver gemeldet, die Athleten waren nicht gekommen: %1</translation>
+    </message>
 </context>
 <context>
     <name>MeasurementGraphDlg</name>

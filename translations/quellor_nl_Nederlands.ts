@@ -1298,6 +1298,18 @@ Fabrikant: %3</translation>
         <source>Not received by the meet server: %1 of %2</source>
         <translation>Niet ontvangen door de wedstrijdserver: %1 van %2</translation>
     </message>
+    <message>
+        <source>The athletes of %1 did not come from the meet server</source>
+        <translation>De atleten van %1 zijn niet van de wedstrijdserver gekomen</translation>
+    </message>
+    <message>
+        <source>The heat chosen, %1, is no longer on the meet server</source>
+        <translation>De gekozen serie, %1, staat niet meer op de wedstrijdserver</translation>
+    </message>
+    <message>
+        <source>Not posted to the meet server, its athletes had not come: %1</source>
+        <translation>Niet naar de wedstrijdserver gestuurd, de atleten waren niet gekomen: %1</translation>
+    </message>
 </context>
 <context>
     <name>MeasurementGraphDlg</name>

@@ -18,6 +18,7 @@
 #include "dialogs/projectsettingsdlg.h"
 #include "mainwindow/mainwindow.h"
 #include "mainwindow/programpaths.h"
+#include "racelistkeys.h"
 #include "racerecords.h"
 #include "sim/devicesimulator.h"
 #include "sim/meetsimdiscovery.h"
@@ -89,12 +90,18 @@ public:
                     << qMakePair(QStringLiteral("printers/printer0.type"), QVariant(int(PrinterSerial)))
                     << qMakePair(QStringLiteral("printers/printer0.com"), QVariant(ticketPort))
                     << qMakePair(QStringLiteral("general/printer_option"), QVariant(2));
-        if (raceNumber > 0)
+        if (raceNumber > 0) {
             entries << qMakePair(QStringLiteral("general/race_nr"), QVariant(raceNumber));
-        else
+        } else {
+            // started again: what the program stored stays
             entries << qMakePair(
                 QStringLiteral("general/race_nr"),
                 QVariant(AppTestEnvironment::fileEntries().value("General/race_nr").toInt()));
+            const QVariant raced =
+                QuellorApp::Instance()->GetSetting(QStringLiteral("general"), QStringLiteral("raced_heats"));
+            if (raced.isValid())
+                entries << qMakePair(QStringLiteral("general/raced_heats"), raced);
+        }
         AppTestEnvironment::writeFile(SimulatorSettings::iniText(entries));
         QuellorApp::Instance()->SyncSettings();
         QuellorApp::Instance()->LoadSettings();
@@ -142,12 +149,13 @@ public:
         return readyByF5() && QTest::qWaitFor([&] { return saved.count() >= 2; }, kWaitMs);
     }
 
-    // The heat at that row chosen by hand, until its athletes are in the lanes.
+    // The heat at that row picked by hand, until its athletes are in the lanes.
     bool chooseEvent(int row, const QStringList &laneBibs) const
     {
-        events()->setCurrentIndex(row);
-        return QTest::qWaitFor([&] { return blockBibs() == laneBibs.join(u','); }, kWaitMs);
+        return pickEvent(row) && QTest::qWaitFor([&] { return blockBibs() == laneBibs.join(u','); }, kWaitMs);
     }
+
+    bool pickEvent(int row) const { return pickRaceListRow(window, events(), row, kWaitMs); }
 
     // Devices switched on afresh behind the same link, as after they were powered down.
     bool freshDevices()

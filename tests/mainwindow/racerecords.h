@@ -1,6 +1,11 @@
 #pragma once
 
+#include <algorithm>
+#include <tuple>
+
+#include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QMap>
 #include <QRegularExpression>
@@ -82,15 +87,36 @@ inline QStringList raceLogBlock(const QString &label, int lanes)
     return lines;
 }
 
-// The saved files of a folder without their date and time, oldest first: "race_..._h1_s1.vq1".
+// The saved files of a folder without their date and time, oldest race first and each race's .vq1 before
+// its .vq2 (two files of one race may carry the same clock tick): "race_..._h1_s1.vq1".
 inline QStringList savedNames(const QString &folder)
 {
     static const QRegularExpression stamp(
         QStringLiteral("_\\d{2}-\\d{2}-\\d{4}_\\d{2}-\\d{2}-\\d{2}(_\\d+)?\\."));
+    struct Saved {
+        QString name; // without date and time
+        QString race; // that name without its extension
+        qint64 racedAt = 0;
+    };
+    QList<Saved> saved;
+    QMap<QString, qint64> firstOfRace;
+    const QFileInfoList files =
+        QDir(folder).entryInfoList({QStringLiteral("*.vq1"), QStringLiteral("*.vq2")}, QDir::Files);
+    for (const QFileInfo &file : files) {
+        const QString name = file.fileName().replace(stamp, QStringLiteral("."));
+        const QString race = name.section(u'.', 0, -2);
+        const qint64 at = file.lastModified().toMSecsSinceEpoch();
+        firstOfRace[race] = firstOfRace.contains(race) ? qMin(firstOfRace[race], at) : at;
+        saved.append({name, race, 0});
+    }
+    for (Saved &file : saved)
+        file.racedAt = firstOfRace[file.race];
+    std::sort(saved.begin(), saved.end(), [](const Saved &a, const Saved &b) {
+        return std::tie(a.racedAt, a.race, a.name) < std::tie(b.racedAt, b.race, b.name);
+    });
     QStringList names;
-    for (QString name : QDir(folder).entryList({QStringLiteral("*.vq1"), QStringLiteral("*.vq2")},
-                                               QDir::Files, QDir::Time | QDir::Reversed))
-        names << name.replace(stamp, QStringLiteral("."));
+    for (const Saved &file : saved)
+        names << file.name;
     return names;
 }
 

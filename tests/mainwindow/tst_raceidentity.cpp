@@ -26,6 +26,7 @@
 #include "sim/meetsimserver.h"
 #include "racerecords.h"
 #include "simwindow.h"
+#include "racelistkeys.h"
 #include "testnetwork.h"
 #include "views/opentabwidget.h"
 #include "views/startblockmeasurementwidget.h"
@@ -133,6 +134,9 @@ void TstRaceIdentity::init()
     sim = std::make_unique<DeviceSimulator>(scenario);
     if (!sim->start())
         QSKIP("no pseudo-terminal");
+    // each case is a meet of its own: no heat raced yet
+    QuellorApp::Instance()->SetSetting(QStringLiteral("general"), QStringLiteral("raced_heats"),
+                                       QStringList());
     window = MainWindow::instance();
     attachSimulatorToWindow(window, *sim);
     window->show();
@@ -159,6 +163,11 @@ bool TstRaceIdentity::readyByF5()
     auto *ready = part<QPushButton>(window, "btnReady");
     if (!QTest::qWaitFor([&] { return window->busyNotice().isEmpty() && ready->isEnabled(); }, kSetupMs))
         return false;
+    if (!window->isActiveWindow()) {
+        QApplication::setActiveWindow(window);
+        if (!QTest::qWaitForWindowActive(window))
+            return false;
+    }
     QWidget *focus = QApplication::focusWidget();
     QTest::keyClick(focus ? focus : window, Qt::Key_F5);
     return true;
@@ -172,8 +181,8 @@ bool TstRaceIdentity::raceByF5()
 
 bool TstRaceIdentity::chooseEvent(int row, const QStringList &laneBibs)
 {
-    events->setCurrentIndex(row);
-    return QTest::qWaitFor([&] { return bibs(window->startBlocks()) == laneBibs.join(u','); }, kWaitMs);
+    return pickRaceListRow(window, events, row) &&
+           QTest::qWaitFor([&] { return bibs(window->startBlocks()) == laneBibs.join(u','); }, kWaitMs);
 }
 
 void TstRaceIdentity::heatChosenInTheGraphsStartsFromTheNextReady_data()
@@ -192,7 +201,7 @@ void TstRaceIdentity::heatChosenInTheGraphsStartsFromTheNextReady()
     CSerialComThread *serial = window->serialComThread();
     connect(serial, &CSerialComThread::save_results_file, this, [this](ResultsDataType type) {
         if (type == ResultsReactionGraphs && events->currentIndex() == kHeat1Row)
-            events->setCurrentIndex(kHeat1Row + 1);
+            QVERIFY(pickRaceListRow(window, events, kHeat1Row + 1));
     });
     QVERIFY(raceByF5());
     disconnect(serial, nullptr, this, nullptr);

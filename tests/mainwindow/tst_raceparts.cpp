@@ -14,6 +14,7 @@
 #include "mainwindow/raceevaluation.h"
 #include "mainwindow/racefiles.h"
 #include "mainwindow/racelog.h"
+#include "mainwindow/racedheats.h"
 #include "mainwindow/racenumbering.h"
 #include "mainwindow/resultpostwatch.h"
 #include "mainwindow/settingsdistribution.h"
@@ -95,6 +96,8 @@ class TstRaceParts : public QObject
 private slots:
     void numbersRaces_data();
     void numbersRaces();
+    void keepsTheHeatsRaced_data();
+    void keepsTheHeatsRaced();
     void findsFalseStartsAndResetsParticipations();
     void namesTheDevicesWaitedOn();
     void noticeIsInTheLanguage_data();
@@ -111,76 +114,151 @@ private slots:
 
 void TstRaceParts::numbersRaces_data()
 {
-    // steps: ready, false (a Ready after a false start), reset, meet, last (meet event), type:, heat:,
-    // start:, event: (heat 3 of a meet event chosen), rename: (its name in another language), again:
-    // and same: (a Ready after a false start, or after a valid race, raced at that start of the heat chosen
-    // again)
+    // steps: ready (a Ready after a valid race, no heat in use), false (after a false start), first (the
+    // program's first Ready), reset, type:, heat:, start:, rename:; with a list of four heats ("Heat 1" to
+    // "Heat 4", the 4th the last): show:N (the program shows heat N), pick:N (the official picks it), gun
+    // (a race had its gun at the fields), used (Ready and the gun use the choices up), meet / meetfalse (a
+    // Ready after a valid race or a false start at the heat shown; a step shows the next heat, as the
+    // window does), restart (the program started again with the heats raced it stored)
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QString>("fileBase");
     QTest::addColumn<QString>("infoText");
-    QTest::addColumn<QString>("nextEvents"); // one digit per Ready at a meet event
+    QTest::addColumn<QString>("nextEvents"); // one digit per Ready at a heat of the list
     numberingRow("incremental", {"ready"}, "race_12_h1_s1", "12");
     numberingRow("false starts raise the start", {"ready", "false", "false"}, "race_12_h1_s3", "12");
     numberingRow("custom name, heat typed", {"type:A/B:C", "ready", "ready"}, "race_ABC_h2_s1", "A/B:C");
     numberingRow("custom name cleared", {"type:X", "type:", "ready"}, "race_12_h1_s1", "12");
     numberingRow("counter reset", {"ready", "reset"}, "race_1_h1_s1", "1");
     numberingRow("Ready after a reset", {"reset", "ready"}, "race_2_h1_s1", "2");
-    numberingRow("meet: the first stays", {"meet", "meet", "false", "meet"}, "race_11_h1_s1", "", "011");
-    numberingRow("meet: past the last event", {"meet", "last"}, "race_12_h1_s1", "12", "00");
-    numberingRow("meet: the last event chosen by hand", {"event:Heat 3", "last"}, "race_Heat 3_h3_s1",
-                 "Heat 3", "0");
-    numberingRow("meet: false start, its heat chosen again", {"event:Heat 3", "meet", "false", "event:Heat 3",
-                 "again:2"}, "race_Heat 3_h3_s3", "Heat 3", "00");
-    numberingRow("meet: false start, another heat chosen", {"event:Heat 3", "meet", "event:Heat 4", "false"},
-                 "race_Heat 4_h3_s1", "Heat 4", "0");
-    numberingRow("meet: a valid race, its heat chosen again", {"event:Heat 3", "meet", "event:Heat 3", "same:1"},
-                 "race_Heat 3_h3_s1", "Heat 3", "01");
     numberingRow("typed numbers", {"heat:65535", "start:7", "heat:0", "start:65536", "heat:x"},
                  "race_11_h65535_s7", "11");
-    numberingRow("meet: event renamed", {"event:Heat 3", "meet", "rename:Lauf 3"}, "race_Lauf 3_h3_s1",
-                 "Lauf 3", "0");
-    numberingRow("meet: a typed name stays", {"event:Heat 3", "type:Mine", "rename:Lauf 3"},
-                 "race_Mine_h1_s1", "Mine");
-    numberingRow("meet: the number after the last stays", {"event:Heat 3", "last", "last", "rename:Lauf 3"},
+    numberingRow("meet: the first race stays at the heat shown", {"show:2", "first"}, "race_Heat 2_h2_s1",
+                 "Heat 2", "0");
+    numberingRow("meet: a valid race steps to the next heat",
+                 {"show:1", "first", "gun", "meet", "gun", "meet"}, "race_Heat 3_h3_s1", "Heat 3", "011");
+    numberingRow("meet: a false start stays in its heat",
+                 {"show:1", "first", "gun", "meetfalse", "gun", "meetfalse"}, "race_Heat 1_h1_s3", "Heat 1",
+                 "000");
+    numberingRow("meet: the heat just raced picked again",
+                 {"show:1", "first", "gun", "pick:2", "pick:1", "meet"}, "race_Heat 1_h1_s2", "Heat 1", "00");
+    numberingRow("meet: the last heat picked again", {"pick:4", "first", "gun", "pick:1", "pick:4", "meet"},
+                 "race_Heat 4_h4_s2", "Heat 4", "00");
+    numberingRow("meet: past the last heat", {"show:4", "first", "gun", "meet", "meet"}, "race_13_h1_s1",
+                 "13", "000");
+    numberingRow("meet: a false start past the last heat", {"show:4", "first", "gun", "meet", "meetfalse"},
+                 "race_12_h1_s2", "12", "000");
+    numberingRow("meet: another heat picked after a false start",
+                 {"show:1", "first", "gun", "pick:3", "meetfalse"}, "race_Heat 3_h3_s1", "Heat 3", "00");
+    numberingRow("meet: a heat raced before picked again",
+                 {"show:1", "first", "gun", "meetfalse", "gun", "meet", "gun", "pick:1", "meet"},
+                 "race_Heat 1_h1_s3", "Heat 1", "0010");
+    numberingRow("meet: a pick before the gun is used up by its race",
+                 {"show:1", "first", "pick:2", "used", "gun", "meet"}, "race_Heat 3_h3_s1", "Heat 3", "01");
+    numberingRow("meet: the heat shown again by a step goes on",
+                 {"show:1", "first", "gun", "meetfalse", "gun", "show:2", "show:1", "meet"},
+                 "race_Heat 2_h2_s1", "Heat 2", "001");
+    numberingRow("meet: a restart goes on at the heat's next start",
+                 {"show:1", "first", "gun", "meetfalse", "gun", "restart", "show:1", "first"},
+                 "race_Heat 1_h1_s3", "Heat 1", "000");
+    numberingRow("meet: a reset forgets the heats raced",
+                 {"show:1", "first", "gun", "reset", "restart", "show:1", "first"}, "race_Heat 1_h1_s1",
+                 "Heat 1", "00");
+    numberingRow("meet: renamed", {"show:3", "first", "rename:Lauf 3"}, "race_Lauf 3_h3_s1", "Lauf 3", "0");
+    numberingRow("meet: a typed name stays", {"show:3", "type:Mine", "rename:Lauf 3"}, "race_Mine_h1_s1",
+                 "Mine");
+    numberingRow("meet: the number past the last stays", {"show:4", "first", "meet", "rename:Lauf 3"},
                  "race_12_h1_s1", "12", "00");
 }
 
 void TstRaceParts::numbersRaces()
 {
     QFETCH(QStringList, steps);
+    // the list of four heats, as the Race list shows them
+    const auto heatOfList = [](int number) {
+        return ShownHeat{MeetHeat{"10.0.0.2", "Stadium", 1, 1, quint32(10 + number)},
+                         QStringLiteral("Heat %1").arg(number), quint16(number), number == 4};
+    };
     RaceNumbering race(11);
+    int shown = 0; // none
     QString nextEvents;
     for (const QString &step : steps) {
         const QString value = step.section(':', 1);
-        if (step == "reset")
+        const std::optional<ShownHeat> heat =
+            shown ? std::optional<ShownHeat>(heatOfList(shown)) : std::nullopt;
+        if (step == "reset") {
             race.resetCounter();
-        else if (step.startsWith("type:"))
+        } else if (step.startsWith("type:")) {
             race.typeRaceLabel(value);
-        else if (step.startsWith("heat:"))
+        } else if (step.startsWith("heat:")) {
             race.typeHeat(value);
-        else if (step.startsWith("start:"))
+        } else if (step.startsWith("start:")) {
             race.typeStart(value);
-        else if (step.startsWith("event:"))
-            race.chooseMeetEvent(value, 3);
-        else if (step.startsWith("rename:"))
+        } else if (step.startsWith("rename:")) {
             race.renameMeetEvent(value);
-        else if (step.startsWith("again:") || step.startsWith("same:"))
-            nextEvents += race.closeRace(step.startsWith("again:"), RaceNumbering::MeetEvent::InUse,
-                                         quint16(value.toUInt())) ? '1' : '0';
-        else {
-            const auto meet = step == "meet"   ? RaceNumbering::MeetEvent::InUse
-                              : step == "last" ? RaceNumbering::MeetEvent::Last
-                                               : RaceNumbering::MeetEvent::None;
-            const bool next = race.closeRace(step == "false", meet);
-            if (meet != RaceNumbering::MeetEvent::None)
-                nextEvents += next ? '1' : '0';
+        } else if (step.startsWith("show:") || step.startsWith("pick:")) {
+            shown = value.toInt();
+            race.showHeat(heatOfList(shown));
+            if (step.startsWith("pick:"))
+                race.pickHeat();
+        } else if (step == "gun") {
+            race.heatRaced(heat->heat, race.start());
+        } else if (step == "used") {
             race.clearRaceFlags();
+        } else if (step == "restart") {
+            race = RaceNumbering(race.raceNumber(), RacedHeats::fromSetting(race.racedHeats().toSetting()));
+        } else {
+            const auto closed = step == "first"                          ? RaceNumbering::Closed::None
+                                : step == "false" || step == "meetfalse" ? RaceNumbering::Closed::FalseStart
+                                                                         : RaceNumbering::Closed::Valid;
+            const bool meet = step == "first" || step.startsWith("meet");
+            const RaceNumbering::Step next = race.closeRace(closed, meet ? heat : std::nullopt);
+            if (meet)
+                nextEvents += next == RaceNumbering::Step::NextHeat ? '1' : '0';
+            race.clearRaceFlags();
+            if (next == RaceNumbering::Step::NextHeat)
+                race.showHeat(heatOfList(++shown));
         }
     }
     QTEST(race.fileBaseName(), "fileBase");
     QTEST(race.raceInfoText(!nextEvents.isEmpty()), "infoText");
     QTEST(nextEvents, "nextEvents");
     QCOMPARE(race.skipsFalseStartCheck(), steps.last() == "reset");
+}
+
+void TstRaceParts::keepsTheHeatsRaced_data()
+{
+    QTest::addColumn<QStringList>("stored");
+    QTest::addColumn<QString>("server");
+    QTest::addColumn<int>("nextStart"); // of heat 1;1;11 on that server
+    QTest::newRow("raced") << QStringList{"1;1;11;3;Stadium"} << "Stadium" << 4;
+    QTest::newRow("another server of that name is another heat")
+        << QStringList{"1;1;11;3;Stadium"} << "Track" << 1;
+    QTest::newRow("a name with the separator") << QStringList{"1;1;11;7;Hall; east"} << "Hall; east" << 8;
+    QTest::newRow("the highest start counts") << QStringList{"1;1;11;5;S", "1;1;11;2;S"} << "S" << 6;
+    QTest::newRow("never raced") << QStringList{"1;1;12;3;S"} << "S" << 1;
+    QTest::newRow("not numbers") << QStringList{"x;1;11;3;S", "1;1;11;;S", "1;1;11"} << "S" << 1;
+    QTest::newRow("starts out of range") << QStringList{"1;1;11;0;S", "1;1;11;65536;S"} << "S" << 1;
+    QTest::newRow("the last start has no next") << QStringList{"1;1;11;65535;S"} << "S" << 65535;
+}
+
+// What the settings file holds of the heats raced is read back as far as it makes sense, and kept so again.
+void TstRaceParts::keepsTheHeatsRaced()
+{
+    QFETCH(QStringList, stored);
+    QFETCH(QString, server);
+    const RacedHeats heats = RacedHeats::fromSetting(stored);
+    const MeetHeat heat{"10.0.0.9", server, 1, 1, 11};
+    QTEST(int(heats.nextStart(heat)), "nextStart");
+    QCOMPARE(int(RacedHeats::fromSetting(heats.toSetting()).nextStart(heat)), int(heats.nextStart(heat)));
+
+    // a day of heats keeps the newest
+    RacedHeats many;
+    for (quint32 id = 1; id <= RacedHeats::kMaxHeats + 5; ++id)
+        many.raced(MeetHeat{"", "S", 1, 1, id}, 2);
+    const RacedHeats kept = RacedHeats::fromSetting(many.toSetting());
+    QCOMPARE(kept.toSetting().size(), RacedHeats::kMaxHeats);
+    QCOMPARE(int(kept.nextStart(MeetHeat{"", "S", 1, 1, 5})), 1);
+    QCOMPARE(int(kept.nextStart(MeetHeat{"", "S", 1, 1, RacedHeats::kMaxHeats + 5})), 3);
 }
 
 void TstRaceParts::findsFalseStartsAndResetsParticipations()
@@ -355,8 +433,8 @@ void TstRaceParts::listsRacingLanesAndKeepsFiles()
     const QDateTime when(QDate(2025, 12, 9), QTime(14, 3, 7));
     // without a coordinator the start stays empty
     QCOMPARE(RaceLog::raceTextFile("r", when, std::nullopt, RaceLog::listedLanes(blocks)),
-             QByteArray(
-                 "# r\t09-12-2025 - 14:03:07\n\tCU\tSM2\tSM3\t\nStart:\t\t\t\t\nSound:\t\t\t\t\nDifference:\t\t\t\t\n"));
+             QByteArray("# r\t09-12-2025 - "
+                        "14:03:07\n\tCU\tSM2\tSM3\t\nStart:\t\t\t\t\nSound:\t\t\t\t\nDifference:\t\t\t\t\n"));
 
     QTemporaryDir dir;
     const QString path = dir.filePath("r.vq1");
@@ -406,8 +484,8 @@ void TstRaceParts::tellsTheResultsTheServerMissed_data()
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QString>("missing"); // per race "name lanes[ notice]", joined by " | "
     QTest::newRow("all through") << QStringList{"A:1=2,2=3,3", "+2", "+1", "+3"} << "";
-    QTest::newRow("two lanes lost, out of order") << QStringList{"A:1=2,2=3,3=4,4", "-3", "+1", "-2", "+4"}
-                                                  << "A 3,4";
+    QTest::newRow("two lanes lost, out of order")
+        << QStringList{"A:1=2,2=3,3=4,4", "-3", "+1", "-2", "+4"} << "A 3,4";
     QTest::newRow("the heat's notice lost") << QStringList{"A:1=2,2", "+1", "-2"} << "A  notice";
     QTest::newRow("told until the next race gets through")
         << QStringList{"A:1=2,2=3,3", "-2", "+1", "+3", "B:4=2,5", "+4"} << "A 3";
@@ -415,8 +493,8 @@ void TstRaceParts::tellsTheResultsTheServerMissed_data()
         << QStringList{"A:1=2,2=3,3", "-2", "+1", "+3", "B:4=2,5", "+4", "+5"} << "";
     QTest::newRow("the next race loses too")
         << QStringList{"A:1=2,2", "-1", "+2", "B:3=2,4=5,5", "+3", "-4", "+5"} << "A 2 | B 5";
-    QTest::newRow("a later race through first") << QStringList{"A:1=2,2", "B:3=2,4", "+3", "+4", "-1", "-2"}
-                                                 << "";
+    QTest::newRow("a later race through first")
+        << QStringList{"A:1=2,2", "B:3=2,4", "+3", "+4", "-1", "-2"} << "";
     QTest::newRow("another server") << QStringList{"A:1=2,2", "-1", "-2", "other"} << "";
     QTest::newRow("nothing posted") << QStringList{"A:", "+1"} << "";
 }
@@ -435,7 +513,8 @@ void TstRaceParts::tellsTheResultsTheServerMissed()
             const QStringList items = step.section(':', 1).split(',', Qt::SkipEmptyParts);
             for (const QString &item : items) {
                 if (item.contains('='))
-                    posts.results.append({item.section('=', 0, 0).toULongLong(), quint8(item.section('=', 1).toUInt())});
+                    posts.results.append(
+                        {item.section('=', 0, 0).toULongLong(), quint8(item.section('=', 1).toUInt())});
                 else
                     posts.notice = item.toULongLong();
             }

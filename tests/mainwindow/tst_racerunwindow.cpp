@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QSlider>
 #include <QStatusBar>
+#include <QMessageBox>
 #include <QTemporaryDir>
 
 #include "../common/modalanswerer.h"
@@ -74,9 +75,19 @@ private slots:
     void aChoiceBeforeTheGunIsUsedUpByTheRace_data();
     void aChoiceBeforeTheGunIsUsedUpByTheRace();
     void theLastHeatChosenByHandIsRaced();
+    void theHeatPickedByHandIsRaced_data();
+    void theHeatPickedByHandIsRaced();
+    void aRefreshKeepsTheHeatChosen_data();
+    void aRefreshKeepsTheHeatChosen();
+    void aHeatGoneFromTheServerIsTold();
+    void aRestartGoesOnAtTheHeatsNextStart();
+    void athletesThatDidNotComeAreTold_data();
+    void athletesThatDidNotComeAreTold();
+    void aReadyWhileTheLastIsHandledIsDropped();
     void resultsTheServerMissedAreToldUntilTheNextRaceGetsThrough();
 
 private:
+    bool refreshed(const QString &button, int row, const QStringList &bibs);
     // The posts of the whole run so far, valid reactions read as R.
     QStringList postsSoFar() const { return plainReactions(posts(fixture->postLog)); }
     void runHardwareTest(int lanesTested);
@@ -117,19 +128,22 @@ void TstRaceRunWindow::aSilentLaneIsARaceLikeAnyOther()
     QFETCH(bool, heatChosenInTheGraphs);
     fixture->sim->setLaneReaction(2, std::nullopt);
     CSerialComThread *serial = fixture->window->serialComThread();
+    bool picked = false;
     if (heatChosenInTheGraphs) {
-        connect(serial, &CSerialComThread::save_results_file, this, [this](ResultsDataType type) {
+        connect(serial, &CSerialComThread::save_results_file, this, [this, &picked](ResultsDataType type) {
             if (type == ResultsReactionGraphs)
-                fixture->events()->setCurrentIndex(MeetRaceFixture::kHeat2Row);
+                picked = fixture->pickEvent(MeetRaceFixture::kHeat2Row);
         });
     }
     QVERIFY(fixture->raceByF5());
     disconnect(serial, nullptr, this, nullptr);
     QVERIFY(fixture->window->lastRaceRun()->hasStarted());
+    QCOMPARE(picked, heatChosenInTheGraphs);
     fixture->sim->setLaneReaction(2, 190);
-    QVERIFY(QTest::qWaitFor([this] { return fixture->blockBibs() == kHeat2Bibs.join(u','); }, kWaitMs) ||
-            !heatChosenInTheGraphs);
+    if (heatChosenInTheGraphs)
+        QTRY_COMPARE_WITH_TIMEOUT(fixture->blockBibs(), kHeat2Bibs.join(u','), kWaitMs);
     QVERIFY(fixture->raceByF5());
+    QCOMPARE(fixture->events()->currentIndex(), MeetRaceFixture::kHeat2Row);
 
     const QString first = fileOf(kHeat1, 1, 1);
     const QString second = fileOf(kHeat2, 2, 1);
@@ -447,6 +461,336 @@ void TstRaceRunWindow::resultsTheServerMissedAreToldUntilTheNextRaceGetsThrough(
     // the first race's results were not sent again
     QCOMPARE(postsSoFar(), racePosts(kHeat2Posts, 1, kHeat2Ids));
     window->LoadLanguage("en_English");
+}
+
+// The sample meet's heats by row, as the rows below expect them.
+struct SampleHeat {
+    QString name;
+    int number;
+    QString ids;
+    QStringList posts;
+    QStringList bibs;
+};
+
+const QList<SampleHeat> &sampleHeats()
+{
+    static const QList<SampleHeat> heats{{kHeat1, 1, kHeat1Ids, kHeat1Posts, kHeat1Bibs},
+                                         {kHeat2, 2, kHeat2Ids, kHeat2Posts, kHeat2Bibs},
+                                         {kFinal, 1, kFinalIds, kFinalPosts, kFinalBibs},
+                                         {kRelay, 1, kRelayIds, kRelayPosts, {"", "", "401"}}};
+    return heats;
+}
+
+void TstRaceRunWindow::theHeatPickedByHandIsRaced_data()
+{
+    QTest::addColumn<int>("first");         // the row of the first race, picked before it
+    QTest::addColumn<QStringList>("picks"); // after it: "row N" picked in the list, or F9 / F10
+    QTest::addColumn<int>("second");        // the row of the second race
+    QTest::addColumn<int>("start");         // and its start
+    QTest::newRow("heat 1 raced, heat 2 and heat 1 picked") << 0 << QStringList{"row 1", "row 0"} << 0 << 2;
+    QTest::newRow("the relay raced, heat 1 and the relay picked")
+        << 3 << QStringList{"row 0", "row 3"} << 3 << 2;
+    QTest::newRow("heat 1 raced, F10 and F9") << 0 << QStringList{"F10", "F9"} << 0 << 2;
+    QTest::newRow("the row shown chosen again is no pick") << 0 << QStringList{"row 0"} << 1 << 1;
+    QTest::newRow("the Final picked after heat 1") << 0 << QStringList{"row 2"} << 2 << 1;
+}
+
+// A heat picked by hand after a race is the next race's heat, at its next start: the heat just raced and
+// the list's last too. The row already shown chosen again picks nothing.
+void TstRaceRunWindow::theHeatPickedByHandIsRaced()
+{
+    QFETCH(int, first);
+    QFETCH(QStringList, picks);
+    QFETCH(int, second);
+    QFETCH(int, start);
+    const SampleHeat &before = sampleHeats()[first];
+    const SampleHeat &after = sampleHeats()[second];
+    if (first != 0)
+        QVERIFY(fixture->chooseEvent(first, before.bibs));
+    QVERIFY(fixture->raceByF5());
+    for (const QString &pick : picks) {
+        if (pick.startsWith("row")) {
+            QVERIFY(fixture->pickEvent(pick.section(' ', 1).toInt()));
+        } else {
+            QWidget *focus = QApplication::focusWidget();
+            QTest::keyClick(focus ? focus : fixture->window, pick == "F9" ? Qt::Key_F9 : Qt::Key_F10);
+        }
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(fixture->blockBibs(),
+                              sampleHeats()[fixture->events()->currentIndex()].bibs.join(u','), kWaitMs);
+    QVERIFY(fixture->raceByF5());
+    QCOMPARE(fixture->events()->currentIndex(), second);
+
+    const QString firstRace = fileOf(before.name, before.number, 1);
+    const QString secondRace = fileOf(after.name, after.number, start);
+    QCOMPARE(savedNames(fixture->resultsDir), filePair(firstRace) + filePair(secondRace));
+    QCOMPARE(
+        savedRace(fixture->resultsDir, secondRace + "*.vq2"),
+        expectedRace(QStringLiteral("%1 h%2 s%3").arg(after.name).arg(after.number).arg(start), after.bibs));
+    QCOMPARE(raceLogLines(),
+             raceLogBlock(firstRace.toLower(), kLanes) + raceLogBlock(secondRace.toLower(), kLanes));
+    const QStringList expected =
+        racePosts(before.posts, 1, before.ids) + racePosts(after.posts, start, after.ids);
+    QTRY_COMPARE_WITH_TIMEOUT(postsSoFar().size(), expected.size(), kWaitMs);
+    QCOMPARE(postsSoFar(), expected);
+}
+
+// A refresh button pressed, until the lists are back with that heat shown and its athletes in the lanes.
+bool TstRaceRunWindow::refreshed(const QString &button, int row, const QStringList &bibs)
+{
+    QSignalSpy asked(fixture->server.get(), &MeetSimServer::requestReceived);
+    fixture->window->findChild<QPushButton *>(button)->click();
+    return asked.wait(kWaitMs) && QTest::qWaitFor(
+                                      [&] {
+                                          return fixture->events()->count() == 4 &&
+                                                 fixture->events()->currentIndex() == row &&
+                                                 fixture->blockBibs() == bibs.join(u',');
+                                      },
+                                      kWaitMs);
+}
+
+void TstRaceRunWindow::aRefreshKeepsTheHeatChosen_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<bool>("falseStart");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<bool>("inTheGraphs"); // refreshed once the race's reaction file is written
+    QTest::newRow("a false start in the Final, the Race list refreshed")
+        << MeetRaceFixture::kFinalRow << true << "btnEventsRefresh" << false;
+    QTest::newRow("a false start in the Final, the competitions refreshed")
+        << MeetRaceFixture::kFinalRow << true << "btnCompetitionsRefresh" << false;
+    QTest::newRow("a false start in the Final, refreshed in its graphs")
+        << MeetRaceFixture::kFinalRow << true << "btnCompetitionsRefresh" << true;
+    QTest::newRow("a valid race in heat 2, the Race list refreshed")
+        << MeetRaceFixture::kHeat2Row << false << "btnEventsRefresh" << false;
+    QTest::newRow("a valid race in heat 2, refreshed in its graphs")
+        << MeetRaceFixture::kHeat2Row << false << "btnEventsRefresh" << true;
+}
+
+// A refresh re-reads the lists and picks nothing: the heat shown stays, with its athletes; a false start's
+// re-start is its next start, and after a valid race the next Ready steps on.
+void TstRaceRunWindow::aRefreshKeepsTheHeatChosen()
+{
+    QFETCH(int, row);
+    QFETCH(bool, falseStart);
+    QFETCH(QString, button);
+    QFETCH(bool, inTheGraphs);
+    const SampleHeat &heat = sampleHeats()[row];
+    QVERIFY(fixture->chooseEvent(row, heat.bibs));
+    if (falseStart)
+        fixture->sim->setLaneReaction(1, kFalseStartMs);
+    CSerialComThread *serial = fixture->window->serialComThread();
+    bool refreshedInTheGraphs = false;
+    if (inTheGraphs) {
+        connect(serial, &CSerialComThread::save_results_file, this, [&, this](ResultsDataType type) {
+            if (type == ResultsReactionGraphs)
+                refreshedInTheGraphs = refreshed(button, row, heat.bibs);
+        });
+    }
+    QVERIFY(fixture->raceByF5());
+    disconnect(serial, nullptr, this, nullptr);
+    QCOMPARE(refreshedInTheGraphs, inTheGraphs);
+    fixture->sim->setLaneReaction(1, 170);
+    if (!inTheGraphs)
+        QVERIFY(refreshed(button, row, heat.bibs));
+    QVERIFY(fixture->raceByF5());
+
+    const SampleHeat &next = sampleHeats()[falseStart ? row : row + 1];
+    const int start = falseStart ? 2 : 1;
+    QCOMPARE(fixture->events()->currentIndex(), falseStart ? row : row + 1);
+    const QString firstRace = fileOf(heat.name, heat.number, 1);
+    const QString secondRace = fileOf(next.name, next.number, start);
+    QCOMPARE(savedNames(fixture->resultsDir), filePair(firstRace) + filePair(secondRace));
+    QCOMPARE(
+        savedRace(fixture->resultsDir, secondRace + "*.vq2"),
+        expectedRace(QStringLiteral("%1 h%2 s%3").arg(next.name).arg(next.number).arg(start), next.bibs));
+    const QStringList expected =
+        racePosts(heat.posts, 1, heat.ids,
+                  falseStart ? QMap<int, QString>{{2, "0.072 false"}} : QMap<int, QString>{}) +
+        racePosts(next.posts, start, next.ids);
+    QTRY_COMPARE_WITH_TIMEOUT(postsSoFar().size(), expected.size(), kWaitMs);
+    QCOMPARE(postsSoFar(), expected);
+}
+
+// The Final false-starts, and the server no longer has it when the Race list is refreshed: the list lands
+// on its first row and the status bar says so; the next race is heat 1's first start.
+void TstRaceRunWindow::aHeatGoneFromTheServerIsTold()
+{
+    fixture.reset();
+    const QString meet = folder.filePath("meet");
+    for (const char *file :
+         {"competitions.xml", "events/1.xml", "participations/10111.xml", "participations/10112.xml",
+          "participations/10121.xml", "participations/10211.xml"}) {
+        QVERIFY(QDir().mkpath(QFileInfo(QDir(meet).filePath(file)).path()));
+        QVERIFY(QFile::copy(QDir(QUELLOR_MEETSIM_DATA_DIR).filePath(file), QDir(meet).filePath(file)));
+    }
+    SimScenario scenario = SimScenario::standard(kLanes);
+    scenario.autoStartDelayMs = 300;
+    for (int i = 0; i < kLanes; ++i)
+        scenario.lanes[i].reactionMs = 150 + 20 * i;
+    scenario.lanes[1].reactionMs = kFalseStartMs;
+    fixture = std::make_unique<MeetRaceFixture>(scenario, folder.path(), meet);
+    QVERIFY(fixture->start());
+    QVERIFY(fixture->chooseEvent(MeetRaceFixture::kFinalRow, kFinalBibs));
+    QVERIFY(fixture->raceByF5());
+    fixture->sim->setLaneReaction(1, 170);
+
+    // the Final's heat has another id on the server now
+    QFile events(QDir(meet).filePath("events/1.xml"));
+    QVERIFY(events.open(QIODevice::ReadOnly));
+    const QByteArray xml = events.readAll().replace("<id>10121</id>", "<id>10129</id>");
+    events.close();
+    QVERIFY(events.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    events.write(xml);
+    events.close();
+    QVERIFY(refreshed("btnEventsRefresh", MeetRaceFixture::kHeat1Row, kHeat1Bibs));
+    auto *gone = fixture->window->statusBar()->findChild<QLabel *>("lblHeatGone");
+    QVERIFY(gone && gone->isVisible());
+    QCOMPARE(gone->text(), QString("The heat chosen, %1, is no longer on the meet server").arg(kFinal));
+    QVERIFY(fixture->raceByF5());
+
+    QCOMPARE(savedNames(fixture->resultsDir),
+             filePair(fileOf(kFinal, 1, 1)) + filePair(fileOf(kHeat1, 1, 1)));
+    QTRY_COMPARE_WITH_TIMEOUT(postsSoFar().size(), 7, kWaitMs);
+    QCOMPARE(postsSoFar(), racePosts(kFinalPosts, 1, kFinalIds, {{2, "0.072 false"}}) +
+                               racePosts(kHeat1Posts, 1, kHeat1Ids));
+    // a heat picked by hand is the official's answer: the note goes
+    QVERIFY(fixture->chooseEvent(MeetRaceFixture::kHeat2Row, kHeat2Bibs));
+    QVERIFY(!gone->isVisible());
+}
+
+// The program started again shows heat 1, as at every start, and remembers the heats raced: heat 1 goes on
+// at its next start, and no start of it is posted twice.
+void TstRaceRunWindow::aRestartGoesOnAtTheHeatsNextStart()
+{
+    QVERIFY(fixture->raceByF5());
+    QVERIFY(fixture->chooseEvent(MeetRaceFixture::kHeat2Row, kHeat2Bibs));
+    fixture->sim->setLaneReaction(1, kFalseStartMs);
+    QVERIFY(fixture->raceByF5());
+    fixture->sim->setLaneReaction(1, 170);
+    for (const bool pickHeat2 : {false, true}) {
+        ModalAnswerer answerer;
+        answerer.answer(QDialogButtonBox::No);
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : fixture->window,
+                        Qt::Key_Q, Qt::ControlModifier);
+        QTRY_VERIFY_WITH_TIMEOUT(!fixture->window->serialComThread()->isRunning(), kWaitMs);
+        QVERIFY(fixture->openWindow());
+        QCOMPARE(fixture->events()->currentIndex(), MeetRaceFixture::kHeat1Row);
+        if (pickHeat2)
+            QVERIFY(fixture->chooseEvent(MeetRaceFixture::kHeat2Row, kHeat2Bibs));
+        QVERIFY(fixture->raceByF5());
+    }
+    QCOMPARE(savedNames(fixture->resultsDir),
+             filePair(fileOf(kHeat1, 1, 1)) + filePair(fileOf(kHeat2, 2, 1)) +
+                 filePair(fileOf(kHeat1, 1, 2)) + filePair(fileOf(kHeat2, 2, 2)));
+    const QStringList expected = racePosts(kHeat1Posts, 1, kHeat1Ids) +
+                                 racePosts(kHeat2Posts, 1, kHeat2Ids, {{2, "0.072 false"}}) +
+                                 racePosts(kHeat1Posts, 2, kHeat1Ids) + racePosts(kHeat2Posts, 2, kHeat2Ids);
+    QTRY_COMPARE_WITH_TIMEOUT(postsSoFar().size(), expected.size(), kWaitMs);
+    QCOMPARE(postsSoFar(), expected);
+}
+
+void TstRaceRunWindow::athletesThatDidNotComeAreTold_data()
+{
+    QTest::addColumn<QString>("failure");
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("note");
+    QTest::newRow("the server answers 500")
+        << "500"
+        << "en_English"
+        << "The athletes of 100 m Men (Final - heat 1) did not come from the meet server";
+    QTest::newRow("the server is stopped, in German")
+        << "stopped"
+        << "de_Deutsch"
+        << "Die Athleten von 100 m Men (Final - Lauf 1) kamen nicht vom Wettkampfserver";
+}
+
+// The Ready steps to the Final while the server cannot give its athletes: the starter is told until they
+// come, the race is raced and saved as it was readied and posted nowhere, and the athletes are asked for
+// again until they come.
+void TstRaceRunWindow::athletesThatDidNotComeAreTold()
+{
+    QFETCH(QString, failure);
+    QFETCH(QString, language);
+    QFETCH(QString, note);
+    MainWindow *window = fixture->window;
+    window->LoadLanguage(language);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    QVERIFY(fixture->chooseEvent(MeetRaceFixture::kHeat2Row, kHeat2Bibs));
+    QVERIFY(fixture->raceByF5());
+    if (failure == "500")
+        fixture->server->setFaults({0, 500, -1, "/participations/"});
+    else
+        fixture->server.reset();
+    fixture->sim->setAutoStartDelayMs(-1);
+    QVERIFY(fixture->readyByF5());
+    QTRY_COMPARE_WITH_TIMEOUT(fixture->events()->currentIndex(), MeetRaceFixture::kFinalRow, kWaitMs);
+    auto *missing = window->statusBar()->findChild<QLabel *>("lblAthletesMissing");
+    QTRY_VERIFY_WITH_TIMEOUT(missing && missing->isVisible(), kWaitMs);
+    QCOMPARE(missing->text(), note);
+    QTRY_VERIFY_WITH_TIMEOUT(window->serialComThread()->allReady, kWaitMs);
+    // the server back before the gun: the athletes come, and are the next race's
+    if (failure == "500") {
+        fixture->server->setFaults({});
+    } else {
+        fixture->server = std::make_unique<MeetSimServer>(QStringLiteral(QUELLOR_MEETSIM_DATA_DIR));
+        QVERIFY(fixture->server->listen());
+        fixture->server->setPostLog(fixture->postLog);
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(fixture->blockBibs(), kFinalBibs.join(u','), kWaitMs);
+    QVERIFY(!missing->isVisible());
+    QSignalSpy saved(window->serialComThread(), &CSerialComThread::save_results_file);
+    fixture->sim->startRace();
+    QTRY_COMPARE_WITH_TIMEOUT(saved.count(), 2, kWaitMs);
+    window->LoadLanguage("en_English");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+
+    const QString final = fileOf(kFinal, 1, 1);
+    QCOMPARE(savedNames(fixture->resultsDir), filePair(fileOf(kHeat2, 2, 1)) + filePair(final));
+    QCOMPARE(savedRace(fixture->resultsDir, final + "*.vq2"), expectedRace(kFinal + " h1 s1", {"", "", ""}));
+    auto *posts = window->statusBar()->findChild<QLabel *>("lblPostsMissing");
+    QTRY_VERIFY_WITH_TIMEOUT(posts && posts->isVisible(), kWaitMs);
+    QVERIFY2(posts->text().contains(kFinal + ", heat 1, start 1"), qPrintable(posts->text()));
+    // nothing of the Final was posted: the posts of heat 2, then the server's answer to a later request
+    QSignalSpy asked(fixture->server.get(), &MeetSimServer::requestReceived);
+    window->findChild<QPushButton *>("btnEventsRefresh")->click();
+    QVERIFY(asked.wait(kWaitMs));
+    QCOMPARE(postsSoFar(), racePosts(kHeat2Posts, 1, kHeat2Ids));
+}
+
+// The GPS warning of an old start time holds the Ready while the coordinator asks for Ready once more: that
+// second Ready is dropped, so the race before is closed once and the heat moves once.
+void TstRaceRunWindow::aReadyWhileTheLastIsHandledIsDropped()
+{
+    MainWindow *window = fixture->window;
+    QVERIFY(fixture->raceByF5());
+    fixture->sim->setGpsLagSeconds(2 * 3600);
+    // two status replies carry the old time: the previous one is what the warning reads
+    QSignalSpy asked(window->serialComThread(), &CSerialComThread::data_request_sent);
+    QTRY_VERIFY_WITH_TIMEOUT(asked.count() >= 40, kWaitMs);
+    QStringList boxes;
+    bool askedMeanwhile = false;
+    whenModal<QMessageBox>(window, [&](QMessageBox *box) {
+        boxes << box->text();
+        QSignalSpy readies(window, &MainWindow::set_status_field_request);
+        fixture->sim->requestReady();
+        QSignalSpy polled(window->serialComThread(), &CSerialComThread::data_request_sent);
+        askedMeanwhile = QTest::qWaitFor([&] { return polled.count() >= 20; }, kWaitMs) && readies.isEmpty();
+        box->accept();
+    });
+    QSignalSpy saved(window->serialComThread(), &CSerialComThread::save_results_file);
+    QVERIFY(fixture->readyByF5());
+    QTRY_COMPARE_WITH_TIMEOUT(saved.count(), 2, kWaitMs);
+    fixture->sim->setGpsLagSeconds(0);
+    QCOMPARE(boxes,
+             QStringList{
+                 "No GPS signal received for more then 1 hour. No wireless start will be send to Orvane!"});
+    QVERIFY(askedMeanwhile);
+    QCOMPARE(fixture->events()->currentIndex(), MeetRaceFixture::kHeat2Row);
+    QCOMPARE(savedNames(fixture->resultsDir),
+             filePair(fileOf(kHeat1, 1, 1)) + filePair(fileOf(kHeat2, 2, 1)));
+    QTRY_COMPARE_WITH_TIMEOUT(postsSoFar().size(), 6, kWaitMs);
+    QCOMPARE(postsSoFar(), racePosts(kHeat1Posts, 1, kHeat1Ids) + racePosts(kHeat2Posts, 1, kHeat2Ids));
 }
 
 int main(int argc, char **argv)

@@ -290,7 +290,7 @@ void TstZXConnection::repliesThatFail()
 
     MeetSimServer server(QStringLiteral(QUELLOR_MEETSIM_DATA_DIR));
     QVERIFY2(server.listen(), qPrintable(server.errorString()));
-    server.setFaults(MeetSimFaults{delayMs, status, cutXmlAt});
+    server.setFaults(MeetSimFaults{delayMs, status, cutXmlAt, {}});
     ZXConnection connection;
     connection.setTransferTimeout(1000);
     QStringList read;
