@@ -920,10 +920,20 @@ void CSerialComThread::dispatchToPolledBlock(RingFrame &frame)
         if (block->macBytes() != frame.mac)
             continue;
         block->stampReplyTime(frame.sequence, elapsedOnClock());
+        if (isStrayGraph(frame.command))
+            return;
         block->HandlePacket(frame.command, quint16(frame.items.size()),
                             reinterpret_cast<unsigned char *>(frame.items.data()));
         return;
     }
+}
+
+// A graph that comes while no run's graphs are fetched, late after its race was saved, is in no file: the
+// live view is not to show it, nor the next race to keep it as its own.
+bool CSerialComThread::isStrayGraph(quint8 command) const
+{
+    const bool graph = command == DeviceCommand::kGraphReply || command == DeviceCommand::kSoundGraphReply;
+    return graph && m_run && !m_run->isFetchingGraphs();
 }
 
 void CSerialComThread::dispatchToCoordinator(RingFrame &frame)

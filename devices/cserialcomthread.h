@@ -242,6 +242,7 @@ private:
     void onStartHeaderByte();
     void handleFrame(RingFrame &frame);
     void dispatchToPolledBlock(RingFrame &frame);
+    bool isStrayGraph(quint8 command) const;
     void dispatchToCoordinator(RingFrame &frame);
     void setHeaderThresholds(const QByteArray &frame);
 

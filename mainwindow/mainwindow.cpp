@@ -197,7 +197,6 @@ void MainWindow::createSerialLink()
 {
     m_serial = new CSerialComThread(this);
     connect(m_serial, &CSerialComThread::save_results_file, this, &MainWindow::OnSaveResultsFile);
-    connect(m_serial, &CSerialComThread::graph_given_up, this, &MainWindow::OnGraphGivenUp);
     connect(m_serial, &CSerialComThread::change_operation_mode, this, &MainWindow::OnOperationModeChanged);
     connect(m_serial, &CSerialComThread::data_request_sent, this, &MainWindow::OnDataRequestSent);
     connect(m_serial, &CSerialComThread::serial_port_lost, this, &MainWindow::OnSerialPortLost);

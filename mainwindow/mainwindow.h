@@ -35,6 +35,7 @@
 #include "meet/participation.h"
 #include "meet/zxconnection.h"
 #include "mainwindow/racefiles.h"
+#include "mainwindow/racegapsnote.h"
 #include "mainwindow/raceidentity.h"
 #include "mainwindow/racenumbering.h"
 #include "mainwindow/resultpostwatch.h"
@@ -254,7 +255,6 @@ public slots:
     void on_action_ShowLiveView_triggered();
 
     void OnSaveResultsFile(ResultsDataType type, bool printing_allowed, quint64 run);
-    void OnGraphGivenUp(CStartBlock *startBlock, bool sound);
     void on_action_Open_triggered();
     void on_action_Save_triggered();
     void on_action_Print_triggered();
@@ -375,9 +375,6 @@ private:
     void showResultsSaved(ResultsDataType type);
     void enableGraphViews(ResultsDataType type);
     void refreshResultsLabel();
-    struct GivenUpGraph;
-    bool givenUpGraphMissing(const GivenUpGraph &graph) const;
-    void settleGivenUpGraphs();
     // A field of its own at the status bar's end, made once: a status tip never covers it.
     QLabel *statusField(const QString &name);
     void labelLinkLostNotice();
@@ -485,15 +482,9 @@ private:
     QPointer<QMessageBox> m_linkLostNotice; // non-modal, deletes itself when closed
     QString m_lostPort;                     // what the notice names, kept for a language change
     bool m_resultsSavedShown = false;
-    // A graph the race may be saved without: given up, or a sound graph never asked for because the
-    // lane's reaction graph was given up. Shown while the race lacks it, until the next Ready.
-    struct GivenUpGraph {
-        QPointer<CStartBlock> block;
-        int lane = 0;
-        bool sound = false;
-    };
-    QList<GivenUpGraph> m_givenUpGraphs;
-    bool m_givenUpSettled = false;      // the race is saved: what it lacks no longer changes
+    // What the last saved race lacks, named from its last file until the next Ready.
+    RaceGapsNote m_givenUpGraphs;
+    bool m_givenUpSettled = false;      // the race the note names is saved
     QList<RaceSnapshot> m_pendingSaves; // results that came in while a save waited for the operator
     bool m_saving = false;
 };

@@ -3,8 +3,6 @@
 // live in RaceFiles and RaceLog.
 #include "mainwindow/mainwindow.h"
 
-#include <algorithm>
-
 #include <QDebug>
 #include <QFile>
 #include <QFileDialog>
@@ -18,7 +16,6 @@
 #include "core/quellorapp.h"
 #include "core/sharedconstants.h"
 #include "core/utilities.h"
-#include "devices/cstartblockmeasurement.h"
 #include "devices/measurementfile.h"
 #include "mainwindow/programpaths.h"
 #include "outputs/printrecord.h"
@@ -78,8 +75,12 @@ void MainWindow::OnSaveResultsFile(ResultsDataType type, bool printing_allowed, 
     }
     rememberRacedHeat(*race);
     const RaceSnapshot snapshot = takeRaceSnapshot(type, printing_allowed, *race);
-    if (type == ResultsSoundGraphs)
-        settleGivenUpGraphs();
+    if (type == ResultsSoundGraphs) {
+        // the race's last file: what it lacks is settled now, never before
+        m_givenUpGraphs.settle(race->raceInfoText, race->heat, race->start, snapshot.lacking);
+        m_givenUpSettled = true;
+        refreshResultsLabel();
+    }
     publishRace(snapshot, *race);
     RaceFiles::resetRequestLogs(coordinator(), startBlocks());
     m_pendingSaves.append(snapshot);
@@ -186,64 +187,16 @@ void MainWindow::enableGraphViews(ResultsDataType type)
         m_laneLayout->allSoundsButton()->setEnabled(true);
 }
 
-void MainWindow::OnGraphGivenUp(CStartBlock *startBlock, bool sound)
-{
-    if (!startBlock || m_givenUpSettled)
-        return;
-    const auto noted = [this, startBlock](bool soundGraph) {
-        return std::any_of(m_givenUpGraphs.cbegin(), m_givenUpGraphs.cend(), [&](const GivenUpGraph &graph) {
-            return graph.block == startBlock && graph.sound == soundGraph;
-        });
-    };
-    if (!noted(sound))
-        m_givenUpGraphs.append({startBlock, startBlock->lane(), sound});
-    // a block given up on is skipped from now on: its sound graph is not asked for either
-    if (!sound && !noted(true))
-        m_givenUpGraphs.append({startBlock, startBlock->lane(), true});
-    // a graph that comes late and is kept in the race comes off the note
-    if (const CStartBlockMeasurement *measurement = startBlock->measurement()) {
-        connect(measurement, &CStartBlockMeasurement::new_graph, this, &MainWindow::refreshResultsLabel,
-                Qt::UniqueConnection);
-        connect(measurement, &CStartBlockMeasurement::new_sound_graph, this, &MainWindow::refreshResultsLabel,
-                Qt::UniqueConnection);
-    }
-    refreshResultsLabel();
-}
-
-bool MainWindow::givenUpGraphMissing(const GivenUpGraph &graph) const
-{
-    const CStartBlockMeasurement *measurement = graph.block ? graph.block->measurement() : nullptr;
-    return !measurement || !(graph.sound ? measurement->hasSoundGraph() : measurement->hasGraph());
-}
-
-// The race's last file is written: what it holds is what it keeps.
-void MainWindow::settleGivenUpGraphs()
-{
-    m_givenUpGraphs.erase(
-        std::remove_if(m_givenUpGraphs.begin(), m_givenUpGraphs.end(),
-                       [this](const GivenUpGraph &graph) { return !givenUpGraphMissing(graph); }),
-        m_givenUpGraphs.end());
-    m_givenUpSettled = true;
-    refreshResultsLabel();
-}
-
 void MainWindow::refreshResultsLabel()
 {
     const char *text =
         m_resultsSavedShown ? SharedConstants::kResultsSaved : SharedConstants::kReadingResults;
     ui->lblResultsSaved->setText(SharedConstants::translatedGlobal(QLatin1String(text)));
-    // the lanes whose graphs the race is saved without, in the status bar
-    QStringList givenUp;
-    for (const GivenUpGraph &graph : std::as_const(m_givenUpGraphs)) {
-        if (!m_givenUpSettled && !givenUpGraphMissing(graph))
-            continue;
-        givenUp << (graph.sound ? tr("No sound graph from lane %1: the race is saved without it")
-                                : tr("No reaction graph from lane %1: the race is saved without it"))
-                       .arg(graph.lane);
-    }
-    if (!givenUp.isEmpty()) {
+    // what the race saved last lacks, in the status bar
+    const QString lacking = m_givenUpSettled ? m_givenUpGraphs.text() : QString();
+    if (!lacking.isEmpty()) {
         QLabel *label = statusField(kGivenUpLabel);
-        label->setText(givenUp.join(QStringLiteral("   ")));
+        label->setText(lacking);
         label->show();
     } else if (auto *label = findChild<QLabel *>(kGivenUpLabel)) {
         label->clear();

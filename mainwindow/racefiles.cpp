@@ -41,6 +41,7 @@ RaceSnapshot snapshot(ResultsDataType type, bool printing, const QDateTime &when
         return block->measurement() && block->measurement()->hasSoundGraph();
     });
     race.lanes = RaceLog::listedLanes(blocks);
+    race.lacking = RaceGapsNote::lacking(blocks);
     if (coordinator)
         race.coordinatorClockMs = qint64(coordinator->statusField18());
     return race;

@@ -8,6 +8,7 @@
 #include <QString>
 
 #include "core/sharedtypes.h"
+#include "mainwindow/racegapsnote.h"
 #include "mainwindow/racelog.h"
 
 class CCoordinator;
@@ -27,6 +28,7 @@ struct RaceSnapshot {
     QString raceLogLabel;
     QList<RaceLogLane> lanes;
     std::optional<qint64> coordinatorClockMs;
+    QList<RaceGapsNote::Lane> lacking; // what the racing lanes' file is without
 };
 
 // Names and writes the files of a saved race.

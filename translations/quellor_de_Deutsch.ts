@@ -1271,14 +1271,6 @@ Hersteller: %3</translation>
         <translation>Die Verbindung zur Zentraleinheit am Anschluss %1 ist unterbrochen: Der Anschluss wurde entfernt oder antwortet nicht mehr.</translation>
     </message>
     <message>
-        <source>No sound graph from lane %1: the race is saved without it</source>
-        <translation>Keine Tongrafik von Bahn %1: Das Rennen wird ohne sie gespeichert</translation>
-    </message>
-    <message>
-        <source>No reaction graph from lane %1: the race is saved without it</source>
-        <translation>Keine Reaktionsgrafik von Bahn %1: Das Rennen wird ohne sie gespeichert</translation>
-    </message>
-    <message>
         <source>Saving the race before the program ends...</source>
         <translation>Das Rennen wird gespeichert, bevor das Programm endet...</translation>
     </message>
@@ -1761,6 +1753,33 @@ Hersteller: %3</translation>
     <message>
         <source>Another file took this name meanwhile</source>
         <translation>Inzwischen trägt eine andere Datei diesen Namen</translation>
+    </message>
+</context>
+<context>
+    <name>RaceGapsNote</name>
+    <message>
+        <source>reaction time</source>
+        <translation>Reaktionszeit</translation>
+    </message>
+    <message>
+        <source>reaction graph</source>
+        <translation>Reaktionsgrafik</translation>
+    </message>
+    <message>
+        <source>sound graph</source>
+        <translation>Tongrafik</translation>
+    </message>
+    <message>
+        <source>lane %1 (%2)</source>
+        <translation>Bahn %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1, heat %2, start %3</source>
+        <translation>%1, Lauf %2, Start %3</translation>
+    </message>
+    <message>
+        <source>%1 is saved without: %2</source>
+        <translation>%1 wurde gespeichert ohne: %2</translation>
     </message>
 </context>
 <context>

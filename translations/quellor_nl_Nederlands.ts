@@ -1271,14 +1271,6 @@ Fabrikant: %3</translation>
         <translation>De verbinding met de centrale eenheid op poort %1 is verbroken: de poort is verwijderd of reageert niet meer.</translation>
     </message>
     <message>
-        <source>No sound graph from lane %1: the race is saved without it</source>
-        <translation>Geen geluidsgrafiek van baan %1: de race wordt zonder deze grafiek opgeslagen</translation>
-    </message>
-    <message>
-        <source>No reaction graph from lane %1: the race is saved without it</source>
-        <translation>Geen reactiegrafiek van baan %1: de race wordt zonder deze grafiek opgeslagen</translation>
-    </message>
-    <message>
         <source>Saving the race before the program ends...</source>
         <translation>De race wordt opgeslagen voordat het programma stopt...</translation>
     </message>
@@ -1761,6 +1753,33 @@ Fabrikant: %3</translation>
     <message>
         <source>Another file took this name meanwhile</source>
         <translation>Een ander bestand heeft inmiddels deze naam</translation>
+    </message>
+</context>
+<context>
+    <name>RaceGapsNote</name>
+    <message>
+        <source>reaction time</source>
+        <translation>reactietijd</translation>
+    </message>
+    <message>
+        <source>reaction graph</source>
+        <translation>reactiegrafiek</translation>
+    </message>
+    <message>
+        <source>sound graph</source>
+        <translation>geluidsgrafiek</translation>
+    </message>
+    <message>
+        <source>lane %1 (%2)</source>
+        <translation>baan %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1, heat %2, start %3</source>
+        <translation>%1, serie %2, start %3</translation>
+    </message>
+    <message>
+        <source>%1 is saved without: %2</source>
+        <translation>%1 is opgeslagen zonder: %2</translation>
     </message>
 </context>
 <context>

@@ -69,6 +69,8 @@ private slots:
     void onlyARaceUnderWayIsSavedOnALoss();
     void blockWithoutGraphIsGivenUpAfterTheBound_data();
     void blockWithoutGraphIsGivenUpAfterTheBound();
+    void aGraphOutsideTheFetchingIsNotKept_data();
+    void aGraphOutsideTheFetchingIsNotKept();
 
 private:
     bool startLink(int blocks);
@@ -384,6 +386,49 @@ void TstSerialLinkLoss::blockWithoutGraphIsGivenUpAfterTheBound()
     graphTick();
     QCOMPARE(givenUp.count(), 2);
     QCOMPARE(givenUp[1], QVariantList({QVariant::fromValue(f.blocks[0]), false}));
+}
+
+void TstSerialLinkLoss::aGraphOutsideTheFetchingIsNotKept_data()
+{
+    QTest::addColumn<bool>("nextReady");
+    QTest::newRow("after the race is saved") << false;
+    QTest::newRow("after the next Ready") << true;
+}
+
+// A graph reply that a stalled link delivers late belongs to no file: not to the race saved without it, and
+// not to the next race, whose own graph would then never be asked for.
+void TstSerialLinkLoss::aGraphOutsideTheFetchingIsNotKept()
+{
+    QFETCH(bool, nextReady);
+    SerialFixture f(1);
+    f.serial->setUserSelectedOperationMode(OperationModeWireless);
+    f.serial->SetOperationMode(OperationModeWireless);
+    f.open();
+    f.serial->OnSetStatusRequest(1, DeviceReady, f.serial->broadcastDevice());
+    f.reportStates(DeviceReady, DeviceReady);
+    f.tick();
+    QSignalSpy saved(f.serial.get(), &CSerialComThread::save_results_file);
+    f.serial->startGraphsTimerTimeout();
+    // the block answers neither request until it is given up on
+    for (int tick = 0; tick < 100 && saved.count() < 2; ++tick) {
+        f.serial->OnGraphTimerTimeout();
+        f.manualClock->advance(750);
+    }
+    QCOMPARE(saved.count(), 2);
+    CStartBlockMeasurement *measurement = f.blocks[0]->measurement();
+    QVERIFY(!measurement->hasGraph() && !measurement->hasSoundGraph());
+    if (nextReady) {
+        f.serial->OnSetStatusRequest(1, DeviceReady, f.serial->broadcastDevice());
+        f.reportStates(DeviceReady, DeviceReady);
+        f.tick();
+    }
+    QSignalSpy newGraph(measurement, &CStartBlockMeasurement::new_graph);
+    f.reply(f.blocks[0], 0x08, graphItems());
+    f.reply(f.blocks[0], 0x0A, graphItems());
+    f.reportStates(nextReady ? DeviceReady : DeviceIdle, DeviceIdle);
+    QCOMPARE(int(measurement->state()), int(nextReady ? DeviceReady : DeviceIdle));
+    QCOMPARE(newGraph.count(), 0);
+    QVERIFY(!measurement->hasGraph() && !measurement->hasSoundGraph());
 }
 
 QTEST_MAIN(TstSerialLinkLoss)

@@ -1,7 +1,7 @@
 // The coordinator's port pulled while the main window runs against the device simulator on a
 // pseudo-terminal: idle, and in the middle of a race's graphs; then the simulator back behind the same link,
 // reconnected through Properties and OK. The port reopened by Properties while a race's graphs are fetched,
-// and a lane whose graph was given up shown to the operator.
+// and what a saved race lacks, however it was lost, shown to the operator.
 #include <QAction>
 #include <QApplication>
 #include <QDateTimeEdit>
@@ -23,6 +23,7 @@
 #include "core/quellorapp.h"
 #include "devices/cserialcomthread.h"
 #include "devices/measurementfile.h"
+#include "dialogs/loadsampledlg.h"
 #include "dialogs/projectsettingsdlg.h"
 #include "mainwindow/mainwindow.h"
 #include "mainwindow/programpaths.h"
@@ -72,6 +73,8 @@ private slots:
     void propertiesInTheGraphsSaveBothFiles_data();
     void propertiesInTheGraphsSaveBothFiles();
     void givenUpGraphsAreShownUntilTheNextRace();
+    void theNoteNamesWhatTheSavedRaceLacks_data();
+    void theNoteNamesWhatTheSavedRaceLacks();
     void aRaceIsSavedOnce_data();
     void aRaceIsSavedOnce();
     void upDownSelectLanesWhicheverButtonHasTheFocus_data();
@@ -88,6 +91,12 @@ private:
     bool lanesLiveWithin(int ms);
     // The race's two files read back: each lane's reaction as raced, and the graphs it holds.
     void checkRaceFiles(const QString &race, bool allGraphs);
+    // The status bar note of what the saved race lacks, as shown; empty while it is not.
+    QString lackingNote() const
+    {
+        const auto *note = part<QLabel>(window->statusBar(), "lblGivenUpGraphs");
+        return note && !note->isHidden() ? note->text() : QString();
+    }
     QStringList resultFiles(const QString &pattern) const
     {
         return QDir(results.path()).entryList({pattern}, QDir::Files, QDir::Name);
@@ -454,18 +463,43 @@ void TstLinkLossWindow::propertiesInTheGraphsSaveBothFiles()
     QCOMPARE(resultFiles("*.vq2").size(), 2);
 }
 
+// What a race file lacks, for the lanes that raced, read from the file: the note's rule, modelled apart.
+QString lackingInFile(const QString &path)
+{
+    QFile file(path);
+    MeasurementFile measurement;
+    if (!file.open(QIODevice::ReadOnly) || !measurement.read(file.readAll()))
+        return "unreadable " + path;
+    QStringList lanes;
+    for (const auto &block : measurement.takeBlocks()) {
+        if (block->participationStatus() != ParticipationActive &&
+            block->participationStatus() != ParticipationRup)
+            continue;
+        const CStartBlockMeasurement *m = block->measurement();
+        QStringList parts;
+        if (m->reactionIsNoValue())
+            parts << "reaction time";
+        if (!m->hasGraph())
+            parts << "reaction graph";
+        if (!m->hasSoundGraph())
+            parts << "sound graph";
+        if (!parts.isEmpty())
+            lanes << QString("lane %1 (%2)").arg(block->lane()).arg(parts.join(", "));
+    }
+    return lanes.isEmpty() ? QString() : "12, heat 1, start 1 is saved without: " + lanes.join("; ");
+}
+
 void TstLinkLossWindow::givenUpGraphsAreShownUntilTheNextRace()
 {
-    CSerialComThread *serial = window->serialComThread();
-    const QList<CStartBlock *> lanes = window->startBlocks();
-    emit serial->graph_given_up(lanes[1], false);
-    emit serial->graph_given_up(lanes[2], true);
+    // lane 2 never reacts: the race is saved without anything of it
+    sim->setLaneReaction(1, std::nullopt);
+    QSignalSpy saved(window->serialComThread(), &CSerialComThread::save_results_file);
+    part<QPushButton>(window, "btnReady")->click();
+    QTRY_COMPARE_WITH_TIMEOUT(saved.count(), 2, kWaitMs);
     auto *note = part<QLabel>(window->statusBar(), "lblGivenUpGraphs");
     QVERIFY(note);
-    // lane 2 given up on its reaction graph is not asked for its sound graph either
-    const QString english("No reaction graph from lane 2: the race is saved without it   "
-                          "No sound graph from lane 2: the race is saved without it   "
-                          "No sound graph from lane 3: the race is saved without it");
+    const QString english(
+        "12, heat 1, start 1 is saved without: lane 2 (reaction time, reaction graph, sound graph)");
     QCOMPARE(note->text(), english);
     QTRY_VERIFY(note->isVisible());
     // the pointer over a menu entry shows the entry's status tip, an empty one here; the note stays
@@ -489,24 +523,128 @@ void TstLinkLossWindow::givenUpGraphsAreShownUntilTheNextRace()
     // in the operator's language
     window->LoadLanguage("de_Deutsch");
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
-    QVERIFY2(note->text().contains("2") && !note->text().startsWith("No reaction"), qPrintable(note->text()));
+    QCOMPARE(note->text(), QString("12, Lauf 1, Start 1 wurde gespeichert ohne: Bahn 2 (Reaktionszeit, "
+                                   "Reaktionsgrafik, Tongrafik)"));
     window->LoadLanguage("en_English");
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
     QCOMPARE(note->text(), english);
-    // lane 2's reaction graph comes late and is kept in the race: it comes off the note; once the race is
-    // saved, the note names what it was saved without, whatever comes after
-    QByteArray graph = QByteArray::fromHex("010101030200041004102030 40");
-    lanes[1]->measurement()->SetGraph(quint16(graph.size()), reinterpret_cast<unsigned char *>(graph.data()));
-    const QString soundsOnly("No sound graph from lane 2: the race is saved without it   "
-                             "No sound graph from lane 3: the race is saved without it");
-    QCOMPARE(note->text(), soundsOnly);
-    emit serial->save_results_file(ResultsSoundGraphs, false, 0);
-    lanes[2]->measurement()->SetSoundGraph(quint16(graph.size()), reinterpret_cast<unsigned char *>(graph.data()));
-    emit serial->graph_given_up(lanes[0], false);
-    QCOMPARE(note->text(), soundsOnly);
-    // the next race starts without them
+    // the next race starts without it
+    QVERIFY(waitUntilReady());
     part<QPushButton>(window, "btnReady")->click();
     QVERIFY(note->text().isEmpty() && !note->isVisible());
+}
+
+enum class Loss { Stall, Shutdown, SilentLane, LateGraph };
+Q_DECLARE_METATYPE(Loss)
+
+void TstLinkLossWindow::theNoteNamesWhatTheSavedRaceLacks_data()
+{
+    QTest::addColumn<Loss>("loss");
+    QTest::addColumn<QString>("lacking"); // what the note names at least
+    // lane 1's graph is asked for in the stall, or lanes 2 and 3 are skipped in it
+    QTest::newRow("a stall of 10 s during the reactions") << Loss::Stall << "reaction graph";
+    QTest::newRow("Shutdown Devices at the reaction file") << Loss::Shutdown << "lane 3 (sound graph)";
+    QTest::newRow("a racing lane that never reacts")
+        << Loss::SilentLane << "is saved without: lane 2 (reaction time, reaction graph, sound graph)";
+    QTest::newRow("a graph that arrives after the save")
+        << Loss::LateGraph << "is saved without: lane 3 (reaction graph, sound graph)";
+}
+
+// Whatever keeps a reaction or a graph from the race's file, the note names what the file lacks in every
+// lane that raced, with the race, once the race's last file is written and not before.
+void TstLinkLossWindow::theNoteNamesWhatTheSavedRaceLacks()
+{
+    QFETCH(Loss, loss);
+    QFETCH(QString, lacking);
+    for (const QString &earlier : resultFiles("race_*"))
+        QVERIFY(QFile::remove(QDir(results.path()).filePath(earlier)));
+    CSerialComThread *serial = window->serialComThread();
+    const QList<CStartBlock *> lanes = window->startBlocks();
+    constexpr int kLossWaitMs = 120000; // three sound graphs given up on, one after the other
+    // what the note shows before the race's last file: nothing
+    QStringList notesBefore;
+    qRegisterMetaType<CStartBlock *>();
+    connect(serial, &CSerialComThread::graph_given_up, this, [&] { notesBefore << lackingNote(); });
+    connect(serial, &CSerialComThread::save_results_file, this, [&](ResultsDataType type) {
+        if (type == ResultsReactionGraphs)
+            notesBefore << lackingNote();
+    });
+    bool stalled = false;
+    SimFrame lateGraph;
+    switch (loss) {
+    case Loss::Stall:
+        // nothing gets through for 10 s from the moment lane 1's reaction is in
+        connect(lanes[0]->measurement(), &CStartBlockMeasurement::new_status_field, this, [&] {
+            const RaceRunPointer run = serial->raceRun();
+            if (stalled || !run || !run->hasStarted() || lanes[0]->measurement()->reactionIsNoValue())
+                return;
+            stalled = true;
+            sim->setReplyLossRate(1.0);
+            QTimer::singleShot(10000, sim.get(), [this] { sim->setReplyLossRate(0.0); });
+        });
+        break;
+    case Loss::Shutdown:
+        connect(serial, &CSerialComThread::save_results_file, this, [&](ResultsDataType type) {
+            if (type != ResultsReactionGraphs || stalled)
+                return;
+            stalled = true;
+            QTimer::singleShot(0, this, [this] {
+                whenModal<LoadSampleDlg>(this, [](LoadSampleDlg *dialog) {
+                    part<QPushButton>(dialog, "btnSelectAll")->click();
+                    part<QPushButton>(dialog, "btnOK")->click();
+                });
+                part<QAction>(window, "actionShutdown_Devices")->trigger();
+            });
+        });
+        break;
+    case Loss::SilentLane:
+        sim->setLaneReaction(1, std::nullopt);
+        stalled = true;
+        break;
+    case Loss::LateGraph: {
+        // lane 3's reaction graph replies are lost on the way until the race is saved without it
+        const QByteArray third = sim->scenario().lanes[2].mac;
+        connect(sim.get(), &DeviceSimulator::requestReceived, this, [this, third](const SimRequest &request) {
+            if (request.frame.command == 0x07 && request.frame.mac == third)
+                sim->setReplyLossRate(1.0);
+        });
+        connect(sim.get(), &DeviceSimulator::replyLost, this, [&, third](const SimFrame &frame) {
+            if (frame.command != 0x08 || frame.mac != third)
+                return;
+            lateGraph = frame;
+            stalled = true;
+            sim->setReplyLossRate(0.0);
+        });
+        break;
+    }
+    }
+    QSignalSpy saved(serial, &CSerialComThread::save_results_file);
+    part<QPushButton>(window, "btnReady")->click();
+    QTRY_COMPARE_WITH_TIMEOUT(saved.count(), 2, kLossWaitMs);
+    QVERIFY(stalled);
+    QCOMPARE(saved[1][0].value<ResultsDataType>(), ResultsSoundGraphs);
+    QCOMPARE(notesBefore, QStringList(notesBefore.size(), QString()));
+
+    const QStringList files = resultFiles("race_12_h1_s1_*.vq2");
+    QCOMPARE(files.size(), 1);
+    const QString expected = lackingInFile(QDir(results.path()).filePath(files[0]));
+    QVERIFY2(expected.contains(lacking), qPrintable(expected));
+    QCOMPARE(lackingNote(), expected);
+
+    if (loss == Loss::LateGraph) {
+        // lane 3's graph comes after all: the file is without it, and so is the live view
+        QSignalSpy polled(lanes[2]->measurement(), &CStartBlockMeasurement::new_status_field);
+        sim->injectFrame(lateGraph);
+        QTRY_VERIFY_WITH_TIMEOUT(polled.count() >= 2, kWaitMs);
+        QVERIFY(!lanes[2]->measurement()->hasGraph());
+        for (StartBlockMeasurementWidget *row : window->laneRows()) {
+            if (row->startBlock() == lanes[2])
+                QVERIFY(!part<QPushButton>(row, "btnGraph")->isEnabled());
+        }
+        QCOMPARE(lackingNote(), expected);
+    }
+    disconnect(serial, nullptr, this, nullptr);
+    disconnect(sim.get(), nullptr, this, nullptr);
 }
 
 enum class GraphsBroken { Pulled, PulledForAFreshSimulator, RefusedThenGoodOpen, Ready, LanesRebuilt };

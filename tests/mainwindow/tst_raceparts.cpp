@@ -1,6 +1,7 @@
 // The rules of race control, the settings waited on, the race log, the race text file and the result files,
 // with plain values and device objects fed through their own setters. Whole races are in tst_racewindow.
 #include <QDateTime>
+#include <QHash>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -13,6 +14,7 @@
 #include "mainwindow/meetselection.h"
 #include "mainwindow/raceevaluation.h"
 #include "mainwindow/racefiles.h"
+#include "mainwindow/racegapsnote.h"
 #include "mainwindow/racelog.h"
 #include "mainwindow/racedheats.h"
 #include "mainwindow/racenumbering.h"
@@ -110,6 +112,8 @@ private slots:
     void laneTakesBibOfItsParticipation();
     void tellsTheResultsTheServerMissed_data();
     void tellsTheResultsTheServerMissed();
+    void namesWhatTheSavedRaceLacks_data();
+    void namesWhatTheSavedRaceLacks();
 };
 
 void TstRaceParts::numbersRaces_data()
@@ -533,4 +537,77 @@ void TstRaceParts::tellsTheResultsTheServerMissed()
 }
 
 QTEST_MAIN(TstRaceParts)
+void TstRaceParts::namesWhatTheSavedRaceLacks_data()
+{
+    // each lane as "<status>:<held>", held of r a reaction, n "None" reported, g a reaction graph, s a sound
+    // graph; lanes 1, 2, ... in that order
+    QTest::addColumn<QStringList>("lanes");
+    QTest::addColumn<QString>("english");
+    QTest::addColumn<QString>("german");
+    QTest::newRow("every racing lane whole") << QStringList{"ACTIVE:rgs", "RUP:rgs"} << ""
+                                             << "";
+    QTest::newRow("a lane that never reacted")
+        << QStringList{"ACTIVE:rgs", "ACTIVE:"}
+        << "R/%2, heat 2, start 3 is saved without: lane 2 (reaction time, reaction graph, sound graph)"
+        << "R/%2, Lauf 2, Start 3 wurde gespeichert ohne: Bahn 2 (Reaktionszeit, Reaktionsgrafik, Tongrafik)";
+    QTest::newRow("graphs given up, a reaction that came late")
+        << QStringList{"ACTIVE:r", "RUP:rg", "ACTIVE:gs"}
+        << "R/%2, heat 2, start 3 is saved without: lane 1 (reaction graph, sound graph); lane 2 (sound "
+           "graph); "
+           "lane 3 (reaction time)"
+        << "R/%2, Lauf 2, Start 3 wurde gespeichert ohne: Bahn 1 (Reaktionsgrafik, Tongrafik); Bahn 2 "
+           "(Tongrafik); Bahn 3 (Reaktionszeit)";
+    QTest::newRow("lanes that did not race are not named")
+        << QStringList{"DNS:", "DQ:", "INACTIVE:", "ACTIVE:rg"}
+        << "R/%2, heat 2, start 3 is saved without: lane 4 (sound graph)"
+        << "R/%2, Lauf 2, Start 3 wurde gespeichert ohne: Bahn 4 (Tongrafik)";
+    QTest::newRow("None is what the block measured") << QStringList{"ACTIVE:ngs"} << ""
+                                                     << "";
+}
+
+void TstRaceParts::namesWhatTheSavedRaceLacks()
+{
+    QFETCH(QStringList, lanes);
+    QFETCH(QString, english);
+    QFETCH(QString, german);
+    const QHash<QString, int> statuses{{"ACTIVE", ParticipationActive},
+                                       {"DNS", ParticipationDns},
+                                       {"DQ", ParticipationDq},
+                                       {"INACTIVE", ParticipationInactive},
+                                       {"RUP", ParticipationRup}};
+    QObject owner;
+    QList<CStartBlock *> blocks;
+    QByteArray graph = QByteArray::fromHex("01010103020004100410203040");
+    for (const QString &lane : lanes) {
+        CStartBlock *b = block(&owner, quint8(blocks.size() + 1));
+        b->setParticipationStatus(statuses.value(lane.section(':', 0, 0)));
+        const QString held = lane.section(':', 1);
+        b->measurement()->resetReactionTime(); // as the Ready leaves it
+        if (held.contains('r'))
+            report(b, item(4, 150, 2));
+        if (held.contains('n'))
+            report(b, item(4, 0x7FFF, 2));
+        if (held.contains('g'))
+            b->measurement()->SetGraph(quint16(graph.size()),
+                                       reinterpret_cast<unsigned char *>(graph.data()));
+        if (held.contains('s'))
+            b->measurement()->SetSoundGraph(quint16(graph.size()),
+                                            reinterpret_cast<unsigned char *>(graph.data()));
+        blocks << b;
+    }
+    RaceGapsNote note;
+    QCOMPARE(note.text(), QString());
+    note.settle("R/%2", 2, 3, RaceGapsNote::lacking(blocks));
+    QCOMPARE(note.text(), english);
+    // the note follows the language; the race keeps its name
+    QTranslator translator;
+    QVERIFY(translator.load(QCoreApplication::applicationDirPath() + "/languages/quellor_de_Deutsch"));
+    QCoreApplication::installTranslator(&translator);
+    const QString inGerman = note.text();
+    QCoreApplication::removeTranslator(&translator);
+    QCOMPARE(inGerman, german);
+    note.clear();
+    QCOMPARE(note.text(), QString());
+}
+
 #include "tst_raceparts.moc"
