@@ -263,7 +263,7 @@ void MainWindow::refreshMeetNotes()
 void MainWindow::relabelMeetEvent()
 {
     refreshMeetNotes();
-    if (m_refill || !shownHeat())
+    if (m_refill || !shownHeat() || !m_race.namedAfterMeetEvent())
         return;
     const QString name = ui->cmbEvents->currentText();
     setWindowTitle(meetEventTitle(name));

@@ -119,6 +119,8 @@ void MainWindow::closeRaceRun()
     }
     if (m_race.closeRace(closed, shownHeat()) == RaceNumbering::Step::NextHeat)
         moveToNextMeetEvent();
+    else if (!m_race.namedAfterMeetEvent())
+        setWindowTitle(windowTitleText()); // past the last heat the race is named by its number, not the heat
     m_dnsChosen = false;
     m_dqChosen = false;
 }
