@@ -1088,20 +1088,37 @@ void CSerialComThread::OnParticipationStatusChanged(CStartBlock *startBlock)
     } else if (isParticipating(status)) {
         OnSetStatusRequest(kStatusMeasurementActive, 1, startBlock);
         qCDebug(lcSerial) << "Set measurement active";
-        if (allReady) {
-            // the new lane must be armed too before everybody counts as ready again
+        // the new lane must be armed too before everybody counts as ready again; once the run has started
+        // the flag may still stand (wired: until polling resumes), and a Ready then would close the run
+        if (allReady && !isRunStarted()) {
             allReady = false;
             OnSetStatusRequestCoordinator(kStatusStartSystemReady, 0, coordinator());
             sendStateCommand(DeviceReady, startBlock);
             startQuestionsTimerTimeout();
         }
-        if (!polledBlocks().contains(startBlock))
+        if (!polledBlocks().contains(startBlock)) {
+            if (isRunUnderWay())
+                leaveOutOfRunUnderWay(startBlock);
             appendStartBlock(startBlock);
+        }
         removeInactiveStartBlock(startBlock);
     } else {
         return;
     }
     OnStartBlockSetChanged();
+}
+
+// A lane that joins after the start did not race: the reaction and graphs it still holds are an earlier
+// race's, and none it reports counts until the next Ready.
+void CSerialComThread::leaveOutOfRunUnderWay(CStartBlock *startBlock)
+{
+    CStartBlockMeasurement *measurement = startBlock->measurement();
+    if (!measurement)
+        return;
+    measurement->SetRacePhase(CStartBlockMeasurement::kRacePhaseIdle);
+    measurement->setReactionAccepted(false);
+    measurement->resetReactionTime();
+    measurement->ResetGraphs();
 }
 
 void CSerialComThread::OnStartBlockSetChanged()
@@ -1244,9 +1261,10 @@ CSerialComThread::BlockCounts CSerialComThread::countBlockStates(const QList<CSt
         counts.allReadyState = counts.allReadyState && state == DeviceReady;
         if (m_forceMode == DeviceReady && state == DeviceReady) {
             m_wasReady = true;
-            // from now on the blocks' reaction times count
+            // from now on the reaction times of the blocks armed for the run count
             for (CStartBlock *other : blocks) {
-                if (CStartBlockMeasurement *measurement = other->measurement())
+                CStartBlockMeasurement *measurement = other->measurement();
+                if (measurement && measurement->racePhase() == CStartBlockMeasurement::kRacePhaseReady)
                     measurement->setReactionAccepted(true);
             }
             ++counts.ready;

@@ -268,6 +268,7 @@ private:
     bool isFetchingRunGraphs() const { return m_run && m_run->isFetchingGraphs(); }
     void startGraphsAfterReactions();
     void skipBlocksWithoutReaction(const QList<CStartBlock *> &blocks);
+    void leaveOutOfRunUnderWay(CStartBlock *startBlock);
     void updateAllIdle(bool idle);
     bool announceEverybodyReady(CCoordinator *coordinator);
     bool sendSyncInsteadOfQuestion(bool reactionsIn);

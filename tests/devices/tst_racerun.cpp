@@ -49,6 +49,8 @@ private slots:
     void aReadyWhileASaveIsHandledLeavesTheNextRunUnsaved();
     void aStartedRaceIsNotArmedAgain();
     void aReactionBeforeTheBlocksWereArmedIsNoFalseStart();
+    void aLaneChangedAfterTheGunArmsNothing_data();
+    void aLaneChangedAfterTheGunArmsNothing();
 
 private:
     void ready();
@@ -349,6 +351,124 @@ void TstRaceRun::aReactionBeforeTheBlocksWereArmedIsNoFalseStart()
     react(1, kFalseStart);
     f->tick();
     QVERIFY(run->falseStartSeen());
+}
+
+void TstRaceRun::aLaneChangedAfterTheGunArmsNothing_data()
+{
+    QTest::addColumn<bool>("wired");
+    QTest::addColumn<int>("from"); // lane 3's status at the Ready
+    QTest::addColumn<int>("to");
+    QTest::addColumn<bool>("afterGun");
+    QTest::addColumn<bool>("ranBefore"); // lane 3 ran the race before, and still shows its reaction
+    for (const bool wired : {false, true}) {
+        const char *mode = wired ? "wired" : "wireless";
+        QTest::addRow("%s, DNS to ACTIVE after the gun", mode)
+            << wired << int(ParticipationDns) << int(ParticipationActive) << true << false;
+        QTest::addRow("%s, ACTIVE to RUP after the gun", mode)
+            << wired << int(ParticipationActive) << int(ParticipationRup) << true << false;
+    }
+    QTest::newRow("wireless, DNS to ACTIVE after the gun, ran the race before")
+        << false << int(ParticipationDns) << int(ParticipationActive) << true << true;
+    // before the gun the lane joins the race: it is armed, and the race waits for it
+    QTest::newRow("wireless, DNS to ACTIVE before the gun")
+        << false << int(ParticipationDns) << int(ParticipationActive) << false << false;
+}
+
+// Lane 3's status is changed while the everybody-ready flag still stands: after the gun (wired: before
+// polling resumes) that arms nothing, and the race is saved once with the reactions of the lanes that ran.
+void TstRaceRun::aLaneChangedAfterTheGunArmsNothing()
+{
+    QFETCH(bool, wired);
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QFETCH(bool, afterGun);
+    QFETCH(bool, ranBefore);
+    f = std::make_unique<SerialFixture>(3);
+    const int mode = wired ? OperationModeWired : OperationModeWireless;
+    f->serial->setUserSelectedOperationMode(mode);
+    f->open(wired ? CSerialComThread::kBaudWired : CSerialComThread::kBaudWireless);
+    f->serial->SetOperationMode(mode);
+    for (CStartBlock *block : f->blocks)
+        f->reply(block, kInfoReply, item16(3, kLimit));
+    CStartBlock *lane3 = f->blocks[2];
+    const quint16 lane3Reaction = kReaction + 40;
+    const auto setLane3 = [&](int status) {
+        lane3->setParticipationStatus(status);
+        f->serial->OnParticipationStatusChanged(lane3);
+    };
+    const auto gun = [&] {
+        f->replyCoordinator(kStartIndication, item(1, QByteArray::fromHex("8b8b8b0a")));
+        if (wired) {
+            f->port->feed(QByteArray(4, char(0x8B))); // the start header: polling resumes
+            f->serial->StopQuestionsTimer();
+        }
+    };
+    if (ranBefore) {
+        arm();
+        gun();
+        for (int block = 0; block < 3; ++block)
+            react(block, lane3Reaction);
+        f->tick();
+        fetchGraphs();
+        QVERIFY(f->serial->raceRun()->isSaved() && lane3->measurement()->hasGraph());
+    }
+    if (from != ParticipationActive)
+        setLane3(from);
+    arm();
+    const RaceRunPointer run = f->serial->raceRun();
+    QSignalSpy saved(f->serial.get(), &CSerialComThread::save_results_file);
+    if (afterGun) {
+        gun();
+        QVERIFY(run->hasStarted());
+    }
+    QVERIFY(f->serial->allReady);
+    f->port->writes.clear();
+    setLane3(to);
+    const QStringList sent = f->described();
+    QCOMPARE(saved.count(), 0);
+    QCOMPARE(f->serial->raceRun(), run);
+    QVERIFY(!run->isSaved());
+    if (!afterGun) {
+        QVERIFY2(sent.contains("B3:06=010102"), qPrintable(sent.join(' ')));
+        return;
+    }
+    QCOMPARE(sent, QStringList({"B3:06=0b0101"})); // measurement active, and nothing else
+    f->tick(); // the lanes that ran still show READY: their replies since the gun are on their way
+    QCOMPARE(saved.count(), 0);
+
+    // the lanes that ran report their reactions; one that joined after the gun shows none of this race
+    const bool joined = from == ParticipationDns;
+    f->manualClock->advance(3000);
+    react(0, kReaction);
+    react(1, kReaction + 20);
+    react(2, joined && !ranBefore ? quint16(0x6FFF) : lane3Reaction);
+    f->tick(joined ? 9 * 3 + 2 : 1);
+    QTRY_VERIFY(f->serial->isGraphPolling());
+    fetchGraphs();
+    const QString id = QString::number(run->id());
+    QCOMPARE(savesOf(saved), QStringList({id + " 0", id + " 1"}));
+    QCOMPARE(f->blocks[0]->measurement()->reactionTimeMs(), qint16(kReaction));
+    QCOMPARE(f->blocks[1]->measurement()->reactionTimeMs(), qint16(kReaction + 20));
+    QVERIFY(f->blocks[0]->measurement()->hasSoundGraph() && f->blocks[1]->measurement()->hasSoundGraph());
+    QCOMPARE(lane3->participationStatus(), to);
+    if (joined) {
+        QVERIFY(lane3->measurement()->reactionIsNoValue());
+        QVERIFY(!lane3->measurement()->hasGraph());
+    } else {
+        QCOMPARE(lane3->measurement()->reactionTimeMs(), qint16(lane3Reaction));
+        QVERIFY(lane3->measurement()->hasSoundGraph());
+    }
+
+    // the next Ready keeps the lane in: everybody is ready only once it is
+    ready();
+    QVERIFY(f->serial->raceRun() != run);
+    f->reportStates(kReady, kReady);
+    f->reply(lane3, kStatusReply, statusItems(kIdle));
+    f->tick();
+    QVERIFY(!f->serial->allReady);
+    f->reply(lane3, kStatusReply, statusItems(kReady));
+    f->tick();
+    QVERIFY(f->serial->allReady);
 }
 
 QTEST_MAIN(TstRaceRun)
