@@ -524,8 +524,13 @@ void TstTextFit::statusNotesShowTheirStart()
     settleLayouts();
 
     const int equalShare = (bar->width() - kStatusBarOverhead) / int(fields.size());
+    // side by side, from left to right, in whatever order the fields were made
+    QList<QLabel *> leftToRight = fields;
+    std::sort(leftToRight.begin(), leftToRight.end(), [bar](const QLabel *a, const QLabel *b) {
+        return a->mapTo(bar, QPoint()).x() < b->mapTo(bar, QPoint()).x();
+    });
     int previousRight = -1;
-    for (const QLabel *field : std::as_const(fields)) {
+    for (const QLabel *field : std::as_const(leftToRight)) {
         const QRect place(field->mapTo(bar, QPoint(0, 0)), field->size());
         const QString where =
             QStringLiteral("%1 at %2..%3").arg(field->objectName()).arg(place.left()).arg(place.right());
