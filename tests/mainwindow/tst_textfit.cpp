@@ -612,7 +612,11 @@ void TstTextFit::setManagerNamesTheCentralUnitInTheLanguage()
     useLanguage(language);
     const QString serial = window->coordinator()->GetMacAddress();
     QStringList lanes;
-    Opening opening = openings().at(3).second;
+    Opening opening;
+    for (const auto &[name, each] : openings()) {
+        if (name == QLatin1String("start-block sets"))
+            opening = each;
+    }
     QCOMPARE(opening.className, QString("AddStartBlockSetDlg"));
     opening.prepare = [&](QWidget *dialog) {
         auto *sets = part<QListView>(dialog, "lstSets");
