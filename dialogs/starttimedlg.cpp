@@ -92,7 +92,8 @@ void StartTimeDlg::fitListToItsTimes()
 {
     QTableView *list = ui->tblStartTimeList;
     const QHeaderView *header = list->horizontalHeader();
-    int width = 2 * list->frameWidth() + list->verticalHeader()->sizeHint().width() +
+    const QHeaderView *rowHeader = list->verticalHeader();
+    int width = 2 * list->frameWidth() + (rowHeader->isHidden() ? 0 : rowHeader->sizeHint().width()) +
                 list->verticalScrollBar()->sizeHint().width();
     const QAbstractItemView *view = list; // the table hides the widest-entry measure the view offers
     for (int column = 0; column < header->count(); ++column)
