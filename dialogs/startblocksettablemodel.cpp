@@ -6,7 +6,6 @@
 
 #include "devices/ccoordinator.h"
 #include "devices/cstartblock.h"
-#include "dialogs/startblocksetrules.h"
 
 namespace
 {
@@ -58,8 +57,7 @@ QVariant StartBlockSetTableModel::data(const QModelIndex &index, int role) const
     switch (role) {
     case Qt::DisplayRole:
         if (index.column() == ColumnLane)
-            return isCoordinator ? QVariant(QLatin1String(StartBlockSetRules::kCoordinatorLane))
-                                 : QVariant(int(item.block->lane()));
+            return isCoordinator ? QVariant(tr("CU")) : QVariant(int(item.block->lane()));
         if (index.column() == ColumnSerial)
             return isCoordinator ? item.coordinator->GetMacAddress() : item.block->GetMacAddress();
         return {};

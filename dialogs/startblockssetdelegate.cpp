@@ -8,7 +8,6 @@
 #include "core/sharedconstants.h"
 #include "devices/ccoordinator.h"
 #include "devices/cstartblock.h"
-#include "dialogs/startblocksetrules.h"
 #include "dialogs/startblocksettablemodel.h"
 
 namespace
@@ -128,15 +127,16 @@ void StartBlocksSetDelegate::setSerialNumber(QWidget *editor, const QModelIndex 
     cell.table->setData(cell.index, newSerial, Qt::EditRole);
 }
 
-// Whether another row of the shown set has this text in the column: lanes as numbers ("CU" is no lane),
-// serial numbers without regard to case.
+// Whether another row of the shown set has this text in the column: lanes as numbers (the coordinator has
+// no lane), serial numbers without regard to case.
 bool StartBlocksSetDelegate::shownSetHas(const QModelIndex &index, int column, const QString &value)
 {
     const QAbstractItemModel *shown = index.model();
     for (int row = 0; row < shown->rowCount(); ++row) {
-        const QString text = shown->index(row, column).data(Qt::DisplayRole).toString();
-        if (column == StartBlockSetTableModel::ColumnLane &&
-            text != QLatin1String(StartBlockSetRules::kCoordinatorLane) && text.toInt() == value.toInt())
+        const QModelIndex cell = shown->index(row, column);
+        const QString text = cell.data(Qt::DisplayRole).toString();
+        if (column == StartBlockSetTableModel::ColumnLane && itemAt(cell).kind == SetTableItem::StartBlock &&
+            text.toInt() == value.toInt())
             return true;
         if (column == StartBlockSetTableModel::ColumnSerial && text.compare(value, Qt::CaseInsensitive) == 0)
             return true;

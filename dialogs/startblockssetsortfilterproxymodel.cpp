@@ -38,7 +38,7 @@ bool StartBlocksSetSortFilterProxyModel::lessThan(const QModelIndex &left, const
     const QVariant rightValue = sourceModel()->data(right, Qt::DisplayRole);
     switch (left.column()) {
     case StartBlockSetTableModel::ColumnLane:
-        return leftValue.toInt() < rightValue.toInt(); // "CU" reads as 0
+        return leftValue.toInt() < rightValue.toInt(); // the coordinator's mark reads as 0
     case StartBlockSetTableModel::ColumnSerial:
         return leftValue.toString().toLower() < rightValue.toString().toLower();
     default:

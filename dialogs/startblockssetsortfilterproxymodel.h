@@ -4,7 +4,7 @@
 #include <QString>
 
 // Keeps the rows of one set of the set table and sorts them by the clicked column: lanes as numbers (the
-// coordinator's "CU" counts as 0), serial numbers as text without regard to case.
+// coordinator's mark counts as 0), serial numbers as text without regard to case.
 class StartBlocksSetSortFilterProxyModel : public QSortFilterProxyModel
 {
     Q_OBJECT

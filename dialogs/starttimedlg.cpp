@@ -1,6 +1,9 @@
 #include "dialogs/starttimedlg.h"
 
+#include <algorithm>
+
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTimer>
 
@@ -79,7 +82,21 @@ void StartTimeDlg::OnUpdateTimerFired()
 {
     if (m_coordinator)
         m_startTimeModel.Refresh(m_coordinator->startTimes());
-    // the dialog grows with the widest time rather than cut it or scroll it away
+    fitListToItsTimes();
+}
+
+// The dialog grows with the widest time rather than cut it or scroll it away. The stretched last column
+// is only as wide as the room left beside the others, so each column's own need is added up here: its
+// heading or its widest entry, whichever is wider, as a long heading of the first column takes room.
+void StartTimeDlg::fitListToItsTimes()
+{
     QTableView *list = ui->tblStartTimeList;
-    list->setMinimumWidth(list->sizeHint().width());
+    const QHeaderView *header = list->horizontalHeader();
+    const QHeaderView *rowHeader = list->verticalHeader();
+    int width = 2 * list->frameWidth() + (rowHeader->isHidden() ? 0 : rowHeader->sizeHint().width()) +
+                list->verticalScrollBar()->sizeHint().width();
+    const QAbstractItemView *view = list; // the table hides the widest-entry measure the view offers
+    for (int column = 0; column < header->count(); ++column)
+        width += std::max(header->sectionSizeHint(column), view->sizeHintForColumn(column));
+    list->setMinimumWidth(width);
 }

@@ -41,6 +41,8 @@ public slots:
     void OnUpdateTimerFired();
 
 private:
+    void fitListToItsTimes();
+
     std::unique_ptr<Ui::StartTimeDlg> ui;
     QPointer<CCoordinator> m_coordinator;
     QPointer<CSerialComThread> m_serialThread;

@@ -162,6 +162,9 @@ public:
     QString busyNotice() const { return m_busyNotice; }
     // The notice of a lost coordinator port while it is open; null otherwise.
     QMessageBox *linkLostNotice() const;
+    // A field of its own at the status bar's end, made once: a status tip never covers it. The fields
+    // share the bar's width; a note longer than its share ends in "…", whole in its tooltip.
+    QLabel *statusField(const QString &name);
     void UpdateRaceInfo();
     void UpdateWaitingStatus();
     QString BuildRaceFileName() const;
@@ -375,8 +378,6 @@ private:
     void showResultsSaved(ResultsDataType type);
     void enableGraphViews(ResultsDataType type);
     void refreshResultsLabel();
-    // A field of its own at the status bar's end, made once: a status tip never covers it.
-    QLabel *statusField(const QString &name);
     void labelLinkLostNotice();
     void AppendTabLog(const QString &logPath, const RaceSnapshot &race);
     void WriteRaceTextFile(const QString &path, const RaceSnapshot &race);

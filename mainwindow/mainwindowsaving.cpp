@@ -21,6 +21,8 @@
 #include "outputs/printrecord.h"
 #include "outputs/raceresults.h"
 #include "ui_mainwindow.h"
+#include "views/notelabel.h"
+#include "views/sharelayout.h"
 #include "views/startblockslayoutwidget.h"
 
 namespace
@@ -32,6 +34,8 @@ QString measurementFilter()
 }
 
 const QString kGivenUpLabel = QStringLiteral("lblGivenUpGraphs");
+const QString kStatusFieldsName = QStringLiteral("statusFields");
+constexpr int kStatusFieldSpacing = 6; // as between the status bar's own widgets
 
 } // namespace
 
@@ -39,10 +43,17 @@ QLabel *MainWindow::statusField(const QString &name)
 {
     if (auto *label = findChild<QLabel *>(name))
         return label;
-    auto *label = new QLabel(statusBar());
+    // the fields share the status bar: each shows its start and ends in "…" when the bar is too narrow
+    auto *fields = statusBar()->findChild<QWidget *>(kStatusFieldsName, Qt::FindDirectChildrenOnly);
+    if (!fields) {
+        fields = new QWidget(statusBar());
+        fields->setObjectName(kStatusFieldsName);
+        (new ShareLayout(fields))->setSpacing(kStatusFieldSpacing);
+        statusBar()->addPermanentWidget(fields);
+    }
+    auto *label = new NoteLabel(fields);
     label->setObjectName(name);
-    label->setMinimumWidth(1); // many lanes' notes never widen the window; a narrow one cuts them
-    statusBar()->addPermanentWidget(label);
+    fields->layout()->addWidget(label);
     return label;
 }
 

@@ -2050,6 +2050,10 @@ Warten auf</translation>
         <source>Serial number</source>
         <translation>Seriennummer</translation>
     </message>
+    <message>
+        <source>CU</source>
+        <translation>ZE</translation>
+    </message>
 </context>
 <context>
     <name>StartBlocksCommonSettingsDlg</name>
@@ -2308,7 +2312,7 @@ Dieser Wert wird an alle Startblöcke verteilt.</translation>
     </message>
     <message>
         <source>Resync</source>
-        <translation>Resync</translation>
+        <translation>Neu synchronisieren</translation>
     </message>
 </context>
 <context>

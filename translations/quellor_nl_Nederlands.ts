@@ -2050,6 +2050,10 @@ Wachten op</translation>
         <source>Serial number</source>
         <translation>Serienummer</translation>
     </message>
+    <message>
+        <source>CU</source>
+        <translation>CE</translation>
+    </message>
 </context>
 <context>
     <name>StartBlocksCommonSettingsDlg</name>
@@ -2308,7 +2312,7 @@ Deze waarde wordt naar alle startblokken verstuurd.</translation>
     </message>
     <message>
         <source>Resync</source>
-        <translation>Resync</translation>
+        <translation>Opnieuw synchroniseren</translation>
     </message>
 </context>
 <context>

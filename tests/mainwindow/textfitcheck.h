@@ -15,15 +15,17 @@
 #include <QStringList>
 #include <QStyle>
 #include <QStyleOption>
+#include <QTableView>
 #include <QTextDocument>
 #include <QWidget>
 
 #include "dialogs/widgetwidths.h"
+#include "views/notelabel.h"
 
 // Finds the texts that a window shows cut off: every visible label, button, read-only (or disabled) field,
 // combo box entry and header section of the window (not of other windows inside it) is measured in the
-// widget's own font against the room its style gives the text. Each cut text is described as
-// "path 'text': needs N px, has M px".
+// widget's own font against the room its style gives the text; a note label may end in "…" where its room
+// ends. Each cut text is described as "path 'text': needs N px, has M px".
 namespace TextFit
 {
 
@@ -69,6 +71,34 @@ struct Checker {
         const int flags = label->buddy() ? Qt::TextShowMnemonic : 0;
         const int margins = 2 * label->margin() + std::max(label->indent(), 0);
         expect(label, text, widthOf(label->font(), text, flags), label->contentsRect().width() - margins);
+    }
+
+    // A note may be cut where its room ends, but then visibly: its start and "…", within its room.
+    void note(const NoteLabel *note)
+    {
+        const QString shown = note->shownText();
+        if (shown != note->text() &&
+            (!shown.endsWith(QChar(0x2026)) || !note->text().startsWith(shown.chopped(1))))
+            cuts << QStringLiteral("%1 '%2': cut without an ellipsis as '%3'")
+                        .arg(pathOf(note), note->text(), shown);
+        expect(note, shown, widthOf(note->font(), shown), note->contentsRect().width() - 2 * note->margin());
+    }
+
+    // Every cell of a table shows its whole text inside the view, as the item delegate draws it.
+    void cells(const QTableView *view)
+    {
+        const QAbstractItemModel *model = view->model();
+        const int margin = view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
+        for (int row = 0; model && row < model->rowCount(); ++row) {
+            for (int column = 0; column < model->columnCount(); ++column) {
+                const QModelIndex index = model->index(row, column);
+                const QString text = index.data().toString();
+                const QRect cell = view->visualRect(index);
+                expect(view, text, widthOf(view->font(), text) + 2 * margin, cell.width());
+                if (cell.left() < 0 || cell.right() >= view->viewport()->width())
+                    cuts << QStringLiteral("%1 '%2': the cell is outside the view").arg(pathOf(view), text);
+            }
+        }
     }
 
     void button(const QAbstractButton *button)
@@ -147,7 +177,9 @@ struct Checker {
 
     void widget(const QWidget *widget)
     {
-        if (const auto *l = qobject_cast<const QLabel *>(widget))
+        if (const auto *n = qobject_cast<const NoteLabel *>(widget))
+            note(n);
+        else if (const auto *l = qobject_cast<const QLabel *>(widget))
             label(l);
         else if (const auto *b = qobject_cast<const QAbstractButton *>(widget))
             button(b);

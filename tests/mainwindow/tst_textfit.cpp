@@ -1,20 +1,28 @@
 // Every text fits its widget in English, German and Dutch, in the theme's font (Arial, which fontconfig
 // maps to Liberation Sans): the main window with ten live lanes after a race against the device simulator,
-// a measurement tab, each dialog and the key assistant, opened as the operator opens them; and the ticket's
-// translated labels fit its 24 columns. Builds the main window, which broadcasts: inside the private
-// network namespace only.
+// a measurement tab, each dialog and the key assistant, opened as the operator opens them; the status bar's
+// notes on a 1280 px screen and every GPS start time; and the ticket's translated labels fit its 24
+// columns. The catalogues keep no English word an official found. Builds the main window, which
+// broadcasts: inside the private network namespace only.
 #include <QAction>
 #include <QDir>
+#include <QFile>
 #include <QFontInfo>
+#include <QHelpEvent>
 #include <QLabel>
+#include <QListView>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QSlider>
+#include <QStatusBar>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
+#include <QXmlStreamReader>
 
 #include "../core/apptestenvironment.h"
 #include "core/quellorapp.h"
@@ -33,6 +41,7 @@
 #include "testnetwork.h"
 #include "textfitcheck.h"
 #include "views/coordinatormeasurementwidget.h"
+#include "views/notelabel.h"
 #include "views/opentabwidget.h"
 #include "views/startblockmeasurementwidget.h"
 
@@ -137,6 +146,14 @@ private slots:
     void propertiesShowTheirPaths();
     void textsFitTheirWidgets_data();
     void textsFitTheirWidgets();
+    void statusNotesShowTheirStart_data();
+    void statusNotesShowTheirStart();
+    void startTimesShowWhole_data();
+    void startTimesShowWhole();
+    void setManagerNamesTheCentralUnitInTheLanguage_data();
+    void setManagerNamesTheCentralUnitInTheLanguage();
+    void cataloguesKeepNoEnglishLeftovers_data();
+    void cataloguesKeepNoEnglishLeftovers();
     // last: OK applies the settings again
     void propertiesGiveTheFocusBack();
 
@@ -421,6 +438,241 @@ void TstTextFit::propertiesShowTheirPaths()
     QVERIFY(!port.isEmpty());
     QVERIFY2(cuts.isEmpty(), qPrintable("\n" + cuts.join('\n')));
     QCOMPARE(openedWidth, shownWidth);
+}
+
+namespace
+{
+
+constexpr int kSmallScreenWidth = 1280;
+// the status bar's own margins and spacing, and its size grip, are not the notes'
+constexpr int kStatusBarOverhead = 48;
+constexpr int kNoteLanes = 8;
+
+QString separatedNotes(const QStringList &notes)
+{
+    return notes.join(QStringLiteral("   "));
+}
+
+// The given-up note of a race that lost both graphs of these lanes, in the window's words.
+QString givenUpNote(int lanes)
+{
+    QStringList notes;
+    for (int lane = 1; lane <= lanes; ++lane) {
+        notes << translated("MainWindow", "No reaction graph from lane %1: the race is saved without it")
+                     .arg(lane)
+              << translated("MainWindow", "No sound graph from lane %1: the race is saved without it")
+                     .arg(lane);
+    }
+    return separatedNotes(notes);
+}
+
+// The failed-post note of a final whose eight lanes and heat notice never got through.
+QString postsNote()
+{
+    QStringList what;
+    for (int lane = 1; lane <= kNoteLanes; ++lane)
+        what << translated("MainWindow", "lane %1").arg(lane);
+    what << translated("MainWindow", "the heat's notice");
+    const QString heat = translated("Heat", "%1 (%2 - heat %3)").arg("100 m Men", "Final", "1");
+    const QString race = translated("MainWindow", "%1, heat %2, start %3").arg(heat).arg(1).arg(1);
+    return translated("MainWindow", "Not received by the meet server: %1 of %2")
+        .arg(what.join(QStringLiteral(", ")), race);
+}
+
+void settleLayouts()
+{
+    // a field's new text lays out its row, then the status bar, then the window
+    for (int round = 0; round < 4; ++round)
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+}
+
+} // namespace
+
+void TstTextFit::statusNotesShowTheirStart_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<int>("givenUpLanes");
+    for (const QString &language : kLanguages) {
+        QTest::newRow(qPrintable(language.left(2) + ": every graph of 8 lanes, 8 lanes not received"))
+            << language << kNoteLanes;
+    }
+    QTest::newRow("en: one lane's graphs, 8 lanes not received") << kLanguages.first() << 1;
+}
+
+// On a 1280 px screen the status bar's notes share its width: each lies inside the bar, none is narrower
+// than an equal share unless its whole text needs less, and each shows its whole text or its start and
+// "…", with the whole text in its tooltip.
+void TstTextFit::statusNotesShowTheirStart()
+{
+    QFETCH(QString, language);
+    QFETCH(int, givenUpLanes);
+    useLanguage(language);
+    part<QTabWidget>(window, "tabCentral")->setCurrentIndex(0);
+    window->resize(kSmallScreenWidth, kDesktopHeight);
+    const QList<std::pair<const char *, QString>> notes = {{"lblGivenUpGraphs", givenUpNote(givenUpLanes)},
+                                                           {"lblPostsMissing", postsNote()}};
+    QList<QLabel *> fields;
+    for (const auto &[name, text] : notes) {
+        QLabel *field = window->statusField(QLatin1String(name));
+        field->setText(text);
+        field->show();
+        fields << field;
+    }
+    settleLayouts();
+    const QStatusBar *bar = window->statusBar();
+    QTRY_COMPARE(bar->width(), kSmallScreenWidth);
+    settleLayouts();
+
+    const int equalShare = (bar->width() - kStatusBarOverhead) / int(fields.size());
+    // side by side, from left to right, in whatever order the fields were made
+    QList<QLabel *> leftToRight = fields;
+    std::sort(leftToRight.begin(), leftToRight.end(), [bar](const QLabel *a, const QLabel *b) {
+        return a->mapTo(bar, QPoint()).x() < b->mapTo(bar, QPoint()).x();
+    });
+    int previousRight = -1;
+    for (const QLabel *field : std::as_const(leftToRight)) {
+        const QRect place(field->mapTo(bar, QPoint(0, 0)), field->size());
+        const QString where =
+            QStringLiteral("%1 at %2..%3").arg(field->objectName()).arg(place.left()).arg(place.right());
+        QVERIFY2(place.left() > previousRight && place.right() < bar->width(), qPrintable(where));
+        previousRight = place.right();
+        const int need = TextFit::widthOf(field->font(), field->text()) + 2 * field->margin();
+        QVERIFY2(
+            field->contentsRect().width() >= std::min(need, equalShare),
+            qPrintable(where +
+                       QStringLiteral(": needs %1 px, an equal share is %2 px").arg(need).arg(equalShare)));
+        TextFit::Checker checker;
+        checker.widget(field);
+        QVERIFY2(checker.cuts.isEmpty(), qPrintable(checker.cuts.join('\n')));
+        // the pointer over a cut note shows all of it
+        const auto *note = qobject_cast<const NoteLabel *>(field);
+        QVERIFY(note);
+        if (note->shownText() == field->text())
+            continue;
+        QHelpEvent hover(QEvent::ToolTip, QPoint(5, 5), field->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(const_cast<QLabel *>(field), &hover);
+        QTRY_COMPARE(QToolTip::text(), field->text());
+        QToolTip::hideText();
+    }
+    if (!qEnvironmentVariableIsEmpty("QUELLOR_TEXTFIT_PICTURES"))
+        savePicture(window);
+    for (QLabel *field : std::as_const(fields)) {
+        field->clear();
+        field->hide();
+    }
+    window->resize(kDesktopWidth, kDesktopHeight);
+}
+
+void TstTextFit::startTimesShowWhole_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const QString &language : kLanguages)
+        QTest::newRow(qPrintable(language.left(2))) << language;
+}
+
+// The coordinator's GPS start times, opened from its row: every time whole, beside the widest heading.
+void TstTextFit::startTimesShowWhole()
+{
+    QFETCH(QString, language);
+    useLanguage(language);
+    // starts 5, 6 and 7, two of them in one second, and start 12 a day later
+    QByteArray starts = QByteArray::fromHex("010405000000 02046553f100 030400000005"
+                                            "010406000000 02046553f100 030400000002"
+                                            "010407000000 02046553f101 030400000000"
+                                            "01040c000000 0204655542a1 0304000a2c2b");
+    window->coordinator()->SetNewStart(quint16(starts.size()),
+                                       reinterpret_cast<unsigned char *>(starts.data()));
+    int rows = 0;
+    const Opening opening = coordinatorDialog("StartTimeDlg", "btnNrStarts");
+    const QStringList cuts = cutTextsOf(opening, [&rows](QWidget *dialog) {
+        const auto *list = part<QTableView>(dialog, "tblStartTimeList");
+        rows = list->model()->rowCount();
+        TextFit::Checker checker;
+        checker.cells(list);
+        return checker.cuts;
+    });
+    QVERIFY2(rows >= 4, qPrintable(QString::number(rows)));
+    QVERIFY2(cuts.isEmpty(), qPrintable("\n" + cuts.join('\n')));
+}
+
+void TstTextFit::setManagerNamesTheCentralUnitInTheLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("mark");
+    QTest::newRow("en") << kLanguages.at(0) << "CU";
+    QTest::newRow("de") << kLanguages.at(1) << "ZE";
+    QTest::newRow("nl") << kLanguages.at(2) << "CE";
+}
+
+// The set manager's table marks the coordinator's row with the short name the rest of the program uses.
+void TstTextFit::setManagerNamesTheCentralUnitInTheLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, mark);
+    useLanguage(language);
+    const QString serial = window->coordinator()->GetMacAddress();
+    QStringList lanes;
+    Opening opening;
+    for (const auto &[name, each] : openings()) {
+        if (name == QLatin1String("start-block sets"))
+            opening = each;
+    }
+    QCOMPARE(opening.className, QString("AddStartBlockSetDlg"));
+    opening.prepare = [&](QWidget *dialog) {
+        auto *sets = part<QListView>(dialog, "lstSets");
+        QTest::mouseClick(sets->viewport(), Qt::LeftButton, {},
+                          sets->visualRect(sets->model()->index(0, 0)).center());
+        const QAbstractItemModel *table = part<QTableView>(dialog, "tblBlocks")->model();
+        for (int row = 0; row < table->rowCount(); ++row) {
+            if (table->index(row, 1).data().toString().compare(serial, Qt::CaseInsensitive) == 0)
+                lanes << table->index(row, 0).data().toString();
+        }
+    };
+    const QStringList cuts = cutTextsOf(opening);
+    QCOMPARE(lanes, QStringList{mark});
+    QVERIFY2(cuts.isEmpty(), qPrintable("\n" + cuts.join('\n')));
+}
+
+void TstTextFit::cataloguesKeepNoEnglishLeftovers_data()
+{
+    QTest::addColumn<QString>("catalogue");
+    QTest::addColumn<QString>("word");
+    for (const QString &language : kLanguages.mid(1)) {
+        for (const char *word : {"Resync", "CU"})
+            QTest::newRow(qPrintable(language.left(2) + ": " + word)) << language << word;
+    }
+}
+
+// No translation keeps the English words an official found in German and Dutch.
+void TstTextFit::cataloguesKeepNoEnglishLeftovers()
+{
+    QFETCH(QString, catalogue);
+    QFETCH(QString, word);
+    QFile file(QStringLiteral(QUELLOR_TRANSLATIONS_DIR "/quellor_%1.ts").arg(catalogue));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QRegularExpression english(QStringLiteral("\\b%1\\b").arg(word));
+    QXmlStreamReader ts(&file);
+    QString context;
+    QString source;
+    int sources = 0;
+    QStringList leftovers;
+    while (!ts.atEnd()) {
+        if (ts.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (ts.name() == QLatin1String("name"))
+            context = ts.readElementText();
+        else if (ts.name() == QLatin1String("source"))
+            source = ts.readElementText();
+        else if (ts.name() == QLatin1String("translation")) {
+            const QString translation = ts.readElementText();
+            sources += source.contains(english) ? 1 : 0;
+            if (translation.contains(english))
+                leftovers << context + ": " + source + " -> " + translation;
+        }
+    }
+    QVERIFY2(!ts.hasError(), qPrintable(ts.errorString()));
+    QVERIFY(sources > 0);
+    QVERIFY2(leftovers.isEmpty(), qPrintable("\n" + leftovers.join('\n')));
 }
 
 void TstTextFit::laneInfoStaysApartFromSignal_data()
