@@ -308,6 +308,10 @@ private:
     bool askAdministratorMode();
     void storeRaceNumber();
     bool askShutdownAllDevices();
+    void takeBackUnstartedReady();
+    void waitForPostsAtQuit(bool endNow);
+    void tellPostsNotConfirmed();
+    QStringList postsNotConfirmed() const;
     void powerDownAllDevices();
     void stopWorkers();
 
@@ -361,7 +365,7 @@ private:
     void followFieldsBeforeStart();
     void releaseChosenStatuses();
     void warnOfOldGpsTime();
-    void finishRaceUnderWay();
+    bool finishRaceUnderWay();
     void showReadingResults();
     // saving
     RaceHeader raceHeaderOf(const RaceIdentity &race) const;
@@ -385,6 +389,7 @@ private:
     // what these concerns ask of the lane rows, the graphs, printing, the meet selection, the start
     // gateway and the busy dialog (mainwindowhooks.cpp)
     void showBusyNotice(bool hide, const QString &text);
+    void showQuitNotice(const QString &text, const QString &wayOut);
     void setLaneParticipation(CStartBlock *block, int status);
     void clearLaneReaction(CStartBlock *block);
     void relayLanes();
@@ -461,6 +466,7 @@ private:
     ActivityBounce m_activity;
     QString m_comment;
     QString m_busyNotice;
+    bool m_quitNoticeShown = false;
     QPointer<QMessageBox> m_linkLostNotice; // non-modal, deletes itself when closed
     QString m_lostPort;                     // what the notice names, kept for a language change
     bool m_resultsSavedShown = false;

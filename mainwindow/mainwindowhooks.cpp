@@ -8,6 +8,8 @@
 
 #include "devices/cserialcomthread.h"
 #include "devices/cstartblockmeasurement.h"
+#include "meet/heat.h"
+#include "meet/round.h"
 #include "outputs/printjobs.h"
 #include "outputs/startgatewayservice.h"
 #include "ui_mainwindow.h"
@@ -16,8 +18,21 @@
 
 void MainWindow::showBusyNotice(bool hide, const QString &text)
 {
+    // the devices' replies go on while Quit waits: Quit's notice stays until Quit is done with it
+    if (m_quitNoticeShown)
+        return;
     m_busyNotice = hide ? QString() : text;
     ShowBusy(hide, text);
+}
+
+// Quit's own notice with a way out; an empty text releases it.
+void MainWindow::showQuitNotice(const QString &text, const QString &wayOut)
+{
+    m_quitNoticeShown = !text.isEmpty();
+    m_busyNotice = text;
+    ShowBusy(text.isEmpty(), text);
+    if (m_quitNoticeShown)
+        m_busy.offerWayOut(wayOut);
 }
 
 void MainWindow::setLaneParticipation(CStartBlock *block, int status)
@@ -83,8 +98,31 @@ void MainWindow::postRaceResults(const RaceIdentity &race)
     const RacePosts posts = m_meet.postResults(
         *race.meetHeat, race.held ? race.held->participations : m_meet.laneParticipations(), startBlocks(),
         race.start);
-    m_postWatch.racePosted(tr("%1, heat %2, start %3").arg(race.raceInfoText).arg(race.heat).arg(race.start),
-                           posts);
+    m_postWatch.racePosted({race.raceInfoText, race.heat, race.start, *race.meetHeat}, posts);
+}
+
+// The races whose posts the meet server did not confirm, one sentence each in the language at hand; a heat
+// the events list still holds is named as the list names it now.
+QStringList MainWindow::postsNotConfirmed() const
+{
+    QStringList sentences;
+    const EventsModel &events = m_meet.events();
+    for (const ResultPostWatch::Missing &missing : m_postWatch.missing()) {
+        QString name = missing.race.name;
+        const MeetHeat &heat = missing.race.meetHeat;
+        for (int row = 0; row < events.rowCount(); ++row) {
+            const Event *event = events.eventAtRow(row);
+            const Round *round = events.roundAtRow(row);
+            const Heat *shown = events.heatAtRow(row);
+            if (event && round && shown && event->id == heat.eventId && round->id == heat.roundId &&
+                shown->id == heat.heatId) {
+                name = events.index(row, EventsModel::ColumnName).data().toString();
+                break;
+            }
+        }
+        sentences << ResultPostWatch::describe(missing, name);
+    }
+    return sentences;
 }
 
 void MainWindow::updateGatewayPanId(const CCoordinator &coordinator)

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QHostAddress>
 #include <QObject>
+#include <QSet>
 #include <QString>
 #include <QTime>
 
@@ -61,6 +62,8 @@ public:
     int postCounter() const { return m_postCounter; }
     void setPostCounter(int counter) { m_postCounter = counter; }
     void setTransferTimeout(int ms) { m_transferTimeoutMs = ms; }
+    // Some post has not been written out whole yet and has no reply either.
+    bool postsLeaving() const { return !m_leaving.isEmpty(); }
 
     // "ZXQUELLOR;<8^exponent mod 863>;"
     static QByteArray discoveryDatagram(int exponent);
@@ -75,6 +78,8 @@ signals:
     void new_participation(const Participation &participation);
     // A post's reply came: reached is false when it failed (it is not sent again).
     void post_finished(quint64 post, bool reached);
+    // A post was written out whole; its reply is still to come.
+    void post_sent(quint64 post);
 
 public slots:
     // broadcasts the discovery datagram to port 1217 of every broadcast address
@@ -89,13 +94,15 @@ private:
     void get(const QString &url);
     quint64 post(const QString &url, const QByteArray &body);
     void limitReplySize(QNetworkReply *reply);
+    void postLeft(quint64 post);
 
     QNetworkAccessManager *m_manager = nullptr;
     QUdpSocket *m_socket = nullptr;
     QString m_sessionId;
     int m_exponent = 1;
     int m_postCounter = 0;
-    quint64 m_posts = 0; // numbers the posts
+    quint64 m_posts = 0;     // numbers the posts
+    QSet<quint64> m_leaving; // posts not yet written out whole, nor answered
     int m_transferTimeoutMs = kTransferTimeoutMs;
     MeetReplyReader m_reader;
 };
