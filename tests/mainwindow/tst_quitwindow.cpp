@@ -66,6 +66,12 @@ private:
     void runUntilQuit(const QList<QDialogButtonBox::StandardButton> &answers,
                       const std::function<void(std::function<void()>)> &quitWhen = {});
     QStringList postsSoFar() const { return plainReactions(posts(fixture->postLog)); }
+    // The failed-post field's text while it is shown.
+    QString postsField() const
+    {
+        auto *field = fixture->window->statusBar()->findChild<QLabel *>("lblPostsMissing");
+        return field && field->isVisible() ? field->text() : QString();
+    }
     // The server takes each request at once and answers it only after this long.
     void stallServer(int replyDelayMs);
 
@@ -174,9 +180,7 @@ void TstQuitWindow::quitWaitsForThePostsInFlight()
     if (server == "away") {
         fixture->server.reset();
         QVERIFY(fixture->raceByF5());
-        auto *field = window->statusBar()->findChild<QLabel *>("lblPostsMissing");
-        QTRY_VERIFY_WITH_TIMEOUT(field && field->isVisible(), kWaitMs);
-        QCOMPARE(field->text(), kNothingConfirmed);
+        QTRY_COMPARE_WITH_TIMEOUT(postsField(), kNothingConfirmed, kWaitMs);
         runUntilQuit({QDialogButtonBox::No, QDialogButtonBox::Ok});
     } else {
         QVERIFY(fixture->readyByF5());
@@ -309,18 +313,16 @@ void TstQuitWindow::theFieldSaysNotConfirmedInTheLanguageShown()
     MainWindow *window = fixture->window;
     fixture->server.reset();
     QVERIFY(fixture->raceByF5());
-    auto *field = window->statusBar()->findChild<QLabel *>("lblPostsMissing");
-    QTRY_VERIFY_WITH_TIMEOUT(field && field->isVisible(), kWaitMs);
-    QCOMPARE(field->text(), kNothingConfirmed);
+    QTRY_COMPARE_WITH_TIMEOUT(postsField(), kNothingConfirmed, kWaitMs);
 
     const QString german = "Rennen 100 m Men (Heats - Lauf 1), Lauf 1, Start 1: Der Wettkampfserver hat die "
                            "Ergebnisse der Bahnen 2, 3 und die Laufmeldung nicht bestätigt";
     const QString dutch = "Race 100 m Men (Heats - serie 1), serie 1, start 1: de wedstrijdserver heeft de "
                           "resultaten van de banen 2, 3 en de seriemelding niet bevestigd";
     window->LoadLanguage("de_Deutsch");
-    QTRY_COMPARE_WITH_TIMEOUT(field->text(), german, kWaitMs);
+    QTRY_COMPARE_WITH_TIMEOUT(postsField(), german, kWaitMs);
     window->LoadLanguage("nl_Nederlands");
-    QTRY_COMPARE_WITH_TIMEOUT(field->text(), dutch, kWaitMs);
+    QTRY_COMPARE_WITH_TIMEOUT(postsField(), dutch, kWaitMs);
 
     runUntilQuit({QDialogButtonBox::No, QDialogButtonBox::Ok});
     QCOMPARE(boxes.size(), 2);
