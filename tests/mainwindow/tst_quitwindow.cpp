@@ -58,6 +58,7 @@ private slots:
     void theBusyNoticeOffersAWayOut();
     void aReadyNotStartedIsTakenBackToIdle_data();
     void aReadyNotStartedIsTakenBackToIdle();
+    void aGunWhileTheQuestionIsOpenIsRaced();
     void theFieldSaysNotConfirmedInTheLanguageShown();
 
 private:
@@ -304,6 +305,29 @@ void TstQuitWindow::aReadyNotStartedIsTakenBackToIdle()
         QCOMPARE(commands.first(), quint8(DeviceIdle));
     }
     QCOMPARE(savedNames(fixture->resultsDir), QStringList());
+}
+
+// Ctrl+Q between Ready and the gun, and the gun comes while the shutdown question is open: the race is
+// raced, saved and posted as any other before the program ends.
+void TstQuitWindow::aGunWhileTheQuestionIsOpenIsRaced()
+{
+    fixture->sim->setAutoStartDelayMs(-1);
+    QVERIFY(fixture->readyByF5());
+    QTRY_VERIFY_WITH_TIMEOUT(fixture->window->serialComThread()->allReady, kWaitMs);
+    MainWindow *window = fixture->window;
+    bool started = false;
+    const auto gunMeanwhile = [&] {
+        fixture->sim->startRace();
+        started = QTest::qWaitFor([window] { return window->lastRaceRun()->hasStarted(); }, kWaitMs);
+    };
+    ModalAnswerer answerer;
+    answerer.answer(QDialogButtonBox::No, QString(), gunMeanwhile);
+    runUntilQuit({});
+    QVERIFY(started);
+    QCOMPARE(exitCode, 0);
+    const QString race = "race_" + kHeat1 + "_h1_s1";
+    QCOMPARE(savedNames(fixture->resultsDir), QStringList({race + ".vq1", race + ".vq2"}));
+    QTRY_COMPARE_WITH_TIMEOUT(postsSoFar(), racePosts(kHeat1Posts, 1, kHeat1Ids), kWaitMs);
 }
 
 // The failed-post field says what the program knows, with the heat named plainly in the language shown and
