@@ -219,10 +219,11 @@ void TstQuitWindow::theBusyNoticeOffersAWayOut_data()
 {
     QTest::addColumn<QString>("when");
     QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("infoReplies"); // the notice is read while the devices answer this many times
     QTest::newRow("while the race is saved") << "graphs"
-                                             << "Save and end now";
+                                             << "Save and end now" << 0;
     QTest::newRow("while the posts are waited for") << "sound file"
-                                                    << "End now";
+                                                    << "End now" << 2;
 }
 
 // The server takes the posts and stays silent: the busy notice's button ends the program at once, long
@@ -231,15 +232,26 @@ void TstQuitWindow::theBusyNoticeOffersAWayOut()
 {
     QFETCH(QString, when);
     QFETCH(QString, button);
+    QFETCH(int, infoReplies);
     MainWindow *window = fixture->window;
     stallServer(60000);
     window->meetConnection().setTransferTimeout(60000);
+    int answeredMeanwhile = -1; // from the moment the button shows
+    for (CStartBlock *block : window->startBlocks()) {
+        connect(block, &CStartBlock::new_info_fields_set, this, [&] {
+            if (answeredMeanwhile >= 0)
+                ++answeredMeanwhile;
+        });
+    }
     QStringList offered;
     QTimer wayOut; // the official's eye on the notice
     connect(&wayOut, &QTimer::timeout, this, [&] {
         BusyIndicatorDlg *notice = fixture->window ? fixture->window->busyIndicator() : nullptr;
         auto *end = notice ? notice->findChild<QPushButton *>("btnWayOut") : nullptr;
         if (!end || !end->isVisible())
+            return;
+        answeredMeanwhile = qMax(answeredMeanwhile, 0);
+        if (answeredMeanwhile < infoReplies)
             return;
         offered << end->text();
         wayOut.stop();
