@@ -6,6 +6,7 @@
 #include <QDialogButtonBox>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QScopeGuard>
 #include <QStatusBar>
 #include <QTemporaryDir>
 
@@ -308,6 +309,8 @@ void TstQuitWindow::aReadyNotStartedIsTakenBackToIdle()
     runUntilQuit({answer});
     QCOMPARE(exitCode, 0);
     QCOMPARE(boxes.size(), 1);
+    const auto stopListening =
+        qScopeGuard([this] { disconnect(fixture->sim.get(), nullptr, this, nullptr); });
     if (answer == QDialogButtonBox::No) {
         for (int i = 0; i < kLanes; ++i)
             QTRY_COMPARE_WITH_TIMEOUT(fixture->sim->block(i).state(), quint8(DeviceIdle), kWaitMs);
