@@ -4,6 +4,7 @@
 #include <QGraphicsScene>
 #include <QGuiApplication>
 #include <QPixmap>
+#include <QPushButton>
 #include <QScreen>
 
 #include "ui_busyindicatordlg.h"
@@ -26,6 +27,8 @@ BusyIndicatorDlg::BusyIndicatorDlg(QWidget *parent)
         frame.moveCenter(screen->availableGeometry().center() + QPoint(kRightOfCentre, 0));
         move(frame.topLeft());
     }
+    ui->btnWayOut->hide(); // shown with the text its caller gives
+    connect(ui->btnWayOut, &QPushButton::clicked, this, &BusyIndicatorDlg::way_out_chosen);
     connect(&m_progressTimer, &QTimer::timeout, this, &BusyIndicatorDlg::onProgressTimer);
     m_progressTimer.start(kFrameMs);
 }
@@ -35,6 +38,13 @@ BusyIndicatorDlg::~BusyIndicatorDlg() = default;
 void BusyIndicatorDlg::SetText(const QString &text)
 {
     ui->lblText->setText(text);
+    resize(sizeHint());
+}
+
+void BusyIndicatorDlg::SetWayOut(const QString &text)
+{
+    ui->btnWayOut->setText(text);
+    ui->btnWayOut->setVisible(true);
     resize(sizeHint());
 }
 

@@ -14,7 +14,7 @@ class BusyIndicatorDlg;
 }
 
 // A small non-modal window with a text and a turning animation, shown while the settings are being
-// distributed to the devices.
+// distributed to the devices or the program waits before it ends; the latter offers a way out.
 class BusyIndicatorDlg : public QDialog
 {
     Q_OBJECT
@@ -28,8 +28,13 @@ public:
 
     void SetText(const QString &text);
     QString text() const;
+    // A button that ends the wait, with its text; hidden until given one.
+    void SetWayOut(const QString &text);
     int frameCount() const { return m_frameCount; }
     const QGraphicsPixmapItem *frameItem() const { return m_frameItem; }
+
+signals:
+    void way_out_chosen();
 
 public slots:
     void onProgressTimer();

@@ -33,6 +33,14 @@ void BusyNotice::ShowBusy(bool hide, const QString &text)
     emit ready_enabled(hide);
 }
 
+void BusyNotice::offerWayOut(const QString &text)
+{
+    if (!m_indicator)
+        return;
+    m_indicator->SetWayOut(text);
+    connect(m_indicator, &BusyIndicatorDlg::way_out_chosen, this, &BusyNotice::way_out, Qt::UniqueConnection);
+}
+
 void BusyNotice::ShowBusyTranslated(const char *context, const char *sourceText)
 {
     ShowBusy(false, QCoreApplication::translate(context, sourceText));

@@ -27,8 +27,11 @@ public:
     // ready-made to ShowBusy is its caller's to rebuild.
     void relabel();
     BusyIndicatorDlg *indicator() const { return m_indicator; }
+    // The indicator shown gets a button with this text that emits way_out; until it is released.
+    void offerWayOut(const QString &text);
 
 signals:
+    void way_out();
     // Emitted by every ShowBusy: true exactly when hide was true. Drives Ready and broadcast Idle.
     void ready_enabled(bool enabled);
 

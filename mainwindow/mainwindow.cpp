@@ -45,6 +45,10 @@ namespace
 
 // the power-down frames must have left before the program ends
 constexpr int kPowerDownFlushMs = 1000;
+// Quit waits this long in all for the meet server's answers to the posts in flight
+constexpr int kPostsWaitAtQuitMs = 30000;
+// and, when the operator ends at once, this long for the posts to leave
+constexpr int kPostsLeaveAtQuitMs = 3000;
 constexpr int kOrientationAuto = 2;
 
 std::atomic<MainWindow *> s_instance{nullptr};
@@ -529,8 +533,12 @@ void MainWindow::on_action_Exit_triggered()
         return;
     m_exitDone = true;
     const bool shutDown = m_chosenSet.anyDeviceReachable() && askShutdownAllDevices();
+    // what the race does is read only now: the gun may have come while the question was open
+    takeBackUnstartedReady();
     // the devices go down only once the race they hold is saved
-    finishRaceUnderWay();
+    const bool endNow = !finishRaceUnderWay();
+    waitForPostsAtQuit(endNow);
+    tellPostsNotConfirmed();
     storeRaceNumber();
     if (shutDown)
         powerDownAllDevices();
@@ -538,14 +546,27 @@ void MainWindow::on_action_Exit_triggered()
     QCoreApplication::quit();
 }
 
+// Blocks left armed would race a start that nobody records: they are sent back to Idle, and the frame
+// leaves before the workers stop.
+void MainWindow::takeBackUnstartedReady()
+{
+    const RaceRunPointer run = m_serial->raceRun();
+    if (!run || run->hasStarted())
+        return;
+    OnBroadcastIdleClicked();
+    if (!m_serial->waitForBytesWritten(kPowerDownFlushMs))
+        qDebug() << "Idle frame not written";
+}
+
 // A race under way when the program is ended is let finish within its usual waits and saved; the busy
-// notice says so meanwhile.
-void MainWindow::finishRaceUnderWay()
+// notice says so meanwhile, and its button saves the race at once with what has arrived. False when the
+// operator chose that way out: the program then ends without waiting for the meet server's answers.
+bool MainWindow::finishRaceUnderWay()
 {
     const RaceRunPointer run = m_serial->raceRun();
     if (!run || run->isTestRun() || !run->isUnderWay())
-        return;
-    showBusyNotice(false, tr("Saving the race before the program ends..."));
+        return true;
+    bool endNow = false;
     QEventLoop waiting;
     connect(m_serial, &CSerialComThread::save_results_file, &waiting, [&waiting, run] {
         if (run->isSaved())
@@ -553,9 +574,59 @@ void MainWindow::finishRaceUnderWay()
     });
     // what has not come by then is not coming: the race is saved with what arrived
     QTimer::singleShot(m_serial->longestRunWaitMs(), &waiting, [this] { m_serial->SaveRaceUnderWay(); });
+    showQuitNotice(tr("Saving the race before the program ends..."), tr("Save and end now"));
+    connect(&m_busy, &BusyNotice::way_out, &waiting, [this, &endNow] {
+        endNow = true;
+        m_serial->SaveRaceUnderWay();
+    });
     if (!run->isSaved())
         waiting.exec();
-    showBusyNotice(true, QString());
+    showQuitNotice(QString(), QString());
+    return !endNow;
+}
+
+// The posts in flight are given their answers, within kPostsWaitAtQuitMs in all; a post that has none by
+// then counts as not confirmed. Ending now waits only until the posts have left, which is brief.
+void MainWindow::waitForPostsAtQuit(bool endNow)
+{
+    const auto settled = [this, &endNow] {
+        return endNow ? !m_meetConnection.postsLeaving() : !m_postWatch.awaitingReplies();
+    };
+    if (!settled()) {
+        QEventLoop waiting;
+        QTimer bound;
+        bound.setSingleShot(true);
+        connect(&bound, &QTimer::timeout, &waiting, &QEventLoop::quit);
+        const auto check = [&waiting, &settled] {
+            if (settled())
+                waiting.quit();
+        };
+        // after the watch has taken the reply in
+        connect(&m_meetConnection, &ZXConnection::post_finished, &waiting, check);
+        connect(&m_meetConnection, &ZXConnection::post_sent, &waiting, check);
+        bound.start(endNow ? kPostsLeaveAtQuitMs : kPostsWaitAtQuitMs);
+        if (!endNow) {
+            showQuitNotice(tr("Waiting for the meet server to confirm the results..."), tr("End now"));
+            connect(&m_busy, &BusyNotice::way_out, &waiting, [&] {
+                endNow = true;
+                bound.start(qMin(bound.remainingTime(), kPostsLeaveAtQuitMs));
+                check();
+            });
+        }
+        waiting.exec();
+        showQuitNotice(QString(), QString());
+    }
+    if (m_postWatch.giveUpReplies())
+        refreshPostsLabel();
+}
+
+// Whatever the meet server did not confirm, in this run, is named before the program ends.
+void MainWindow::tellPostsNotConfirmed()
+{
+    const QStringList races = postsNotConfirmed();
+    if (races.isEmpty())
+        return;
+    QMessageBox::warning(this, programTitle() + tr(": Results not confirmed"), races.join(QLatin1Char('\n')));
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

@@ -313,6 +313,10 @@ private:
     bool askAdministratorMode();
     void storeRaceNumber();
     bool askShutdownAllDevices();
+    void takeBackUnstartedReady();
+    void waitForPostsAtQuit(bool endNow);
+    void tellPostsNotConfirmed();
+    QStringList postsNotConfirmed() const;
     void powerDownAllDevices();
     void stopWorkers();
 
@@ -366,7 +370,7 @@ private:
     void followFieldsBeforeStart();
     void releaseChosenStatuses();
     void warnOfOldGpsTime();
-    void finishRaceUnderWay();
+    bool finishRaceUnderWay();
     void showReadingResults();
     // saving
     RaceHeader raceHeaderOf(const RaceIdentity &race) const;
@@ -385,6 +389,7 @@ private:
     // what these concerns ask of the lane rows, the graphs, printing, the meet selection, the start
     // gateway and the busy dialog (mainwindowhooks.cpp)
     void showBusyNotice(bool hide, const QString &text);
+    void showQuitNotice(const QString &text, const QString &wayOut);
     void setLaneParticipation(CStartBlock *block, int status);
     void clearLaneReaction(CStartBlock *block);
     void relayLanes();
@@ -480,12 +485,13 @@ private:
     ActivityBounce m_activity;
     QString m_comment;
     QString m_busyNotice;
+    bool m_quitNoticeShown = false;
     QPointer<QMessageBox> m_linkLostNotice; // non-modal, deletes itself when closed
     QString m_lostPort;                     // what the notice names, kept for a language change
     bool m_resultsSavedShown = false;
     // What the last saved race lacks, named from its last file until the next Ready.
-    RaceGapsNote m_givenUpGraphs;
-    bool m_givenUpSettled = false;      // the race the note names is saved
+    RaceGapsNote m_gapsNote;
+    bool m_gapsSettled = false;      // the race the note names is saved
     QList<RaceSnapshot> m_pendingSaves; // results that came in while a save waited for the operator
     bool m_saving = false;
 };

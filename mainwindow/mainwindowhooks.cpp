@@ -16,8 +16,21 @@
 
 void MainWindow::showBusyNotice(bool hide, const QString &text)
 {
+    // the devices' replies go on while Quit waits: Quit's notice stays until Quit is done with it
+    if (m_quitNoticeShown)
+        return;
     m_busyNotice = hide ? QString() : text;
     ShowBusy(hide, text);
+}
+
+// Quit's own notice with a way out; an empty text releases it.
+void MainWindow::showQuitNotice(const QString &text, const QString &wayOut)
+{
+    m_quitNoticeShown = !text.isEmpty();
+    m_busyNotice = text;
+    ShowBusy(text.isEmpty(), text);
+    if (m_quitNoticeShown)
+        m_busy.offerWayOut(wayOut);
 }
 
 void MainWindow::setLaneParticipation(CStartBlock *block, int status)
@@ -79,9 +92,8 @@ void MainWindow::postRaceResults(const RaceIdentity &race)
 {
     if (!race.meetHeat)
         return;
-    const QString name = tr("%1, heat %2, start %3").arg(race.raceInfoText).arg(race.heat).arg(race.start);
     if (race.athletesMissing) {
-        m_postWatch.raceNotPosted(name);
+        m_postWatch.raceNotPosted({race.raceInfoText, race.heat, race.start, *race.meetHeat});
         refreshPostsLabel();
         return;
     }
@@ -89,7 +101,22 @@ void MainWindow::postRaceResults(const RaceIdentity &race)
     const RacePosts posts = m_meet.postResults(
         *race.meetHeat, race.held ? race.held->participations : m_meet.laneParticipations(), startBlocks(),
         race.start);
-    m_postWatch.racePosted(name, posts);
+    m_postWatch.racePosted({race.raceInfoText, race.heat, race.start, *race.meetHeat}, posts);
+}
+
+// The races whose posts the meet server did not confirm, one sentence each in the language at hand; a heat
+// the events list still holds is named as the list names it now.
+QStringList MainWindow::postsNotConfirmed() const
+{
+    QStringList sentences;
+    const EventsModel &events = m_meet.events();
+    for (const ResultPostWatch::Missing &missing : m_postWatch.missing()) {
+        const int row = m_meet.rowOfHeat(missing.race.meetHeat);
+        const QString name =
+            row < 0 ? missing.race.name : events.index(row, EventsModel::ColumnName).data().toString();
+        sentences << ResultPostWatch::describe(missing, name);
+    }
+    return sentences;
 }
 
 void MainWindow::updateGatewayPanId(const CCoordinator &coordinator)

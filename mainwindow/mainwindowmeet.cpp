@@ -271,25 +271,10 @@ void MainWindow::relabelMeetEvent()
     UpdateRaceInfo();
 }
 
-// The races whose results did not all reach the meet server, in the operator's language.
+// The races whose results the meet server did not confirm, in the operator's language.
 void MainWindow::refreshPostsLabel()
 {
-    QStringList races;
-    for (const ResultPostWatch::Missing &race : m_postWatch.missing()) {
-        if (race.notPosted) {
-            races << tr("Not posted to the meet server, its athletes had not come: %1").arg(race.race);
-            continue;
-        }
-        QList<quint8> lanes = race.lanes;
-        std::sort(lanes.begin(), lanes.end());
-        QStringList what;
-        for (const quint8 lane : std::as_const(lanes))
-            what << tr("lane %1").arg(lane);
-        if (race.notice)
-            what << tr("the heat's notice");
-        races << tr("Not received by the meet server: %1 of %2")
-                     .arg(what.join(QStringLiteral(", ")), race.race);
-    }
+    const QStringList races = postsNotConfirmed();
     QLabel *label = statusField(QStringLiteral("lblPostsMissing"));
     label->setText(races.join(QStringLiteral("   ")));
     label->setVisible(!races.isEmpty());

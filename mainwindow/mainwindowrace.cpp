@@ -277,8 +277,8 @@ void MainWindow::showReadingResults()
     m_laneLayout->allGraphsButton()->setEnabled(false);
     m_laneLayout->allSoundsButton()->setEnabled(false);
     m_resultsSavedShown = false;
-    m_givenUpGraphs.clear();
-    m_givenUpSettled = false;
+    m_gapsNote.clear();
+    m_gapsSettled = false;
     refreshResultsLabel();
     ui->pgbResultsSaved->setValue(0);
     ui->pgbResultsSaved->setStyleSheet(SharedConstants::redProgressStyle());

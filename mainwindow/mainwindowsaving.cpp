@@ -88,8 +88,8 @@ void MainWindow::OnSaveResultsFile(ResultsDataType type, bool printing_allowed, 
     const RaceSnapshot snapshot = takeRaceSnapshot(type, printing_allowed, *race);
     if (type == ResultsSoundGraphs) {
         // the race's last file: what it lacks is settled now, never before
-        m_givenUpGraphs.settle(race->raceInfoText, race->heat, race->start, snapshot.lacking);
-        m_givenUpSettled = true;
+        m_gapsNote.settle(race->raceInfoText, race->heat, race->start, snapshot.lacking);
+        m_gapsSettled = true;
         refreshResultsLabel();
     }
     publishRace(snapshot, *race);
@@ -204,7 +204,7 @@ void MainWindow::refreshResultsLabel()
         m_resultsSavedShown ? SharedConstants::kResultsSaved : SharedConstants::kReadingResults;
     ui->lblResultsSaved->setText(SharedConstants::translatedGlobal(QLatin1String(text)));
     // what the race saved last lacks, in the status bar
-    const QString lacking = m_givenUpSettled ? m_givenUpGraphs.text() : QString();
+    const QString lacking = m_gapsSettled ? m_gapsNote.text() : QString();
     if (!lacking.isEmpty()) {
         QLabel *label = statusField(kGivenUpLabel);
         label->setText(lacking);

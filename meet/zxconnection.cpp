@@ -210,10 +210,12 @@ void ZXConnection::finishedSlot(QNetworkReply *reply)
         m_reader.readReply(path, reply->readAll());
         m_participationsHeat = 0;
     }
-    if (post.isValid())
+    if (post.isValid()) {
+        m_leaving.remove(post.toULongLong());
         emit post_finished(post.toULongLong(), !failed);
-    else
+    } else {
         tellListReceived(reply->url().path(), !failed);
+    }
 }
 
 void ZXConnection::tellListReceived(const QString &path, bool ok)
@@ -247,9 +249,22 @@ quint64 ZXConnection::post(const QString &url, const QByteArray &body)
     // what the network library would add anyway, set here to spare its warning
     postRequest.setHeader(QNetworkRequest::ContentTypeHeader, kFormContentType);
     QNetworkReply *reply = m_manager->post(postRequest, body);
-    reply->setProperty(kPostProperty, ++m_posts);
+    const quint64 number = ++m_posts;
+    reply->setProperty(kPostProperty, number);
+    m_leaving.insert(number);
+    // a program about to end needs to know its posts have left, even with no answer yet
+    connect(reply, &QNetworkReply::uploadProgress, this, [this, number](qint64 sent, qint64 total) {
+        if (total > 0 && sent == total)
+            postLeft(number);
+    });
     limitReplySize(reply);
-    return m_posts;
+    return number;
+}
+
+void ZXConnection::postLeft(quint64 post)
+{
+    if (m_leaving.remove(post))
+        emit post_sent(post);
 }
 
 void ZXConnection::limitReplySize(QNetworkReply *reply)

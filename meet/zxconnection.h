@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QHostAddress>
 #include <QObject>
+#include <QSet>
 #include <QString>
 #include <QTime>
 
@@ -63,6 +64,8 @@ public:
     void setTransferTimeout(int ms) { m_transferTimeoutMs = ms; }
     // The heat whose participations are being read while new_participation is emitted; 0 otherwise.
     uint participationsHeat() const { return m_participationsHeat; }
+    // Some post has not been written out whole yet and has no reply either.
+    bool postsLeaving() const { return !m_leaving.isEmpty(); }
 
     // "ZXQUELLOR;<8^exponent mod 863>;"
     static QByteArray discoveryDatagram(int exponent);
@@ -81,6 +84,8 @@ signals:
     void competitions_received(bool ok);
     void events_received(uint competitionId, bool ok);
     void participations_received(uint heatId, bool ok);
+    // A post was written out whole; its reply is still to come.
+    void post_sent(quint64 post);
 
 public slots:
     // broadcasts the discovery datagram to port 1217 of every broadcast address
@@ -96,13 +101,15 @@ private:
     quint64 post(const QString &url, const QByteArray &body);
     void limitReplySize(QNetworkReply *reply);
     void tellListReceived(const QString &path, bool ok);
+    void postLeft(quint64 post);
 
     QNetworkAccessManager *m_manager = nullptr;
     QUdpSocket *m_socket = nullptr;
     QString m_sessionId;
     int m_exponent = 1;
     int m_postCounter = 0;
-    quint64 m_posts = 0; // numbers the posts
+    quint64 m_posts = 0;     // numbers the posts
+    QSet<quint64> m_leaving; // posts not yet written out whole, nor answered
     int m_transferTimeoutMs = kTransferTimeoutMs;
     uint m_participationsHeat = 0;
     MeetReplyReader m_reader;

@@ -1275,20 +1275,20 @@ Hersteller: %3</translation>
         <translation>Das Rennen wird gespeichert, bevor das Programm endet...</translation>
     </message>
     <message>
-        <source>%1, heat %2, start %3</source>
-        <translation>%1, Lauf %2, Start %3</translation>
+        <source>Save and end now</source>
+        <translation>Jetzt speichern und beenden</translation>
     </message>
     <message>
-        <source>lane %1</source>
-        <translation>Bahn %1</translation>
+        <source>Waiting for the meet server to confirm the results...</source>
+        <translation>Warten, bis der Wettkampfserver die Ergebnisse bestätigt...</translation>
     </message>
     <message>
-        <source>the heat&apos;s notice</source>
-        <translation>die Meldung des Laufs</translation>
+        <source>End now</source>
+        <translation>Jetzt beenden</translation>
     </message>
     <message>
-        <source>Not received by the meet server: %1 of %2</source>
-        <translation>Vom Wettkampfserver nicht empfangen: %1 von %2</translation>
+        <source>: Results not confirmed</source>
+        <translation>: Ergebnisse nicht bestätigt</translation>
     </message>
     <message>
         <source>The athletes of %1 did not come from the meet server</source>
@@ -1297,10 +1297,6 @@ Hersteller: %3</translation>
     <message>
         <source>The heat chosen, %1, is no longer on the meet server</source>
         <translation>Der gewählte Lauf, %1, ist nicht mehr auf dem Wettkampfserver</translation>
-    </message>
-    <message>
-        <source>Not posted to the meet server, its athletes had not come: %1</source>
-        <translation>Nicht an den Wettkampfserver gemeldet, die Athleten waren nicht gekommen: %1</translation>
     </message>
 </context>
 <context>
@@ -1780,6 +1776,33 @@ Hersteller: %3</translation>
     <message>
         <source>%1 is saved without: %2</source>
         <translation>%1 wurde gespeichert ohne: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ResultPostWatch</name>
+    <message>
+        <source>Race %1, heat %2, start %3: the meet server has not confirmed the heat&apos;s notice</source>
+        <translation>Rennen %1, Lauf %2, Start %3: Der Wettkampfserver hat die Laufmeldung nicht bestätigt</translation>
+    </message>
+    <message>
+        <source>Race %1, heat %2, start %3: the meet server has not confirmed the result of lane %4 or the heat&apos;s notice</source>
+        <translation>Rennen %1, Lauf %2, Start %3: Der Wettkampfserver hat das Ergebnis von Bahn %4 und die Laufmeldung nicht bestätigt</translation>
+    </message>
+    <message>
+        <source>Race %1, heat %2, start %3: the meet server has not confirmed the result of lane %4</source>
+        <translation>Rennen %1, Lauf %2, Start %3: Der Wettkampfserver hat das Ergebnis von Bahn %4 nicht bestätigt</translation>
+    </message>
+    <message>
+        <source>Race %1, heat %2, start %3: the meet server has not confirmed the results of lanes %4 or the heat&apos;s notice</source>
+        <translation>Rennen %1, Lauf %2, Start %3: Der Wettkampfserver hat die Ergebnisse der Bahnen %4 und die Laufmeldung nicht bestätigt</translation>
+    </message>
+    <message>
+        <source>Race %1, heat %2, start %3: the meet server has not confirmed the results of lanes %4</source>
+        <translation>Rennen %1, Lauf %2, Start %3: Der Wettkampfserver hat die Ergebnisse der Bahnen %4 nicht bestätigt</translation>
+    </message>
+    <message>
+        <source>Race %1, heat %2, start %3: not posted to the meet server, its athletes had not come</source>
+        <translation>Rennen %1, Lauf %2, Start %3: nicht an den Wettkampfserver gemeldet, die Athleten waren nicht gekommen</translation>
     </message>
 </context>
 <context>

@@ -1275,20 +1275,20 @@ Fabrikant: %3</translation>
         <translation>De race wordt opgeslagen voordat het programma stopt...</translation>
     </message>
     <message>
-        <source>%1, heat %2, start %3</source>
-        <translation>%1, serie %2, start %3</translation>
+        <source>Save and end now</source>
+        <translation>Nu opslaan en afsluiten</translation>
     </message>
     <message>
-        <source>lane %1</source>
-        <translation>baan %1</translation>
+        <source>Waiting for the meet server to confirm the results...</source>
+        <translation>Wachten tot de wedstrijdserver de resultaten bevestigt...</translation>
     </message>
     <message>
-        <source>the heat&apos;s notice</source>
-        <translation>de melding van de serie</translation>
+        <source>End now</source>
+        <translation>Nu afsluiten</translation>
     </message>
     <message>
-        <source>Not received by the meet server: %1 of %2</source>
-        <translation>Niet ontvangen door de wedstrijdserver: %1 van %2</translation>
+        <source>: Results not confirmed</source>
+        <translation>: Resultaten niet bevestigd</translation>
     </message>
     <message>
         <source>The athletes of %1 did not come from the meet server</source>
@@ -1297,10 +1297,6 @@ Fabrikant: %3</translation>
     <message>
         <source>The heat chosen, %1, is no longer on the meet server</source>
         <translation>De gekozen serie, %1, staat niet meer op de wedstrijdserver</translation>
-    </message>
-    <message>
-        <source>Not posted to the meet server, its athletes had not come: %1</source>
-        <translation>Niet naar de wedstrijdserver gestuurd, de atleten waren niet gekomen: %1</translation>
     </message>
 </context>
 <context>
@@ -1780,6 +1776,33 @@ Fabrikant: %3</translation>
     <message>
         <source>%1 is saved without: %2</source>
         <translation>%1 is opgeslagen zonder: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ResultPostWatch</name>
+    <message>
+        <source>Race %1, heat %2, start %3: the meet server has not confirmed the heat&apos;s notice</source>
+        <translation>Race %1, serie %2, start %3: de wedstrijdserver heeft de seriemelding niet bevestigd</translation>
+    </message>
+    <message>
+        <source>Race %1, heat %2, start %3: the meet server has not confirmed the result of lane %4 or the heat&apos;s notice</source>
+        <translation>Race %1, serie %2, start %3: de wedstrijdserver heeft het resultaat van baan %4 en de seriemelding niet bevestigd</translation>
+    </message>
+    <message>
+        <source>Race %1, heat %2, start %3: the meet server has not confirmed the result of lane %4</source>
+        <translation>Race %1, serie %2, start %3: de wedstrijdserver heeft het resultaat van baan %4 niet bevestigd</translation>
+    </message>
+    <message>
+        <source>Race %1, heat %2, start %3: the meet server has not confirmed the results of lanes %4 or the heat&apos;s notice</source>
+        <translation>Race %1, serie %2, start %3: de wedstrijdserver heeft de resultaten van de banen %4 en de seriemelding niet bevestigd</translation>
+    </message>
+    <message>
+        <source>Race %1, heat %2, start %3: the meet server has not confirmed the results of lanes %4</source>
+        <translation>Race %1, serie %2, start %3: de wedstrijdserver heeft de resultaten van de banen %4 niet bevestigd</translation>
+    </message>
+    <message>
+        <source>Race %1, heat %2, start %3: not posted to the meet server, its athletes had not come</source>
+        <translation>Race %1, serie %2, start %3: niet naar de wedstrijdserver gestuurd, de atleten waren niet gekomen</translation>
     </message>
 </context>
 <context>

@@ -522,7 +522,7 @@ void TstRaceParts::tellsTheResultsTheServerMissed()
                 else
                     posts.notice = item.toULongLong();
             }
-            watch.racePosted(step.section(':', 0, 0), posts);
+            watch.racePosted({step.section(':', 0, 0), 1, 1, {}}, posts);
         }
     }
     QStringList missing;
@@ -531,7 +531,8 @@ void TstRaceParts::tellsTheResultsTheServerMissed()
         for (const quint8 lane : race.lanes)
             lanes << QString::number(lane);
         lanes.sort();
-        missing << QStringLiteral("%1 %2%3").arg(race.race, lanes.join(','), race.notice ? " notice" : "");
+        missing << QStringLiteral("%1 %2%3").arg(race.race.name, lanes.join(','),
+                                                 race.notice ? " notice" : "");
     }
     QTEST(missing.join(" | "), "missing");
 }

@@ -62,6 +62,7 @@ private slots:
     void requestsOnTheWire();
     void repliesThatFail_data();
     void repliesThatFail();
+    void aPostIsToldSentBeforeItsAnswer();
     void sampleMeetFromTheSimulatorProgram();
 };
 
@@ -307,6 +308,29 @@ void TstZXConnection::repliesThatFail()
     QCOMPARE(connection.sessionId(), sessionKept ? QStringLiteral("SID:1") : QString());
     QCOMPARE(server.requests().size(), 1);
     QCOMPARE(read, competitions);
+}
+
+// A program about to end waits for its posts to leave: a post is told sent once the server has it whole,
+// while the server still holds its answer back.
+void TstZXConnection::aPostIsToldSentBeforeItsAnswer()
+{
+    QUELLOR_REQUIRE_ISOLATED_NETWORK();
+    MeetSimServer server(QStringLiteral(QUELLOR_MEETSIM_DATA_DIR));
+    QVERIFY2(server.listen(), qPrintable(server.errorString()));
+    server.setFaults(MeetSimFaults{kWaitMs, 0, -1, {}});
+    ZXConnection connection;
+    QSignalSpy sent(&connection, &ZXConnection::post_sent);
+    QSignalSpy finished(&connection, &ZXConnection::post_finished);
+    QSignalSpy received(&server, &MeetSimServer::requestReceived);
+    QVERIFY(!connection.postsLeaving());
+    const quint64 post =
+        connection.postResult(kLocal, 5001, 1, QStringLiteral("0.150"), QString(), QTime(9, 5, 7));
+    QVERIFY(connection.postsLeaving());
+    QTRY_COMPARE_WITH_TIMEOUT(sent.count(), 1, kWaitMs);
+    QCOMPARE(sent.at(0).at(0).toULongLong(), post);
+    QVERIFY(!connection.postsLeaving());
+    QTRY_COMPARE_WITH_TIMEOUT(received.count(), 1, kWaitMs);
+    QCOMPARE(finished.count(), 0);
 }
 
 void TstZXConnection::sampleMeetFromTheSimulatorProgram()
