@@ -50,6 +50,17 @@ public:
 
     ~MeetRaceFixture() { stop(); }
 
+    // Lanes reacting 150, 170, 190 ms ... after a gun that comes autoStartMs after everybody is ready (-1:
+    // the test's own gun).
+    static SimScenario scenario(int lanes, int autoStartMs)
+    {
+        SimScenario scenario = SimScenario::standard(lanes);
+        scenario.autoStartDelayMs = autoStartMs;
+        for (int i = 0; i < lanes; ++i)
+            scenario.lanes[i].reactionMs = 150 + 20 * i;
+        return scenario;
+    }
+
     // Empty folders, the servers, the devices and the window; false when one of them cannot be had.
     bool start(int raceNumber = 1)
     {

@@ -87,12 +87,8 @@ private:
 void TstQuitWindow::init()
 {
     QUELLOR_REQUIRE_ISOLATED_NETWORK();
-    SimScenario scenario = SimScenario::standard(kLanes);
-    scenario.autoStartDelayMs = 300;
-    for (int i = 0; i < kLanes; ++i)
-        scenario.lanes[i].reactionMs = 150 + 20 * i;
-    fixture =
-        std::make_unique<MeetRaceFixture>(scenario, folder.path(), QStringLiteral(QUELLOR_MEETSIM_DATA_DIR));
+    fixture = std::make_unique<MeetRaceFixture>(MeetRaceFixture::scenario(kLanes, 300), folder.path(),
+                                                QStringLiteral(QUELLOR_MEETSIM_DATA_DIR));
     QVERIFY2(fixture->start(), "the simulators, the folders or the window did not come up");
     // the question at Quit comes while a device is known to answer
     QTRY_VERIFY_WITH_TIMEOUT(fixture->window->chosenSet().anyDeviceReachable(), kWaitMs);

@@ -55,6 +55,24 @@ QStringList filePair(const QString &base)
     return {base + ".vq1", base + ".vq2"};
 }
 
+// The sample meet's heats by row, as the rows below expect them.
+struct SampleHeat {
+    QString name;
+    int number;
+    QString ids;
+    QStringList posts;
+    QStringList bibs;
+};
+
+const QList<SampleHeat> &sampleHeats()
+{
+    static const QList<SampleHeat> heats{{kHeat1, 1, kHeat1Ids, kHeat1Posts, kHeat1Bibs},
+                                         {kHeat2, 2, kHeat2Ids, kHeat2Posts, kHeat2Bibs},
+                                         {kFinal, 1, kFinalIds, kFinalPosts, kFinalBibs},
+                                         {kRelay, 1, kRelayIds, kRelayPosts, {"", "", "401"}}};
+    return heats;
+}
+
 } // namespace
 
 class TstRaceRunWindow : public QObject
@@ -88,6 +106,10 @@ private slots:
 
 private:
     bool refreshed(const QString &button, int row, const QStringList &bibs);
+    // A race at start 1 of the first heat, then one at that start of the second: their files, race-log
+    // blocks and posts.
+    void checkTwoRaces(const SampleHeat &first, const QMap<int, QString> &firstOdd, const SampleHeat &second,
+                       int start);
     // The posts of the whole run so far, valid reactions read as R.
     QStringList postsSoFar() const { return plainReactions(posts(fixture->postLog)); }
     void runHardwareTest(int lanesTested);
@@ -100,12 +122,8 @@ private:
 void TstRaceRunWindow::init()
 {
     QUELLOR_REQUIRE_ISOLATED_NETWORK();
-    SimScenario scenario = SimScenario::standard(kLanes);
-    scenario.autoStartDelayMs = 300;
-    for (int i = 0; i < kLanes; ++i)
-        scenario.lanes[i].reactionMs = 150 + 20 * i;
-    fixture =
-        std::make_unique<MeetRaceFixture>(scenario, folder.path(), QStringLiteral(QUELLOR_MEETSIM_DATA_DIR));
+    fixture = std::make_unique<MeetRaceFixture>(MeetRaceFixture::scenario(kLanes, 300), folder.path(),
+                                                QStringLiteral(QUELLOR_MEETSIM_DATA_DIR));
     QVERIFY2(fixture->start(), "the simulators, the folders or the window did not come up");
     QCOMPARE(fixture->blockBibs(), kHeat1Bibs.join(u','));
 }
@@ -451,8 +469,9 @@ void TstRaceRunWindow::resultsTheServerMissedAreToldUntilTheNextRaceGetsThrough(
     QVERIFY(fixture->raceByF5());
     auto *field = window->statusBar()->findChild<QLabel *>("lblPostsMissing");
     QTRY_VERIFY_WITH_TIMEOUT(field && field->isVisible() && field->text().contains("Laufmeldung"), kWaitMs);
-    QCOMPARE(field->text(), QString("Rennen 100 m Men (Heats - Lauf 1), Lauf 1, Start 1: Der Wettkampfserver hat "
-                                    "die Ergebnisse der Bahnen 2, 3 und die Laufmeldung nicht bestätigt"));
+    QCOMPARE(field->text(),
+             QString("Rennen 100 m Men (Heats - Lauf 1), Lauf 1, Start 1: Der Wettkampfserver hat "
+                     "die Ergebnisse der Bahnen 2, 3 und die Laufmeldung nicht bestätigt"));
 
     fixture->server = std::make_unique<MeetSimServer>(QStringLiteral(QUELLOR_MEETSIM_DATA_DIR));
     QVERIFY(fixture->server->listen());
@@ -465,22 +484,21 @@ void TstRaceRunWindow::resultsTheServerMissedAreToldUntilTheNextRaceGetsThrough(
     window->LoadLanguage("en_English");
 }
 
-// The sample meet's heats by row, as the rows below expect them.
-struct SampleHeat {
-    QString name;
-    int number;
-    QString ids;
-    QStringList posts;
-    QStringList bibs;
-};
-
-const QList<SampleHeat> &sampleHeats()
+void TstRaceRunWindow::checkTwoRaces(const SampleHeat &first, const QMap<int, QString> &firstOdd,
+                                     const SampleHeat &second, int start)
 {
-    static const QList<SampleHeat> heats{{kHeat1, 1, kHeat1Ids, kHeat1Posts, kHeat1Bibs},
-                                         {kHeat2, 2, kHeat2Ids, kHeat2Posts, kHeat2Bibs},
-                                         {kFinal, 1, kFinalIds, kFinalPosts, kFinalBibs},
-                                         {kRelay, 1, kRelayIds, kRelayPosts, {"", "", "401"}}};
-    return heats;
+    const QString firstRace = fileOf(first.name, first.number, 1);
+    const QString secondRace = fileOf(second.name, second.number, start);
+    QCOMPARE(savedNames(fixture->resultsDir), filePair(firstRace) + filePair(secondRace));
+    QCOMPARE(savedRace(fixture->resultsDir, secondRace + "*.vq2"),
+             expectedRace(QStringLiteral("%1 h%2 s%3").arg(second.name).arg(second.number).arg(start),
+                          second.bibs));
+    QCOMPARE(raceLogLines(),
+             raceLogBlock(firstRace.toLower(), kLanes) + raceLogBlock(secondRace.toLower(), kLanes));
+    const QStringList expected =
+        racePosts(first.posts, 1, first.ids, firstOdd) + racePosts(second.posts, start, second.ids);
+    QTRY_COMPARE_WITH_TIMEOUT(postsSoFar().size(), expected.size(), kWaitMs);
+    QCOMPARE(postsSoFar(), expected);
 }
 
 void TstRaceRunWindow::theHeatPickedByHandIsRaced_data()
@@ -523,18 +541,7 @@ void TstRaceRunWindow::theHeatPickedByHandIsRaced()
     QVERIFY(fixture->raceByF5());
     QCOMPARE(fixture->events()->currentIndex(), second);
 
-    const QString firstRace = fileOf(before.name, before.number, 1);
-    const QString secondRace = fileOf(after.name, after.number, start);
-    QCOMPARE(savedNames(fixture->resultsDir), filePair(firstRace) + filePair(secondRace));
-    QCOMPARE(
-        savedRace(fixture->resultsDir, secondRace + "*.vq2"),
-        expectedRace(QStringLiteral("%1 h%2 s%3").arg(after.name).arg(after.number).arg(start), after.bibs));
-    QCOMPARE(raceLogLines(),
-             raceLogBlock(firstRace.toLower(), kLanes) + raceLogBlock(secondRace.toLower(), kLanes));
-    const QStringList expected =
-        racePosts(before.posts, 1, before.ids) + racePosts(after.posts, start, after.ids);
-    QTRY_COMPARE_WITH_TIMEOUT(postsSoFar().size(), expected.size(), kWaitMs);
-    QCOMPARE(postsSoFar(), expected);
+    checkTwoRaces(before, {}, after, start);
 }
 
 // A refresh button pressed, until the lists are back with that heat shown and its athletes in the lanes.
@@ -600,18 +607,8 @@ void TstRaceRunWindow::aRefreshKeepsTheHeatChosen()
     const SampleHeat &next = sampleHeats()[falseStart ? row : row + 1];
     const int start = falseStart ? 2 : 1;
     QCOMPARE(fixture->events()->currentIndex(), falseStart ? row : row + 1);
-    const QString firstRace = fileOf(heat.name, heat.number, 1);
-    const QString secondRace = fileOf(next.name, next.number, start);
-    QCOMPARE(savedNames(fixture->resultsDir), filePair(firstRace) + filePair(secondRace));
-    QCOMPARE(
-        savedRace(fixture->resultsDir, secondRace + "*.vq2"),
-        expectedRace(QStringLiteral("%1 h%2 s%3").arg(next.name).arg(next.number).arg(start), next.bibs));
-    const QStringList expected =
-        racePosts(heat.posts, 1, heat.ids,
-                  falseStart ? QMap<int, QString>{{2, "0.072 false"}} : QMap<int, QString>{}) +
-        racePosts(next.posts, start, next.ids);
-    QTRY_COMPARE_WITH_TIMEOUT(postsSoFar().size(), expected.size(), kWaitMs);
-    QCOMPARE(postsSoFar(), expected);
+    checkTwoRaces(heat, falseStart ? QMap<int, QString>{{2, "0.072 false"}} : QMap<int, QString>{}, next,
+                  start);
 }
 
 // The Final false-starts, and the server no longer has it when the Race list is refreshed: the list lands
@@ -626,10 +623,7 @@ void TstRaceRunWindow::aHeatGoneFromTheServerIsTold()
         QVERIFY(QDir().mkpath(QFileInfo(QDir(meet).filePath(file)).path()));
         QVERIFY(QFile::copy(QDir(QUELLOR_MEETSIM_DATA_DIR).filePath(file), QDir(meet).filePath(file)));
     }
-    SimScenario scenario = SimScenario::standard(kLanes);
-    scenario.autoStartDelayMs = 300;
-    for (int i = 0; i < kLanes; ++i)
-        scenario.lanes[i].reactionMs = 150 + 20 * i;
+    SimScenario scenario = MeetRaceFixture::scenario(kLanes, 300);
     scenario.lanes[1].reactionMs = kFalseStartMs;
     fixture = std::make_unique<MeetRaceFixture>(scenario, folder.path(), meet);
     QVERIFY(fixture->start());
@@ -755,8 +749,9 @@ void TstRaceRunWindow::athletesThatDidNotComeAreTold()
     QCOMPARE(savedRace(fixture->resultsDir, final + "*.vq2"), expectedRace(kFinal + " h1 s1", {"", "", ""}));
     auto *posts = window->statusBar()->findChild<QLabel *>("lblPostsMissing");
     QTRY_VERIFY_WITH_TIMEOUT(posts && posts->isVisible(), kWaitMs);
-    QCOMPARE(posts->text(), "Race " + kFinal + ", heat 1, start 1: not posted to the meet server, its athletes had "
-                                               "not come");
+    QCOMPARE(posts->text(), "Race " + kFinal +
+                                ", heat 1, start 1: not posted to the meet server, its athletes had "
+                                "not come");
     // nothing of the Final was posted: the posts of heat 2, then the server's answer to a later request
     QSignalSpy asked(fixture->server.get(), &MeetSimServer::requestReceived);
     window->findChild<QPushButton *>("btnEventsRefresh")->click();
