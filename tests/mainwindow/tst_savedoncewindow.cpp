@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 
 #include "meetracefixture.h"
+#include "sim/simprotocol.h"
 #include "testnetwork.h"
 
 using namespace RaceRecords;
@@ -208,6 +209,13 @@ void TstSavedOnceWindow::aReadyWhileTheReactionSavesBoxWaits()
         box->accept();
         whenModal<QMessageBox>(&boxes, answer);
     };
+    // once heat 2 is readied its blocks hold no graph of heat 1: none is asked of them before its gun
+    int soundGraphsAskedOfHeat2 = 0;
+    bool gun = false;
+    connect(fixture->sim.get(), &DeviceSimulator::requestReceived, &boxes, [&](const SimRequest &request) {
+        if (readiedInTheBox && !gun && request.frame.command == SimProtocol::SoundGraphRequest)
+            ++soundGraphsAskedOfHeat2;
+    });
     whenModal<QMessageBox>(&boxes, answer);
     QVERIFY(fixture->readyByF5());
     QTRY_VERIFY_WITH_TIMEOUT(readiedInTheBox, 2 * kWaitMs);
@@ -222,6 +230,10 @@ void TstSavedOnceWindow::aReadyWhileTheReactionSavesBoxWaits()
     QTRY_COMPARE_WITH_TIMEOUT(fixture->blockBibs(), kHeat2Bibs.join(u','), kWaitMs);
     if (folderGone)
         QVERIFY(QDir().mkpath(fixture->resultsDir));
+    QSignalSpy polled(serial, &CSerialComThread::data_request_sent);
+    QTRY_VERIFY_WITH_TIMEOUT(polled.count() >= 20, kWaitMs);
+    QCOMPARE(soundGraphsAskedOfHeat2, 0);
+    gun = true;
     fixture->sim->startRace();
     QTRY_COMPARE_WITH_TIMEOUT(saved.count(), 4, kWaitMs);
     // in the order they were written, which the box changed
