@@ -368,6 +368,7 @@ void DeviceSimulator::startRace()
     m_autoStart.stop();
     const quint64 generation = ++m_raceGeneration;
     const HX_GPS_TIME start = m_coordinator.recordStart(QDateTime::currentMSecsSinceEpoch());
+    m_lastStart = start;
     const quint32 startClock = quint32(clockMs());
     sendUnsolicited(m_coordinator.mac(), StartIndication, startIndication(start).items);
     for (int i = 0; i < blockCount(); ++i)
@@ -379,6 +380,12 @@ void DeviceSimulator::startRace()
             m_coordinator.finishRace();
     });
     emit raceStarted(start);
+}
+
+void DeviceSimulator::repeatStartIndication()
+{
+    if (m_lastStart && !m_coordinator.isPoweredDown())
+        sendUnsolicited(m_coordinator.mac(), StartIndication, startIndication(*m_lastStart).items);
 }
 
 void DeviceSimulator::recordEarlierStarts(int count, qint64 firstMsSinceEpoch)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include <QByteArray>
@@ -67,6 +68,8 @@ public:
 
     // What a test or the console may make the installation do.
     void startRace();
+    // The last start indication sent again as it was, as a coordinator heard twice; nothing starts.
+    void repeatStartIndication();
     // Starts the coordinator recorded before the program connected, a minute apart; no race runs.
     void recordEarlierStarts(int count, qint64 firstMsSinceEpoch);
     void requestReady();
@@ -133,6 +136,7 @@ private:
     QElapsedTimer m_clock;
     QTimer m_autoStart;
     quint64 m_raceGeneration = 0; // timers of an earlier race find a newer number and do nothing
+    std::optional<HX_GPS_TIME> m_lastStart;
     quint16 m_ownSequence = 0;
     int m_lastPortBaud = 0;
     QList<SimRequest> m_received;
