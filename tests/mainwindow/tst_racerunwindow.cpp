@@ -773,6 +773,16 @@ void TstRaceRunWindow::aReadyWhileTheLastIsHandledIsDropped()
     bool askedMeanwhile = false;
     whenModal<QMessageBox>(window, [&](QMessageBox *box) {
         boxes << box->text();
+        // a second Ready taken meanwhile would warn again, inside this box
+        QTimer another;
+        connect(&another, &QTimer::timeout, &another, [&] {
+            auto *again = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (again && again != box && again->isVisible()) {
+                boxes << again->text();
+                again->accept();
+            }
+        });
+        another.start(10);
         QSignalSpy readies(window, &MainWindow::set_status_field_request);
         fixture->sim->requestReady();
         QSignalSpy polled(window->serialComThread(), &CSerialComThread::data_request_sent);
