@@ -98,6 +98,7 @@ private slots:
     void aRefreshKeepsTheHeatChosen_data();
     void aRefreshKeepsTheHeatChosen();
     void aHeatGoneFromTheServerIsTold();
+    void athletesOfAHeatNoLongerShownAreDropped();
     void aRestartGoesOnAtTheHeatsNextStart();
     void athletesThatDidNotComeAreTold_data();
     void athletesThatDidNotComeAreTold();
@@ -653,6 +654,25 @@ void TstRaceRunWindow::aHeatGoneFromTheServerIsTold()
     // a heat picked by hand is the official's answer: the note goes
     QVERIFY(fixture->chooseEvent(MeetRaceFixture::kHeat2Row, kHeat2Bibs));
     QVERIFY(!gone->isVisible());
+}
+
+// Heat 2 picked and heat 1 picked back before heat 2's athletes come: they come late, and are dropped.
+void TstRaceRunWindow::athletesOfAHeatNoLongerShownAreDropped()
+{
+    fixture->server->setFaults({2000, 0, -1, "/participations/10112"});
+    QSignalSpy replies(&fixture->window->meetConnection(), &ZXConnection::participations_received);
+    QVERIFY(fixture->pickEvent(MeetRaceFixture::kHeat2Row));
+    QVERIFY(fixture->chooseEvent(MeetRaceFixture::kHeat1Row, kHeat1Bibs));
+    QTRY_VERIFY_WITH_TIMEOUT(
+        std::any_of(replies.cbegin(), replies.cend(),
+                    [](const QList<QVariant> &reply) { return reply[0].toUInt() == 10112; }),
+        kWaitMs);
+    QCOMPARE(fixture->blockBibs(), kHeat1Bibs.join(u','));
+    QVERIFY(fixture->raceByF5());
+    QCOMPARE(savedRace(fixture->resultsDir, fileOf(kHeat1, 1, 1) + "*.vq2"),
+             expectedRace(kHeat1 + " h1 s1", kHeat1Bibs));
+    QTRY_COMPARE_WITH_TIMEOUT(postsSoFar().size(), 3, kWaitMs);
+    QCOMPARE(postsSoFar(), racePosts(kHeat1Posts, 1, kHeat1Ids));
 }
 
 // The program started again shows heat 1, as at every start, and remembers the heats raced: heat 1 goes on
