@@ -9,32 +9,20 @@
 #include <QTemporaryDir>
 
 #include "meetracefixture.h"
+#include "samplemeet.h"
 #include "sim/simprotocol.h"
 #include "testnetwork.h"
 
 using namespace RaceRecords;
+using namespace SampleMeet;
 
 namespace
 {
 
 constexpr int kLanes = 3;
 constexpr int kWaitMs = MeetRaceFixture::kWaitMs;
-const QString kHeat1 = QStringLiteral("100 m Men (Heats - heat 1)");
-const QString kHeat2 = QStringLiteral("100 m Men (Heats - heat 2)");
-const QString kHeat1Ids = QStringLiteral("101;1011;10111");
-const QString kHeat2Ids = QStringLiteral("101;1011;10112");
-const QStringList kHeat1Posts{"", "5001", "5002"};
-const QStringList kHeat2Posts{"", "5007", "5008"};
-const QStringList kHeat1Bibs{"", "101", "102"};
-const QStringList kHeat2Bibs{"", "107", "108"};
-
 const QString kFirstRace = QStringLiteral("race_%1_h1_s1").arg(kHeat1);
 const QString kSecondRace = QStringLiteral("race_%1_h2_s1").arg(kHeat2);
-
-QStringList filePair(const QString &base)
-{
-    return {base + ".vq1", base + ".vq2"};
-}
 
 // Each save as "run type", 0 for the reaction save and 1 for the sound save.
 QStringList savesOf(const QSignalSpy &spy)
