@@ -2,8 +2,6 @@
 // athletes of the chosen heat in the lanes, and the result posts after a race.
 #include "mainwindow/mainwindow.h"
 
-#include <algorithm>
-
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>

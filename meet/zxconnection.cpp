@@ -42,6 +42,12 @@ QString quoted(const QString &text)
     return QLatin1Char('"') + text + QLatin1Char('"');
 }
 
+// The id a list's path names after its prefix ("/participations/10111"); 0 for another path.
+uint listId(const QString &path, const QString &prefix)
+{
+    return path.startsWith(prefix) ? path.mid(prefix.size()).toUInt() : 0;
+}
+
 QString url(const QString &ip, const QString &path)
 {
     return QStringLiteral("http://%1:%2%3").arg(ip, QString::number(ZXConnection::kHttpPort), path);
@@ -205,8 +211,7 @@ void ZXConnection::finishedSlot(QNetworkReply *reply)
     } else {
         const QString path = reply->url().path();
         // the athletes of a heat that is no longer chosen are known by the heat they came for
-        m_participationsHeat =
-            path.startsWith(kParticipationsPath) ? path.mid(kParticipationsPath.size()).toUInt() : 0;
+        m_participationsHeat = listId(path, kParticipationsPath);
         m_reader.readReply(path, reply->readAll());
         m_participationsHeat = 0;
     }
@@ -223,9 +228,9 @@ void ZXConnection::tellListReceived(const QString &path, bool ok)
     if (path == kCompetitionsPath)
         emit competitions_received(ok);
     else if (path.startsWith(kEventsPath))
-        emit events_received(path.mid(kEventsPath.size()).toUInt(), ok);
+        emit events_received(listId(path, kEventsPath), ok);
     else if (path.startsWith(kParticipationsPath))
-        emit participations_received(path.mid(kParticipationsPath.size()).toUInt(), ok);
+        emit participations_received(listId(path, kParticipationsPath), ok);
 }
 
 QNetworkRequest ZXConnection::request(const QString &url) const
